@@ -1,6 +1,7 @@
 #pragma once
 
 #include "date_time.h"
+#include "era_calendar.h"
 
 #include <array>
 #include <string>
@@ -20,12 +21,18 @@ struct TFormatSettings {
     std::array<std::string, 12> LongMonthNames;
     std::string ShortDateFormat = "yyyy/mm/dd";
     std::string LongTimeFormat = "h:nn:ss";
+    // Written by the "ampm" element of 12-hour time formats.
+    std::string TimeAMString = "AM";
+    std::string TimePMString = "PM";
 };
 
 // Writes a date-time by a pattern of format letters (g, e, y, m, d, a, h, n,
 // s, c, quotes, ":" and "/"). Never throws: any pattern gives text; what the
-// era calendar cannot supply comes out empty.
+// era calendar cannot supply comes out empty. The era letters always use the
+// Japanese era calendar; `language` is the primary language of the locale the
+// program runs in, which only decides how a single "g" shortens the era name.
 std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime,
-                              const TFormatSettings& settings);
+                              const TFormatSettings& settings,
+                              EraNameLanguage language = EraNameLanguage::Japanese);
 
 } // namespace erakon
