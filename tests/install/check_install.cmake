@@ -1,0 +1,49 @@
+cmake_minimum_required(VERSION 3.25)
+# Installs the build into a fresh staging folder (DESTDIR, prefix /usr) and checks that
+# every file a desktop needs is where it looks for it, and nothing is missing.
+file(REMOVE_RECURSE "${STAGE_DIR}")
+set(ENV{DESTDIR} "${STAGE_DIR}")
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix /usr
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${result}):\n${output}")
+endif()
+
+set(expected
+  usr/bin/erakon
+  usr/share/applications/${APP_ID}.desktop
+  usr/share/metainfo/${APP_ID}.metainfo.xml
+  usr/share/icons/hicolor/scalable/apps/erakon.svg)
+foreach(size IN LISTS ICON_SIZES)
+  list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/erakon.png)
+endforeach()
+
+set(missing "")
+foreach(file IN LISTS expected)
+  if(NOT EXISTS "${STAGE_DIR}/${file}")
+    list(APPEND missing "${file}")
+  endif()
+endforeach()
+if(missing)
+  message(FATAL_ERROR "not installed: ${missing}")
+endif()
+
+# The program must be runnable by everybody, the data files readable by everybody.
+foreach(file IN LISTS expected)
+  execute_process(COMMAND stat -c %a "${STAGE_DIR}/${file}" OUTPUT_VARIABLE mode
+    OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(wanted 644)
+  if(file STREQUAL "usr/bin/erakon")
+    set(wanted 755)
+  endif()
+  if(NOT mode STREQUAL wanted)
+    message(FATAL_ERROR "${file} has mode ${mode}, not ${wanted}")
+  endif()
+endforeach()
+
+# The desktop entry's icon name and command must be what was installed.
+file(STRINGS "${STAGE_DIR}/usr/share/applications/${APP_ID}.desktop" entry)
+if(NOT "Icon=erakon" IN_LIST entry OR NOT "Exec=erakon" IN_LIST entry)
+  message(FATAL_ERROR "the desktop entry does not name the installed icon and binary")
+endif()
