@@ -1,0 +1,121 @@
+#include "about_dialog.h"
+
+#include "clock.h"
+#include "file_version.h"
+#include "maker_info.h"
+#include "ukraine_time.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QStyle>
+
+namespace erakon {
+
+namespace {
+
+const QString kProgramIcon = QStringLiteral(":/icons/erakon.svg");
+const QString kLineBreak = QStringLiteral("\r\n");
+
+QIcon programIcon(const QWidget* mainWindow)
+{
+    if (QFileInfo::exists(kProgramIcon))
+        return QIcon(kProgramIcon);
+    return mainWindow ? mainWindow->windowIcon() : QApplication::windowIcon();
+}
+
+} // namespace
+
+QString aboutText(const AboutContext& context, QSize screenSize)
+{
+    const QStringList entries{
+        QFileInfo(context.executablePath).completeBaseName() + u' ' + kVersionString + QStringLiteral(" (")
+            + FileVersionText(context.executablePath) + QStringLiteral(") Release Build"),
+        context.executablePath,
+        QStringLiteral("CurrentScreen %1 x %2").arg(screenSize.width()).arg(screenSize.height()),
+        QString(),
+        kCopyrightLine,
+        kContactAddress,
+        kSiteRoot,
+        QString(),
+        UkraineTimeText(context.clock.now(), context.offsetFromUtc, context.ukrainian),
+    };
+    return entries.join(kLineBreak) + kLineBreak;
+}
+
+QLinearGradient aboutGradient(quint32 colour, const QRectF& rect)
+{
+    const QPointF end = (colour % 2 == 1) ? rect.topRight() : rect.bottomLeft();
+    QLinearGradient gradient(rect.topLeft(), end);
+    gradient.setColorAt(0, Qt::white);
+    gradient.setColorAt(1, QColor(int(colour & 0xff), int((colour >> 8) & 0xff), int((colour >> 16) & 0xff)));
+    return gradient;
+}
+
+void AboutDialogPaint(QWidget& dialog, QRandomGenerator& random)
+{
+    const quint32 colour = random.bounded(quint32{0xffffff}); // [0, 0xfffffe]
+    QPainter painter(&dialog);
+    painter.fillRect(dialog.rect(), aboutGradient(colour, dialog.rect()));
+}
+
+AboutDialog::AboutDialog(const QString& text, const QIcon& icon, QRandomGenerator* gradientRandom,
+                         QWidget* parent)
+    : QMessageBox(parent)
+    , m_gradientRandom(gradientRandom)
+{
+    setWindowTitle(kApplicationTitle);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+
+    if (icon.isNull()) {
+        setIcon(QMessageBox::Information);
+    } else {
+        const int size = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
+        setIconPixmap(icon.pixmap(QSize(size, size), devicePixelRatio()));
+    }
+
+    // The label shows CR LF as one break only when given plain line feeds.
+    setTextFormat(Qt::PlainText);
+    setText(QString(text).replace(kLineBreak, QStringLiteral("\n")));
+    for (QLabel* label : findChildren<QLabel*>()) {
+        label->setAutoFillBackground(false);
+    }
+    if (auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        label->setWordWrap(false);
+
+    QPushButton* ok = addButton(QMessageBox::Ok);
+    ok->setText(QStringLiteral("OK"));
+    ok->setCursor(Qt::PointingHandCursor);
+    setDefaultButton(ok);
+    setEscapeButton(ok);
+}
+
+void AboutDialog::paintEvent(QPaintEvent* event)
+{
+    if (m_gradientRandom)
+        AboutDialogPaint(*this, *m_gradientRandom);
+    else
+        QMessageBox::paintEvent(event);
+}
+
+std::unique_ptr<AboutDialog> createAboutDialog(const AboutContext& context)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenSize = screen ? screen->geometry().size() : QSize();
+    QRandomGenerator* gradient = context.activeStyleName == context.basicStyleName ? &context.random : nullptr;
+    // With the main window as parent the dialog opens centred over it.
+    return std::make_unique<AboutDialog>(aboutText(context, screenSize), programIcon(context.mainWindow),
+                                         gradient, context.mainWindow);
+}
+
+void ButtonAboutClick(const AboutContext& context)
+{
+    const std::unique_ptr<AboutDialog> dialog = createAboutDialog(context);
+    dialog->exec();
+}
+
+} // namespace erakon

@@ -1,0 +1,78 @@
+#include "help_commands.h"
+
+#include "desktop_platform.h"
+#include "file_properties_window.h"
+#include "maker_info.h"
+#include "messages.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace erakon {
+
+QString helpFileName(const QString& executablePath)
+{
+    return QFileInfo(executablePath).completeBaseName() + QStringLiteral(".chm");
+}
+
+std::optional<QString> findHelpFile(const QString& executablePath,
+                                    const std::function<bool(const QString&)>& fileExists)
+{
+    const QString name = helpFileName(executablePath);
+    // Walks the path's text, so folders that cannot be listed still count.
+    QString folder = QDir::cleanPath(QFileInfo(executablePath).absolutePath());
+    for (;;) {
+        const QString candidate = folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+        if (fileExists(candidate))
+            return candidate;
+        const QString parent = QFileInfo(folder).path();
+        if (parent == folder)
+            return std::nullopt;
+        folder = parent;
+    }
+}
+
+void ButtonHelpClick(DesktopPlatform& platform, Messages& messages)
+{
+    const QString executable = platform.executablePath();
+    const auto isFile = [](const QString& path) { return QFileInfo(path).isFile(); };
+    if (const std::optional<QString> help = findHelpFile(executable, isFile)) {
+        platform.openUrl(QUrl::fromLocalFile(*help));
+        return;
+    }
+    messages.report(QStringLiteral("HelpFile Not Found.\r\n\r\n") + helpFileName(executable));
+}
+
+bool ShowFileProperties(QWidget* mainWindow, DesktopPlatform& platform, const QString& path)
+{
+    if (mainWindow && mainWindow->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {
+        // Changing the flags hides a window; it comes back where it was.
+        const bool wasVisible = mainWindow->isVisible();
+        mainWindow->setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        if (wasVisible)
+            mainWindow->show();
+    }
+    if (platform.showItemProperties(QUrl::fromLocalFile(path)))
+        return true;
+    auto* window = new FilePropertiesWindow(path, mainWindow);
+    window->show();
+    return true;
+}
+
+void ButtonPropertiesClick(QWidget* mainWindow, DesktopPlatform& platform)
+{
+    ShowFileProperties(mainWindow, platform, platform.executablePath());
+}
+
+void ButtonDonationClick(DesktopPlatform& platform)
+{
+    platform.openUrl(QUrl(kSiteRoot + kDonationPage));
+}
+
+void ButtonHomeSiteClick(DesktopPlatform& platform)
+{
+    platform.openUrl(QUrl(kSiteRoot));
+}
+
+} // namespace erakon

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace erakon {
+
+class DesktopPlatform;
+class Messages;
+
+// The help file's name: the program's file name with ".chm" for its last
+// extension.
+QString helpFileName(const QString& executablePath);
+
+// Looks for the help file in the program's folder and then in each parent up
+// to the root; the first hit wins.
+std::optional<QString> findHelpFile(const QString& executablePath,
+                                    const std::function<bool(const QString&)>& fileExists);
+
+// Opens the help file, or reports that none was found.
+void ButtonHelpClick(DesktopPlatform& platform, Messages& messages);
+
+// Takes the main window out of stay-on-top (its setting keeps its state) and
+// shows the file's properties: the file manager's sheet, or the program's own
+// window when no file manager answers. True when either was shown.
+bool ShowFileProperties(QWidget* mainWindow, DesktopPlatform& platform, const QString& path);
+void ButtonPropertiesClick(QWidget* mainWindow, DesktopPlatform& platform);
+
+void ButtonDonationClick(DesktopPlatform& platform);
+void ButtonHomeSiteClick(DesktopPlatform& platform);
+
+} // namespace erakon

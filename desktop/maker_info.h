@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace erakon {
+
+// The program's own name and the maker's lines shown in the About dialog and
+// used for the web pages.
+inline const QString kApplicationTitle = QStringLiteral("Erakon");
+inline const QString kVersionString = QStringLiteral("V3.3");
+// Absolute, ending with "/" so that page paths are appended directly.
+inline const QString kSiteRoot = QStringLiteral("https://www.harunagi.example/");
+inline const QString kDonationPage = QStringLiteral("software/index3.html");
+inline const QString kCopyrightLine = QStringLiteral("Copyright (C) Harunagi. All rights reserved.");
+inline const QString kContactAddress = QStringLiteral("erakon@harunagi.example");
+
+} // namespace erakon

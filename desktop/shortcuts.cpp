@@ -1,0 +1,102 @@
+#include "shortcuts.h"
+
+#include "clock_timer_pause.h"
+#include "maker_info.h"
+#include "messages.h"
+#include "shortcut_file.h"
+#include "shortcut_texts.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace erakon {
+
+namespace {
+
+const QString kLinkExtension = QStringLiteral(".desktop");
+
+QString folderPart(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? QString() : path.left(slash + 1);
+}
+
+} // namespace
+
+QString SpecialFolderPath(const DesktopPlatform& platform, SpecialFolder folder)
+{
+    const QString path = platform.specialFolder(folder);
+    // A relative path would land wherever the program happens to run.
+    if (path.isEmpty() || !QDir::isAbsolutePath(path))
+        return {};
+    return path.endsWith(u'/') ? path : path + u'/';
+}
+
+QString shortcutFileName(const QString& target, const QString& executablePath)
+{
+    const QString name = target == executablePath ? kApplicationTitle : QFileInfo(target).completeBaseName();
+    return name + kLinkExtension;
+}
+
+void RegisterShortcut(const ShortcutContext& context, SpecialFolder folder, const QString& folderName,
+                      const QString& target)
+{
+    const ClockTimerPause pause(context.clockTimer);
+
+    const QString folderPath = SpecialFolderPath(context.platform, folder);
+    if (folderPath.isEmpty()) {
+        context.messages.report(folderUnknownReport(folderName));
+        return;
+    }
+    const QString fileName = shortcutFileName(target, context.platform.executablePath());
+    const QString linkPath = folderPath + fileName;
+
+    ShortcutOutcome outcome = ShortcutOutcome::CreateFailed;
+    if (QFileInfo::exists(linkPath)) {
+        switch (context.messages.askYesNoCancel(shortcutExistsQuestion(folderName, fileName))) {
+        case Messages::Answer::Yes:
+            outcome = writeShortcutFile(linkPath, target) ? ShortcutOutcome::Renewed : ShortcutOutcome::RenewFailed;
+            break;
+        case Messages::Answer::No:
+            outcome = deleteShortcutFile(linkPath) ? ShortcutOutcome::Deleted : ShortcutOutcome::DeleteFailed;
+            break;
+        case Messages::Answer::Cancel:
+            return;
+        }
+    } else {
+        outcome = writeShortcutFile(linkPath, target) ? ShortcutOutcome::Created : ShortcutOutcome::CreateFailed;
+    }
+    context.messages.report(shortcutReport(outcome, folderName, linkPath));
+
+    if (context.messages.askYesNo(openFolderQuestion(folderName)) == Messages::Answer::Yes)
+        RevealInExplorer(context.platform, linkPath);
+}
+
+void RevealInExplorer(DesktopPlatform& platform, const QString& path)
+{
+    if (QFileInfo::exists(path) && platform.showItems(QUrl::fromLocalFile(path)))
+        return;
+    const QString folder = folderPart(path);
+    if (!folder.isEmpty())
+        platform.openUrl(QUrl::fromLocalFile(folder));
+}
+
+void ButtonDeskTopClick(const ShortcutContext& context)
+{
+    RegisterShortcut(context, SpecialFolder::Desktop, QStringLiteral("デスクトップ"),
+                     context.platform.executablePath());
+}
+
+void ButtonStartMenuClick(const ShortcutContext& context)
+{
+    RegisterShortcut(context, SpecialFolder::Programs, QStringLiteral("スタートメニューのプログラム"),
+                     context.platform.executablePath());
+}
+
+void ButtonStartUpClick(const ShortcutContext& context)
+{
+    RegisterShortcut(context, SpecialFolder::Startup, QStringLiteral("スタートアップ"),
+                     context.platform.executablePath());
+}
+
+} // namespace erakon

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "date_format.h"
+#include "date_time.h"
+#include "utc_offset.h"
+
+#include <QString>
+
+namespace erakon {
+
+// The peace line of the About dialog: "Peace for Ukraine" (summer time) or
+// "Peace For Ukraine", a line break, and the time in Ukraine at the local time
+// now, written with the Ukrainian names of ukrainian.
+QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, TFormatSettings ukrainian);
+
+} // namespace erakon
