@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QLineEdit;
 
 namespace erakon {
@@ -10,6 +12,10 @@ namespace erakon {
 // Public API used by the window; the behaviour is that of the program's
 // year boxes (setting value and text, the change event on every text change,
 // Enter evaluating an expression, leaving the box, keys, display formats).
+//
+// The inner line edit takes the tooltip set on the box at any time, and the
+// accessible name and description set on the box before it is shown; set
+// them on lineEdit() to change them later.
 class YearBox final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(YearBox)
@@ -42,10 +48,15 @@ public:
 signals:
     // Every change of the text, by the user or by the program.
     void changed();
+    // The box refused a key, a paste, a cut or an expression (after the beep).
+    void inputRejected();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     struct Private;
-    Private* d;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace erakon
