@@ -1,0 +1,508 @@
+#include "settings_file.h"
+
+#include "settings_test_printers.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <limits>
+#include <sys/resource.h>
+
+namespace erakon {
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+// The bytes of a literal, embedded NULs included.
+template <std::size_t N>
+QByteArray bytes(const char (&text)[N]) { return QByteArray(text, qsizetype(N - 1)); }
+
+const ScreenMetrics kScreen{1920, 1080};
+
+WindowPlacement currentPlacement()
+{
+    WindowPlacement placement;
+    placement.flags = 0;
+    placement.showCmd = kShowCmdNormal;
+    placement.maxPosition = QPoint(-1, -1);
+    placement.left = 10;
+    placement.top = 20;
+    placement.right = 30;
+    placement.bottom = 40;
+    return placement;
+}
+
+WindowPlacement placementAt(int left, int top, int right, int bottom)
+{
+    WindowPlacement placement = currentPlacement();
+    placement.left = left;
+    placement.top = top;
+    placement.right = right;
+    placement.bottom = bottom;
+    return placement;
+}
+
+// A configuration folder and an executable folder in a temporary directory.
+class SettingsFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_root.isValid());
+        ASSERT_TRUE(QDir().mkpath(m_root.filePath(u"bin"_s)));
+        m_location = {m_root.filePath(u"config"_s), m_root.filePath(u"bin/erakon"_s)};
+    }
+
+    QString userFile() const { return SettingsFilePath(m_location); }
+    QString fallbackFile() const { return fallbackSettingsPath(m_location); }
+
+    static void writeFile(const QString& path, const QByteArray& content)
+    {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    LoadedSettings load() const { return LoadSettings(m_location, currentPlacement(), kWindowStateNormal, kScreen); }
+    LoadedSettings loadFile(const QByteArray& content)
+    {
+        writeFile(userFile(), content);
+        return load();
+    }
+
+    std::optional<QString> save(const OptionSettings& options = {}, const QString& lastClose = u"2023/05/20 14:05:09"_s,
+                                const WindowPlacement& placement = placementAt(640, 360, 1280, 720))
+    {
+        return SaveSettings(m_location, programRecord(m_location.executablePath, lastClose), placement,
+                            kWindowStateNormal, options);
+    }
+
+    QStringList savedSectionNames() const
+    {
+        QStringList names;
+        for (const QString& line : QString::fromUtf8(readFile(userFile())).split(u"\r\n"_s)) {
+            if (line.startsWith(u'['))
+                names.append(line);
+        }
+        return names;
+    }
+
+    QTemporaryDir m_root;
+    SettingsLocation m_location;
+};
+
+// --- locations -------------------------------------------------------------
+
+struct PathCase {
+    const char* name;
+    SettingsLocation location;
+    QString userFile;
+    QString fallbackFile;
+};
+
+class SettingsPathTest : public testing::TestWithParam<PathCase> {};
+
+TEST_P(SettingsPathTest, FollowsTheProgramName)
+{
+    EXPECT_EQ(SettingsFilePath(GetParam().location), GetParam().userFile);
+    EXPECT_EQ(fallbackSettingsPath(GetParam().location), GetParam().fallbackFile);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locations, SettingsPathTest, testing::Values(
+    PathCase{"Installed", {u"/home/u/.config"_s, u"/usr/bin/erakon"_s},
+             u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
+    PathCase{"FolderWithSlash", {u"/home/u/.config/"_s, u"/usr/bin/erakon"_s},
+             u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
+    PathCase{"NoFolderGivesRelativePath", {QString(), u"/usr/bin/erakon"_s},
+             u"Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
+    PathCase{"ExtensionDropped", {u"/c"_s, u"/opt/erakon.bin"_s}, u"/c/Harunagi/erakon/erakon.ini"_s, u"/opt/erakon.ini"_s},
+    PathCase{"LastDotOnly", {u"/c"_s, u"/opt/erakon.v3.bin"_s}, u"/c/Harunagi/erakon.v3/erakon.v3.ini"_s,
+             u"/opt/erakon.v3.ini"_s},
+    PathCase{"DotInFolderNotAnExtension", {u"/c"_s, u"/opt/x.y/erakon"_s}, u"/c/Harunagi/erakon/erakon.ini"_s,
+             u"/opt/x.y/erakon.ini"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ProgramRecordTest, NamesTheExecutableAndItsFolder)
+{
+    const ProgramRecord record = programRecord(u"/opt/erakon/erakon"_s, u"2023/05/20"_s);
+    EXPECT_EQ(record.name, u"erakon"_s);
+    EXPECT_EQ(record.path, u"/opt/erakon"_s);
+    EXPECT_EQ(record.version, u"V3.3"_s);
+    EXPECT_EQ(record.lastClose, u"2023/05/20"_s);
+    EXPECT_EQ(programRecord(u"/erakon"_s, QString()).path, u"/"_s);
+}
+
+// --- reading at start ------------------------------------------------------
+
+TEST_F(SettingsFileTest, NoFileGivesEveryDefault)
+{
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.filePath, fallbackFile());
+    WindowPlacement expected = placementAt(640, 360, 1280, 720);
+    expected.showCmd = kShowCmdHide;
+    EXPECT_EQ(loaded.placement, expected);
+    EXPECT_EQ(loaded.windowState, kWindowStateNormal);
+    EXPECT_EQ(loaded.options, OptionSettings{});
+}
+
+TEST_F(SettingsFileTest, MissingRightAndBottomDoubleLeftAndTop)
+{
+    const LoadedSettings loaded = loadFile("[POSITION]\r\nLeft=100\r\nTop=50\r\n");
+    EXPECT_EQ(normalRect(loaded.placement), QRect(100, 50, 100, 50));
+}
+
+TEST_F(SettingsFileTest, StoredShowCommandIsIgnored)
+{
+    const LoadedSettings loaded = loadFile("[POSITION]\r\nShowCmd=3\r\nFlags=2\r\nMaxX=-8\r\nMaxY=-9\r\n");
+    EXPECT_EQ(loaded.placement.showCmd, kShowCmdHide);
+    EXPECT_EQ(loaded.placement.flags, 2u);
+    EXPECT_EQ(loaded.placement.maxPosition, QPoint(-8, -9));
+    EXPECT_EQ(loaded.windowState, kWindowStateNormal);
+}
+
+TEST_F(SettingsFileTest, DoubledDefaultsSaturateInsteadOfOverflowing)
+{
+    const LoadedSettings loaded = loadFile("[POSITION]\r\nLeft=2000000000\r\nTop=-2000000000\r\n");
+    EXPECT_EQ(loaded.placement.right, std::numeric_limits<int>::max());
+    EXPECT_EQ(loaded.placement.bottom, std::numeric_limits<int>::min());
+}
+
+struct StateCase {
+    const char* name;
+    const char* stored;
+    int state;
+};
+
+class StoredStateTest : public SettingsFileTest, public testing::WithParamInterface<StateCase> {};
+
+TEST_P(StoredStateTest, GivesOneOfTheThreeWindowStates)
+{
+    EXPECT_EQ(loadFile(QByteArray("[POSITION]\r\nState=") + GetParam().stored).windowState, GetParam().state);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, StoredStateTest, testing::Values(
+    StateCase{"Normal", "0", kWindowStateNormal},
+    StateCase{"Minimized", "1", kWindowStateMinimized},
+    StateCase{"Maximized", "2", kWindowStateMaximized},
+    StateCase{"UnknownIsNormal", "7", kWindowStateNormal},
+    StateCase{"NegativeIsNormal", "-1", kWindowStateNormal},
+    StateCase{"NotANumberIsCurrent", "max", kWindowStateNormal}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, MissingStateKeepsTheCurrentState)
+{
+    writeFile(userFile(), "[POSITION]\r\n");
+    EXPECT_EQ(LoadSettings(m_location, currentPlacement(), kWindowStateMaximized, kScreen).windowState,
+              kWindowStateMaximized);
+}
+
+struct OptionCase {
+    const char* name;
+    const char* lines;
+    OptionSettings (*expected)();
+};
+
+class StoredOptionTest : public SettingsFileTest, public testing::WithParamInterface<OptionCase> {};
+
+TEST_P(StoredOptionTest, TakesValuesAsTheControlsDo)
+{
+    EXPECT_EQ(loadFile(QByteArray("[OPTION]\r\n") + GetParam().lines).options, GetParam().expected());
+}
+
+OptionSettings withAddYear(int year) { OptionSettings o; o.addYear = year; return o; }
+OptionSettings withShowEto(bool on) { OptionSettings o; o.showEto = on; return o; }
+OptionSettings withMinimize(int index) { OptionSettings o; o.minimize = index; return o; }
+OptionSettings withAddName(const QString& name) { OptionSettings o; o.addName = name; return o; }
+
+INSTANTIATE_TEST_SUITE_P(Options, StoredOptionTest, testing::Values(
+    OptionCase{"AddYearBelowRange", "AddYear=-5", [] { return withAddYear(0); }},
+    OptionCase{"AddYearAboveRange", "AddYear=12000", [] { return withAddYear(9999); }},
+    OptionCase{"AddYearHex", "AddYear=0x7D0", [] { return withAddYear(2000); }},
+    OptionCase{"AddYearNotANumber", "AddYear=abc", [] { return withAddYear(1880); }},
+    OptionCase{"AddYearBeyond32Bits", "AddYear=4294967296", [] { return withAddYear(1880); }},
+    OptionCase{"ShowEtoTwo", "ShowEto=2", [] { return withShowEto(true); }},
+    OptionCase{"ShowEtoMinusOne", "ShowEto=-1", [] { return withShowEto(true); }},
+    OptionCase{"ShowEtoWord", "ShowEto=true", [] { return withShowEto(false); }},
+    OptionCase{"MinimizeAboveRange", "Minimize=5", [] { return withMinimize(1); }},
+    OptionCase{"MinimizeBelowRange", "Minimize=-3", [] { return withMinimize(-1); }},
+    OptionCase{"AddNameEmpty", "AddName=", [] { return withAddName(QString()); }},
+    OptionCase{"AddNameControlCharacters", "AddName=a\tb\x01" "c", [] { return withAddName(u"abc"_s); }},
+    OptionCase{"LowerCaseNames", "addname=x\r\nsavestatus=0",
+               [] { OptionSettings o = withAddName(u"x"_s); o.saveStatus = false; return o; }},
+    OptionCase{"EveryOption",
+               "ShowEto=1\r\nStatusBar=1\r\nStayOnTop=1\r\nShowBold=1\r\nAddItem=1\r\nAddName=\xE7\xB4\x80\xE5\x85\x83\r\n"
+               "ShowHint=1\r\nAddYear=-660\r\nMinimize=1\r\nCloseQuery=1\r\nSaveStatus=0\r\nStyleName=Windows10",
+               [] {
+                   OptionSettings o{true, true, true, true, true, u"紀元"_s, 0, true, 1, true, false, u"Windows10"_s};
+                   return o;
+               }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, LowerCaseSectionIsReadAndReplaced)
+{
+    writeFile(userFile(), "[position]\r\nleft=100\r\ntop=50\r\n");
+    EXPECT_EQ(normalRect(load().placement), QRect(100, 50, 100, 50));
+    ASSERT_EQ(save(), std::nullopt);
+    EXPECT_EQ(savedSectionNames(), (QStringList{u"[PROGRAM]"_s, u"[POSITION]"_s, u"[OPTION]"_s}));
+}
+
+TEST_F(SettingsFileTest, ReadOrderPutsAddYearBeforeShowHintAndStyleNameLast)
+{
+    EXPECT_LT(std::ranges::find(kOptionReadOrder, OptionKey::AddYear) - kOptionReadOrder.begin(),
+              std::ranges::find(kOptionReadOrder, OptionKey::ShowHint) - kOptionReadOrder.begin());
+    EXPECT_GT(std::ranges::find(kOptionWriteOrder, OptionKey::AddYear) - kOptionWriteOrder.begin(),
+              std::ranges::find(kOptionWriteOrder, OptionKey::ShowHint) - kOptionWriteOrder.begin());
+    EXPECT_EQ(kOptionReadOrder.back(), OptionKey::StyleName);
+}
+
+// --- writing at close ------------------------------------------------------
+
+TEST_F(SettingsFileTest, FreshSaveWritesTheThreeSectionsExactly)
+{
+    OptionSettings options;
+    options.styleName = u"Windows"_s;
+    ASSERT_EQ(save(options), std::nullopt);
+    const QString expected =
+        u"[PROGRAM]\r\nName=erakon\r\nPath="_s + m_root.filePath(u"bin"_s) + u"\r\nVersion=V3.3\r\nIniFile="_s
+        + QFileInfo(userFile()).absoluteFilePath() + u"\r\nLastClose=2023/05/20 14:05:09\r\n\r\n"_s
+        u"[POSITION]\r\nFlags=0\r\nShowCmd=1\r\nMaxX=-1\r\nMaxY=-1\r\nLeft=640\r\nTop=360\r\nRight=1280\r\nBottom=720\r\n"
+        u"State=0\r\n\r\n"
+        u"[OPTION]\r\nShowEto=0\r\nStatusBar=0\r\nStayOnTop=0\r\nShowBold=0\r\nAddItem=0\r\nAddName=創業\r\nShowHint=0\r\n"
+        u"AddYear=1880\r\nMinimize=0\r\nCloseQuery=0\r\nSaveStatus=1\r\nStyleName=Windows\r\n\r\n"_s;
+    EXPECT_EQ(readFile(userFile()), expected.toUtf8());  // UTF-8, no byte-order mark
+}
+
+TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
+{
+    OptionSettings options{true, false, true, false, true, u" 創業 𠮷 "_s, 42, true, -1, true, true, u"'Glow'"_s};
+    const WindowPlacement placement = placementAt(-100, 5, 700, 605);
+    ASSERT_EQ(SaveSettings(m_location, programRecord(m_location.executablePath, u"x"_s), placement,
+                           kWindowStateMaximized, options), std::nullopt);
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.options, options);
+    EXPECT_EQ(normalRect(loaded.placement), normalRect(placement));
+    EXPECT_EQ(loaded.windowState, kWindowStateMaximized);
+}
+
+TEST_F(SettingsFileTest, NameWithLineBreaksCannotAddKeysOrSections)
+{
+    OptionSettings options;
+    options.addName = u"a\r\n[POSITION]\r\nLeft=5\nSaveStatus=0"_s;
+    ASSERT_EQ(save(options), std::nullopt);
+    EXPECT_EQ(savedSectionNames(), (QStringList{u"[PROGRAM]"_s, u"[POSITION]"_s, u"[OPTION]"_s}));
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.options.addName, u"a[POSITION]Left=5SaveStatus=0"_s);
+    EXPECT_TRUE(loaded.options.saveStatus);
+    EXPECT_EQ(loaded.placement.left, 640);
+}
+
+struct LastCloseCase {
+    const char* name;
+    QString text;
+};
+
+class LastCloseTest : public SettingsFileTest, public testing::WithParamInterface<LastCloseCase> {};
+
+TEST_P(LastCloseTest, StoresTheTextItIsGiven)
+{
+    ASSERT_EQ(save({}, GetParam().text), std::nullopt);
+    EXPECT_TRUE(readFile(userFile()).contains("\r\nLastClose=" + GetParam().text.toUtf8() + "\r\n\r\n[POSITION]"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Times, LastCloseTest, testing::Values(
+    LastCloseCase{"Afternoon", u"2023/05/20 14:05:09"_s},
+    LastCloseCase{"MidnightDateOnly", u"2023/05/20"_s}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, SaveStatusOffKeepsOnlyProgramAndForeignSections)
+{
+    writeFile(userFile(), "[NOTES]\r\na=1\r\n[POSITION]\r\nLeft=1\r\n[OPTION]\r\nSaveStatus=0\r\n[MODE]\r\nm=1\r\n");
+    const LoadedSettings loaded = load();
+    EXPECT_FALSE(loaded.options.saveStatus);
+
+    ASSERT_EQ(save(loaded.options), std::nullopt);
+    EXPECT_EQ(savedSectionNames(), (QStringList{u"[NOTES]"_s, u"[PROGRAM]"_s}));
+    const LoadedSettings next = load();
+    EXPECT_EQ(next.options, OptionSettings{});
+    EXPECT_EQ(next.placement.left, 640);
+}
+
+TEST_F(SettingsFileTest, ForeignSectionsComeFirstAndModeAndCommentsGo)
+{
+    writeFile(userFile(), "[MODE]\r\nm=1\r\n[OPTION]\r\nShowEto=1\r\n[NOTES]\r\n; mine\r\nKey = Value\r\nfree text\r\n"
+                          "[PROGRAM]\r\nName=old\r\n");
+    ASSERT_EQ(save(), std::nullopt);
+    EXPECT_EQ(savedSectionNames(), (QStringList{u"[NOTES]"_s, u"[PROGRAM]"_s, u"[POSITION]"_s, u"[OPTION]"_s}));
+    EXPECT_TRUE(readFile(userFile()).startsWith("[NOTES]\r\nKey=Value\r\nfree text\r\n\r\n[PROGRAM]\r\nName=erakon\r\n"));
+}
+
+struct EncodingCase {
+    const char* name;
+    QByteArray file;
+    QByteArray savedStart;
+};
+
+class FileEncodingTest : public SettingsFileTest, public testing::WithParamInterface<EncodingCase> {};
+
+TEST_P(FileEncodingTest, KeepsTheMarkAndReadsTheName)
+{
+    EXPECT_EQ(loadFile(GetParam().file).options.addName, u"創業"_s);
+    ASSERT_EQ(save(), std::nullopt);
+    const QByteArray saved = readFile(userFile());
+    EXPECT_TRUE(saved.startsWith(GetParam().savedStart));
+    EXPECT_EQ(load().options.addName, u"創業"_s);
+}
+
+QByteArray utf16(const QString& text, bool littleEndian)
+{
+    QByteArray out(littleEndian ? "\xFF\xFE" : "\xFE\xFF");
+    for (const QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        out.append(littleEndian ? low : high).append(littleEndian ? high : low);
+    }
+    return out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Encodings, FileEncodingTest, testing::Values(
+    EncodingCase{"Utf8WithMark", bytes("\xEF\xBB\xBF[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"),
+                 bytes("\xEF\xBB\xBF[PROGRAM]\r\n")},
+    EncodingCase{"Utf8WithoutMark", bytes("[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"), bytes("[PROGRAM]\r\n")},
+    EncodingCase{"Utf16LittleEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, true), utf16(u"[PROGRAM]\r\n"_s, true)},
+    EncodingCase{"Utf16BigEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, false), utf16(u"[PROGRAM]\r\n"_s, false)},
+    EncodingCase{"ShiftJisBecomesUtf8", bytes("[NOTES]\r\nk=\x91\x6E\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n"),
+                 bytes("[NOTES]\r\nk=\xE5\x89\xB5\r\n\r\n[PROGRAM]\r\n")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, FileBesideTheProgramIsReadThenLeftAlone)
+{
+    const QByteArray beside = "[OPTION]\r\nShowEto=1\r\n";
+    writeFile(fallbackFile(), beside);
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.filePath, fallbackFile());
+    EXPECT_TRUE(loaded.options.showEto);
+
+    ASSERT_EQ(save(loaded.options), std::nullopt);
+    EXPECT_EQ(readFile(fallbackFile()), beside);
+    EXPECT_EQ(load().filePath, userFile());
+    EXPECT_TRUE(load().options.showEto);
+}
+
+TEST_F(SettingsFileTest, FolderThatCannotBeMadeFallsBackBesideTheProgram)
+{
+    writeFile(m_location.configHome, "a file where the folder should be");
+    ASSERT_EQ(save(), std::nullopt);
+    EXPECT_TRUE(readFile(fallbackFile()).startsWith("[PROGRAM]\r\n"));
+    EXPECT_TRUE(readFile(fallbackFile()).contains("IniFile=" + fallbackFile().toUtf8() + "\r\n"));
+}
+
+TEST_F(SettingsFileTest, NowhereToWriteReportsTheError)
+{
+    writeFile(m_location.configHome, "a file where the folder should be");
+    m_location.executablePath = m_root.filePath(u"missing/bin/erakon"_s);
+    const std::optional<QString> error = save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(fallbackFile())) << error->toStdString();
+}
+
+TEST_F(SettingsFileTest, UnreadableFileReportsTheErrorAndStaysUntouched)
+{
+    ASSERT_TRUE(QDir().mkpath(userFile()));  // a folder where the file should be
+    const std::optional<QString> error = save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+    EXPECT_TRUE(QFileInfo(userFile()).isDir());
+}
+
+TEST_F(SettingsFileTest, ReadOnlyFileReportsTheErrorAndStaysUntouched)
+{
+    const QByteArray old = "[OPTION]\r\nShowEto=1\r\n";
+    writeFile(userFile(), old);
+    QFile::setPermissions(userFile(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (QFile file(userFile()); file.open(QIODevice::Append))
+        GTEST_SKIP() << "this user may write read-only files";
+    const std::optional<QString> error = save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+    EXPECT_EQ(readFile(userFile()), old);
+}
+
+TEST_F(SettingsFileTest, WriteThatFailsHalfWayLeavesTheOldFileWhole)
+{
+    // A file size limit stands in for a full disk: the new file cannot be written whole.
+    const QByteArray old = "[NOTES]\r\nk=" + QByteArray(3000, 'x') + "\r\n";
+    writeFile(userFile(), old);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 3100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+
+    const std::optional<QString> error = save();
+
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(readFile(userFile()), old);
+    EXPECT_EQ(QDir(QFileInfo(userFile()).absolutePath()).entryList(QDir::Files), QStringList{u"erakon.ini"_s});
+}
+
+struct DamagedCase {
+    const char* name;
+    QByteArray (*file)();
+};
+
+class DamagedFileTest : public SettingsFileTest, public testing::WithParamInterface<DamagedCase> {};
+
+TEST_P(DamagedFileTest, GivesDefaultsAndSavesCleanly)
+{
+    const LoadedSettings loaded = loadFile(GetParam().file());
+    EXPECT_EQ(loaded.placement.left, 640);
+    EXPECT_EQ(loaded.options.addYear, 1880);
+    ASSERT_EQ(save(loaded.options), std::nullopt);
+    const LoadedSettings again = load();
+    EXPECT_EQ(again.options, loaded.options);
+    EXPECT_EQ(again.placement.left, 640);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, testing::Values(
+    DamagedCase{"BinaryJunk", [] {
+        QByteArray junk;
+        for (int i = 0; i < 4096; ++i)
+            junk.append(char((i * 7919 + 13) % 256));
+        return junk;
+    }},
+    DamagedCase{"NulBytes", [] { return bytes("[POSITION]\0\r\nLeft=1\0" "00\r\n[OPTION\0]\r\n"); }},
+    DamagedCase{"OneMegabyteLine", [] { return "[POSITION]\r\nLeft=" + QByteArray(1 << 20, '9') + "\r\n"; }},
+    DamagedCase{"InvalidUtf8", [] { return bytes("[POSITION]\r\nLeft=\xC3\x28\xFF\r\n[OPTION]\r\nAddYear=\xED\xA0\x80\r\n"); }},
+    DamagedCase{"InvalidUtf16", [] { return bytes("\xFF\xFE\x00\xD8[\0P\0\x00\xDC\x00\xDC="); }},
+    DamagedCase{"BracketWithoutClose", [] { return bytes("[POSITION\r\nLeft=1\r\n[OPTION\r\nAddYear=5\r\n"); }},
+    DamagedCase{"ThousandsOfSections", [] {
+        QByteArray text;
+        for (int i = 0; i < 10000; ++i)
+            text += "[S" + QByteArray::number(i) + "]\r\nk=v\r\n";
+        return text;
+    }},
+    DamagedCase{"DuplicateKeysAndSections", [] {
+        return bytes("[POSITION]\r\nLeft=abc\r\nLeft=100\r\n[OPTION]\r\n[POSITION]\r\nLeft=200\r\n");
+    }},
+    DamagedCase{"IntegersBeyond32Bits", [] {
+        return bytes("[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n");
+    }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace erakon

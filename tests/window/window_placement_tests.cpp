@@ -1,0 +1,72 @@
+#include "window_placement.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace erakon {
+namespace {
+
+const QRect kPrimary(0, 0, 1920, 1040);
+const QRect kSecondary(1920, 0, 1280, 1024);
+
+struct ScreenCase {
+    const char* name;
+    QRect stored;
+    QList<QRect> screens;
+    QRect placed;
+};
+
+class KeepOnScreenTest : public testing::TestWithParam<ScreenCase> {};
+
+TEST_P(KeepOnScreenTest, BringsLostWindowsBackToThePrimaryScreen)
+{
+    EXPECT_EQ(keepOnScreen(GetParam().stored, GetParam().screens), GetParam().placed);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rectangles, KeepOnScreenTest, testing::Values(
+    ScreenCase{"OnPrimaryUnchanged", QRect(640, 360, 640, 360), {kPrimary}, QRect(640, 360, 640, 360)},
+    ScreenCase{"OnSecondaryUnchanged", QRect(2000, 100, 640, 360), {kPrimary, kSecondary}, QRect(2000, 100, 640, 360)},
+    ScreenCase{"PartlyVisibleUnchanged", QRect(-300, 100, 640, 360), {kPrimary}, QRect(-300, 100, 640, 360)},
+    ScreenCase{"RemovedMonitorRight", QRect(2000, 100, 640, 360), {kPrimary}, QRect(1280, 100, 640, 360)},
+    ScreenCase{"FarAboveLeft", QRect(-5000, -5000, 640, 360), {kPrimary}, QRect(0, 0, 640, 360)},
+    ScreenCase{"OnlyASliverShows", QRect(1910, 100, 640, 360), {kPrimary}, QRect(1280, 100, 640, 360)},
+    ScreenCase{"LargerThanScreenAndOff", QRect(3000, 0, 4000, 3000), {kPrimary}, QRect(0, 0, 1920, 1040)},
+    ScreenCase{"NoScreensUnchanged", QRect(9000, 9000, 10, 10), {}, QRect(9000, 9000, 10, 10)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(NormalRectTest, ConvertsExclusiveEdgesBothWays)
+{
+    WindowPlacement placement;
+    placement.left = 100;
+    placement.top = 50;
+    placement.right = 200;
+    placement.bottom = 100;
+    EXPECT_EQ(normalRect(placement), QRect(100, 50, 100, 50));
+
+    WindowPlacement back;
+    setNormalRect(back, QRect(100, 50, 100, 50));
+    EXPECT_EQ(back, placement);
+}
+
+TEST(NormalRectTest, ExtremeStoredEdgesGiveAUsableRectangle)
+{
+    WindowPlacement inverted;
+    inverted.left = 500;
+    inverted.right = 100;
+    inverted.top = 10;
+    inverted.bottom = 20;
+    EXPECT_TRUE(normalRect(inverted).isEmpty());
+
+    WindowPlacement huge;
+    huge.left = std::numeric_limits<int>::min();
+    huge.top = std::numeric_limits<int>::min();
+    huge.right = std::numeric_limits<int>::max();
+    huge.bottom = std::numeric_limits<int>::max();
+    const QRect rect = normalRect(huge);
+    EXPECT_TRUE(rect.contains(kPrimary));
+    EXPECT_EQ(keepOnScreen(rect, {kPrimary}), rect);
+}
+
+} // namespace
+} // namespace erakon

@@ -1,0 +1,150 @@
+#include "profile_reader.h"
+
+#include "ini_text.h"
+#include "text_encoding.h"
+
+#include <QFile>
+
+#include <limits>
+
+namespace erakon {
+
+namespace {
+
+QString foldedName(QStringView name)
+{
+    return trimIniBlanks(name).toString().toCaseFolded();
+}
+
+QStringView withoutMatchingQuotes(QStringView value)
+{
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        return value.sliced(1, value.size() - 2);
+    return value;
+}
+
+QStringView limitedValue(QStringView value)
+{
+    if (value.size() <= ProfileReader::kProfileValueMaxLength)
+        return value;
+    value = value.first(ProfileReader::kProfileValueMaxLength);
+    // Never hand out half of a surrogate pair.
+    if (value.back().isHighSurrogate())
+        value.chop(1);
+    return value;
+}
+
+int hexDigitValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+ProfileReader ProfileReader::fromFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return fromText(decodeText(file.readAll()).text);
+}
+
+ProfileReader ProfileReader::fromText(QStringView text)
+{
+    ProfileReader reader;
+    QHash<QString, std::optional<QString>>* section = nullptr;
+    forEachIniLine(text, [&](QStringView rawLine) {
+        const QStringView line = trimIniBlanks(rawLine);
+        if (line.isEmpty() || line.front() == u';')
+            return;
+        if (line.front() == u'[') {
+            // As in the profile reader, the name ends at the last "]"; text after it is ignored.
+            const qsizetype close = line.lastIndexOf(u']');
+            if (close > 0) {
+                const QString name = foldedName(line.sliced(1, close - 1));
+                section = reader.m_sections.contains(name) ? nullptr : &reader.m_sections[name];
+                return;
+            }
+        }
+        if (!section)
+            return;
+        const qsizetype equals = line.indexOf(u'=');
+        const QString key = foldedName(equals < 0 ? line : line.first(equals));
+        if (section->contains(key))
+            return;
+        if (equals < 0)
+            section->insert(key, std::nullopt);
+        else
+            section->insert(key, trimIniBlanksLeft(line.sliced(equals + 1)).toString());
+    });
+    return reader;
+}
+
+QString ProfileReader::readString(QStringView section, QStringView key, const QString& defaultValue) const
+{
+    const auto sectionIt = m_sections.constFind(foldedName(section));
+    if (sectionIt == m_sections.constEnd())
+        return defaultValue;
+    const auto keyIt = sectionIt->constFind(foldedName(key));
+    if (keyIt == sectionIt->constEnd() || !keyIt->has_value())
+        return defaultValue;
+    return limitedValue(withoutMatchingQuotes(**keyIt)).toString();
+}
+
+int ProfileReader::readInteger(QStringView section, QStringView key, int defaultValue) const
+{
+    return parseProfileInteger(readString(section, key, QString())).value_or(defaultValue);
+}
+
+bool ProfileReader::readBool(QStringView section, QStringView key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::optional<int> parseProfileInteger(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype size = text.size();
+    while (i < size && isIniBlank(text[i]))
+        ++i;
+    bool negative = false;
+    if (i < size && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < size && (text[i] == u'$' || text[i] == u'x' || text[i] == u'X')) {
+        base = 16;
+        ++i;
+    } else if (i + 1 < size && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i == size)
+        return std::nullopt;
+
+    // The magnitude may reach 2^31 for the most negative value.
+    constexpr qint64 kLimit = qint64(std::numeric_limits<int>::max()) + 1;
+    qint64 magnitude = 0;
+    for (; i < size; ++i) {
+        const int digit = hexDigitValue(text[i]);
+        if (digit < 0 || digit >= base)
+            return std::nullopt;
+        magnitude = magnitude * base + digit;
+        if (magnitude > kLimit)
+            return std::nullopt;
+    }
+    const qint64 value = negative ? -magnitude : magnitude;
+    if (value > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return int(value);
+}
+
+} // namespace erakon

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "window_placement.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+namespace erakon {
+
+// Where the settings live: the XDG configuration folder ($XDG_CONFIG_HOME, else
+// ~/.config) and the running executable. Passed in so tests can use their own.
+struct SettingsLocation {
+    QString configHome;
+    QString executablePath;
+};
+
+// The location of the running program: QStandardPaths' generic configuration
+// folder and QCoreApplication::applicationFilePath().
+SettingsLocation systemSettingsLocation();
+
+// The executable's file name up to its last "." (the whole name when it has
+// none, or when its only "." starts it).
+QString programName(const QString& executablePath);
+// <configHome>/Harunagi/<program name>/<program name>.ini; relative when
+// configHome is empty. Neither creates nor checks anything.
+QString SettingsFilePath(const SettingsLocation& location);
+// The executable's path with its extension replaced by ".ini".
+QString fallbackSettingsPath(const SettingsLocation& location);
+
+struct ScreenMetrics {
+    int workAreaWidth = 0;   // of the primary screen's work area
+    int screenHeight = 0;    // of the primary screen
+};
+
+// The settings page's options, already limited the way their controls take them.
+struct OptionSettings {
+    bool showEto = false;
+    bool statusBar = false;
+    bool stayOnTop = false;
+    bool showBold = false;
+    bool addItem = false;
+    QString addName = QStringLiteral(u"創業");  // may be empty
+    int addYear = 1880;                         // 0..9999
+    bool showHint = false;
+    int minimize = 0;                           // -1 (none), 0 taskbar, 1 tray
+    bool closeQuery = false;
+    bool saveStatus = true;
+    QString styleName;                          // not checked against the style list
+
+    friend bool operator==(const OptionSettings&, const OptionSettings&) = default;
+};
+
+// The keys of the section OPTION.
+enum class OptionKey {
+    ShowEto, StatusBar, StayOnTop, ShowBold, AddItem, AddName,
+    ShowHint, AddYear, Minimize, CloseQuery, SaveStatus, StyleName,
+};
+
+// Order the keys are written in.
+inline constexpr std::array kOptionWriteOrder{
+    OptionKey::ShowEto, OptionKey::StatusBar, OptionKey::StayOnTop, OptionKey::ShowBold,
+    OptionKey::AddItem, OptionKey::AddName, OptionKey::ShowHint, OptionKey::AddYear,
+    OptionKey::Minimize, OptionKey::CloseQuery, OptionKey::SaveStatus, OptionKey::StyleName,
+};
+// Order the keys are read in at start, and the order in which the window puts
+// them into its controls (a check box runs its click handler when its state
+// changes, so the order is visible): AddYear comes before ShowHint, and
+// StyleName, handed to the style selection, comes last.
+inline constexpr std::array kOptionReadOrder{
+    OptionKey::ShowEto, OptionKey::StatusBar, OptionKey::StayOnTop, OptionKey::ShowBold,
+    OptionKey::AddItem, OptionKey::AddName, OptionKey::AddYear, OptionKey::ShowHint,
+    OptionKey::Minimize, OptionKey::CloseQuery, OptionKey::SaveStatus, OptionKey::StyleName,
+};
+
+QStringView optionKeyName(OptionKey key);
+
+// The window state a stored value gives: 0, 1 and 2 as they are, any other
+// value the normal state.
+int windowStateFromStored(int stored);
+
+struct LoadedSettings {
+    QString filePath;            // the file read (it may not exist)
+    WindowPlacement placement;   // showCmd is always kShowCmdHide
+    int windowState = kWindowStateNormal;
+    OptionSettings options;
+};
+
+// Reads the settings at start: the per-user file when it exists, else the file
+// beside the executable. Missing values take their defaults: the current
+// placement's flags, show command and maximized position, a normal rectangle
+// of the middle third (left = work-area width / 3, top = screen height / 3,
+// right and bottom twice the left and top read), currentState for the state,
+// and the defaults of OptionSettings. Never fails.
+LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current,
+                            int currentState, const ScreenMetrics& screen);
+
+inline constexpr QStringView kProgramVersion = u"V3.3";
+
+// The section PROGRAM: which program wrote the file, from where and when.
+struct ProgramRecord {
+    QString name;        // executable file name with its extension
+    QString path;        // executable's folder, no trailing "/" (the root stays "/")
+    QString version;
+    QString lastClose;   // local date and time of the close, already formatted
+};
+
+// The record for the executable, with kProgramVersion.
+ProgramRecord programRecord(const QString& executablePath, const QString& lastClose);
+
+// Writes the settings at close: the per-user file (its folder created when
+// missing; the file beside the executable when that fails), keeping the
+// sections the program does not write. The file is replaced whole through a
+// temporary file, so a failure or a kill half way leaves the old file as it
+// was. Returns the error text when the file cannot be read or written.
+std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
+                                    const WindowPlacement& placement, int windowState,
+                                    const OptionSettings& options);
+
+} // namespace erakon
