@@ -1,0 +1,264 @@
+#include "table_page.h"
+
+#include "clock.h"
+#include "era_table.h"
+#include "table_line.h"
+
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace erakon {
+namespace {
+
+// The table box: a plain-text box in which Enter adds no line break, the
+// selection keeps its colours without focus, and a double-click reports
+// itself after the box has selected the word under the pointer.
+class YearTableMemo final : public QPlainTextEdit {
+public:
+    explicit YearTableMemo(QWidget* parent) : QPlainTextEdit(parent) { keepSelectionColours(); }
+
+    std::function<void()> onDoubleClick;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override
+    {
+        QPlainTextEdit::mouseDoubleClickEvent(event);
+        if (onDoubleClick)
+            onDoubleClick();
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            // Left to the window, as in a box that does not want returns.
+            event->ignore();
+            return;
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+
+    void changeEvent(QEvent* event) override
+    {
+        QPlainTextEdit::changeEvent(event);
+        // A new style brings a new palette; the inactive colours follow it.
+        if (event->type() == QEvent::PaletteChange)
+            keepSelectionColours();
+    }
+
+private:
+    // The selected year must stay visible when the focus is elsewhere, so the
+    // inactive selection is drawn like the active one.
+    void keepSelectionColours()
+    {
+        QPalette colours = palette();
+        bool changed = false;
+        for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+            const QBrush active = colours.brush(QPalette::Active, role);
+            if (colours.brush(QPalette::Inactive, role) != active) {
+                colours.setBrush(QPalette::Inactive, role, active);
+                changed = true;
+            }
+        }
+        if (changed)
+            setPalette(colours); // the PaletteChange it sends finds nothing to do
+    }
+};
+
+struct YearRange {
+    int first;
+    int last;
+};
+
+// From the first Meiji year to the 99th Reiwa year, kept to the years the
+// program handles whatever the offsets hold.
+YearRange tableYears(int meijiOffset, int reiwaOffset)
+{
+    const auto clampYear = [](long long year) {
+        return int(std::clamp<long long>(year, kMinYear, kMaxYear));
+    };
+    return {clampYear(static_cast<long long>(meijiOffset) + 1),
+            clampYear(static_cast<long long>(reiwaOffset) + 99)};
+}
+
+bool containsSearch(const std::string& line, const std::string& search)
+{
+    return !search.empty() && line.find(search) != std::string::npos;
+}
+
+// Lines of the text; the empty line after the last line break is not one.
+int lineCountOf(const QTextDocument& document)
+{
+    const int blocks = document.blockCount();
+    return document.lastBlock().length() <= 1 ? blocks - 1 : blocks;
+}
+
+// True when the box already shows this very text and nobody has touched it
+// since: setting it again would only throw away the layout of the lines, and
+// the table looks exactly as a fresh build would leave it.
+bool holdsUneditedText(const QTextDocument& document, const QString& text)
+{
+    return !document.isUndoAvailable() && !document.isRedoAvailable()
+        && document.toPlainText() == text;
+}
+
+constexpr int kPageMargin = 3;
+
+} // namespace
+
+TablePage::TablePage(const Clock& clock, QWidget* parent)
+    : QWidget(parent)
+    , Memo1(new YearTableMemo(this))
+    , m_clock(clock)
+    , m_showEto([] { return false; })
+    , m_meijiOffset([] { return kEraTable[std::size_t(EraRow::Meiji)].offset; })
+    , m_reiwaOffset([] { return kEraTable[std::size_t(EraRow::Reiwa)].offset; })
+{
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setToolTip(QStringLiteral("Year Table"));
+    Memo1->setPlainText(QStringLiteral("Memo1"));
+    static_cast<YearTableMemo*>(Memo1)->onDoubleClick = [this] { Memo1DblClick(); };
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
+    layout->addWidget(Memo1);
+}
+
+TablePage::~TablePage() = default;
+
+void TablePage::setShowEtoSource(std::function<bool()> showEto)
+{
+    if (showEto)
+        m_showEto = std::move(showEto);
+}
+
+void TablePage::setOffsetSources(std::function<int()> meijiOffset, std::function<int()> reiwaOffset)
+{
+    if (meijiOffset)
+        m_meijiOffset = std::move(meijiOffset);
+    if (reiwaOffset)
+        m_reiwaOffset = std::move(reiwaOffset);
+}
+
+void TablePage::BuildYearTable(const QString& searchText)
+{
+    using namespace std::chrono;
+
+    // One current year for the whole build: a build that runs across New
+    // Year's midnight must not mix two years in the distance column.
+    const int currentYear = m_clock.currentYear();
+    const bool showEto = m_showEto();
+    const YearRange years = tableYears(m_meijiOffset(), m_reiwaOffset());
+    const std::string search = searchText.toStdString();
+
+    std::vector<std::string> lines;
+    lines.reserve(std::size_t(std::max(0, years.last - years.first + 1)) + 8);
+    int selectedLine = 0;
+    for (int y = years.first; y <= years.last; ++y) {
+        std::string january = TableLine(year{y} / January / 1, currentYear, showEto);
+        if (containsSearch(january, search))
+            selectedLine = int(lines.size());
+        // A year in which an era begins after 1 January gets a second line
+        // with the era in force at its end.
+        std::string december = TableLine(year{y} / December / 31, currentYear, showEto);
+        const bool eraChanged = december != january;
+        lines.push_back(std::move(january));
+        if (eraChanged)
+            lines.push_back(std::move(december));
+    }
+
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += '\n'; // the box keeps one empty line after the last one
+    }
+
+    // One repaint per build, however the text and selection change meanwhile.
+    Memo1->setUpdatesEnabled(false);
+    const auto resumeUpdates = qScopeGuard([this] { Memo1->setUpdatesEnabled(true); });
+
+    const QString newText = QString::fromStdString(text);
+    if (!holdsUneditedText(*Memo1->document(), newText))
+        Memo1->setPlainText(newText);
+    if (lines.empty())
+        return;
+
+    // Scrolled before the selection is made, so that the box finds the caret
+    // in view and lays out no other part of the text.
+    centreLine(selectedLine);
+    // The second line of an era-change year goes with its first.
+    const auto next = std::size_t(selectedLine) + 1;
+    const bool withNext = next < lines.size() && containsSearch(lines[next], search);
+    selectLines(selectedLine, withNext ? 2 : 1);
+}
+
+void TablePage::selectLines(int firstLine, int lineCount)
+{
+    QTextDocument* document = Memo1->document();
+    const QTextBlock first = document->findBlockByNumber(firstLine);
+    const QTextBlock last = document->findBlockByNumber(firstLine + lineCount - 1);
+    if (!first.isValid() || !last.isValid())
+        return;
+    // Through the last line's line break, which the document's end lacks.
+    const int end = std::min(last.position() + last.length(), document->characterCount() - 1);
+    QTextCursor cursor(document);
+    cursor.setPosition(first.position());
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    Memo1->setTextCursor(cursor);
+}
+
+void TablePage::centreLine(int line)
+{
+    const int lineHeight = std::max(1, Memo1->fontMetrics().height());
+    const int visibleLines = Memo1->viewport()->height() / lineHeight;
+    // From the first line down by this many lines; the scroll bar keeps the
+    // value within the text, never above the first line nor past the end.
+    QScrollBar* bar = Memo1->verticalScrollBar();
+    bar->setValue(std::max(0, line - visibleLines / 2));
+}
+
+void TablePage::Memo1DblClick()
+{
+    QTextDocument* document = Memo1->document();
+    const QTextBlock block = document->findBlock(Memo1->textCursor().selectionStart());
+    if (!block.isValid() || block.blockNumber() >= lineCountOf(*document))
+        return;
+    const QString line = block.text();
+    if (line.isEmpty())
+        return;
+
+    QTextCursor wholeLine(document);
+    wholeLine.setPosition(block.position());
+    wholeLine.setPosition(block.position() + int(line.size()), QTextCursor::KeepAnchor);
+    Memo1->setTextCursor(wholeLine);
+
+    const qsizetype tab = line.indexOf(u'\t');
+    if (tab < 0)
+        return;
+    emit yearChosen(line.mid(tab + 1, 4));
+}
+
+QString TablePage::tableText() const
+{
+    return Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+QString TablePage::selectedTableText() const
+{
+    return Memo1->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+}
+
+} // namespace erakon
