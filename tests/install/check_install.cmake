@@ -10,14 +10,7 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${result}):\n${output}")
 endif()
 
-set(expected
-  usr/bin/erakon
-  usr/share/applications/${APP_ID}.desktop
-  usr/share/metainfo/${APP_ID}.metainfo.xml
-  usr/share/icons/hicolor/scalable/apps/erakon.svg)
-foreach(size IN LISTS ICON_SIZES)
-  list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/erakon.png)
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/expected_files.cmake)
 
 set(missing "")
 foreach(file IN LISTS expected)

@@ -1,0 +1,32 @@
+# `cpack -G DEB` in the build folder makes a Debian package of what cmake/install.cmake
+# installs. The shared-library dependencies come from dpkg-shlibdeps; the list below adds
+# what the program loads at run time without linking it.
+set(CPACK_PACKAGE_NAME erakon)
+set(CPACK_PACKAGE_VENDOR "Harunagi")
+set(CPACK_PACKAGE_CONTACT "Harunagi <erakon@harunagi.example>")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.harunagi.example/")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+  "Japanese era year converter (和暦変換)")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Erakon converts years between the Western calendar and the Japanese eras\n\
+(Meiji, Taisho, Showa, Heisei, Reiwa and one era of your own). Type a year in any\n\
+box and every other box follows; it tells the age of a person born in that year or\n\
+how long until it comes, with its zodiac sign, and lists every year from Meiji 1 to\n\
+Reiwa 99 in a quick-reference table.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_GENERATOR DEB)
+# Package what is built; cpack and `make install` do not first build every target
+# (tests and benchmarks included). Build first: scripts/build does.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The window needs the X11/Wayland platform plugins, the SVG icon engine for its icon,
+# Japanese glyphs and Qt's Japanese button texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "qt6-qpa-plugins, libqt6svg6, fonts-noto-cjk, qt6-translations-l10n")
+
+include(CPack)
