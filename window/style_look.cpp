@@ -4,6 +4,9 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <cmath>
+
 namespace erakon {
 
 namespace {
@@ -13,10 +16,47 @@ bool isDark(const QColor& colour)
     return colour.lightnessF() < 0.45;
 }
 
-// Disabled text keeps a trace of the normal colour so it still reads as text.
-QColor faded(const QColor& text, const QColor& background)
+// Disabled controls: their text keeps a trace of the normal colour so it
+// still reads as text, at about half its contrast.
+struct DisabledColours {
+    QColor windowText;
+    QColor base;
+    QColor text;
+    QColor button;
+    QColor buttonText;
+};
+
+double luminance(const QColor& colour)
 {
-    return mixedColour(text, background, 0.55);
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+DisabledColours disabledColours(const StyleDefinition& d)
+{
+    DisabledColours c;
+    c.windowText = mixedColour(d.windowText, d.window, 0.5);
+    c.base = mixedColour(d.base, d.window, 0.5);
+    c.text = mixedColour(d.text, c.base, 0.5);
+    // A disabled button sinks toward the window; its text follows whichever
+    // of the two text colours stands out more there (a coloured button with
+    // white text would otherwise fade into its own face).
+    c.button = mixedColour(d.button, d.window, 0.6);
+    const QColor& strongest = contrast(d.buttonText, c.button) >= contrast(d.windowText, c.button)
+                                  ? d.buttonText
+                                  : d.windowText;
+    c.buttonText = mixedColour(strongest, c.button, 0.4);
+    return c;
 }
 
 QPalette makePalette(const StyleDefinition& d)
@@ -52,11 +92,12 @@ QPalette makePalette(const StyleDefinition& d)
     setBoth(QPalette::Dark, mixedColour(d.border, black, 0.3));
     setBoth(QPalette::Shadow, mixedColour(d.border, black, 0.6));
 
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, faded(d.windowText, d.window));
-    palette.setColor(QPalette::Disabled, QPalette::Text, faded(d.text, d.base));
-    palette.setColor(QPalette::Disabled, QPalette::ButtonText, faded(d.buttonText, d.button));
-    palette.setColor(QPalette::Disabled, QPalette::Base, mixedColour(d.base, d.window, 0.5));
-    palette.setColor(QPalette::Disabled, QPalette::Button, mixedColour(d.button, d.window, 0.5));
+    const DisabledColours disabled = disabledColours(d);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, disabled.windowText);
+    palette.setColor(QPalette::Disabled, QPalette::Text, disabled.text);
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, disabled.buttonText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, disabled.base);
+    palette.setColor(QPalette::Disabled, QPalette::Button, disabled.button);
     palette.setColor(QPalette::Disabled, QPalette::Highlight, mixedColour(d.highlight, d.window, 0.5));
     return palette;
 }
@@ -102,6 +143,8 @@ QString bevelBorder(const QColor& face, bool sunken)
 }
 
 // One template for every carried style; {key} marks a value from the definition.
+// Menus are left to the palette: a QMenu rule would make the style sheet draw
+// the items itself, losing the greyed disabled items and the check boxes.
 constexpr auto kTemplate = R"(
 QPushButton {
   color: {button_text}; background: {button_fill}; {button_border}
@@ -111,10 +154,10 @@ QPushButton:hover { background: {hover_fill}; {hover_border} }
 QPushButton:pressed, QPushButton:checked { background: {pressed}; {pressed_border} }
 QPushButton:disabled { color: {disabled_button_text}; background: {disabled_button}; {disabled_border} }
 QTabWidget::pane {
-  background: {window}; border: {bw}px solid {border}; border-radius: {pane_radius}px; top: -{bw}px;
+  background: {window}; {pane_border} border-radius: {pane_radius}px; top: -{bw}px;
 }
 QTabBar::tab {
-  color: {button_text}; background: {tab_fill}; border: {bw}px solid {border};
+  color: {button_text}; background: {tab_fill}; {tab_border}
   border-top-left-radius: {radius}px; border-top-right-radius: {radius}px;
   padding: {tab_pad_v}px {tab_pad_h}px; margin-right: 1px;
 }
@@ -148,7 +191,6 @@ QStatusBar::item { border: none; }
 QToolTip {
   color: {tooltip_text}; background-color: {tooltip_base}; border: 1px solid {tooltip_border}; padding: 2px 4px;
 }
-QMenu { color: {text}; background-color: {base}; border: 1px solid {border}; }
 )";
 
 QString makeStyleSheet(const StyleDefinition& d)
@@ -158,7 +200,8 @@ QString makeStyleSheet(const StyleDefinition& d)
     const bool underlinedTabs = d.surface == StyleSurface::Flat || glow;
     const QString bw = QString::number(d.borderWidth);
     const QString solid = QStringLiteral("%1px solid %2").arg(bw);
-    const QColor disabledButton = mixedColour(d.button, d.window, 0.5);
+    const DisabledColours disabled = disabledColours(d);
+    const QColor& disabledButton = disabled.button;
 
     QHash<QString, QString> values{
         {QStringLiteral("window"), d.window.name()},
@@ -185,10 +228,10 @@ QString makeStyleSheet(const StyleDefinition& d)
                     .arg(mixedColour(d.hover, d.accent, 0.2).name(), d.hover.name())
               : d.hover.name()},
         {QStringLiteral("disabled_button"), disabledButton.name()},
-        {QStringLiteral("disabled_button_text"), faded(d.buttonText, d.button).name()},
-        {QStringLiteral("disabled_window_text"), faded(d.windowText, d.window).name()},
-        {QStringLiteral("disabled_text"), faded(d.text, d.base).name()},
-        {QStringLiteral("disabled_base"), mixedColour(d.base, d.window, 0.5).name()},
+        {QStringLiteral("disabled_button_text"), disabled.buttonText.name()},
+        {QStringLiteral("disabled_window_text"), disabled.windowText.name()},
+        {QStringLiteral("disabled_text"), disabled.text.name()},
+        {QStringLiteral("disabled_base"), disabled.base.name()},
         {QStringLiteral("hover_base"), mixedColour(d.base, d.highlight, 0.12).name()},
         {QStringLiteral("bw"), bw},
         {QStringLiteral("radius"), QString::number(d.radius)},
@@ -209,6 +252,8 @@ QString makeStyleSheet(const StyleDefinition& d)
             QStringLiteral("2px groove %1").arg(mixedColour(d.window, Qt::black, 0.2).name());
         values[QStringLiteral("edit_border")] = bevelBorder(d.window, true);
         values[QStringLiteral("focus_border")] = QString();
+        values[QStringLiteral("pane_border")] = bevelBorder(d.window, false);
+        values[QStringLiteral("tab_border")] = bevelBorder(d.button, false);
     } else {
         values[QStringLiteral("button_border")] =
             QStringLiteral("border: %1;").arg(solid.arg(d.buttonBorder.name()));
@@ -222,6 +267,9 @@ QString makeStyleSheet(const StyleDefinition& d)
             QStringLiteral("border: %1;").arg(solid.arg(d.border.name()));
         values[QStringLiteral("focus_border")] =
             QStringLiteral("border-color: %1;").arg(d.accent.name());
+        values[QStringLiteral("pane_border")] =
+            QStringLiteral("border: %1;").arg(solid.arg(d.border.name()));
+        values[QStringLiteral("tab_border")] = values[QStringLiteral("pane_border")];
     }
     values[QStringLiteral("tab_selected")] =
         underlinedTabs ? QStringLiteral("border-top: 2px solid %1;").arg(d.accent.name())

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace erakon {
 namespace {
@@ -205,8 +206,16 @@ TEST_F(StyleServiceTest, EveryCarriedStyleIsLegible)
         EXPECT_GE(pair(QPalette::Text, QPalette::Base), 4.5);
         EXPECT_GE(pair(QPalette::HighlightedText, QPalette::Highlight), 4.5);
         EXPECT_GE(pair(QPalette::ToolTipText, QPalette::ToolTipBase), 4.5);
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            EXPECT_NE(p.color(QPalette::Disabled, role), p.color(QPalette::Active, role));
+        // Disabled text: visibly different from normal text, yet still readable.
+        for (const auto [text, background] :
+             {std::pair{QPalette::WindowText, QPalette::Window},
+              std::pair{QPalette::Text, QPalette::Base},
+              std::pair{QPalette::ButtonText, QPalette::Button}}) {
+            const QColor disabled = p.color(QPalette::Disabled, text);
+            EXPECT_NE(disabled, p.color(QPalette::Active, text));
+            EXPECT_GE(contrast(disabled, p.color(QPalette::Disabled, background)), 2.5)
+                << "role " << text;
+        }
         EXPECT_FALSE(qApp->styleSheet().isEmpty());
     }
 }
