@@ -102,12 +102,29 @@ void AboutDialog::paintEvent(QPaintEvent* event)
         QMessageBox::paintEvent(event);
 }
 
+void AboutDialog::showEvent(QShowEvent* event)
+{
+    // The message box settles its size only now, after the dialog placed
+    // itself by its earlier size.
+    QMessageBox::showEvent(event);
+    const QWidget* owner = parentWidget();
+    if (!owner)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->frameGeometry().center());
+    if (const QScreen* screen = owner->screen()) {
+        const QRect available = screen->availableGeometry();
+        frame.moveLeft(qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)));
+        frame.moveTop(qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
+    }
+    move(frame.topLeft());
+}
+
 std::unique_ptr<AboutDialog> createAboutDialog(const AboutContext& context)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize();
     QRandomGenerator* gradient = context.activeStyleName == context.basicStyleName ? &context.random : nullptr;
-    // With the main window as parent the dialog opens centred over it.
     return std::make_unique<AboutDialog>(aboutText(context, screenSize), programIcon(context.mainWindow),
                                          gradient, context.mainWindow);
 }

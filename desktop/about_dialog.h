@@ -52,6 +52,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QRandomGenerator* m_gradientRandom; // null: the style paints the dialog

@@ -52,7 +52,7 @@ std::optional<QByteArray> desktopEntryFor(const QString& target)
         return std::nullopt;
     const QString text = QStringLiteral("[Desktop Entry]\n"
                                         "Type=Application\n"
-                                        "Version=1.5\n"
+                                        "Version=1.0\n"
                                         "Name=%1\n"
                                         "Exec=%2\n"
                                         "Icon=erakon\n"

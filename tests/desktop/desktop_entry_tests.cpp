@@ -1,0 +1,101 @@
+#include "desktop_entry.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace erakon {
+namespace {
+
+// desktop-file-validate's verdict on the entry, or nullopt when the tool is
+// not installed.
+std::optional<QString> validatorComplaints(const QByteArray& entry)
+{
+    const QString validator = QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        return std::nullopt;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Erakon.desktop"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size())
+        return QStringLiteral("could not write the entry");
+    file.close();
+    QProcess process;
+    process.start(validator, {path});
+    process.waitForFinished();
+    const QString output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || output.contains(QStringLiteral("error")))
+        return output.isEmpty() ? QStringLiteral("validator failed") : output;
+    return QString();
+}
+
+TEST(DesktopEntryTest, ExecQuotesAwkwardPathsAndTheValidatorAcceptsThem)
+{
+    struct Row {
+        const char* name;
+        QString path;
+        QString exec; // as it stands in the file
+    };
+    const Row rows[] = {
+        {"plain", QStringLiteral("/opt/erakon/erakon"), QStringLiteral(R"("/opt/erakon/erakon")")},
+        {"spaces", QStringLiteral("/home/u/My Apps/erakon"), QStringLiteral(R"("/home/u/My Apps/erakon")")},
+        {"double quote", QStringLiteral(R"(/tmp/a"b/erakon)"), QStringLiteral(R"("/tmp/a\\"b/erakon")")},
+        {"single quote", QStringLiteral("/tmp/it's/erakon"), QStringLiteral(R"("/tmp/it's/erakon")")},
+        {"percent", QStringLiteral("/tmp/100%/%f/erakon"), QStringLiteral(R"("/tmp/100%%/%%f/erakon")")},
+        {"dollar", QStringLiteral("/tmp/$HOME/erakon"), QStringLiteral(R"("/tmp/\\$HOME/erakon")")},
+        {"backslash", QStringLiteral(R"(/tmp/a\b/erakon)"), QStringLiteral(R"("/tmp/a\\\\b/erakon")")},
+        {"backtick", QStringLiteral("/tmp/`id`/erakon"), QStringLiteral(R"("/tmp/\\`id\\`/erakon")")},
+        {"non-ASCII", QStringLiteral("/home/太郎/アプリ/erakon"), QStringLiteral(R"("/home/太郎/アプリ/erakon")")},
+        {"shell words", QStringLiteral("/tmp/a;b|c&d>e<f~g*h?i#j(k)l=m/erakon"),
+         QStringLiteral(R"("/tmp/a;b|c&d>e<f~g*h?i#j(k)l=m/erakon")")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(desktopEntryExecValue(row.path), row.exec);
+
+        const std::optional<QByteArray> entry = desktopEntryFor(row.path);
+        ASSERT_TRUE(entry);
+        EXPECT_TRUE(entry->contains(QByteArray("\nExec=") + row.exec.toUtf8() + '\n'));
+        if (const std::optional<QString> complaints = validatorComplaints(*entry)) {
+            EXPECT_TRUE(complaints->isEmpty()) << complaints->toStdString();
+        }
+    }
+}
+
+TEST(DesktopEntryTest, EntryHasTheKeysALauncherNeeds)
+{
+    const std::optional<QByteArray> entry = desktopEntryFor(QStringLiteral("/opt/erakon/erakon"));
+    ASSERT_TRUE(entry);
+    const QList<QByteArray> lines = entry->split('\n');
+    EXPECT_EQ(lines.first(), "[Desktop Entry]");
+    for (const char* line : {"Type=Application", "Name=Erakon", "Icon=erakon", "Terminal=false"})
+        EXPECT_TRUE(lines.contains(line)) << line;
+}
+
+TEST(DesktopEntryTest, PathsNoEntryCanCarryAreRefused)
+{
+    struct Row {
+        const char* name;
+        QString path;
+    };
+    const Row rows[] = {
+        {"line feed", QStringLiteral("/tmp/a\nExec=/bin/sh")},
+        {"carriage return", QStringLiteral("/tmp/a\rb")},
+        {"tab", QStringLiteral("/tmp/a\tb")},
+        {"delete", QStringLiteral("/tmp/a\x7f" "b")},
+        {"C1 control", QStringLiteral("/tmp/a") + QChar(0x85) + QStringLiteral("b")},
+        {"lone surrogate", QStringLiteral("/tmp/a") + QChar(0xd800) + QStringLiteral("b")},
+        {"empty", QString()},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(desktopEntryExecValue(row.path), std::nullopt);
+        EXPECT_EQ(desktopEntryFor(row.path), std::nullopt);
+    }
+}
+
+} // namespace
+} // namespace erakon

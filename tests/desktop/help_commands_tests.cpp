@@ -1,0 +1,137 @@
+#include "help_commands.h"
+
+#include "fake_desktop_platform.h"
+#include "file_properties_window.h"
+#include "scripted_messages.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace erakon {
+namespace {
+
+TEST(FindHelpFileTest, SearchesFromTheProgramsFolderUpToTheRoot)
+{
+    struct Row {
+        const char* name;
+        QString executable;
+        QStringList present;
+        std::optional<QString> found;
+        QStringList looked;
+    };
+    const Row rows[] = {
+        {"beside the program", QStringLiteral("/a/b/c/erakon"), {QStringLiteral("/a/b/c/erakon.chm")},
+         QStringLiteral("/a/b/c/erakon.chm"), {QStringLiteral("/a/b/c/erakon.chm")}},
+        {"two folders up", QStringLiteral("/a/b/c/erakon"), {QStringLiteral("/a/erakon.chm")}, QStringLiteral("/a/erakon.chm"),
+         {QStringLiteral("/a/b/c/erakon.chm"), QStringLiteral("/a/b/erakon.chm"), QStringLiteral("/a/erakon.chm")}},
+        {"nearest wins", QStringLiteral("/a/b/erakon"), {QStringLiteral("/erakon.chm"), QStringLiteral("/a/erakon.chm")},
+         QStringLiteral("/a/erakon.chm"), {QStringLiteral("/a/b/erakon.chm"), QStringLiteral("/a/erakon.chm")}},
+        {"nowhere", QStringLiteral("/a/b/erakon"), {}, std::nullopt,
+         {QStringLiteral("/a/b/erakon.chm"), QStringLiteral("/a/erakon.chm"), QStringLiteral("/erakon.chm")}},
+        {"program at the root", QStringLiteral("/erakon"), {}, std::nullopt, {QStringLiteral("/erakon.chm")}},
+        {"last extension replaced", QStringLiteral("/a/erakon.bin"), {QStringLiteral("/a/erakon.chm")},
+         QStringLiteral("/a/erakon.chm"), {QStringLiteral("/a/erakon.chm")}},
+        {"dotted folder keeps its dot", QStringLiteral("/a/my.app/erakon"), {QStringLiteral("/a/my.app/erakon.chm")},
+         QStringLiteral("/a/my.app/erakon.chm"), {QStringLiteral("/a/my.app/erakon.chm")}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QStringList looked;
+        const auto exists = [&](const QString& path) {
+            looked.append(path);
+            return row.present.contains(path);
+        };
+        EXPECT_EQ(findHelpFile(row.executable, exists), row.found);
+        EXPECT_EQ(looked, row.looked);
+    }
+}
+
+TEST(ButtonHelpClickTest, OpensAHelpFileFoundAboveTheProgram)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("x/y")));
+    const QString help = root.filePath(QStringLiteral("erakon.chm"));
+    QFile(help).open(QIODevice::WriteOnly);
+    FakeDesktopPlatform platform;
+    platform.executable = root.filePath(QStringLiteral("x/y/erakon"));
+    ScriptedMessages messages;
+
+    ButtonHelpClick(platform, messages);
+
+    EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(ButtonHelpClickTest, MissingHelpFileIsReportedByItsBareName)
+{
+    QTemporaryDir root;
+    FakeDesktopPlatform platform;
+    // A name no folder up to the root will hold.
+    platform.executable = root.filePath(QStringLiteral("erakon-help-test-7f3a.bin"));
+    ScriptedMessages messages;
+
+    ButtonHelpClick(platform, messages);
+
+    EXPECT_TRUE(platform.opened.isEmpty());
+    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("report: HelpFile Not Found.\r\n\r\nerakon-help-test-7f3a.chm")});
+}
+
+TEST(WebPagesTest, PagesHangOffTheSiteRoot)
+{
+    FakeDesktopPlatform platform;
+    ButtonHomeSiteClick(platform);
+    ButtonDonationClick(platform);
+    EXPECT_EQ(platform.opened, (QList<QUrl>{QUrl(QStringLiteral("https://www.harunagi.example/")),
+                                            QUrl(QStringLiteral("https://www.harunagi.example/software/index3.html"))}));
+}
+
+class ShowFilePropertiesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        stayOnTop = new QCheckBox(&window);
+        stayOnTop->setChecked(true);
+        window.show();
+    }
+    QWidget window;
+    QCheckBox* stayOnTop = nullptr;
+    FakeDesktopPlatform platform;
+};
+
+TEST_F(ShowFilePropertiesTest, MainWindowLeavesStayOnTopAndTheSettingKeepsItsState)
+{
+    EXPECT_TRUE(ShowFileProperties(&window, platform, QStringLiteral("/opt/erakon/bin/erakon")));
+
+    EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(stayOnTop->isChecked());
+    EXPECT_EQ(platform.propertiesRequested, QList<QUrl>{QUrl::fromLocalFile(QStringLiteral("/opt/erakon/bin/erakon"))});
+    EXPECT_EQ(window.findChild<FilePropertiesWindow*>(), nullptr);
+}
+
+TEST_F(ShowFilePropertiesTest, WithoutAFileManagerTheProgramShowsItsOwnWindow)
+{
+    QTemporaryDir root;
+    const QString file = root.filePath(QStringLiteral("erakon"));
+    QFile(file).open(QIODevice::WriteOnly);
+    platform.fileManagerAnswers = false;
+    platform.executable = file;
+
+    ButtonPropertiesClick(&window, platform);
+
+    auto* properties = window.findChild<FilePropertiesWindow*>();
+    ASSERT_NE(properties, nullptr);
+    EXPECT_TRUE(properties->isVisible());
+    EXPECT_EQ(properties->windowTitle(), QStringLiteral("erakon のプロパティ"));
+    properties->close(); // deletes itself
+}
+
+} // namespace
+} // namespace erakon
