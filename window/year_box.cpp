@@ -99,6 +99,16 @@ QString cleanedPasteText(const QString& clipboardText, const QLocale& locale)
     return result;
 }
 
+// Newer Qt names the actions of the standard menu; older Qt only shows the
+// shortcut after a tab in the (translated) text.
+bool isStandardAction(const QAction& action, QStringView name, QKeySequence::StandardKey key)
+{
+    if (action.objectName() == name)
+        return true;
+    const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+    return !shortcut.isEmpty() && action.text().endsWith(u'\t' + shortcut);
+}
+
 // What the line edit hands over to the box.
 class EditorHost {
 public:
@@ -170,10 +180,10 @@ protected:
         menu->setAttribute(Qt::WA_DeleteOnClose);
         // Cut and paste from the menu follow the same rules as their keys.
         for (QAction* action : menu->actions()) {
-            if (action->objectName() == QLatin1String("edit-cut")) {
+            if (isStandardAction(*action, u"edit-cut", QKeySequence::Cut)) {
                 action->disconnect(this);
                 connect(action, &QAction::triggered, this, [this] { host_.cut(); });
-            } else if (action->objectName() == QLatin1String("edit-paste")) {
+            } else if (isStandardAction(*action, u"edit-paste", QKeySequence::Paste)) {
                 action->disconnect(this);
                 connect(action, &QAction::triggered, this, [this] { host_.paste(QClipboard::Clipboard); });
             }

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -164,6 +166,18 @@ TEST_F(YearBoxTest, EmptiedBoxHoldingZeroShowsZeroWhenSetToZero)
     box->setValue(0);
     EXPECT_EQ(box->text(), "0");
     EXPECT_EQ(changed.count(), 1);
+}
+
+// A change handler that sets the box to the value it holds, as the window's
+// cascade does, ends after at most one rewrite.
+TEST_F(YearBoxTest, HandlerSettingTheHeldValueEndsTheCascade)
+{
+    box->setValue(1989);
+    QObject::connect(box, &YearBox::changed, box, [this] { box->setValue(box->value()); });
+    QSignalSpy changed(box, &YearBox::changed);
+    typeOver(QString());
+    EXPECT_EQ(box->text(), "0");
+    EXPECT_EQ(changed.count(), 2);
 }
 
 // Setting the text (rules 2 and 3)
@@ -572,6 +586,67 @@ INSTANTIATE_TEST_SUITE_P(Rule, YearBoxCut,
         CutCase{"LeavesAnExpression", "1989+5", 0, 4, "1989+5", true},
         CutCase{"LeavesMinusAlone", "-5", 1, 1, "-5", true}),
     [](const auto& info) { return testName(info.param.name); });
+
+// The menu of the line edit stays, and its cut and paste keep the rules.
+class YearBoxContextMenu : public YearBoxTest {
+protected:
+    QAction* openMenuAction(QKeySequence::StandardKey key)
+    {
+        const QPoint at = edit()->rect().center();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, edit()->mapToGlobal(at));
+        QApplication::sendEvent(edit(), &event);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return nullptr;
+        const QString shortcut = QKeySequence(key).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions()) {
+            if (action->text().endsWith(shortcut))
+                return action;
+        }
+        return nullptr;
+    }
+
+    void TearDown() override
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+};
+
+TEST_F(YearBoxContextMenu, PasteRefusesAnExpression)
+{
+    typeOver(QStringLiteral("1989"));
+    edit()->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("1+1"));
+    QAction* paste = openMenuAction(QKeySequence::Paste);
+    ASSERT_TRUE(paste);
+    QSignalSpy rejected(box, &YearBox::inputRejected);
+    paste->trigger();
+    EXPECT_EQ(box->text(), "1989");
+    EXPECT_EQ(rejected.count(), 1);
+}
+
+TEST_F(YearBoxContextMenu, PasteCleansANumber)
+{
+    typeOver(QStringLiteral("1989"));
+    edit()->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("2,023"));
+    QAction* paste = openMenuAction(QKeySequence::Paste);
+    ASSERT_TRUE(paste);
+    paste->trigger();
+    EXPECT_EQ(box->text(), "2023");
+}
+
+TEST_F(YearBoxContextMenu, CutKeepsTheRestAPlainNumber)
+{
+    typeOver(QStringLiteral("1989+5"));
+    edit()->setSelection(0, 4);
+    QAction* cut = openMenuAction(QKeySequence::Cut);
+    ASSERT_TRUE(cut);
+    cut->trigger();
+    EXPECT_EQ(box->text(), "1989+5");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "1989");
+}
 
 // Display (rule 7)
 
