@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace erakon {
@@ -18,6 +19,11 @@ struct TableLineCase {
     bool showEto;
     std::string expected;
 };
+void PrintTo(const TableLineCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 
 class TableLineTest : public ::testing::TestWithParam<TableLineCase> {};
 

@@ -11,8 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <cstdlib>
 #include <optional>
+#include <ostream>
 
 // Readable failures for texts of the table.
 inline void PrintTo(const QString& text, std::ostream* out)
@@ -56,7 +57,13 @@ protected:
         page.Memo1->setTextCursor(at);
         page.Memo1->ensureCursorVisible();
         const QPoint point = page.Memo1->cursorRect(at).center() + QPoint(2, 0);
-        QTest::mouseDClick(page.Memo1->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+        // What the platform delivers for a double-click: click, press,
+        // double-click, release.
+        QWidget* viewport = page.Memo1->viewport();
+        QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, point);
+        QTest::mousePress(viewport, Qt::LeftButton, Qt::NoModifier, point);
+        QTest::mouseDClick(viewport, Qt::LeftButton, Qt::NoModifier, point);
+        QTest::mouseRelease(viewport, Qt::LeftButton, Qt::NoModifier, point);
     }
 
     FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
@@ -80,6 +87,11 @@ struct YearLinesCase {
     int year;
     QStringList lines;
 };
+void PrintTo(const YearLinesCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 
 class TablePageYearLinesTest : public TablePageTest,
                                public ::testing::WithParamInterface<YearLinesCase> {};
@@ -197,6 +209,11 @@ struct SelectionCase {
     QString selected;
     View view;
 };
+void PrintTo(const SelectionCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 
 class TablePageSelectionTest : public TablePageTest,
                                public ::testing::WithParamInterface<SelectionCase> {};
@@ -265,6 +282,11 @@ struct EditedLineCase {
     QString selected;
     std::optional<QString> year;
 };
+void PrintTo(const EditedLineCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 
 class TablePageEditedLineTest : public TablePageTest,
                                 public ::testing::WithParamInterface<EditedLineCase> {};
