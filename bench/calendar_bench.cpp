@@ -1,0 +1,59 @@
+// Figures for the calendar core: the formatter runs once a second for the
+// status-bar clock and twice per line (250 years) for the year table.
+#include "date_format.h"
+#include "era_table.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+erakon::TFormatSettings japaneseSettings()
+{
+    erakon::TFormatSettings s;
+    s.ShortDayNames = {"日", "月", "火", "水", "木", "金", "土"};
+    s.LongDayNames = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
+    return s;
+}
+
+void BM_FormatEraOfYear(benchmark::State& state)
+{
+    const erakon::TFormatSettings settings = japaneseSettings();
+    const erakon::DateTime date = erakon::makeDateTime(2019, 12, 31);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(erakon::FormatDatePattern("ggge", date, settings));
+}
+BENCHMARK(BM_FormatEraOfYear);
+
+void BM_FormatClock(benchmark::State& state)
+{
+    const erakon::TFormatSettings settings = japaneseSettings();
+    const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            erakon::FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
+}
+BENCHMARK(BM_FormatClock);
+
+void BM_FormatDateTime(benchmark::State& state)
+{
+    const erakon::TFormatSettings settings = japaneseSettings();
+    const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(erakon::FormatDatePattern("c", now, settings));
+}
+BENCHMARK(BM_FormatDateTime);
+
+void BM_YearSentence(benchmark::State& state)
+{
+    const auto today = std::chrono::year{2023} / 5 / 20;
+    int year = 1868;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(erakon::YearSentence(year, today, true));
+        year = year == 2117 ? 1868 : year + 1;
+    }
+}
+BENCHMARK(BM_YearSentence);
+
+} // namespace
+
+BENCHMARK_MAIN();
