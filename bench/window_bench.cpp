@@ -1,0 +1,74 @@
+// One keystroke in an era box until the whole conversion page is updated:
+// the box's change, the Western year, every other box, the sentence, the
+// reset button and the emphasis. Runs on the offscreen platform.
+#include "main_window.h"
+#include "year_box.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class SilentMessages final : public erakon::Messages {
+public:
+    Answer askYesNo(const QString&) override { return Answer::Yes; }
+    Answer askYesNoCancel(const QString&) override { return Answer::Yes; }
+    void report(const QString&) override {}
+    void showError(const QString&) override {}
+};
+
+void keystrokeInEraBox(benchmark::State& state)
+{
+    erakon::FixedClock clock(erakon::makeDateTime(2023, 5, 20, 14, 5, 9));
+    SilentMessages messages;
+    erakon::TErakonForm form({.clock = clock, .messages = messages,
+                              .locale = QLocale(QLocale::Japanese, QLocale::Japan),
+                              .trayAvailable = [] { return false; }});
+    form.CheckBoxShowBold->setChecked(true);
+    form.show();
+    form.activateWindow();
+    QTest::qWaitForWindowActive(&form);
+    QLineEdit* edit = form.NumberBox5->lineEdit();
+    edit->setFocus();
+    bool up = true;
+    for (auto _ : state) {
+        // Up and Down in turn keep the year near the present.
+        QTest::keyClick(edit, up ? Qt::Key_Up : Qt::Key_Down);
+        up = !up;
+    }
+    if (form.NumberBox0->intValue() < 2022 || form.NumberBox0->intValue() > 2024)
+        state.SkipWithError("the keystrokes did not reach the Western year");
+}
+BENCHMARK(keystrokeInEraBox);
+
+void settingTheWesternYear(benchmark::State& state)
+{
+    erakon::FixedClock clock(erakon::makeDateTime(2023, 5, 20, 14, 5, 9));
+    SilentMessages messages;
+    erakon::TErakonForm form({.clock = clock, .messages = messages,
+                              .locale = QLocale(QLocale::Japanese, QLocale::Japan),
+                              .trayAvailable = [] { return false; }});
+    int year = 1868;
+    for (auto _ : state) {
+        form.NumberBox0->setValue(year);
+        year = year == 2117 ? 1868 : year + 1;
+    }
+}
+BENCHMARK(settingTheWesternYear);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "clock.h"
+#include "messages.h"
+
+#include <QLocale>
+
+#include <functional>
+
+namespace erakon {
+
+// What the main window takes from outside: everything a test replaces.
+struct WindowServices {
+    const Clock& clock;
+    Messages& messages;
+    // The locale whose names and separators the clock is written with at start;
+    // later changes of the regional settings are followed through QLocale::system().
+    QLocale locale = QLocale::system();
+    // Whether the desktop has a notification area to minimise into.
+    std::function<bool()> trayAvailable;
+};
+
+} // namespace erakon
