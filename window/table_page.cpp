@@ -1,6 +1,7 @@
 #include "table_page.h"
 
 #include "clock.h"
+#include "control_hint.h"
 #include "era_table.h"
 #include "table_line.h"
 
@@ -128,7 +129,7 @@ TablePage::TablePage(const Clock& clock, QWidget* parent)
     Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setToolTip(QStringLiteral("Year Table"));
+    setHint(Memo1, QStringLiteral("Year Table"));
     Memo1->setPlainText(QStringLiteral("Memo1"));
     static_cast<YearTableMemo*>(Memo1)->onDoubleClick = [this] { Memo1DblClick(); };
 

@@ -76,6 +76,7 @@ TEST_F(TablePageTest, StartsAsAnEditableBoxWithItsDesignText)
     EXPECT_EQ(page.Memo1->objectName(), QStringLiteral("Memo1"));
     EXPECT_EQ(page.Memo1->toPlainText(), QStringLiteral("Memo1"));
     EXPECT_EQ(page.Memo1->toolTip(), QStringLiteral("Year Table"));
+    EXPECT_EQ(page.Memo1->accessibleDescription(), QStringLiteral("Year Table"));
     EXPECT_FALSE(page.Memo1->isReadOnly());
     EXPECT_EQ(page.Memo1->lineWrapMode(), QPlainTextEdit::NoWrap);
     EXPECT_EQ(page.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
