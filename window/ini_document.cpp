@@ -2,6 +2,8 @@
 
 #include "ini_text.h"
 
+#include <algorithm>
+
 namespace erakon {
 
 namespace {
@@ -22,49 +24,39 @@ QString withoutControlCharacters(QStringView text)
     return result;
 }
 
-QString keyLineText(QStringView key, QStringView value)
-{
-    QString text;
-    text.reserve(key.size() + 1 + value.size());
-    text.append(key).append(u'=').append(value);
-    return text;
-}
-
 } // namespace
 
 IniDocument IniDocument::fromBytes(QByteArrayView bytes)
 {
     DecodedText decoded = decodeText(bytes);
-    return fromText(decoded.text, decoded.encoding);
+    return fromText(std::move(decoded.text), decoded.encoding);
 }
 
-IniDocument IniDocument::fromText(QStringView text, TextEncoding encoding)
+IniDocument IniDocument::fromText(QString text, TextEncoding encoding)
 {
     IniDocument document;
     document.m_encoding = encoding;
+    document.m_source = std::move(text);
     Section* current = nullptr;
-    forEachIniLine(text, [&](QStringView rawLine) {
+    forEachIniLine(document.m_source, [&](QStringView rawLine) {
         const QStringView line = trimIniBlanks(rawLine);
         if (line.isEmpty() || line.front() == u';')
             return;
         if (line.size() >= 2 && line.front() == u'[' && line.back() == u']') {
             const QStringView name = trimIniBlanks(line.sliced(1, line.size() - 2));
-            current = document.findSection(name) ? nullptr : &document.appendSection(name);
+            QString folded = foldedName(name);
+            current = document.m_sectionIndex.contains(folded) ? nullptr
+                                                               : &document.appendSection(name, std::move(folded));
             return;
         }
         if (!current)
             return;
         const qsizetype equals = line.indexOf(u'=');
-        if (equals < 0) {
-            current->lines.push_back({line.toString(), -1});
-            return;
-        }
-        const QStringView key = trimIniBlanksRight(line.first(equals));
-        const QStringView value = trimIniBlanksLeft(line.sliced(equals + 1));
-        if (key.size() == equals && value.size() == line.size() - equals - 1)
-            current->lines.push_back({line.toString(), equals}); // already "key=value"
+        if (equals < 0)
+            current->lines.push_back({{}, line, false, {}});
         else
-            current->lines.push_back({keyLineText(key, value), key.size()});
+            current->lines.push_back({trimIniBlanksRight(line.first(equals)),
+                                      trimIniBlanksLeft(line.sliced(equals + 1)), true, {}});
     });
     return document;
 }
@@ -81,9 +73,9 @@ const IniDocument::Section* IniDocument::findSection(QStringView name) const
     return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
 }
 
-IniDocument::Section& IniDocument::appendSection(QStringView name)
+IniDocument::Section& IniDocument::appendSection(QStringView name, QString foldedName)
 {
-    m_sectionIndex.insert(foldedName(name), qsizetype(m_sections.size()));
+    m_sectionIndex.insert(std::move(foldedName), qsizetype(m_sections.size()));
     Section& section = m_sections.emplace_back();
     section.name = name.toString();
     return section;
@@ -94,9 +86,9 @@ const QHash<QString, qsizetype>& IniDocument::keyIndex(Section& section)
     if (!section.keyIndexBuilt) {
         for (qsizetype i = 0; i < qsizetype(section.lines.size()); ++i) {
             const Line& line = section.lines[i];
-            if (line.equalsAt < 0)
+            if (!line.isKey)
                 continue;
-            const QString key = foldedName(QStringView(line.text).first(line.equalsAt));
+            const QString key = foldedName(line.key);
             if (!section.keyIndex.contains(key))
                 section.keyIndex.insert(key, i);
         }
@@ -120,12 +112,19 @@ void IniDocument::removeSection(QStringView name)
 void IniDocument::writeValue(QStringView sectionName, QStringView key, QStringView value)
 {
     const QString cleanSection = withoutControlCharacters(sectionName);
-    const QString cleanKey = withoutControlCharacters(key);
     Section* section = findSection(cleanSection);
     if (!section)
-        section = &appendSection(cleanSection);
-    const QString folded = foldedName(cleanKey);
-    Line line{keyLineText(cleanKey, withoutControlCharacters(value)), cleanKey.size()};
+        section = &appendSection(cleanSection, foldedName(cleanSection));
+
+    Line line;
+    line.isKey = true;
+    line.written = withoutControlCharacters(key);
+    const qsizetype keyLength = line.written.size();
+    line.written.append(withoutControlCharacters(value));
+    line.key = QStringView(line.written).first(keyLength);
+    line.text = QStringView(line.written).sliced(keyLength);
+
+    const QString folded = foldedName(line.key);
     const auto& index = keyIndex(*section);
     if (const auto it = index.constFind(folded); it != index.constEnd()) {
         section->lines[*it] = std::move(line);
@@ -142,8 +141,8 @@ std::optional<QString> IniDocument::value(QStringView sectionName, QStringView k
         return std::nullopt;
     const QString folded = foldedName(key);
     for (const Line& line : section->lines) {
-        if (line.equalsAt >= 0 && foldedName(QStringView(line.text).first(line.equalsAt)) == folded)
-            return line.text.sliced(line.equalsAt + 1);
+        if (line.isKey && foldedName(line.key) == folded)
+            return line.text.toString();
     }
     return std::nullopt;
 }
@@ -167,18 +166,30 @@ QString IniDocument::toText() const
             continue;
         size += section.name.size() + 2 + 2 * kLineEnd.size();
         for (const Line& line : section.lines)
-            size += line.text.size() + kLineEnd.size();
+            size += (line.isKey ? line.key.size() + 1 : 0) + line.text.size() + kLineEnd.size();
     }
-    QString text;
-    text.reserve(size);
+    // One allocation, filled by copying; appending each piece costs more than the copy.
+    QString text(size, Qt::Uninitialized);
+    QChar* out = text.data();
+    const auto put = [&out](QStringView piece) { out = std::copy(piece.begin(), piece.end(), out); };
     for (const Section& section : m_sections) {
         if (section.removed)
             continue;
-        text.append(u'[').append(section.name).append(u']').append(kLineEnd);
-        for (const Line& line : section.lines)
-            text.append(line.text).append(kLineEnd);
-        text.append(kLineEnd);
+        put(u"[");
+        put(section.name);
+        put(u"]");
+        put(kLineEnd);
+        for (const Line& line : section.lines) {
+            if (line.isKey) {
+                put(line.key);
+                put(u"=");
+            }
+            put(line.text);
+            put(kLineEnd);
+        }
+        put(kLineEnd);
     }
+    Q_ASSERT(out == text.constData() + text.size());
     return text;
 }
 

@@ -28,7 +28,7 @@ class IniDocument final {
 public:
     // An empty document, written as UTF-8 without a byte-order mark.
     IniDocument() = default;
-    static IniDocument fromText(QStringView text, TextEncoding encoding = TextEncoding::Utf8);
+    static IniDocument fromText(QString text, TextEncoding encoding = TextEncoding::Utf8);
     static IniDocument fromBytes(QByteArrayView bytes);
 
     TextEncoding encoding() const { return m_encoding; }
@@ -51,9 +51,13 @@ public:
     QByteArray toBytes() const;
 
 private:
+    // Lines point into the loaded text or into their own written text; both are
+    // shared, never changed buffers, so the views survive copies and moves.
     struct Line {
-        QString text;              // "key=value" for a key, else the line as loaded
-        qsizetype equalsAt = -1;   // position of the first "=", -1 for a line without one
+        QStringView key;      // a key line's name
+        QStringView text;     // a key line's value, else the whole line
+        bool isKey = false;
+        QString written;      // backs key and text of a line written by writeValue
     };
     struct Section {
         QString name;
@@ -66,9 +70,10 @@ private:
 
     Section* findSection(QStringView name);
     const Section* findSection(QStringView name) const;
-    Section& appendSection(QStringView name);
+    Section& appendSection(QStringView name, QString foldedName);
     static const QHash<QString, qsizetype>& keyIndex(Section& section);
 
+    QString m_source;                              // the loaded text the lines point into
     std::vector<Section> m_sections;               // in file order; removed ones stay as tombstones
     QHash<QString, qsizetype> m_sectionIndex;      // case-folded name -> index in m_sections
     TextEncoding m_encoding = TextEncoding::Utf8;

@@ -46,7 +46,84 @@ int hexDigitValue(QChar c)
     return -1;
 }
 
+// Calls onLine(line) for every non-empty, non-comment line, trimmed.
+template <typename OnLine>
+void forEachContentLine(QStringView text, OnLine&& onLine)
+{
+    forEachIniLine(text, [&](QStringView rawLine) {
+        const QStringView line = trimIniBlanks(rawLine);
+        if (!line.isEmpty() && line.front() != u';')
+            onLine(line);
+    });
+}
+
+// As in the profile reader, a section name ends at the last "]" of its line;
+// text after it is ignored.
+std::optional<QStringView> sectionName(QStringView line)
+{
+    if (line.front() != u'[')
+        return std::nullopt;
+    const qsizetype close = line.lastIndexOf(u']');
+    if (close <= 0)
+        return std::nullopt;
+    return line.sliced(1, close - 1);
+}
+
 } // namespace
+
+ProfileReader ProfileReader::fromText(QString text)
+{
+    ProfileReader reader;
+    reader.m_text = std::move(text);
+    const QStringView all(reader.m_text);
+    Section* current = nullptr;
+    forEachContentLine(all, [&](QStringView line) {
+        const std::optional<QStringView> name = sectionName(line);
+        if (!name)
+            return;
+        // The previous section's body ends where this header starts.
+        const qsizetype headerStart = line.data() - all.data();
+        if (current)
+            current->body = all.sliced(0, headerStart).sliced(current->body.data() - all.data());
+        const QString folded = foldedName(*name);
+        const qsizetype bodyStart = headerStart + line.size();
+        current = reader.m_sections.contains(folded) ? nullptr : &reader.m_sections[folded];
+        if (current)
+            current->body = all.sliced(bodyStart);
+    });
+    return reader;
+}
+
+const std::optional<QStringView>* ProfileReader::findValue(QStringView sectionName, QStringView key) const
+{
+    const auto sectionIt = m_sections.find(foldedName(sectionName));
+    if (sectionIt == m_sections.end())
+        return nullptr;
+    Section& section = *sectionIt;
+    if (!section.keys) {
+        auto& keys = section.keys.emplace();
+        forEachContentLine(section.body, [&](QStringView line) {
+            const qsizetype equals = line.indexOf(u'=');
+            QString name = foldedName(equals < 0 ? line : line.first(equals));
+            if (keys.contains(name))
+                return;
+            if (equals < 0)
+                keys.insert(std::move(name), std::nullopt);
+            else
+                keys.insert(std::move(name), trimIniBlanksLeft(line.sliced(equals + 1)));
+        });
+    }
+    const auto keyIt = section.keys->constFind(foldedName(key));
+    return keyIt == section.keys->constEnd() ? nullptr : &*keyIt;
+}
+
+QString ProfileReader::readString(QStringView section, QStringView key, const QString& defaultValue) const
+{
+    const std::optional<QStringView>* value = findValue(section, key);
+    if (!value || !value->has_value())
+        return defaultValue;
+    return limitedValue(withoutMatchingQuotes(**value)).toString();
+}
 
 ProfileReader ProfileReader::fromFile(const QString& path)
 {
@@ -54,48 +131,6 @@ ProfileReader ProfileReader::fromFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return fromText(decodeText(file.readAll()).text);
-}
-
-ProfileReader ProfileReader::fromText(QStringView text)
-{
-    ProfileReader reader;
-    QHash<QString, std::optional<QString>>* section = nullptr;
-    forEachIniLine(text, [&](QStringView rawLine) {
-        const QStringView line = trimIniBlanks(rawLine);
-        if (line.isEmpty() || line.front() == u';')
-            return;
-        if (line.front() == u'[') {
-            // As in the profile reader, the name ends at the last "]"; text after it is ignored.
-            const qsizetype close = line.lastIndexOf(u']');
-            if (close > 0) {
-                const QString name = foldedName(line.sliced(1, close - 1));
-                section = reader.m_sections.contains(name) ? nullptr : &reader.m_sections[name];
-                return;
-            }
-        }
-        if (!section)
-            return;
-        const qsizetype equals = line.indexOf(u'=');
-        const QString key = foldedName(equals < 0 ? line : line.first(equals));
-        if (section->contains(key))
-            return;
-        if (equals < 0)
-            section->insert(key, std::nullopt);
-        else
-            section->insert(key, trimIniBlanksLeft(line.sliced(equals + 1)).toString());
-    });
-    return reader;
-}
-
-QString ProfileReader::readString(QStringView section, QStringView key, const QString& defaultValue) const
-{
-    const auto sectionIt = m_sections.constFind(foldedName(section));
-    if (sectionIt == m_sections.constEnd())
-        return defaultValue;
-    const auto keyIt = sectionIt->constFind(foldedName(key));
-    if (keyIt == sectionIt->constEnd() || !keyIt->has_value())
-        return defaultValue;
-    return limitedValue(withoutMatchingQuotes(**keyIt)).toString();
 }
 
 int ProfileReader::readInteger(QStringView section, QStringView key, int defaultValue) const

@@ -17,7 +17,8 @@ namespace erakon {
 //   around it is removed, as the profile reader documents;
 // - at most kProfileValueMaxLength characters of a value are returned;
 // - a missing file, section or key, or a key line without "=", gives the default.
-// The file is parsed once; every read is a hash lookup.
+// The file is split into sections once; a section's keys are indexed the first
+// time one of them is read, so foreign sections cost no more than a scan.
 class ProfileReader final {
 public:
     static constexpr qsizetype kProfileValueMaxLength = 2047;
@@ -25,7 +26,7 @@ public:
     ProfileReader() = default;
     // A file that is missing or cannot be read gives an empty reader.
     static ProfileReader fromFile(const QString& path);
-    static ProfileReader fromText(QStringView text);
+    static ProfileReader fromText(QString text);
 
     QString readString(QStringView section, QStringView key, const QString& defaultValue) const;
     // The value when it is an integer (see parseProfileInteger), else the default.
@@ -34,9 +35,16 @@ public:
     bool readBool(QStringView section, QStringView key, bool defaultValue) const;
 
 private:
-    // Case-folded section name -> case-folded key name -> value; a key line
-    // without "=" has no value.
-    QHash<QString, QHash<QString, std::optional<QString>>> m_sections;
+    struct Section {
+        QStringView body;   // the lines after the header, up to the next section line
+        // Case-folded key name -> value; a key line without "=" has no value.
+        std::optional<QHash<QString, std::optional<QStringView>>> keys;
+    };
+    const std::optional<QStringView>* findValue(QStringView section, QStringView key) const;
+
+    QString m_text;
+    // Case-folded section name -> its first section in the text.
+    mutable QHash<QString, Section> m_sections;
 };
 
 // A 32-bit signed integer written as: optional leading blanks, an optional sign,
