@@ -51,6 +51,7 @@ const FormatCase kFormatCases[] = {
     {"TripleEIsFourDigits", "eee", makeDateTime(2023, 1, 1), "0005"},
     {"SingleETwoDigitYear", "e", makeDateTime(2000, 1, 1), "12"},
     {"FirstYearInEveryForm", "e ee eeee", makeDateTime(2019, 12, 31), "元 元 元"},
+    {"EraYearAboveNinetyNine", "e|ee|eee", makeDateTime(2118, 1, 1), "100|100|0100"},
     {"EraLettersIgnoreCase", "GGGE", makeDateTime(2023, 1, 1), "令和5"},
     {"FourDigitYearBelowThousand", "yyyy", makeDateTime(850, 3, 1), "0850"},
     {"TwoDigitYear", "yy y", makeDateTime(2005, 3, 1), "05 05"},
