@@ -40,6 +40,7 @@ const FormatCase kFormatCases[] = {
     {"FirstDayOfReiwa", "ggge", makeDateTime(2019, 5, 1), "令和元"},
     {"LastDayOfMeiji", "ggge", makeDateTime(1912, 7, 29), "明治45"},
     {"FirstDayOfTaisho", "ggge", makeDateTime(1912, 7, 30), "大正元"},
+    {"LastDayOfTaisho", "ggge", makeDateTime(1926, 12, 24), "大正15"},
     {"ShowaBeginsOnChristmas", "ggge", makeDateTime(1926, 12, 25), "昭和元"},
     {"HeiseiBeginsOnEighthOfJanuary", "ggge", makeDateTime(1989, 1, 7), "昭和64"},
     {"FirstDayOfMeiji", "ggge", makeDateTime(1868, 1, 1), "明治元"},
