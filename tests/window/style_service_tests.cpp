@@ -207,7 +207,7 @@ TEST_F(StyleServiceTest, EveryCarriedStyleIsLegible)
         EXPECT_GE(pair(QPalette::HighlightedText, QPalette::Highlight), 4.5);
         EXPECT_GE(pair(QPalette::ToolTipText, QPalette::ToolTipBase), 4.5);
         // Disabled text: visibly different from normal text, yet still readable.
-        for (const auto [text, background] :
+        for (const auto& [text, background] :
              {std::pair{QPalette::WindowText, QPalette::Window},
               std::pair{QPalette::Text, QPalette::Base},
               std::pair{QPalette::ButtonText, QPalette::Button}}) {
