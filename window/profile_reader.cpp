@@ -57,16 +57,15 @@ void forEachContentLine(QStringView text, OnLine&& onLine)
     });
 }
 
-// As in the profile reader, a section name ends at the last "]" of its line;
-// text after it is ignored.
+// A section line is "[name]" with nothing after the "]", the rule the rewrite
+// at close follows too. (The Windows reader also takes "[name] text"; the
+// rewrite would keep such a line as text inside the section before it, and it
+// would then hide the section the program writes anew at every close.)
 std::optional<QStringView> sectionName(QStringView line)
 {
-    if (line.front() != u'[')
+    if (line.size() < 2 || line.front() != u'[' || line.back() != u']')
         return std::nullopt;
-    const qsizetype close = line.lastIndexOf(u']');
-    if (close <= 0)
-        return std::nullopt;
-    return line.sliced(1, close - 1);
+    return line.sliced(1, line.size() - 2);
 }
 
 } // namespace
@@ -83,8 +82,10 @@ ProfileReader ProfileReader::fromText(QString text)
             return;
         // The previous section's body ends where this header starts.
         const qsizetype headerStart = line.data() - all.data();
-        if (current)
-            current->body = all.sliced(0, headerStart).sliced(current->body.data() - all.data());
+        if (current) {
+            const qsizetype bodyStart = current->body.data() - all.data();
+            current->body = all.sliced(bodyStart, headerStart - bodyStart);
+        }
         const QString folded = foldedName(*name);
         const qsizetype bodyStart = headerStart + line.size();
         current = reader.m_sections.contains(folded) ? nullptr : &reader.m_sections[folded];

@@ -10,6 +10,8 @@ namespace erakon {
 
 // Reads single keys of an INI file the way the Windows profile reader
 // (GetPrivateProfileString) does, for the settings read at start:
+// - a line "[name]" opens a section (name trimmed); lines before the first
+//   section and lines starting with ";" are ignored;
 // - section and key names match without regard to case;
 // - the first section of a name counts, and in it the first key of a name;
 //   keys in a repeated section are not seen;

@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Files, ProfileReaderTest, testing::Values(
     ReadCase{"NamesIgnoreCase", u"[position]\nleft=100\n"_s, u"POSITION"_s, u"Left"_s, u"100"_s},
     ReadCase{"ValueTrimmed", u"[A]\r\n  k \t=  v w  \r\n"_s, u"A"_s, u"k"_s, u"v w"_s},
     ReadCase{"SectionNameTrimmed", u"[ A ]\nk=v\n"_s, u"A"_s, u"k"_s, u"v"_s},
-    ReadCase{"TextAfterHeaderIgnored", u"[A] ; note\nk=v\n"_s, u"A"_s, u"k"_s, u"v"_s},
+    ReadCase{"HeaderWithTrailingTextIsNoSection", u"[A] ; note\nk=v\n"_s, u"A"_s, u"k"_s, u"<default>"_s},
     ReadCase{"EmptyValueIsNotMissing", u"[A]\nk=\n"_s, u"A"_s, u"k"_s, QString()},
     ReadCase{"DoubleQuotesRemoved", u"[A]\nk=\" v \"\n"_s, u"A"_s, u"k"_s, u" v "_s},
     ReadCase{"SingleQuotesRemoved", u"[A]\nk='v'\n"_s, u"A"_s, u"k"_s, u"v"_s},

@@ -348,6 +348,14 @@ TEST_F(SettingsFileTest, ForeignSectionsComeFirstAndModeAndCommentsGo)
     EXPECT_TRUE(readFile(userFile()).startsWith("[NOTES]\r\nKey=Value\r\nfree text\r\n\r\n[PROGRAM]\r\nName=erakon\r\n"));
 }
 
+TEST_F(SettingsFileTest, HeaderWithTrailingTextNeverHidesTheSavedSection)
+{
+    writeFile(userFile(), "[NOTES]\r\na=1\r\n[POSITION] ; old\r\nLeft=100\r\n");
+    EXPECT_EQ(load().placement.left, 640);
+    ASSERT_EQ(save({}, u"x"_s, placementAt(500, 50, 900, 350)), std::nullopt);
+    EXPECT_EQ(load().placement.left, 500);
+}
+
 struct EncodingCase {
     const char* name;
     QByteArray file;
