@@ -1,5 +1,7 @@
 #include "page_control.h"
 
+#include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QTabBar>
 
 namespace erakon {
@@ -36,7 +38,36 @@ protected:
         return size;
     }
 
+    // The style's padding leaves too little room for a caption in a narrow
+    // tab; the caption is drawn over the whole tab, centred, instead.
+    void paintEvent(QPaintEvent* event) override
+    {
+        if (m_width <= 0) {
+            QTabBar::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        const int selected = currentIndex();
+        for (int i = 0; i < count(); ++i) {
+            if (i != selected)
+                paintTab(painter, i);
+        }
+        if (selected >= 0)
+            paintTab(painter, selected);
+    }
+
 private:
+    void paintTab(QStylePainter& painter, int index) const
+    {
+        QStyleOptionTab option;
+        initStyleOption(&option, index);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_TabBarTab, option);
+        painter.drawItemText(option.rect, Qt::AlignCenter, option.palette,
+                             option.state.testFlag(QStyle::State_Enabled), caption, QPalette::WindowText);
+    }
+
     int m_width = 0;
 };
 
@@ -49,7 +80,7 @@ PageControl::PageControl(QWidget* parent)
     bar->setFocusPolicy(Qt::NoFocus);
     bar->setExpanding(false);
     bar->setUsesScrollButtons(false);
-    bar->setElideMode(Qt::ElideRight);
+    bar->setElideMode(Qt::ElideNone);
     setTabBar(bar);
     setFocusPolicy(Qt::NoFocus);
 }
