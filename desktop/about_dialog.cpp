@@ -3,11 +3,13 @@
 #include "clock.h"
 #include "file_version.h"
 #include "maker_info.h"
+#include "title_bar_buttons.h"
 #include "ukraine_time.h"
 
 #include <QApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -23,8 +25,12 @@ const QString kLineBreak = QStringLiteral("\r\n");
 
 QIcon programIcon(const QWidget* mainWindow)
 {
-    if (QFileInfo::exists(kProgramIcon))
-        return QIcon(kProgramIcon);
+    if (QFileInfo::exists(kProgramIcon)) {
+        // Without Qt's SVG support the drawing gives no pixels.
+        const QIcon drawing(kProgramIcon);
+        if (!drawing.pixmap(QSize(32, 32)).isNull())
+            return drawing;
+    }
     return mainWindow ? mainWindow->windowIcon() : QApplication::windowIcon();
 }
 
@@ -56,9 +62,13 @@ QLinearGradient aboutGradient(quint32 colour, const QRectF& rect)
     return gradient;
 }
 
-void AboutDialogPaint(QWidget& dialog, QRandomGenerator& random)
+quint32 aboutGradientColour(QRandomGenerator& random)
 {
-    const quint32 colour = random.bounded(quint32{0xffffff}); // [0, 0xfffffe]
+    return random.bounded(quint32{0xffffff});
+}
+
+void AboutDialogPaint(QWidget& dialog, quint32 colour)
+{
     QPainter painter(&dialog);
     painter.fillRect(dialog.rect(), aboutGradient(colour, dialog.rect()));
 }
@@ -96,10 +106,18 @@ AboutDialog::AboutDialog(const QString& text, const QIcon& icon, QRandomGenerato
 
 void AboutDialog::paintEvent(QPaintEvent* event)
 {
-    if (m_gradientRandom)
-        AboutDialogPaint(*this, *m_gradientRandom);
-    else
+    if (!m_gradientRandom) {
         QMessageBox::paintEvent(event);
+        return;
+    }
+    // Every paint of the whole dialog draws a new colour. A part repainted
+    // for a child (the button under the mouse, the label) keeps the colour
+    // around it, or the dialog would turn into a patchwork.
+    if (!m_painted || (QRegion(rect()) - event->region()).isEmpty()) {
+        m_colour = aboutGradientColour(*m_gradientRandom);
+        m_painted = true;
+    }
+    AboutDialogPaint(*this, m_colour);
 }
 
 void AboutDialog::showEvent(QShowEvent* event)
@@ -107,6 +125,7 @@ void AboutDialog::showEvent(QShowEvent* event)
     // The message box settles its size only now, after the dialog placed
     // itself by its earlier size.
     QMessageBox::showEvent(event);
+    hideTitleBarButtons(*this);
     const QWidget* owner = parentWidget();
     if (!owner)
         return;

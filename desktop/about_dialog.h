@@ -35,9 +35,12 @@ QString aboutText(const AboutContext& context, QSize screenSize);
 // left to right for an odd colour, top to bottom for an even one.
 QLinearGradient aboutGradient(quint32 colour, const QRectF& rect);
 
-// Fills the dialog with a gradient to a new random colour. Called from the
-// dialog's paint event.
-void AboutDialogPaint(QWidget& dialog, QRandomGenerator& random);
+// A new end colour for the gradient: [0, 0xfffffe].
+quint32 aboutGradientColour(QRandomGenerator& random);
+
+// Fills the dialog with the gradient to colour. Called from the dialog's
+// paint event.
+void AboutDialogPaint(QWidget& dialog, quint32 colour);
 
 // The About box: the program's icon, the text, one OK button, no title-bar
 // buttons; painted with AboutDialogPaint when asked to.
@@ -56,6 +59,8 @@ protected:
 
 private:
     QRandomGenerator* m_gradientRandom; // null: the style paints the dialog
+    quint32 m_colour = 0;
+    bool m_painted = false;
 };
 
 // The dialog for the command, built anew each time.

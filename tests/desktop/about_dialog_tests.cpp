@@ -139,6 +139,13 @@ TEST_F(AboutDialogTest, GradientOnlyUnderTheBasicStyleAndNewOnEveryPaint)
     const QImage second = basic->grab().toImage();
     EXPECT_EQ(first.pixelColor(0, 0), QColor(Qt::white));
     EXPECT_NE(first, second);
+
+    // A part repainted for a child keeps the colour around it.
+    QImage part(basic->size(), QImage::Format_ARGB32);
+    part.fill(Qt::transparent);
+    const QPoint corner(basic->width() - 3, basic->height() - 3);
+    basic->render(&part, QPoint(), QRegion(QRect(corner, QSize(3, 3))));
+    EXPECT_EQ(part.pixelColor(1, 1), second.pixelColor(corner + QPoint(1, 1))); // drawn at the image's origin
 }
 
 TEST_F(AboutDialogTest, EnterAndEscapeBothClose)
