@@ -8,6 +8,18 @@
 #include <array>
 #include <optional>
 
+// The settings file: read once while the main window is created, written at
+// every close that goes ahead. The window stays thin:
+//   start: loaded = LoadSettings(location, placement read from the window,
+//              window state, primary screen metrics);
+//          the normal rectangle goes through keepOnScreen() before it is applied
+//          (hidden), then the window state; the options go into their controls
+//          in kOptionReadOrder, StyleName last, to the style selection.
+//   close: error = SaveSettings(location, programRecord(executable, LastClose
+//              text), placement at close, window state, options from the controls);
+//          an error text is shown to the user, and the close goes on.
+// Sections the program does not write survive every rewrite.
+
 namespace erakon {
 
 // Where the settings live: the XDG configuration folder ($XDG_CONFIG_HOME, else

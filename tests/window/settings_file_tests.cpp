@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
 #include <limits>
 #include <sys/resource.h>
@@ -256,15 +255,6 @@ TEST_F(SettingsFileTest, LowerCaseSectionIsReadAndReplaced)
     EXPECT_EQ(normalRect(load().placement), QRect(100, 50, 100, 50));
     ASSERT_EQ(save(), std::nullopt);
     EXPECT_EQ(savedSectionNames(), (QStringList{u"[PROGRAM]"_s, u"[POSITION]"_s, u"[OPTION]"_s}));
-}
-
-TEST_F(SettingsFileTest, ReadOrderPutsAddYearBeforeShowHintAndStyleNameLast)
-{
-    EXPECT_LT(std::ranges::find(kOptionReadOrder, OptionKey::AddYear) - kOptionReadOrder.begin(),
-              std::ranges::find(kOptionReadOrder, OptionKey::ShowHint) - kOptionReadOrder.begin());
-    EXPECT_GT(std::ranges::find(kOptionWriteOrder, OptionKey::AddYear) - kOptionWriteOrder.begin(),
-              std::ranges::find(kOptionWriteOrder, OptionKey::ShowHint) - kOptionWriteOrder.begin());
-    EXPECT_EQ(kOptionReadOrder.back(), OptionKey::StyleName);
 }
 
 // --- writing at close ------------------------------------------------------
