@@ -1,13 +1,13 @@
 // Shows the About dialog over a stand-in main window, for looking at it under
-// a real X server: about_dialog_preview [--style NAME] [--report]
-// --style NAME makes NAME the active style, so the gradient is left out;
+// a real X server: about_dialog_preview [--active-style NAME] [--report]
+// --active-style NAME makes NAME the active style, so the gradient is left out;
 // --report shows a multi-line report through the message service first.
 #include "about_dialog.h"
 
 #include "clock.h"
 #include "linux_desktop_platform.h"
 #include "qt_messages.h"
-#include "ukrainian_names.h"
+#include "locale_settings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/erakon.svg")));
     const QStringList arguments = QApplication::arguments();
-    const qsizetype styleAt = arguments.indexOf(QStringLiteral("--style"));
+    const qsizetype styleAt = arguments.indexOf(QStringLiteral("--active-style"));
     const QString basicStyle = QStringLiteral("Windows");
     const QString activeStyle = styleAt > 0 && styleAt + 1 < arguments.size() ? arguments[styleAt + 1] : basicStyle;
 
@@ -40,7 +40,7 @@ int main(int argc, char** argv)
         if (arguments.contains(QStringLiteral("--report")))
             messages.report(QStringLiteral("フォルダ デスクトップ に \r\n/home/user/Desktop/Erakon.desktop\r\n新規作成しました。"));
         erakon::ButtonAboutClick({&mainWindow, platform.executablePath(), clock, erakon::localUtcOffset(),
-                                  erakon::ukrainianNames(), activeStyle, basicStyle, random});
+                                  erakon::ukrainianFormatSettings(), activeStyle, basicStyle, random});
         QApplication::quit();
     });
     return QApplication::exec();

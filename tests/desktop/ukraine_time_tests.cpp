@@ -1,5 +1,6 @@
 #include "ukraine_time.h"
 
+#include "locale_settings.h"
 #include "ukrainian_names.h"
 
 #include <QTimeZone>
@@ -69,6 +70,12 @@ TEST(UkraineTimeTextTest, TheUsersTimeZoneDoesNotMatter)
         EXPECT_EQ(UkraineTimeText(row.tokyo, tokyo, ukrainianNames()), row.expected);
         EXPECT_EQ(UkraineTimeText(row.london, london, ukrainianNames()), row.expected);
     }
+}
+
+TEST(UkraineTimeTextTest, ProgramsUkrainianRecordGivesTheSameLine)
+{
+    EXPECT_EQ(UkraineTimeText(makeDateTime(2023, 5, 20, 11, 5), kUtc, ukrainianFormatSettings()),
+              QStringLiteral("Peace for Ukraine\r\n20 травня 2023 субота 14:05, Ukraine Standard Time (in Daylight Saving Time)"));
 }
 
 } // namespace
