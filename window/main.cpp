@@ -22,9 +22,15 @@ int main(int argc, char** argv)
         QApplication::installTranslator(&qtTranslator);
     }
 
+    // The program ends with its window's close, not with the last visible
+    // window: while the window sits in the tray, a question box may be the
+    // only window, and answering it must not end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     erakon::SystemClock clock;
     erakon::QtMessages messages;
     erakon::TErakonForm form({.clock = clock, .messages = messages, .locale = QLocale::system(), .trayAvailable = {}});
+    QObject::connect(&form, &erakon::TErakonForm::formClosed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     return app.exec();
 }

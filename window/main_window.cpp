@@ -442,10 +442,12 @@ void TErakonForm::closeEvent(QCloseEvent* event)
 {
     if (qApp && qApp->isSavingSession())
         EndingSession = true;
-    if (FormCloseQuery())
-        event->accept();
-    else
+    if (!FormCloseQuery()) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    emit formClosed();
 }
 
 void TErakonForm::resizeEvent(QResizeEvent* event)

@@ -180,6 +180,8 @@ public:
 signals:
     // PageControl1Change ran for this page.
     void pageDispatched(QWidget* page);
+    // A close went ahead: the settings are written and the program may end.
+    void formClosed();
 
 protected:
     void changeEvent(QEvent* event) override;

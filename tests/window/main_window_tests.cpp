@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QCheckBox>
 #include <QHelpEvent>
 #include <QLabel>
@@ -603,9 +604,29 @@ TEST_F(MainWindowTest, EscFromAYearBoxAsksBeforeClosing)
 TEST_F(MainWindowTest, CloseWithoutConfirmationAsksNothing)
 {
     showActive();
+    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
     form->ButtonClose->click();
     EXPECT_TRUE(messages.asked.isEmpty());
     EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowTest, RefusedCloseLeavesTheProgramRunning)
+{
+    form->CheckBoxCloseQuery->setChecked(true);
+    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    messages.answers = {Messages::Answer::No};
+    form->PopupMenu2->CloseP2->trigger();
+    EXPECT_EQ(closed.count(), 0);
+}
+
+TEST_F(MainWindowTest, RightClickOutsideTextBoxesOpensTheWindowMenu)
+{
+    showActive();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), form->ButtonClose->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(form->ButtonClose, &event);
+    EXPECT_TRUE(form->PopupMenu1->isVisible());
+    form->PopupMenu1->close();
 }
 
 TEST_F(MainWindowTest, EndOfSessionAsksNothingAndTheNextCloseAsksAgain)
