@@ -369,7 +369,7 @@ INSTANTIATE_TEST_SUITE_P(, YearLimit, ::testing::Values(
 TEST_F(MainWindowTest, EveryValueInEveryBoxEndsWithinRange)
 {
     for (YearBox* box : boxes()) {
-        for (int value = kMinYear; value <= kMaxYear; value += (value > -9990 && value < 9990) ? 7 : 1) {
+        for (int value = kMinYear; value <= kMaxYear; ++value) {
             box->setValue(value);
             for (YearBox* other : boxes()) {
                 ASSERT_GE(other->intValue(), kMinYear) << box->objectName().toStdString() << " " << value;
@@ -381,6 +381,24 @@ TEST_F(MainWindowTest, EveryValueInEveryBoxEndsWithinRange)
             ASSERT_EQ(form->NumberBox6->intValue(), year - 1879) << box->objectName().toStdString() << " " << value;
         }
     }
+}
+
+TEST_F(MainWindowTest, TabMovesThroughTheEraBoxesThenTheWesternYear)
+{
+    form->CheckBoxAddItem->setChecked(true);
+    form->ConvertP1Click();
+    showActive();
+    form->NumberBox1->lineEdit()->setFocus();
+    QStringList order;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focused = QApplication::focusWidget();
+        while (focused && !qobject_cast<YearBox*>(focused))
+            focused = focused->parentWidget();
+        order << (focused ? focused->objectName() : QStringLiteral("-"));
+    }
+    EXPECT_EQ(order.mid(0, 7), (QStringList{"NumberBox2", "NumberBox3", "NumberBox4", "NumberBox5",
+                                            "NumberBox6", "NumberBox0", "NumberBox7"}));
 }
 
 // ---------------------------------------------------------------- check boxes
