@@ -31,7 +31,10 @@ void keystrokeInEraBox(benchmark::State& state)
     form.CheckBoxShowBold->setChecked(true);
     form.show();
     form.activateWindow();
-    QTest::qWaitForWindowActive(&form);
+    if (!QTest::qWaitForWindowActive(&form)) {
+        state.SkipWithError("the window did not become active");
+        return;
+    }
     QLineEdit* edit = form.NumberBox5->lineEdit();
     edit->setFocus();
     bool up = true;
