@@ -1,5 +1,6 @@
 #include "settings_file.h"
 
+#include "atomic_file.h"
 #include "ini_document.h"
 #include "ini_text.h"
 #include "profile_reader.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -291,7 +291,11 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
         if (file.error() != QFileDevice::NoError)
             return openError(path, file.errorString());
         file.close();
-        // The rename below would replace a read-only file; refuse as a direct write would.
+        // The rename below would replace a read-only file; refuse as a direct
+        // write would. Read-only is what the user sees: no write bit for the
+        // owner, which holds for root too, who may open any file for writing.
+        if (!QFileInfo(path).permissions().testFlag(QFileDevice::WriteOwner))
+            return createError(path, qt_error_string(EACCES));
         if (!file.open(QIODevice::Append))
             return createError(path, file.errorString());
     }
@@ -307,19 +311,8 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
         document.removeSection(kModeSection);
     }
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return createError(path, file.errorString());
-    const QByteArray content = document.toBytes();
-    // QSaveFile::commit() does not notice when its final flush writes only part
-    // of the data (a full disk), and would put the cut file in place of the old one.
-    if (file.write(content) != content.size() || !file.flush()) {
-        const QString reason = qt_error_string(errno);
-        file.cancelWriting();
-        return createError(path, reason);
-    }
-    if (!file.commit())
-        return createError(path, file.errorString());
+    if (const std::optional<QString> reason = writeFileAtomically(path, document.toBytes()))
+        return createError(path, *reason);
     return std::nullopt;
 }
 
