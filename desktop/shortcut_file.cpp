@@ -1,10 +1,10 @@
 #include "shortcut_file.h"
 
+#include "atomic_file.h"
 #include "desktop_entry.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace erakon {
 
@@ -16,19 +16,11 @@ bool writeShortcutFile(const QString& linkPath, const QString& target)
     if (!QDir().mkpath(QFileInfo(linkPath).absolutePath()))
         return false;
 
-    QSaveFile file(linkPath);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     // Desktops refuse to launch an entry on the desktop that is not executable.
     const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner
         | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup
         | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    if (file.write(*entry) != entry->size() || !file.setPermissions(mode)) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    return !writeFileAtomically(linkPath, *entry, mode);
 }
 
 bool deleteShortcutFile(const QString& linkPath)
