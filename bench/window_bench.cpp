@@ -1,7 +1,9 @@
 // One keystroke in an era box until the whole conversion page is updated:
 // the box's change, the Western year, every other box, the sentence, the
 // reset button and the emphasis. Runs on the offscreen platform.
+#include "linux_desktop_platform.h"
 #include "main_window.h"
+#include "style_service.h"
 #include "year_box.h"
 
 #include <QApplication>
@@ -25,7 +27,9 @@ void keystrokeInEraBox(benchmark::State& state)
 {
     erakon::FixedClock clock(erakon::makeDateTime(2023, 5, 20, 14, 5, 9));
     SilentMessages messages;
-    erakon::TErakonForm form({.clock = clock, .messages = messages,
+    erakon::StyleService styles;
+    erakon::LinuxDesktopPlatform desktop;
+    erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles, .desktop = desktop,
                               .locale = QLocale(QLocale::Japanese, QLocale::Japan),
                               .trayAvailable = [] { return false; }});
     form.CheckBoxShowBold->setChecked(true);
@@ -52,7 +56,9 @@ void settingTheWesternYear(benchmark::State& state)
 {
     erakon::FixedClock clock(erakon::makeDateTime(2023, 5, 20, 14, 5, 9));
     SilentMessages messages;
-    erakon::TErakonForm form({.clock = clock, .messages = messages,
+    erakon::StyleService styles;
+    erakon::LinuxDesktopPlatform desktop;
+    erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles, .desktop = desktop,
                               .locale = QLocale(QLocale::Japanese, QLocale::Japan),
                               .trayAvailable = [] { return false; }});
     int year = 1868;

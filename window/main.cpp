@@ -1,7 +1,10 @@
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
+#include "linux_desktop_platform.h"
 #include "main_window.h"
+#include "program_icon.h"
 #include "qt_messages.h"
+#include "style_service.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -13,6 +16,12 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("erakon"));
     QApplication::setApplicationDisplayName(QStringLiteral("Erakon"));
+    // The desktop entry's name lets the shell match the window to its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.harunagi.Erakon"));
+    QApplication::setWindowIcon(erakon::loadProgramIcon());
+    // Takes the look the application starts with as the system style, so it
+    // is made before anything changes the style.
+    erakon::StyleService styles;
 
     // The standard buttons of the questions read はい, いいえ, キャンセル.
     QTranslator qtTranslator;
@@ -29,7 +38,9 @@ int main(int argc, char** argv)
 
     erakon::SystemClock clock;
     erakon::QtMessages messages;
-    erakon::TErakonForm form({.clock = clock, .messages = messages, .locale = QLocale::system(), .trayAvailable = {}});
+    erakon::LinuxDesktopPlatform desktop;
+    erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles,
+                              .desktop = desktop, .locale = QLocale::system(), .trayAvailable = {}});
     QObject::connect(&form, &erakon::TErakonForm::formClosed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     return app.exec();

@@ -1,17 +1,22 @@
 #include "main_window.h"
 
+#include "about_dialog.h"
 #include "button_page.h"
 #include "clock_status_bar.h"
 #include "control_hint.h"
 #include "conversion_page.h"
 #include "convertible_years.h"
+#include "help_commands.h"
 #include "hint_switch.h"
 #include "locale_settings.h"
 #include "page_control.h"
 #include "popup_menus.h"
+#include "program_icon.h"
 #include "radio_group.h"
 #include "settings_page.h"
+#include "shortcuts.h"
 #include "table_page.h"
+#include "utc_offset.h"
 #include "window_font.h"
 #include "year_box.h"
 
@@ -50,9 +55,10 @@ TErakonForm::TErakonForm(const WindowServices& services, QWidget* parent)
     : QMainWindow(parent)
     , m_clock(services.clock)
     , m_messages(services.messages)
+    , m_styles(services.styles)
+    , m_desktop(services.desktop)
     , m_trayAvailable(services.trayAvailable ? services.trayAvailable : &QSystemTrayIcon::isSystemTrayAvailable)
     , m_hints(new HintSwitch(this))
-    , m_activeStyle(QStringLiteral("Windows"))
 {
     setObjectName(QStringLiteral("ErakonForm"));
     refillFormatSettings(services.locale);
@@ -174,7 +180,9 @@ void TErakonForm::createStylePage()
     TabSheetStyle->setObjectName(QStringLiteral("TabSheetStyle"));
     ListBox1 = new QListWidget(TabSheetStyle);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setSortingEnabled(true);
+    // Sorted by addStyleName without regard to case; the widget's own
+    // sorting would put capitals first.
+    ListBox1->setSortingEnabled(false);
     ListBox1->setFrameShape(QFrame::NoFrame);
     ListBox1->setUniformItemSizes(true);
     setHint(ListBox1, QStringLiteral("View Style"));
@@ -231,9 +239,9 @@ void TErakonForm::createTrayIcon()
 
 QIcon TErakonForm::programIcon() const
 {
-    const QString resource = QStringLiteral(":/icons/erakon.svg");
-    if (QFile::exists(resource))
-        return QIcon(resource);
+    const QIcon icon = loadProgramIcon();
+    if (!icon.isNull())
+        return icon;
     if (!windowIcon().isNull())
         return windowIcon();
     return style()->standardIcon(QStyle::SP_ComputerIcon);
@@ -342,7 +350,7 @@ void TErakonForm::FormCreate()
     fillStyleList();
     applyStoredStyle();
     EndingSession = false;
-    // No seeding here: the About dialog draws from QRandomGenerator, seeded by Qt.
+    m_random.seed(QRandomGenerator::system()->generate());
     showPage(TabSheetConvert);
     // The status panel stretches over the bar's whole width by itself.
     NumberBox0->setValue(m_clock.currentYear());
@@ -706,31 +714,40 @@ void TErakonForm::SaveStatusP1Click()
 
 // ---------------------------------------------------------------- styles
 
-QString TErakonForm::activeStyleName() const { return m_activeStyle; }
+QString TErakonForm::activeStyleName() const { return m_styles.activeName(); }
 
 void TErakonForm::fillStyleList()
 {
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
-    addStyleName(activeStyleName());
+    for (const QString& name : m_styles.names())
+        addStyleName(name);
 }
 
 void TErakonForm::addStyleName(const QString& name)
 {
     auto* item = new QListWidgetItem(name);
     item->setSizeHint(QSize(0, kStyleItemHeight));
-    ListBox1->addItem(item);
+    int row = 0;
+    while (row < ListBox1->count() && ListBox1->item(row)->text().compare(name, Qt::CaseInsensitive) <= 0)
+        ++row;
+    ListBox1->insertItem(row, item);
 }
 
 void TErakonForm::applyStoredStyle()
 {
     const auto found = ListBox1->findItems(m_storedStyleName, Qt::MatchFixedString);
     applyStyle(found.isEmpty() ? activeStyleName() : found.first()->text());
+    // The list never lacks a current item: a view without one picks the first
+    // row when it gets the focus, which would apply that style.
+    selectActiveStyle();
 }
 
 void TErakonForm::applyStyle(const QString& name)
 {
-    m_activeStyle = name;
+    QString error;
+    if (!m_styles.SetStyle(name, &error))
+        m_messages.showError(error);
 }
 
 void TErakonForm::selectActiveStyle()
@@ -740,13 +757,20 @@ void TErakonForm::selectActiveStyle()
     if (found.isEmpty())
         return;
     ListBox1->setCurrentItem(found.first());
-    ListBox1->scrollToItem(found.first(), QAbstractItemView::PositionAtCenter);
+    // The active style stands about in the middle: the first visible row is
+    // half a page above it, kept within the list by the scroll bar.
+    const int visibleRows = ListBox1->viewport()->height() / kStyleItemHeight;
+    const int firstRow = std::max(0, ListBox1->currentRow() - visibleRows / 2);
+    ListBox1->scrollToItem(ListBox1->item(firstRow), QAbstractItemView::PositionAtTop);
 }
 
 void TErakonForm::ListBox1Click()
 {
-    if (QListWidgetItem* item = ListBox1->currentItem())
-        applyStyle(item->text());
+    QListWidgetItem* item = ListBox1->currentItem();
+    if (!item)
+        return;
+    m_styles.Initialize();
+    applyStyle(item->text());
     FormResize();
 }
 
@@ -764,13 +788,27 @@ void TErakonForm::saveSettings()
 
 // ---------------------------------------------------------------- file and help commands
 
-void TErakonForm::ButtonDeskTopClick() {}
-void TErakonForm::ButtonStartMenuClick() {}
-void TErakonForm::ButtonStartUpClick() {}
-void TErakonForm::ButtonHelpClick() {}
-void TErakonForm::ButtonAboutClick() {}
-void TErakonForm::ButtonPropertiesClick() {}
-void TErakonForm::ButtonDonationClick() {}
-void TErakonForm::ButtonHomeSiteClick() {}
+void TErakonForm::ButtonDeskTopClick() { erakon::ButtonDeskTopClick({m_desktop, m_messages, Timer1}); }
+void TErakonForm::ButtonStartMenuClick() { erakon::ButtonStartMenuClick({m_desktop, m_messages, Timer1}); }
+void TErakonForm::ButtonStartUpClick() { erakon::ButtonStartUpClick({m_desktop, m_messages, Timer1}); }
+void TErakonForm::ButtonHelpClick() { erakon::ButtonHelpClick(m_desktop, m_messages); }
+
+void TErakonForm::ButtonAboutClick()
+{
+    erakon::ButtonAboutClick({
+        .mainWindow = this,
+        .executablePath = m_desktop.executablePath(),
+        .clock = m_clock,
+        .offsetFromUtc = localUtcOffset(),
+        .ukrainian = ukrainianFormatSettings(),
+        .activeStyleName = activeStyleName(),
+        .basicStyleName = BasicStyleName,
+        .random = m_random,
+    });
+}
+
+void TErakonForm::ButtonPropertiesClick() { erakon::ButtonPropertiesClick(this, m_desktop); }
+void TErakonForm::ButtonDonationClick() { erakon::ButtonDonationClick(m_desktop); }
+void TErakonForm::ButtonHomeSiteClick() { erakon::ButtonHomeSiteClick(m_desktop); }
 
 } // namespace erakon

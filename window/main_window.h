@@ -5,6 +5,7 @@
 #include "window_services.h"
 
 #include <QMainWindow>
+#include <QRandomGenerator>
 
 #include <array>
 
@@ -223,13 +224,16 @@ private:
 
     const Clock& m_clock;
     Messages& m_messages;
+    StyleService& m_styles;
+    DesktopPlatform& m_desktop;
+    // The About dialog's gradient colours; seeded once, at window creation.
+    QRandomGenerator m_random;
     std::function<bool()> m_trayAvailable;
     TFormatSettings m_formatSettings;
     EraNameLanguage m_eraNameLanguage = EraNameLanguage::Japanese;
     HintSwitch* m_hints;
     std::array<YearBox*, kEraRowCount> m_eraBoxes{};
     std::array<QLabel*, kEraRowCount> m_eraLabels{};
-    QString m_activeStyle;
     QString m_storedStyleName;
     bool m_pageChangeByProgram = false;
 };

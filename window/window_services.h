@@ -2,6 +2,7 @@
 
 #include "clock.h"
 #include "messages.h"
+#include "style_service.h"
 
 #include <QLocale>
 
@@ -9,10 +10,16 @@
 
 namespace erakon {
 
+class DesktopPlatform;
+
 // What the main window takes from outside: everything a test replaces.
 struct WindowServices {
     const Clock& clock;
     Messages& messages;
+    // The visual styles; one per program, made right after the application.
+    StyleService& styles;
+    // Shortcut folders, the file manager and the web browser.
+    DesktopPlatform& desktop;
     // The locale whose names and separators the clock is written with at start;
     // later changes of the regional settings are followed through QLocale::system().
     QLocale locale = QLocale::system();

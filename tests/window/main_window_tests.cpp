@@ -3,10 +3,12 @@
 #include "clock_status_bar.h"
 #include "conversion_page.h"
 #include "convertible_years.h"
+#include "fake_desktop_platform.h"
 #include "page_control.h"
 #include "popup_menus.h"
 #include "radio_group.h"
 #include "settings_page.h"
+#include "shared_style_service.h"
 #include "table_page.h"
 #include "year_box.h"
 
@@ -66,6 +68,8 @@ protected:
         form = std::make_unique<TErakonForm>(WindowServices{
             .clock = clock,
             .messages = messages,
+            .styles = sharedStyleService(),
+            .desktop = desktop,
             .locale = QLocale(QLocale::Japanese, QLocale::Japan),
             .trayAvailable = [this] { return trayAvailable; },
         });
@@ -107,6 +111,7 @@ protected:
 
     FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
     ScriptedMessages messages;
+    FakeDesktopPlatform desktop;
     bool trayAvailable = true;
     std::unique_ptr<TErakonForm> form;
 };

@@ -1,0 +1,170 @@
+// The style page and the File and Help commands as the window runs them.
+#include "main_window.h"
+
+#include "fake_desktop_platform.h"
+#include "year_box.h"
+#include "page_control.h"
+#include "scripted_messages.h"
+#include "shared_style_service.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace erakon {
+namespace {
+
+class StylePageTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_TRUE(folder.isValid());
+        desktop.executable = folder.filePath(QStringLiteral("bin/erakon"));
+        desktop.folders[SpecialFolder::Desktop] = folder.filePath(QStringLiteral("Desktop"));
+        QDir(folder.path()).mkpath(QStringLiteral("Desktop"));
+        form = std::make_unique<TErakonForm>(WindowServices{
+            .clock = clock,
+            .messages = messages,
+            .styles = styles,
+            .desktop = desktop,
+            .locale = QLocale(QLocale::Japanese, QLocale::Japan),
+            .trayAvailable = [] { return true; },
+        });
+    }
+
+    void TearDown() override
+    {
+        form.reset();
+        // The next window starts in the system style, as the program does.
+        styles.SetStyle(StyleService::systemStyleName(), nullptr);
+    }
+
+    void showActive()
+    {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    // Moves the selection as the user does: the list has the focus, then a key.
+    void pressInList(Qt::Key key)
+    {
+        form->ListBox1->setFocus();
+        QTest::keyClick(form->ListBox1, key);
+    }
+
+    QStringList listedNames() const
+    {
+        QStringList names;
+        for (int row = 0; row < form->ListBox1->count(); ++row)
+            names.append(form->ListBox1->item(row)->text());
+        return names;
+    }
+
+    StyleService& styles = sharedStyleService();
+    FakeDesktopPlatform desktop;
+    ScriptedMessages messages;
+    FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
+    QTemporaryDir folder;
+    std::unique_ptr<TErakonForm> form;
+};
+
+TEST_F(StylePageTest, ListsEveryStyleOnceInCaseInsensitiveOrder)
+{
+    const QStringList expected{
+        "Amakrits", "Amethyst Kamri", "Aqua Graphite", "Aqua Light Slate", "Auric", "Calypso", "Calypso LE",
+        "Calypso SE", "Calypso SLE", "Carbon", "Charcoal Dark Slate", "Cobalt XEMedia", "Cyan Dusk",
+        "Cyan Night", "Emerald Light Slate", "Flat UI Light", "Glossy", "Glow", "Golden Graphite",
+        "Iceberg Classico", "Lavender Classico", "Light", "Luna", "Material Oxford Blue",
+        "Material Oxford Blue SE", "Obsidian", "Onyx Blue", "Puerto Rico", "Ruby Graphite", "Sapphire Kamri",
+        "Silver", "Sky", "Slate Classico", "Smokey Quartz Kamri", "Stellar", "Stellar Dark", "Tablet Dark",
+        "Tablet Light", "Turquoise Gray", "Wedgewood Light", "Windows", "Windows10", "Windows10 BlackPearl",
+        "Windows10 Blue", "Windows10 Blue Whale", "Windows10 Blue Whale LE", "Windows10 Charcoal",
+        "Windows10 Clear Day", "Windows10 Dark", "Windows10 Green", "Windows10 Malibu", "Windows10 Purple",
+        "Windows10 SlateGray"};
+    EXPECT_EQ(listedNames(), expected);
+}
+
+TEST_F(StylePageTest, StartsInTheSystemStyleAndKeepsItAsTheBasicStyle)
+{
+    EXPECT_EQ(form->BasicStyleName, "Windows");
+    EXPECT_EQ(styles.activeName(), "Windows");
+}
+
+TEST_F(StylePageTest, EnteringThePageSelectsTheActiveStyleAndAppliesNothing)
+{
+    form->resize(391, 260);
+    showActive();
+    // The page takes the focus from the year box: that alone applies nothing either.
+    form->NumberBox0->setFocus();
+    const QStyle* lookBefore = QApplication::style();
+    form->StyleP1Click();
+    ASSERT_NE(form->ListBox1->currentItem(), nullptr);
+    EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows");
+    EXPECT_EQ(styles.activeName(), "Windows");
+    EXPECT_EQ(QApplication::style(), lookBefore);
+
+    // The active style stands about in the middle of the visible rows.
+    const QRect itemRect = form->ListBox1->visualItemRect(form->ListBox1->currentItem());
+    const int middle = form->ListBox1->viewport()->height() / 2;
+    EXPECT_LE(std::abs(itemRect.center().y() - middle), itemRect.height());
+}
+
+TEST_F(StylePageTest, UserSelectionAppliesTheStyleAndRecomputesTheTabWidth)
+{
+    showActive();
+    form->StyleP1Click();
+    form->PageControl1->setTabWidth(1);
+    pressInList(Qt::Key_Down); // from Windows to Windows10
+    EXPECT_EQ(styles.activeName(), "Windows10");
+    EXPECT_EQ(form->PageControl1->tabWidth(),
+              PageControl::tabWidthFor(form->PageControl1->width(), form->PageControl1->count()));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+
+    // Coming back to the page finds the style chosen last.
+    form->ConvertP1Click();
+    form->StyleP1Click();
+    EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows10");
+    EXPECT_EQ(form->BasicStyleName, "Windows");
+}
+
+TEST_F(StylePageTest, DesktopButtonRunsTheShortcutFlowWithTheClockPaused)
+{
+    QList<bool> clockRunningWhileAsked;
+    messages.whileShown = [&] { clockRunningWhileAsked.append(form->Timer1->isActive()); };
+    messages.answers = {Messages::Answer::No};
+    form->ButtonDeskTop->click();
+
+    ASSERT_EQ(messages.shown.size(), 2) << messages.shown.join('\n').toStdString();
+    EXPECT_TRUE(messages.shown[0].startsWith("report: フォルダ デスクトップ に \r\n"))
+        << messages.shown[0].toStdString();
+    EXPECT_EQ(messages.shown[1], "yes/no: フォルダ デスクトップ を開きますか？");
+    EXPECT_EQ(QDir(desktop.folders[SpecialFolder::Desktop]).entryList(QDir::Files).size(), 1);
+    EXPECT_EQ(clockRunningWhileAsked, (QList<bool>{false, false}));
+    EXPECT_TRUE(form->Timer1->isActive());
+}
+
+TEST_F(StylePageTest, F1OpensTheHelpFileFoundAboveTheProgram)
+{
+    QFile help(folder.filePath(QStringLiteral("erakon.chm")));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.close();
+    showActive();
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(desktop.opened, (QList<QUrl>{QUrl::fromLocalFile(help.fileName())}));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+}
+
+} // namespace
+} // namespace erakon
