@@ -1,0 +1,266 @@
+"""Reads the running program through the accessibility tree (AT-SPI) and acts
+on it with real X input (xdotool), as a user would: click where a control is
+shown, type into the focused control."""
+
+import os
+import subprocess
+import time
+
+from desktop_session import wait_until
+
+# pyatspi finds the accessibility bus through the session's variables, so it is
+# imported only once the session exists.
+pyatspi = None
+
+DEFAULT_TIMEOUT = 15
+
+
+def load_pyatspi(env):
+    global pyatspi
+    os.environ["DISPLAY"] = env["DISPLAY"]
+    os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
+    import pyatspi as module
+    pyatspi = module
+
+
+def _walk(node, depth=0, max_depth=40):
+    if node is None or depth > max_depth:
+        return
+    yield node
+    try:
+        children = list(node)
+    except Exception:
+        return
+    for child in children:
+        yield from _walk(child, depth + 1, max_depth)
+
+
+def has_state(node, state):
+    return node.getState().contains(state)
+
+
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def text_of(node):
+    return node.queryText().getText(0, -1)
+
+
+class RunningProgram:
+    """One run of the program inside a desktop session."""
+
+    def __init__(self, session, executable, config_home, extra_env=None):
+        self.session = session
+        env = dict(session.env)
+        env.update({
+            "XDG_CONFIG_HOME": config_home,
+            "QT_QPA_PLATFORM": "xcb",
+            "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+        })
+        env.update(extra_env or {})
+        self.process = session.spawn([executable], env=env, log_name=f"erakon-{time.monotonic_ns()}.log")
+
+    # --- the accessibility tree ---
+
+    def application(self):
+        def found():
+            if self.process.poll() is not None:
+                raise AssertionError(f"the program ended early with status {self.process.returncode}")
+            desktop = pyatspi.Registry.getDesktop(0)
+            for app in desktop:
+                if app is not None and app.get_process_id() == self.process.pid:
+                    return app
+            return None
+        app = wait_until(found, 30, "the program in the accessibility tree", interval=0.1)
+        # Values are read live: the tree's cache follows events only when
+        # somebody listens for them.
+        app.clear_cache()
+        return app
+
+    def windows(self):
+        """The program's top-level windows that are shown."""
+        app = self.application()
+        return [w for w in app if w is not None and has_state(w, pyatspi.STATE_SHOWING)]
+
+    def main_window(self, timeout=DEFAULT_TIMEOUT):
+        """The main window, found anew each time: changing stay-on-top recreates it."""
+        def found():
+            for window in self.windows():
+                if window.getRole() == pyatspi.ROLE_FRAME and window.name == "Erakon":
+                    return window
+            return None
+        return wait_until(found, timeout, "the main window to be shown")
+
+    def main_window_shown(self):
+        return any(w.getRole() == pyatspi.ROLE_FRAME and w.name == "Erakon" for w in self.windows())
+
+    def find(self, role, name=None, within=None, timeout=DEFAULT_TIMEOUT, showing=False, description=None):
+        """The first control of the role (and name, description) in the main window or in within."""
+        def found():
+            root = within if within is not None else self.main_window(timeout=timeout)
+            for node in _walk(root):
+                if node.getRole() != role:
+                    continue
+                if name is not None and node.name != name:
+                    continue
+                if description is not None and node.description != description:
+                    continue
+                if showing and not has_state(node, pyatspi.STATE_SHOWING):
+                    continue
+                return node
+            return None
+        label = pyatspi.Role(role).value_nick if hasattr(pyatspi.Role(role), "value_nick") else role
+        return wait_until(found, timeout, f"{label} {name!r}")
+
+    def year_box(self, name):
+        """The text field of a year box, named after its label ("西暦" for the Western year)."""
+        return self.find(pyatspi.ROLE_TEXT, name)
+
+    def year_text(self, name):
+        return text_of(self.year_box(name))
+
+    def wait_year_text(self, name, expected, timeout=DEFAULT_TIMEOUT):
+        wait_until(lambda: self.year_text(name) == expected, timeout,
+                   f"{name} to show {expected!r}")
+
+    def check_box(self, name):
+        return self.find(pyatspi.ROLE_CHECK_BOX, name)
+
+    def is_checked(self, node):
+        return has_state(node, pyatspi.STATE_CHECKED)
+
+    def page_tab(self, caption):
+        return self.find(pyatspi.ROLE_PAGE_TAB, caption)
+
+    def current_page(self):
+        # The tab list is named after its current tab.
+        return self.find(pyatspi.ROLE_PAGE_TAB_LIST).name
+
+    def open_page(self, caption):
+        self.click(self.page_tab(caption))
+        wait_until(lambda: self.current_page() == caption, DEFAULT_TIMEOUT, f"the page {caption!r}")
+
+    def question_window(self, text=None):
+        """The shown message box (asking text, when given), or None."""
+        for window in self.windows():
+            if window.getRole() not in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG):
+                continue
+            if text is None or any(node.name == text for node in _walk(window)):
+                return window
+        return None
+
+    def question_shown(self):
+        return self.question_window() is not None
+
+    def wait_for_question(self, text):
+        return wait_until(lambda: self.question_window(text), DEFAULT_TIMEOUT, f"the question {text!r}")
+
+    def scroll_into_view(self, listing, item_name):
+        """Wheels the list until the item is wholly visible, and returns the item."""
+        for _ in range(60):
+            item = self.find(pyatspi.ROLE_LIST_ITEM, item_name, within=listing)
+            lx, ly, lw, lh = extents(listing)
+            x, y, w, h = extents(item)
+            if w > 0 and h > 0 and y >= ly and y + h <= ly + lh:
+                return item
+            self.pointer_to(lx + lw // 2, ly + lh // 2)
+            self.xdotool("click", "4" if y < ly else "5")   # wheel up, wheel down
+            time.sleep(0.05)
+        raise AssertionError(f"could not scroll {item_name!r} into view")
+
+    def character_position(self, node, offset):
+        """The screen point in the middle of a character of a text control."""
+        box = node.queryText().getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
+        x, y, w, h = box
+        nx, ny, nw, nh = extents(node)
+        if not (nx <= x and x + w <= nx + nw and ny <= y and y + h <= ny + nh):
+            raise AssertionError(f"character {offset} is not in view: {box} outside {(nx, ny, nw, nh)}")
+        return x + max(w, 1) // 2, y + max(h, 1) // 2
+
+    # --- X windows ---
+
+    def x_windows(self, *criteria):
+        result = self.session.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.process.pid), *criteria])
+        return result.stdout.split()
+
+    def main_window_id(self):
+        """The X window of the main window (after waiting until it is shown)."""
+        self.main_window()
+        ids = wait_until(lambda: self.x_windows("--name", "^Erakon$"), DEFAULT_TIMEOUT,
+                         "the main window's X window")
+        return ids[0]
+
+    def tray_icon_window(self):
+        """The program's icon in the system tray: its one shown window while the main window is hidden."""
+        ids = self.x_windows()
+        if self.main_window_shown() or len(ids) != 1:
+            return None
+        return ids[0]
+
+    def click_window(self, window_id):
+        """Clicks the middle of an X window."""
+        geometry = self.xdotool("getwindowgeometry", "--shell", window_id)
+        size = dict(line.split("=", 1) for line in geometry.split())
+        self.xdotool("mousemove", "--window", window_id,
+                     str(int(size["WIDTH"]) // 2), str(int(size["HEIGHT"]) // 2))
+        self.xdotool("click", "1")
+
+    # --- input ---
+
+    def xdotool(self, *args):
+        result = self.session.run(["xdotool", *args])
+        if result.returncode != 0:
+            raise AssertionError(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
+        return result.stdout
+
+    def click(self, node, clicks=1):
+        x, y, w, h = extents(node)
+        if w <= 0 or h <= 0:
+            raise AssertionError(f"{node.name!r} is not on the screen")
+        self.click_at(x + w // 2, y + h // 2, clicks)
+
+    def pointer_to(self, x, y):
+        # Not "mousemove --sync": it waits for a motion that never comes when
+        # the pointer already stands there.
+        self.xdotool("mousemove", str(x), str(y))
+        wait_until(lambda: self.pointer() == (x, y), DEFAULT_TIMEOUT, f"the pointer to reach {x},{y}")
+
+    def pointer(self):
+        where = dict(line.split("=", 1) for line in self.xdotool("getmouselocation", "--shell").split())
+        return int(where["X"]), int(where["Y"])
+
+    def click_at(self, x, y, clicks=1, button=1):
+        self.pointer_to(x, y)
+        self.xdotool("click", "--repeat", str(clicks), "--delay", "80", str(button))
+
+    def key(self, *keys):
+        self.xdotool("key", "--delay", "40", *keys)
+
+    def type(self, text):
+        self.xdotool("type", "--delay", "40", "--", text)
+
+    def focus(self, node):
+        """Clicks into a control and waits until it has the keyboard focus."""
+        self.click(node)
+        wait_until(lambda: has_state(node, pyatspi.STATE_FOCUSED), DEFAULT_TIMEOUT,
+                   f"{node.name!r} to take the focus")
+
+    def replace_text(self, name, text):
+        """Types text over the whole content of a year box."""
+        box = self.year_box(name)
+        self.focus(box)
+        self.key("ctrl+a")
+        self.type(text)
+
+    # --- the program's end ---
+
+    def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
+        try:
+            return self.process.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the program did not end") from None
+
+    def stop(self):
+        self.session.stop(self.process)

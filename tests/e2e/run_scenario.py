@@ -1,0 +1,328 @@
+#!/usr/bin/python3
+"""End-to-end scenarios of the real erakon program in a private desktop session.
+
+    run_scenario.py --erakon PATH SCENARIO...     (SCENARIO "all" runs every one)
+
+Each scenario starts the program with its own settings folder, drives it with
+the keyboard and mouse, reads what the window shows through the accessibility
+tree, and checks the settings file the program leaves behind."""
+
+import argparse
+import os
+import signal
+import sys
+import tempfile
+import time
+import traceback
+
+sys.dont_write_bytecode = True   # keep the source tree clean
+
+
+import desktop_session
+from desktop_session import DesktopSession, wait_until
+import accessible_ui
+from accessible_ui import RunningProgram, has_state, text_of
+from settings_ini import read_ini, write_ini
+
+# A whole scenario, session included, never takes longer.
+SCENARIO_TIME_LIMIT = 100
+
+ERA_OFFSETS = {"明治": 1867, "大正": 1911, "昭和": 1925, "平成": 1988, "令和": 2018}
+
+
+def current_year():
+    # The program's clock runs in the session's time zone.
+    os.environ["TZ"] = "Asia/Tokyo"
+    time.tzset()
+    return time.localtime().tm_year
+
+
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def check_equal(actual, expected, what):
+    if actual != expected:
+        raise AssertionError(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+class Scenario:
+    def __init__(self, session, executable):
+        self.session = session
+        self.executable = executable
+        self.config_home = tempfile.mkdtemp(prefix="config-", dir=session.root)
+
+    @property
+    def ini_path(self):
+        return os.path.join(self.config_home, "Harunagi", "erakon", "erakon.ini")
+
+    def prepare_ini(self, sections):
+        os.makedirs(os.path.dirname(self.ini_path), exist_ok=True)
+        write_ini(self.ini_path, sections)
+
+    def ini(self):
+        check(os.path.exists(self.ini_path), f"no settings file at {self.ini_path}")
+        return read_ini(self.ini_path)
+
+    def start(self):
+        program = RunningProgram(self.session, self.executable, self.config_home)
+        program.main_window(timeout=30)
+        return program
+
+    def close_with_escape(self, program):
+        """Esc closes the window as the menu's close command does."""
+        program.focus(program.year_box("西暦"))
+        program.key("Escape")
+        check_equal(program.wait_for_exit(), 0, "exit status")
+
+
+# --- scenarios ---
+
+def first_start(s):
+    """No settings file: the current year, defaults everywhere; the close writes them."""
+    year = current_year()
+    program = s.start()
+    program.wait_year_text("西暦", str(year))
+    check_equal(program.year_text("今から"), "+0", "今から at start")
+    for era, offset in ERA_OFFSETS.items():
+        check_equal(program.year_text(era), str(year - offset), f"{era} at start")
+    check_equal(program.current_page(), "変換", "page at start")
+    reset = program.find(P().ROLE_PUSH_BUTTON, "Reset to Now")
+    check(not has_state(reset, P().STATE_ENABLED), "the reset button is enabled in the current year")
+    check_equal(program.year_box("西暦").description, "A.D.", "hint of the Western year box")
+
+    program.open_page("設 定")
+    expected_checks = {"干支も表示": False, "強調表示": False, "ステータスバー": False, "常に最前面": False,
+                       "元年を追加": False, "Show Hint": False, "確認する": False, "設定を保存": True}
+    for name, checked in expected_checks.items():
+        check_equal(program.is_checked(program.check_box(name)), checked, f"{name} checked at start")
+    taskbar = program.find(P().ROLE_RADIO_BUTTON, "タスクバー")
+    check(program.is_checked(taskbar), "minimising goes to the taskbar by default")
+
+    program.open_page("変換")
+    s.close_with_escape(program)
+    ini = s.ini()
+    check_equal(list(ini), ["PROGRAM", "POSITION", "OPTION"], "sections of a new settings file")
+    option = ini["OPTION"]
+    for key, value in {"ShowEto": "0", "StatusBar": "0", "StayOnTop": "0", "ShowBold": "0", "AddItem": "0",
+                       "AddName": "創業", "ShowHint": "0", "AddYear": "1880", "Minimize": "0",
+                       "CloseQuery": "0", "SaveStatus": "1", "StyleName": "Windows"}.items():
+        check_equal(option.get(key), value, f"OPTION {key}")
+    check_equal(ini["PROGRAM"].get("Version"), "V3.3", "PROGRAM Version")
+
+
+def era_and_distance_boxes(s):
+    """Typing into an era box or the distance box moves every other box; the reset button returns."""
+    year = current_year()
+    program = s.start()
+    program.replace_text("令和", "1")
+    program.wait_year_text("西暦", "2019")
+    check_equal(program.year_text("平成"), "31", "平成 for 令和 1")
+    check_equal(program.year_text("明治"), "152", "明治 for 令和 1")
+    check_equal(program.year_text("今から"), f"{2019 - year:+d}", "今から for 令和 1")
+
+    program.replace_text("今から", "-100")
+    program.wait_year_text("西暦", str(year - 100))
+    check_equal(program.year_text("令和"), str(year - 100 - 2018), "令和 100 years ago")
+    check_equal(program.year_text("今から"), "-100", "今から while typed")
+
+    reset = program.find(P().ROLE_PUSH_BUTTON, "Reset to Now")
+    check(has_state(reset, P().STATE_ENABLED), "the reset button is disabled away from the current year")
+    program.click(reset)
+    program.wait_year_text("西暦", str(year))
+    # The reset button takes no focus: 今から keeps it and shows its plain text
+    # until the focus leaves.
+    program.wait_year_text("今から", "0")
+    program.focus(program.year_box("西暦"))
+    program.wait_year_text("今から", "+0")
+    s.close_with_escape(program)
+
+
+def expression_with_enter(s):
+    """An expression in the Western year box is worked out by Enter."""
+    program = s.start()
+    program.replace_text("西暦", "1989+5")
+    check_equal(program.year_text("西暦"), "1989+5", "the expression while typed")
+    program.key("Return")
+    program.wait_year_text("西暦", "1994")
+    check_equal(program.year_text("平成"), "6", "平成 for 1994")
+    check_equal(program.year_text("昭和"), "69", "昭和 for 1994")
+    s.close_with_escape(program)
+
+
+def close_question(s):
+    """With the close question on, No keeps the window and Yes ends the program and saves."""
+    s.prepare_ini({"OPTION": {"CloseQuery": "1"}})
+    program = s.start()
+    program.focus(program.year_box("西暦"))
+
+    program.key("Escape")
+    program.wait_for_question("終了してよいですか？")
+    check(program.process.poll() is None, "the program ended before the question was answered")
+    program.key("alt+n")   # the No button's mnemonic
+    wait_until(lambda: not program.question_shown(), 15, "the question to go away")
+    program.main_window()
+    check(program.process.poll() is None, "answering No ended the program")
+    check(not os.path.exists(s.ini_path), "answering No wrote the settings")
+
+    program.focus(program.year_box("西暦"))
+    program.key("Escape")
+    program.wait_for_question("終了してよいですか？")
+    program.key("Return")   # Yes is the default button
+    check_equal(program.wait_for_exit(), 0, "exit status")
+    ini = s.ini()
+    check_equal(ini.get("OPTION", {}).get("CloseQuery"), "1", "OPTION CloseQuery after the close")
+    check("LastClose" in ini.get("PROGRAM", {}), "PROGRAM LastClose written on close")
+
+
+def minimise_to_tray(s):
+    """Minimising with the tray option hides the window behind a tray icon; a click brings it back."""
+    s.prepare_ini({"OPTION": {"Minimize": "1"}})
+    program = s.start()
+    check(program.is_checked(program.find(P().ROLE_RADIO_BUTTON, "タスクトレイ")), "タスクトレイ from the file")
+    window_id = program.main_window_id()
+    program.xdotool("windowminimize", window_id)
+    wait_until(lambda: not program.main_window_shown(), 15, "the window to leave the screen")
+    icon = wait_until(program.tray_icon_window, 15, "the tray icon")
+
+    program.click_window(icon)
+    program.main_window()
+    wait_until(lambda: program.tray_icon_window() is None, 15, "the tray icon to go away")
+    check(program.is_checked(program.find(P().ROLE_RADIO_BUTTON, "タスクトレイ")), "タスクトレイ after restoring")
+    s.close_with_escape(program)
+    check_equal(s.ini()["OPTION"].get("Minimize"), "1", "OPTION Minimize")
+
+
+def setting_survives_restart(s):
+    """A check box clicked on the settings page is saved at close and shown at the next start."""
+    program = s.start()
+    program.open_page("設 定")
+    eto = program.check_box("干支も表示")
+    check(not program.is_checked(eto), "干支も表示 checked at first start")
+    program.click(eto)
+    wait_until(lambda: program.is_checked(program.check_box("干支も表示")), 15, "干支も表示 to be checked")
+    program.key("Escape")
+    check_equal(program.wait_for_exit(), 0, "exit status")
+    check_equal(s.ini()["OPTION"].get("ShowEto"), "1", "OPTION ShowEto")
+
+    program = s.start()
+    program.open_page("設 定")
+    check(program.is_checked(program.check_box("干支も表示")), "干支も表示 after the restart")
+    s.close_with_escape(program)
+
+
+def style_survives_restart(s):
+    """A style clicked in the style list is saved at close and active at the next start."""
+    program = s.start()
+    program.open_page("スタイル")
+    windows = program.find(P().ROLE_LIST_ITEM, "Windows")
+    check(has_state(windows, P().STATE_SELECTED), "Windows selected on the style page at first start")
+    carbon = program.scroll_into_view(program.find(P().ROLE_LIST), "Carbon")
+    program.click(carbon)
+    wait_until(lambda: has_state(program.find(P().ROLE_LIST_ITEM, "Carbon"), P().STATE_SELECTED), 15,
+               "Carbon to be selected")
+    # The window manager's close (its close box, Alt+F4) takes the same way out as Esc.
+    program.xdotool("windowactivate", "--sync", program.main_window_id())
+    program.key("alt+F4")
+    check_equal(program.wait_for_exit(), 0, "exit status")
+    check_equal(s.ini()["OPTION"].get("StyleName"), "Carbon", "OPTION StyleName")
+
+    program = s.start()
+    program.open_page("スタイル")
+    wait_until(lambda: has_state(program.find(P().ROLE_LIST_ITEM, "Carbon"), P().STATE_SELECTED), 15,
+               "Carbon to be selected after the restart")
+    check(not has_state(program.find(P().ROLE_LIST_ITEM, "Windows"), P().STATE_SELECTED),
+          "Windows still selected after the restart")
+    program.key("Escape")
+    check_equal(program.wait_for_exit(), 0, "exit status")
+
+
+def table_double_click(s):
+    """A double-click on a line of the year table carries its year back to the conversion page."""
+    year = current_year()
+    program = s.start()
+    program.replace_text("西暦", "2000")
+    program.key("Return")
+    program.open_page("早見表")
+    memo = program.find(P().ROLE_TEXT, description="Year Table")
+    wait_until(lambda: "\t2000年\t" in text_of(memo), 15, "the year table")
+    check("\t2000年\t" in selected_text(memo), "the line of the year in the box is selected")
+
+    # A line a quarter down the view: above the selected line, which stands in the middle.
+    x, y, width, height = accessible_ui.extents(memo)
+    program.click_at(x + width // 8, y + height // 4, clicks=2)
+    wait_until(lambda: program.current_page() == "変換", 15, "the conversion page")
+    line = selected_text(memo)
+    fields = line.split("\t")
+    check(len(fields) >= 4 and fields[1].endswith("年"), f"the double-clicked line is a table line: {line!r}")
+    carried = int(fields[1][:-1])
+    check(1868 <= carried < 2000, f"the double-clicked line lies above the selected one: {line!r}")
+    program.wait_year_text("西暦", str(carried))
+    check_equal(program.year_text("今から"), f"{carried - year:+d}", "今から for the year carried back")
+    s.close_with_escape(program)
+
+
+def selected_text(node):
+    text = node.queryText()
+    if text.getNSelections() == 0:
+        return ""
+    start, end = text.getSelection(0)
+    return text.getText(start, end)
+
+
+def P():
+    return accessible_ui.pyatspi
+
+
+SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
+                                     minimise_to_tray, setting_survives_restart, style_survives_restart,
+                                     table_double_click]}
+
+
+def run(name, executable):
+    with DesktopSession() as session:
+        accessible_ui.load_pyatspi(session.env)
+        SCENARIOS[name](Scenario(session, executable))
+
+
+def _time_limit(signum, frame):
+    raise TimeoutError(f"the scenario took longer than {SCENARIO_TIME_LIMIT} s")
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--erakon", required=True, help="path of the erakon program")
+    parser.add_argument("scenarios", nargs="+", choices=[*SCENARIOS, "all"])
+    args = parser.parse_args()
+
+    missing = desktop_session.missing_tools()
+    if missing:
+        print("The end-to-end tests need a private X session, but these are missing: "
+              + ", ".join(missing) + ". scripts/setup installs them.", file=sys.stderr)
+        return 1
+    if not os.access(args.erakon, os.X_OK):
+        print(f"No program to test at {args.erakon}", file=sys.stderr)
+        return 1
+
+    names = list(SCENARIOS) if "all" in args.scenarios else args.scenarios
+    signal.signal(signal.SIGALRM, _time_limit)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
+    failed = []
+    for name in names:
+        started = time.monotonic()
+        signal.alarm(SCENARIO_TIME_LIMIT)
+        try:
+            run(name, args.erakon)
+            print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+        except Exception:
+            failed.append(name)
+            print(f"FAIL {name}")
+            traceback.print_exc()
+        finally:
+            signal.alarm(0)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
