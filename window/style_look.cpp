@@ -150,6 +150,8 @@ QPushButton {
   color: {button_text}; background: {button_fill}; {button_border}
   border-radius: {radius}px; padding: {pad_v}px {pad_h}px; min-height: {min_height}px;
 }
+/* The reset button is one glyph wide: side padding would cover the glyph. */
+QPushButton#ButtonReset { padding-left: 0px; padding-right: 0px; }
 QPushButton:hover { background: {hover_fill}; {hover_border} }
 QPushButton:pressed, QPushButton:checked { background: {pressed}; {pressed_border} }
 QPushButton:disabled { color: {disabled_button_text}; background: {disabled_button}; {disabled_border} }
