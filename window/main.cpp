@@ -40,7 +40,8 @@ int main(int argc, char** argv)
     erakon::QtMessages messages;
     erakon::LinuxDesktopPlatform desktop;
     erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles,
-                              .desktop = desktop, .locale = QLocale::system(), .trayAvailable = {}});
+                              .desktop = desktop, .locale = QLocale::system(), .trayAvailable = {},
+                              .settings = erakon::systemSettingsLocation()});
     QObject::connect(&form, &erakon::TErakonForm::formClosed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     form.show();
     return app.exec();

@@ -11,6 +11,7 @@
 #include "locale_settings.h"
 #include "page_control.h"
 #include "popup_menus.h"
+#include "profile_reader.h"
 #include "program_icon.h"
 #include "radio_group.h"
 #include "settings_page.h"
@@ -27,11 +28,13 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QSessionManager>
 #include <QStyle>
 #include <QSystemTrayIcon>
@@ -49,6 +52,19 @@ const QString kClockPattern = QStringLiteral("ggge年(yyyy年) m月d日(aaa)  HH
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
+// Show commands of a placement read from a shown window.
+constexpr int kShowCmdShowMinimized = 2;
+constexpr int kShowCmdShowMaximized = 3;
+
+Qt::WindowStates qtWindowState(int storedState)
+{
+    switch (storedState) {
+    case kWindowStateMinimized: return Qt::WindowMinimized;
+    case kWindowStateMaximized: return Qt::WindowMaximized;
+    default: return Qt::WindowNoState;
+    }
+}
+
 } // namespace
 
 TErakonForm::TErakonForm(const WindowServices& services, QWidget* parent)
@@ -59,6 +75,7 @@ TErakonForm::TErakonForm(const WindowServices& services, QWidget* parent)
     , m_desktop(services.desktop)
     , m_trayAvailable(services.trayAvailable ? services.trayAvailable : &QSystemTrayIcon::isSystemTrayAvailable)
     , m_hints(new HintSwitch(this))
+    , m_settingsLocation(services.settings)
 {
     setObjectName(QStringLiteral("ErakonForm"));
     refillFormatSettings(services.locale);
@@ -157,6 +174,8 @@ void TErakonForm::createSettingsPage()
     CheckBoxStayOnTop = TabSheetSettings->CheckBoxStayOnTop;
     CheckBoxAddItem = TabSheetSettings->CheckBoxAddItem;
     Edit61 = TabSheetSettings->Edit61;
+    // A longer name would come back cut at the next start.
+    Edit61->setMaxLength(int(ProfileReader::kProfileValueMaxLength));
     NumberBox61 = TabSheetSettings->NumberBox61;
     CheckBoxShowHint = TabSheetSettings->CheckBoxShowHint;
     RadioGroup1 = TabSheetSettings->RadioGroup1;
@@ -776,14 +795,107 @@ void TErakonForm::ListBox1Click()
 
 // ---------------------------------------------------------------- settings
 
+// The window's placement is its normal geometry without the frame, read
+// with normalGeometry() and applied with setGeometry(), so that a restart puts
+// the window where it was whatever frame the window manager draws.
+
 void TErakonForm::loadSettings()
 {
-    // The controls keep their design-time state until the settings file is read here.
+    if (!m_settingsLocation)
+        return;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    ScreenMetrics screen;
+    QList<QRect> workAreas;
+    if (primary) {
+        screen = {primary->availableGeometry().width(), primary->geometry().height()};
+        workAreas.append(primary->availableGeometry());
+    }
+    for (const QScreen* other : QGuiApplication::screens()) {
+        if (other != primary)
+            workAreas.append(other->availableGeometry());
+    }
+
+    const LoadedSettings loaded = LoadSettings(*m_settingsLocation, placementNow(), windowStateNow(), screen);
+    m_placement = loaded.placement;
+    // Still hidden: the window takes its place now, and show() honours the state.
+    setGeometry(keepOnScreen(normalRect(loaded.placement), workAreas));
+    setWindowState(qtWindowState(loaded.windowState));
+    for (const OptionKey key : kOptionReadOrder)
+        applyOption(loaded.options, key);
+}
+
+void TErakonForm::applyOption(const OptionSettings& options, OptionKey key)
+{
+    // A check box runs its handler here exactly when its state changes.
+    switch (key) {
+    case OptionKey::ShowEto: CheckBoxShowEto->setChecked(options.showEto); break;
+    case OptionKey::StatusBar: CheckBoxStatusBar->setChecked(options.statusBar); break;
+    case OptionKey::StayOnTop: CheckBoxStayOnTop->setChecked(options.stayOnTop); break;
+    case OptionKey::ShowBold: CheckBoxShowBold->setChecked(options.showBold); break;
+    case OptionKey::AddItem: CheckBoxAddItem->setChecked(options.addItem); break;
+    case OptionKey::AddName: Edit61->setText(options.addName); break;
+    case OptionKey::AddYear: NumberBox61->setValue(options.addYear); break;
+    case OptionKey::ShowHint: CheckBoxShowHint->setChecked(options.showHint); break;
+    case OptionKey::Minimize: RadioGroup1->setItemIndex(options.minimize); break;
+    case OptionKey::CloseQuery: CheckBoxCloseQuery->setChecked(options.closeQuery); break;
+    case OptionKey::SaveStatus: CheckBoxSaveStatus->setChecked(options.saveStatus); break;
+    case OptionKey::StyleName: m_storedStyleName = options.styleName; break;
+    }
 }
 
 void TErakonForm::saveSettings()
 {
-    // The settings file is written here from the controls and the placement.
+    if (!m_settingsLocation)
+        return;
+    const QString lastClose = fromUtf8(FormatDatePattern("c", m_clock.now(), m_formatSettings));
+    const std::optional<QString> error
+        = SaveSettings(*m_settingsLocation, programRecord(m_settingsLocation->executablePath, lastClose),
+                       placementNow(), windowStateNow(), optionsFromControls());
+    // The close goes ahead: the user has been told, and a window that cannot
+    // close would only trap them.
+    if (error)
+        m_messages.showError(*error);
+}
+
+OptionSettings TErakonForm::optionsFromControls() const
+{
+    OptionSettings options;
+    options.showEto = CheckBoxShowEto->isChecked();
+    options.statusBar = CheckBoxStatusBar->isChecked();
+    options.stayOnTop = CheckBoxStayOnTop->isChecked();
+    options.showBold = CheckBoxShowBold->isChecked();
+    options.addItem = CheckBoxAddItem->isChecked();
+    options.addName = Edit61->text();
+    options.addYear = NumberBox61->intValue();  // an empty box holds 0
+    options.showHint = CheckBoxShowHint->isChecked();
+    options.minimize = RadioGroup1->itemIndex();
+    options.closeQuery = CheckBoxCloseQuery->isChecked();
+    options.saveStatus = CheckBoxSaveStatus->isChecked();
+    options.styleName = activeStyleName();
+    return options;
+}
+
+WindowPlacement TErakonForm::placementNow() const
+{
+    WindowPlacement placement = m_placement;
+    const int state = windowStateNow();
+    placement.showCmd = state == kWindowStateMinimized   ? kShowCmdShowMinimized
+                        : state == kWindowStateMaximized ? kShowCmdShowMaximized
+                                                         : kShowCmdNormal;
+    if (state == kWindowStateMaximized)
+        placement.maxPosition = geometry().topLeft();
+    setNormalRect(placement, normalGeometry());
+    return placement;
+}
+
+int TErakonForm::windowStateNow() const
+{
+    const Qt::WindowStates state = windowState();
+    if (state.testFlag(Qt::WindowMinimized))
+        return kWindowStateMinimized;
+    if (state.testFlag(Qt::WindowMaximized))
+        return kWindowStateMaximized;
+    return kWindowStateNormal;
 }
 
 // ---------------------------------------------------------------- file and help commands

@@ -2,12 +2,15 @@
 
 #include "date_format.h"
 #include "era_table.h"
+#include "settings_file.h"
+#include "window_placement.h"
 #include "window_services.h"
 
 #include <QMainWindow>
 #include <QRandomGenerator>
 
 #include <array>
+#include <optional>
 
 class QCheckBox;
 class QGroupBox;
@@ -215,6 +218,10 @@ private:
     // Seams to the settings file and the visual styles.
     void loadSettings();
     void saveSettings();
+    void applyOption(const OptionSettings& options, OptionKey key);
+    OptionSettings optionsFromControls() const;
+    WindowPlacement placementNow() const;
+    int windowStateNow() const;
     QString activeStyleName() const;
     void fillStyleList();
     void addStyleName(const QString& name);
@@ -236,6 +243,10 @@ private:
     std::array<QLabel*, kEraRowCount> m_eraLabels{};
     QString m_storedStyleName;
     bool m_pageChangeByProgram = false;
+    std::optional<SettingsLocation> m_settingsLocation;
+    // The placement read at start; its flags and maximized position go back
+    // into the file unchanged unless the window is maximized at close.
+    WindowPlacement m_placement;
 };
 
 } // namespace erakon

@@ -2,11 +2,13 @@
 
 #include "clock.h"
 #include "messages.h"
+#include "settings_file.h"
 #include "style_service.h"
 
 #include <QLocale>
 
 #include <functional>
+#include <optional>
 
 namespace erakon {
 
@@ -25,6 +27,10 @@ struct WindowServices {
     QLocale locale = QLocale::system();
     // Whether the desktop has a notification area to minimise into.
     std::function<bool()> trayAvailable;
+    // Where the settings file lives (systemSettingsLocation() for the program,
+    // a temporary folder in tests). Without one the window neither reads nor
+    // writes settings and starts with the controls' own defaults.
+    std::optional<SettingsLocation> settings;
 };
 
 } // namespace erakon

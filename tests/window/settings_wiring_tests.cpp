@@ -1,0 +1,341 @@
+// The main window with its settings file: what a close writes and the next
+// start reads back, in a temporary configuration folder.
+#include "main_window.h"
+
+#include "fake_desktop_platform.h"
+#include "radio_group.h"
+#include "scripted_messages.h"
+#include "shared_style_service.h"
+#include "year_box.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace erakon {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// Saturday 20 May 2023, 14:05:09, Japanese locale, settings in a temporary folder.
+class SettingsWiringTest : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_TRUE(m_root.isValid());
+        ASSERT_TRUE(QDir().mkpath(m_root.filePath(u"bin"_s)));
+        location = {m_root.filePath(u"config"_s), m_root.filePath(u"bin/erakon"_s)};
+    }
+
+    void start()
+    {
+        form = std::make_unique<TErakonForm>(WindowServices{
+            .clock = clock,
+            .messages = messages,
+            .styles = sharedStyleService(),
+            .desktop = desktop,
+            .locale = QLocale(QLocale::Japanese, QLocale::Japan),
+            .trayAvailable = [] { return true; },
+            .settings = location,
+        });
+    }
+
+    // Closes the window as the user does; true when the close went ahead.
+    bool closeWindow()
+    {
+        QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+        form->close();
+        return closed.count() == 1;
+    }
+
+    void restart()
+    {
+        ASSERT_TRUE(closeWindow());
+        form.reset();
+        start();
+    }
+
+    QString userFile() const { return SettingsFilePath(location); }
+
+    void writeUserFile(const QByteArray& content) const
+    {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(userFile()).absolutePath()));
+        QFile file(userFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
+    QString savedText() const
+    {
+        QFile file(userFile());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    // The lines of one section of the saved file, header excluded.
+    QStringList savedSection(const QString& name) const
+    {
+        QStringList lines;
+        bool inside = false;
+        for (const QString& line : savedText().split(u"\r\n"_s)) {
+            if (line.startsWith(u'['))
+                inside = line == u'[' + name + u']';
+            else if (inside && !line.isEmpty())
+                lines.append(line);
+        }
+        return lines;
+    }
+
+    QList<QCheckBox*> checkBoxes() const
+    {
+        return {form->CheckBoxShowEto, form->CheckBoxStatusBar, form->CheckBoxStayOnTop,
+                form->CheckBoxShowBold, form->CheckBoxAddItem, form->CheckBoxShowHint,
+                form->CheckBoxCloseQuery, form->CheckBoxSaveStatus};
+    }
+
+    static QRect middleThird()
+    {
+        const QScreen* primary = QGuiApplication::primaryScreen();
+        const int left = primary->availableGeometry().width() / 3;
+        const int top = primary->geometry().height() / 3;
+        return QRect(QPoint(left, top), QPoint(2 * left, 2 * top) - QPoint(1, 1));
+    }
+
+    FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
+    ScriptedMessages messages;
+    FakeDesktopPlatform desktop;
+    SettingsLocation location;
+    std::unique_ptr<TErakonForm> form;
+
+private:
+    QTemporaryDir m_root;
+};
+
+TEST_F(SettingsWiringTest, FirstStartWithoutAFileTakesTheDefaults)
+{
+    start();
+    EXPECT_EQ(form->geometry(), middleThird());
+    EXPECT_EQ(form->windowState(), Qt::WindowNoState);
+    for (QCheckBox* box : checkBoxes())
+        EXPECT_EQ(box->isChecked(), box == form->CheckBoxSaveStatus) << box->objectName().toStdString();
+    EXPECT_EQ(form->Edit61->text(), u"創業"_s);
+    EXPECT_EQ(form->NumberBox61->intValue(), 1880);
+    EXPECT_EQ(form->RadioGroup1->itemIndex(), 0);
+    EXPECT_FALSE(QFileInfo::exists(userFile())) << "nothing is written before the close";
+}
+
+TEST_F(SettingsWiringTest, OptionsSetOnTheSettingsPageSurviveARestart)
+{
+    start();
+    for (QCheckBox* box : checkBoxes()) {
+        if (box != form->CheckBoxSaveStatus)
+            box->click();
+    }
+    form->Edit61->setText(u"創業"_s + u"記念"_s);
+    form->NumberBox61->setValue(1603);
+    form->RadioGroup1->setItemIndex(1);
+    const QString styleAtClose = form->BasicStyleName;
+    messages.answers = {Messages::Answer::Yes};  // 確認する is now on
+
+    restart();
+
+    for (QCheckBox* box : checkBoxes())
+        EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
+    EXPECT_EQ(form->Edit61->text(), u"創業記念"_s);
+    EXPECT_EQ(form->NumberBox61->intValue(), 1603);
+    EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
+    EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"StyleName="_s + styleAtClose));
+    EXPECT_TRUE(savedText().contains(u"AddName=創業記念\r\n"_s)) << "written as UTF-8";
+}
+
+TEST_F(SettingsWiringTest, NameWithALineBreakStaysOneValue)
+{
+    start();
+    form->Edit61->setText(u"創業\r\nStyleName=Injected"_s);
+    restart();
+
+    const QStringList option = savedSection(u"OPTION"_s);
+    QStringList keys;
+    for (const QString& line : option)
+        keys.append(line.section(u'=', 0, 0));
+    EXPECT_EQ(keys, (QStringList{u"ShowEto"_s, u"StatusBar"_s, u"StayOnTop"_s, u"ShowBold"_s, u"AddItem"_s,
+                                 u"AddName"_s, u"ShowHint"_s, u"AddYear"_s, u"Minimize"_s, u"CloseQuery"_s,
+                                 u"SaveStatus"_s, u"StyleName"_s}));
+    EXPECT_FALSE(form->Edit61->text().contains(u'\n'));
+    EXPECT_TRUE(form->Edit61->text().startsWith(u"創業"_s));
+}
+
+TEST_F(SettingsWiringTest, LongestNameSurvivesARestart)
+{
+    start();
+    const QString longest(form->Edit61->maxLength(), u'名');
+    form->Edit61->setText(longest + u'x');  // one more than the box takes
+    restart();
+    EXPECT_EQ(form->Edit61->text(), longest);
+}
+
+struct PlaceCase {
+    const char* name;
+    Qt::WindowState state;
+};
+
+class PlaceTest : public SettingsWiringTest, public ::testing::WithParamInterface<PlaceCase> {};
+
+TEST_P(PlaceTest, RestartPutsTheWindowWhereItWas)
+{
+    start();
+    const QRect normal(100, 120, 300, 220);
+    form->setGeometry(normal);
+    form->setWindowState(GetParam().state);
+    restart();
+    EXPECT_EQ(form->windowState(), GetParam().state);
+    EXPECT_EQ(form->normalGeometry(), normal);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, PlaceTest,
+                         ::testing::Values(PlaceCase{"Normal", Qt::WindowNoState},
+                                           PlaceCase{"Maximized", Qt::WindowMaximized},
+                                           PlaceCase{"Minimized", Qt::WindowMinimized}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsWiringTest, StoredEmphasisRunsAtStart)
+{
+    writeUserFile("[OPTION]\r\nShowBold=1\r\n");
+    start();
+    EXPECT_TRUE(form->CheckBoxShowBold->isChecked());
+    EXPECT_EQ(form->NumberBox5->intValue(), 5) << "令和5年";
+    EXPECT_TRUE(form->NumberBox5->font().bold());
+    EXPECT_TRUE(form->Label5->font().bold());
+    EXPECT_FALSE(form->NumberBox4->font().bold());
+}
+
+TEST_F(SettingsWiringTest, SavingSwitchedOffForgetsEverythingButTheProgram)
+{
+    writeUserFile("[NOTES]\r\nmine=1\r\n[MODE]\r\nx=1\r\n[POSITION]\r\nLeft=10\r\n[OPTION]\r\nShowEto=1\r\n");
+    start();
+    ASSERT_TRUE(form->CheckBoxShowEto->isChecked());
+    form->CheckBoxSaveStatus->click();
+    restart();
+
+    QStringList headers;
+    for (const QString& line : savedText().split(u"\r\n"_s)) {
+        if (line.startsWith(u'['))
+            headers.append(line);
+    }
+    EXPECT_EQ(headers, (QStringList{u"[NOTES]"_s, u"[PROGRAM]"_s}));
+    EXPECT_FALSE(form->CheckBoxShowEto->isChecked());
+    EXPECT_TRUE(form->CheckBoxSaveStatus->isChecked());
+    EXPECT_EQ(form->geometry(), middleThird());
+}
+
+struct MinimizeCase {
+    const char* name;
+    const char* stored;
+    int itemIndex;
+};
+
+class StoredMinimizeTest : public SettingsWiringTest, public ::testing::WithParamInterface<MinimizeCase> {};
+
+TEST_P(StoredMinimizeTest, IsKeptToTheRadioGroup)
+{
+    writeUserFile(QByteArray("[OPTION]\r\nMinimize=") + GetParam().stored + "\r\n");
+    start();
+    EXPECT_EQ(form->RadioGroup1->itemIndex(), GetParam().itemIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, StoredMinimizeTest,
+                         ::testing::Values(MinimizeCase{"Tray", "1", 1}, MinimizeCase{"AboveTheItems", "5", 1},
+                                           MinimizeCase{"BelowNone", "-3", -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsWiringTest, StartMinimizedToTheTrayShowsOnlyTheTrayIcon)
+{
+    writeUserFile("[POSITION]\r\nState=1\r\n[OPTION]\r\nMinimize=1\r\n");
+    start();
+    form->show();
+    QTRY_VERIFY(form->TrayIcon1->isVisible());
+    EXPECT_TRUE(form->isHidden());
+
+    form->RestoreP2Click();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(form->windowState(), Qt::WindowNoState);
+    EXPECT_FALSE(form->TrayIcon1->isVisible());
+}
+
+TEST_F(SettingsWiringTest, StartMinimizedToTheTaskbarStaysMinimized)
+{
+    writeUserFile("[POSITION]\r\nState=1\r\n[OPTION]\r\nMinimize=0\r\n");
+    start();
+    form->show();
+    QTest::qWait(0);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->isMinimized());
+    EXPECT_FALSE(form->TrayIcon1->isVisible());
+}
+
+TEST_F(SettingsWiringTest, LastCloseIsTheClockInTheProgramDefaultFormat)
+{
+    start();
+    ASSERT_TRUE(closeWindow());
+    EXPECT_TRUE(savedSection(u"PROGRAM"_s).contains(u"LastClose=2023/05/20 14:05:09"_s)) << savedText().toStdString();
+}
+
+struct UnwritableCase {
+    const char* name;
+    void (*prepare)(SettingsWiringTest& test, const QString& root);
+};
+
+class UnwritableTest : public SettingsWiringTest, public ::testing::WithParamInterface<UnwritableCase> {
+protected:
+    QTemporaryDir scratch;
+};
+
+struct UnwritableCases {
+    // Neither the per-user folder nor the folder beside the executable can be made:
+    // both lie below a plain file.
+    static void noFolder(SettingsWiringTest& test, const QString& root)
+    {
+        QFile plain(root + u"/plain"_s);
+        ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+        test.location = {root + u"/plain/config"_s, root + u"/plain/bin/erakon"_s};
+    }
+    static void readOnlyFile(SettingsWiringTest& test, const QString&)
+    {
+        test.writeUserFile("[OPTION]\r\nShowEto=1\r\n");
+        QFile::setPermissions(test.userFile(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+    }
+};
+
+TEST_P(UnwritableTest, CloseReportsTheErrorAndGoesAhead)
+{
+    ASSERT_TRUE(scratch.isValid());
+    GetParam().prepare(*this, scratch.path());
+    start();
+    const QString before = savedText();
+
+    EXPECT_TRUE(closeWindow());
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(messages.shown.first().startsWith(u"error: Cannot "_s)) << messages.shown.first().toStdString();
+    EXPECT_EQ(savedText(), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locations, UnwritableTest,
+                         ::testing::Values(UnwritableCase{"NoFolderAnywhere", &UnwritableCases::noFolder},
+                                           UnwritableCase{"ReadOnlyFile", &UnwritableCases::readOnlyFile}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace erakon
