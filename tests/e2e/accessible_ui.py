@@ -199,6 +199,18 @@ class RunningProgram:
             return None
         return ids[0]
 
+    def activate(self):
+        """Makes the main window the active one, so that it takes the keys."""
+        window_id = self.main_window_id()
+        if self.active_window() != window_id:
+            # Not "windowactivate --sync", which can wait for a change that never comes.
+            self.xdotool("windowactivate", window_id)
+            wait_until(lambda: self.active_window() == window_id, DEFAULT_TIMEOUT,
+                       "the main window to become active")
+
+    def active_window(self):
+        return self.session.run(["xdotool", "getactivewindow"]).stdout.strip()
+
     def click_window(self, window_id):
         """Clicks the middle of an X window."""
         geometry = self.xdotool("getwindowgeometry", "--shell", window_id)
