@@ -1,15 +1,18 @@
 // The style page and the File and Help commands as the window runs them.
 #include "main_window.h"
 
+#include "about_dialog.h"
 #include "fake_desktop_platform.h"
 #include "year_box.h"
 #include "page_control.h"
 #include "scripted_messages.h"
+#include "settings_file.h"
 #include "shared_style_service.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
@@ -20,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 namespace erakon {
 namespace {
@@ -33,6 +37,11 @@ protected:
         desktop.executable = folder.filePath(QStringLiteral("bin/erakon"));
         desktop.folders[SpecialFolder::Desktop] = folder.filePath(QStringLiteral("Desktop"));
         QDir(folder.path()).mkpath(QStringLiteral("Desktop"));
+        start();
+    }
+
+    void start(std::optional<SettingsLocation> settings = {})
+    {
         form = std::make_unique<TErakonForm>(WindowServices{
             .clock = clock,
             .messages = messages,
@@ -40,7 +49,22 @@ protected:
             .desktop = desktop,
             .locale = QLocale(QLocale::Japanese, QLocale::Japan),
             .trayAvailable = [] { return true; },
+            .settings = settings,
         });
+    }
+
+    // A new window that reads a settings file with this content.
+    void restartWithSettings(const QByteArray& content)
+    {
+        form.reset();
+        const SettingsLocation location{folder.filePath(QStringLiteral("config")), desktop.executable};
+        const QString path = SettingsFilePath(location);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        start(location);
     }
 
     void TearDown() override
@@ -102,6 +126,35 @@ TEST_F(StylePageTest, StartsInTheSystemStyleAndKeepsItAsTheBasicStyle)
     EXPECT_EQ(styles.activeName(), "Windows");
 }
 
+struct StoredStyleCase {
+    const char* name;
+    QByteArray settings;
+    QString applied;
+};
+
+class StoredStyleTest : public StylePageTest, public ::testing::WithParamInterface<StoredStyleCase> {};
+
+TEST_P(StoredStyleTest, AppliesAKnownNameAndKeepsTheSystemStyleOtherwise)
+{
+    restartWithSettings(GetParam().settings);
+    EXPECT_EQ(styles.activeName(), GetParam().applied);
+    EXPECT_EQ(form->BasicStyleName, "Windows");
+    form->StyleP1Click();
+    ASSERT_NE(form->ListBox1->currentItem(), nullptr);
+    EXPECT_EQ(form->ListBox1->currentItem()->text(), GetParam().applied);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StyleName, StoredStyleTest,
+    ::testing::Values(StoredStyleCase{"Exact", "[OPTION]\r\nStyleName=Carbon\r\n", "Carbon"},
+                      StoredStyleCase{"OtherCase", "[OPTION]\r\nStyleName=wINDOWS10 dark\r\n", "Windows10 Dark"},
+                      StoredStyleCase{"Empty", "[OPTION]\r\nStyleName=\r\n", "Windows"},
+                      StoredStyleCase{"Unknown", "[OPTION]\r\nStyleName=Windows11\r\n", "Windows"},
+                      StoredStyleCase{"PartOfAName", "[OPTION]\r\nStyleName=Calypso S\r\n", "Windows"},
+                      StoredStyleCase{"NoKey", "[OPTION]\r\nShowEto=1\r\n", "Windows"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(StylePageTest, EnteringThePageSelectsTheActiveStyleAndAppliesNothing)
 {
     form->resize(391, 260);
@@ -154,6 +207,35 @@ TEST_F(StylePageTest, DesktopButtonRunsTheShortcutFlowWithTheClockPaused)
     EXPECT_EQ(clockRunningWhileAsked, (QList<bool>{false, false}));
     EXPECT_TRUE(form->Timer1->isActive());
 }
+
+// The About dialog as the window opens it; the dialog is closed with Esc.
+struct AboutCase {
+    const char* name;
+    QString style;
+    bool gradient;
+};
+
+class AboutStyleTest : public StylePageTest, public ::testing::WithParamInterface<AboutCase> {};
+
+TEST_P(AboutStyleTest, GradientOnlyInTheBasicStyle)
+{
+    ASSERT_TRUE(styles.SetStyle(GetParam().style, nullptr));
+    std::optional<bool> gradient;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        gradient = dialog->paintsGradient();
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    form->ButtonAbout->click();
+    EXPECT_EQ(gradient, GetParam().gradient);
+}
+
+INSTANTIATE_TEST_SUITE_P(ActiveStyle, AboutStyleTest,
+                         ::testing::Values(AboutCase{"Basic", "Windows", true},
+                                           AboutCase{"Chosen", "Carbon", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StylePageTest, F1OpensTheHelpFileFoundAboveTheProgram)
 {
