@@ -187,6 +187,15 @@ TEST_F(SettingsWiringTest, LongestNameSurvivesARestart)
     EXPECT_EQ(form->Edit61->text(), longest);
 }
 
+TEST_F(SettingsWiringTest, EmptyOriginBoxIsStoredAsZero)
+{
+    start();
+    form->NumberBox61->setText(QString());
+    restart();
+    EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"AddYear=0"_s));
+    EXPECT_EQ(form->NumberBox61->intValue(), 0);
+}
+
 struct PlaceCase {
     const char* name;
     Qt::WindowState state;
