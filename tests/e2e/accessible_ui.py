@@ -155,7 +155,11 @@ class RunningProgram:
         return self.question_window() is not None
 
     def wait_for_question(self, text):
-        return wait_until(lambda: self.question_window(text), DEFAULT_TIMEOUT, f"the question {text!r}")
+        """Waits until the question is shown and active, ready for the keyboard."""
+        def ready():
+            window = self.question_window(text)
+            return window if window is not None and has_state(window, pyatspi.STATE_ACTIVE) else None
+        return wait_until(ready, DEFAULT_TIMEOUT, f"the question {text!r}")
 
     def scroll_into_view(self, listing, item_name):
         """Wheels the list until the item is wholly visible, and returns the item."""

@@ -205,7 +205,10 @@ def setting_survives_restart(s):
     check(not program.is_checked(eto), "干支も表示 checked at first start")
     program.click(eto)
     wait_until(lambda: program.is_checked(program.check_box("干支も表示")), 15, "干支も表示 to be checked")
-    s.close_with_escape(program)
+    # The window manager's close (its close box, Alt+F4) takes the same way out as Esc.
+    program.activate()
+    program.key("alt+F4")
+    check_equal(program.wait_for_exit(), 0, "exit status")
     check_equal(s.ini()["OPTION"].get("ShowEto"), "1", "OPTION ShowEto")
 
     program = s.start()
@@ -224,10 +227,7 @@ def style_survives_restart(s):
     program.click(carbon)
     wait_until(lambda: has_state(program.find(P().ROLE_LIST_ITEM, "Carbon"), P().STATE_SELECTED), 15,
                "Carbon to be selected")
-    # The window manager's close (its close box, Alt+F4) takes the same way out as Esc.
-    program.activate()
-    program.key("alt+F4")
-    check_equal(program.wait_for_exit(), 0, "exit status")
+    s.close_with_escape(program)
     check_equal(s.ini()["OPTION"].get("StyleName"), "Carbon", "OPTION StyleName")
 
     program = s.start()
@@ -281,10 +281,32 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      table_double_click]}
 
 
-def run(name, executable):
+def run(name, executable, artifacts):
     with DesktopSession() as session:
-        accessible_ui.load_pyatspi(session.env)
-        SCENARIOS[name](Scenario(session, executable))
+        try:
+            accessible_ui.load_pyatspi(session.env)
+            SCENARIOS[name](Scenario(session, executable))
+        except BaseException:
+            keep_evidence(session, name, artifacts)
+            raise
+
+
+def keep_evidence(session, name, artifacts):
+    """What the screen showed and what the programs said, for a failed scenario."""
+    if artifacts:
+        os.makedirs(artifacts, exist_ok=True)
+        shot = os.path.join(artifacts, f"{name}.png")
+        try:
+            if session.run(["import", "-window", "root", shot]).returncode == 0:
+                print(f"screenshot: {shot}")
+        except Exception:
+            pass
+    for log in sorted(os.listdir(session.root)):
+        if log.endswith(".log"):
+            with open(os.path.join(session.root, log), errors="replace") as file:
+                text = file.read().strip()
+            if text:
+                print(f"--- {log} ---\n{text}")
 
 
 def _time_limit(signum, frame):
@@ -294,6 +316,7 @@ def _time_limit(signum, frame):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--erakon", required=True, help="path of the erakon program")
+    parser.add_argument("--artifacts", help="folder for the screenshots of failed scenarios")
     parser.add_argument("scenarios", nargs="+", choices=[*SCENARIOS, "all"])
     args = parser.parse_args()
 
@@ -314,7 +337,7 @@ def main():
         started = time.monotonic()
         signal.alarm(SCENARIO_TIME_LIMIT)
         try:
-            run(name, args.erakon)
+            run(name, args.erakon, args.artifacts)
             print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
         except Exception:
             failed.append(name)
