@@ -1,19 +1,23 @@
 #include "program_icon.h"
 
-#include <QFile>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace erakon {
 
 QIcon loadProgramIcon()
 {
+    // The PNG sizes only, read as PNG without probing: a file handed to QIcon
+    // by name or to a format-guessing reader makes Qt load every image format
+    // plugin, and the SVG one brings the whole Qt SVG library, which would be
+    // a good part of the program's start-up. 256 pixels cover any icon shown.
     QIcon icon;
-    const QString svg = QStringLiteral(":/icons/erakon.svg");
-    if (QFile::exists(svg))
-        icon.addFile(svg);
     for (const int size : {16, 32, 48, 256}) {
-        const QString png = QStringLiteral(":/icons/erakon-%1.png").arg(size);
-        if (QFile::exists(png))
-            icon.addFile(png, QSize(size, size));
+        QImageReader reader(QStringLiteral(":/icons/erakon-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }

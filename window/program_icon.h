@@ -4,8 +4,8 @@
 
 namespace erakon {
 
-// The program's icon from the compiled-in resources: the scalable drawing and
-// the PNG sizes, so that the icon shows even where Qt has no SVG plugin. Null
+// The program's icon from the compiled-in resources: the PNG sizes, up to 256
+// pixels, which need neither the SVG plugin nor any other image plugin. Null
 // when the executable was linked without the icon resources.
 QIcon loadProgramIcon();
 
