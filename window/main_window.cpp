@@ -258,11 +258,12 @@ void TErakonForm::createTrayIcon()
 
 QIcon TErakonForm::programIcon() const
 {
+    // The application's icon is the program's icon already decoded.
+    if (!windowIcon().isNull())
+        return windowIcon();
     const QIcon icon = loadProgramIcon();
     if (!icon.isNull())
         return icon;
-    if (!windowIcon().isNull())
-        return windowIcon();
     return style()->standardIcon(QStyle::SP_ComputerIcon);
 }
 
