@@ -203,6 +203,11 @@ class RunningProgram:
             return None
         return ids[0]
 
+    def stays_on_top(self):
+        """Whether the window manager keeps the main window above others."""
+        state = self.session.run(["xprop", "-id", self.main_window_id(), "_NET_WM_STATE"]).stdout
+        return "_NET_WM_STATE_ABOVE" in state
+
     def activate(self):
         """Makes the main window the active one, so that it takes the keys."""
         window_id = self.main_window_id()

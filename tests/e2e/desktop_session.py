@@ -12,7 +12,7 @@ import tempfile
 import time
 
 AT_SPI_BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-REQUIRED_PROGRAMS = ["Xvfb", "dbus-daemon", "openbox", "trayer", "xdotool", "dbus-send"]
+REQUIRED_PROGRAMS = ["Xvfb", "dbus-daemon", "openbox", "trayer", "xdotool", "xprop", "dbus-send"]
 
 _PR_SET_PDEATHSIG = 1
 

@@ -217,6 +217,42 @@ def setting_survives_restart(s):
     s.close_with_escape(program)
 
 
+def switch_stay_on_top_on(program):
+    program.open_page("設 定")
+    program.click(program.check_box("常に最前面"))
+    wait_until(lambda: program.is_checked(program.check_box("常に最前面")), 15, "常に最前面 to be checked")
+    wait_until(program.stays_on_top, 15, "the window manager to keep the window on top")
+
+
+def stay_on_top_survives_restart(s):
+    """Stay-on-top reaches the window manager at once, is saved, and is on again at the next start."""
+    program = s.start()
+    check(not program.stays_on_top(), "the window stays on top at first start")
+    switch_stay_on_top_on(program)
+    program.open_page("変換")
+    program.click(program.find(P().ROLE_PUSH_BUTTON, description="Close"))
+    check_equal(program.wait_for_exit(), 0, "exit status")
+    check_equal(s.ini()["OPTION"].get("StayOnTop"), "1", "OPTION StayOnTop")
+
+    program = s.start()
+    wait_until(program.stays_on_top, 15, "the window on top after the restart")
+    program.open_page("設 定")
+    check(program.is_checked(program.check_box("常に最前面")), "常に最前面 after the restart")
+    s.close_with_escape(program)
+
+
+def stay_on_top_keeps_input(s):
+    """After stay-on-top is switched, the window is still the active one and takes the keyboard."""
+    program = s.start()
+    switch_stay_on_top_on(program)
+    # Qt gives the window a new native window for the change.
+    wait_until(lambda: has_state(program.main_window(), P().STATE_ACTIVE), 15, "the window to be active again")
+    program.open_page("変換")
+    program.replace_text("令和", "1")
+    program.wait_year_text("西暦", "2019")
+    s.close_with_escape(program)
+
+
 def style_survives_restart(s):
     """A style clicked in the style list is saved at close and active at the next start."""
     program = s.start()
@@ -277,7 +313,8 @@ def P():
 
 
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
-                                     minimise_to_tray, setting_survives_restart, style_survives_restart,
+                                     minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
+                                     stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click]}
 
 
