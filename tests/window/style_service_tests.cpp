@@ -1,5 +1,6 @@
 #include "style_service.h"
 
+#include "style_colour.h"
 #include "style_definition.h"
 #include "style_look.h"
 
@@ -17,7 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace erakon {
@@ -35,23 +35,6 @@ const QStringList kListBoxOrder{
     "Windows10 Blue", "Windows10 Blue Whale", "Windows10 Blue Whale LE", "Windows10 Charcoal",
     "Windows10 Clear Day", "Windows10 Dark", "Windows10 Green", "Windows10 Malibu",
     "Windows10 Purple", "Windows10 SlateGray"};
-
-// WCAG 2 relative luminance and contrast ratio.
-double luminance(const QColor& colour)
-{
-    const auto channel = [](double v) {
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
-           0.0722 * channel(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b)
-{
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 QStringList carriedStyleNames()
 {
