@@ -5,7 +5,7 @@
 #include "clock.h"
 #include "table_line.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 
 #include <benchmark/benchmark.h>
@@ -80,16 +80,3 @@ void BM_TableLinesOnly(benchmark::State& state)
 BENCHMARK(BM_TableLinesOnly)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

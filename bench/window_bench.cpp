@@ -6,7 +6,6 @@
 #include "style_service.h"
 #include "year_box.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
@@ -23,15 +22,22 @@ public:
     void showError(const QString&) override {}
 };
 
-void keystrokeInEraBox(benchmark::State& state)
-{
-    erakon::FixedClock clock(erakon::makeDateTime(2023, 5, 20, 14, 5, 9));
+// The main window with a fixed present and no tray, on the Japanese locale.
+struct BenchWindow {
+    erakon::FixedClock clock{erakon::makeDateTime(2023, 5, 20, 14, 5, 9)};
     SilentMessages messages;
     erakon::StyleService styles;
     erakon::LinuxDesktopPlatform desktop;
-    erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles, .desktop = desktop,
+    erakon::TErakonForm form{{.clock = clock, .messages = messages, .styles = styles, .desktop = desktop,
                               .locale = QLocale(QLocale::Japanese, QLocale::Japan),
-                              .trayAvailable = [] { return false; }});
+                              .trayAvailable = [] { return false; },
+                              .settings = std::nullopt}};
+};
+
+void keystrokeInEraBox(benchmark::State& state)
+{
+    BenchWindow window;
+    erakon::TErakonForm& form = window.form;
     form.CheckBoxShowBold->setChecked(true);
     form.show();
     form.activateWindow();
@@ -54,13 +60,8 @@ BENCHMARK(keystrokeInEraBox);
 
 void settingTheWesternYear(benchmark::State& state)
 {
-    erakon::FixedClock clock(erakon::makeDateTime(2023, 5, 20, 14, 5, 9));
-    SilentMessages messages;
-    erakon::StyleService styles;
-    erakon::LinuxDesktopPlatform desktop;
-    erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles, .desktop = desktop,
-                              .locale = QLocale(QLocale::Japanese, QLocale::Japan),
-                              .trayAvailable = [] { return false; }});
+    BenchWindow window;
+    erakon::TErakonForm& form = window.form;
     int year = 1868;
     for (auto _ : state) {
         form.NumberBox0->setValue(year);
@@ -70,14 +71,3 @@ void settingTheWesternYear(benchmark::State& state)
 BENCHMARK(settingTheWesternYear);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
