@@ -3,13 +3,12 @@
 #include "clock_status_bar.h"
 #include "conversion_page.h"
 #include "convertible_years.h"
-#include "fake_desktop_platform.h"
 #include "page_control.h"
 #include "popup_menus.h"
 #include "radio_group.h"
 #include "settings_page.h"
-#include "shared_style_service.h"
 #include "table_page.h"
+#include "window_fixture.h"
 #include "year_box.h"
 
 #include <QAction>
@@ -58,29 +57,9 @@ private:
     }
 };
 
-// The window on Saturday 20 May 2023, 14:05:09, Japanese locale.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowFixture<ScriptedMessages> {
 protected:
-    void SetUp() override
-    {
-        // Closing the window in a test must not end the application.
-        QApplication::setQuitOnLastWindowClosed(false);
-        form = std::make_unique<TErakonForm>(WindowServices{
-            .clock = clock,
-            .messages = messages,
-            .styles = sharedStyleService(),
-            .desktop = desktop,
-            .locale = QLocale(QLocale::Japanese, QLocale::Japan),
-            .trayAvailable = [this] { return trayAvailable; },
-        });
-    }
-
-    void showActive()
-    {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
+    void SetUp() override { createWindow(); }
 
     // Replaces the box's whole text by typing, as the user does.
     void typeOver(YearBox* box, const QString& text)
@@ -108,12 +87,6 @@ protected:
             EXPECT_EQ(box->intValue(), year - box->tag()) << box->objectName().toStdString() << " at " << year;
         EXPECT_EQ(form->NumberBox7->intValue(), year - currentYear) << "at " << year;
     }
-
-    FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
-    ScriptedMessages messages;
-    FakeDesktopPlatform desktop;
-    bool trayAvailable = true;
-    std::unique_ptr<TErakonForm> form;
 };
 
 // ---------------------------------------------------------------- creation

@@ -18,10 +18,6 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-// The bytes of a literal, embedded NULs included.
-template <std::size_t N>
-QByteArray bytes(const char (&text)[N]) { return QByteArray(text, qsizetype(N - 1)); }
-
 const ScreenMetrics kScreen{1920, 1080};
 
 WindowPlacement currentPlacement()
@@ -375,13 +371,13 @@ QByteArray utf16(const QString& text, bool littleEndian)
 }
 
 INSTANTIATE_TEST_SUITE_P(Encodings, FileEncodingTest, testing::Values(
-    EncodingCase{"Utf8WithMark", bytes("\xEF\xBB\xBF[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"),
-                 bytes("\xEF\xBB\xBF[PROGRAM]\r\n")},
-    EncodingCase{"Utf8WithoutMark", bytes("[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"), bytes("[PROGRAM]\r\n")},
+    EncodingCase{"Utf8WithMark", "\xEF\xBB\xBF[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"_ba,
+                 "\xEF\xBB\xBF[PROGRAM]\r\n"_ba},
+    EncodingCase{"Utf8WithoutMark", "[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"_ba, "[PROGRAM]\r\n"_ba},
     EncodingCase{"Utf16LittleEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, true), utf16(u"[PROGRAM]\r\n"_s, true)},
     EncodingCase{"Utf16BigEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, false), utf16(u"[PROGRAM]\r\n"_s, false)},
-    EncodingCase{"ShiftJisBecomesUtf8", bytes("[NOTES]\r\nk=\x91\x6E\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n"),
-                 bytes("[NOTES]\r\nk=\xE5\x89\xB5\r\n\r\n[PROGRAM]\r\n")}),
+    EncodingCase{"ShiftJisBecomesUtf8", "[NOTES]\r\nk=\x91\x6E\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n"_ba,
+                 "[NOTES]\r\nk=\xE5\x89\xB5\r\n\r\n[PROGRAM]\r\n"_ba}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFileTest, FileBesideTheProgramIsReadThenLeftAlone)
@@ -482,11 +478,11 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, testing::Values(
             junk.append(char((i * 7919 + 13) % 256));
         return junk;
     }},
-    DamagedCase{"NulBytes", [] { return bytes("[POSITION]\0\r\nLeft=1\0" "00\r\n[OPTION\0]\r\n"); }},
+    DamagedCase{"NulBytes", [] { return "[POSITION]\0\r\nLeft=1\0" "00\r\n[OPTION\0]\r\n"_ba; }},
     DamagedCase{"OneMegabyteLine", [] { return "[POSITION]\r\nLeft=" + QByteArray(1 << 20, '9') + "\r\n"; }},
-    DamagedCase{"InvalidUtf8", [] { return bytes("[POSITION]\r\nLeft=\xC3\x28\xFF\r\n[OPTION]\r\nAddYear=\xED\xA0\x80\r\n"); }},
-    DamagedCase{"InvalidUtf16", [] { return bytes("\xFF\xFE\x00\xD8[\0P\0\x00\xDC\x00\xDC="); }},
-    DamagedCase{"BracketWithoutClose", [] { return bytes("[POSITION\r\nLeft=1\r\n[OPTION\r\nAddYear=5\r\n"); }},
+    DamagedCase{"InvalidUtf8", [] { return "[POSITION]\r\nLeft=\xC3\x28\xFF\r\n[OPTION]\r\nAddYear=\xED\xA0\x80\r\n"_ba; }},
+    DamagedCase{"InvalidUtf16", [] { return "\xFF\xFE\x00\xD8[\0P\0\x00\xDC\x00\xDC="_ba; }},
+    DamagedCase{"BracketWithoutClose", [] { return "[POSITION\r\nLeft=1\r\n[OPTION\r\nAddYear=5\r\n"_ba; }},
     DamagedCase{"ThousandsOfSections", [] {
         QByteArray text;
         for (int i = 0; i < 10000; ++i)
@@ -494,10 +490,10 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, testing::Values(
         return text;
     }},
     DamagedCase{"DuplicateKeysAndSections", [] {
-        return bytes("[POSITION]\r\nLeft=abc\r\nLeft=100\r\n[OPTION]\r\n[POSITION]\r\nLeft=200\r\n");
+        return "[POSITION]\r\nLeft=abc\r\nLeft=100\r\n[OPTION]\r\n[POSITION]\r\nLeft=200\r\n"_ba;
     }},
     DamagedCase{"IntegersBeyond32Bits", [] {
-        return bytes("[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n");
+        return "[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n"_ba;
     }}),
     [](const auto& info) { return std::string(info.param.name); });
 

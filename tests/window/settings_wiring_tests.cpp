@@ -2,10 +2,9 @@
 // start reads back, in a temporary configuration folder.
 #include "main_window.h"
 
-#include "fake_desktop_platform.h"
 #include "radio_group.h"
 #include "scripted_messages.h"
-#include "shared_style_service.h"
+#include "window_fixture.h"
 #include "year_box.h"
 
 #include <QApplication>
@@ -30,29 +29,17 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// Saturday 20 May 2023, 14:05:09, Japanese locale, settings in a temporary folder.
-class SettingsWiringTest : public ::testing::Test {
+// The window with its settings in a temporary folder.
+class SettingsWiringTest : public WindowFixture<ScriptedMessages> {
 public:
     void SetUp() override
     {
-        QApplication::setQuitOnLastWindowClosed(false);
         ASSERT_TRUE(m_root.isValid());
         ASSERT_TRUE(QDir().mkpath(m_root.filePath(u"bin"_s)));
         location = {m_root.filePath(u"config"_s), m_root.filePath(u"bin/erakon"_s)};
     }
 
-    void start()
-    {
-        form = std::make_unique<TErakonForm>(WindowServices{
-            .clock = clock,
-            .messages = messages,
-            .styles = sharedStyleService(),
-            .desktop = desktop,
-            .locale = QLocale(QLocale::Japanese, QLocale::Japan),
-            .trayAvailable = [] { return true; },
-            .settings = location,
-        });
-    }
+    void start() { createWindow(location); }
 
     // Closes the window as the user does; true when the close went ahead.
     bool closeWindow()
@@ -114,11 +101,7 @@ public:
         return QRect(QPoint(left, top), QPoint(2 * left, 2 * top) - QPoint(1, 1));
     }
 
-    FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
-    ScriptedMessages messages;
-    FakeDesktopPlatform desktop;
     SettingsLocation location;
-    std::unique_ptr<TErakonForm> form;
 
 private:
     QTemporaryDir m_root;

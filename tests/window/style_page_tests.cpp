@@ -2,12 +2,11 @@
 #include "main_window.h"
 
 #include "about_dialog.h"
-#include "fake_desktop_platform.h"
 #include "year_box.h"
 #include "page_control.h"
 #include "scripted_messages.h"
 #include "settings_file.h"
-#include "shared_style_service.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,35 +21,18 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <optional>
-
 namespace erakon {
 namespace {
 
-class StylePageTest : public ::testing::Test {
+class StylePageTest : public WindowFixture<ScriptedMessages> {
 protected:
     void SetUp() override
     {
-        QApplication::setQuitOnLastWindowClosed(false);
         ASSERT_TRUE(folder.isValid());
         desktop.executable = folder.filePath(QStringLiteral("bin/erakon"));
         desktop.folders[SpecialFolder::Desktop] = folder.filePath(QStringLiteral("Desktop"));
         QDir(folder.path()).mkpath(QStringLiteral("Desktop"));
-        start();
-    }
-
-    void start(std::optional<SettingsLocation> settings = {})
-    {
-        form = std::make_unique<TErakonForm>(WindowServices{
-            .clock = clock,
-            .messages = messages,
-            .styles = styles,
-            .desktop = desktop,
-            .locale = QLocale(QLocale::Japanese, QLocale::Japan),
-            .trayAvailable = [] { return true; },
-            .settings = settings,
-        });
+        createWindow();
     }
 
     // A new window that reads a settings file with this content.
@@ -64,7 +46,7 @@ protected:
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        start(location);
+        createWindow(location);
     }
 
     void TearDown() override
@@ -72,13 +54,6 @@ protected:
         form.reset();
         // The next window starts in the system style, as the program does.
         styles.SetStyle(StyleService::systemStyleName(), nullptr);
-    }
-
-    void showActive()
-    {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     }
 
     // Moves the selection as the user does: the list has the focus, then a key.
@@ -97,11 +72,7 @@ protected:
     }
 
     StyleService& styles = sharedStyleService();
-    FakeDesktopPlatform desktop;
-    ScriptedMessages messages;
-    FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
     QTemporaryDir folder;
-    std::unique_ptr<TErakonForm> form;
 };
 
 TEST_F(StylePageTest, ListsEveryStyleOnceInCaseInsensitiveOrder)

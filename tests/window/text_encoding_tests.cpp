@@ -7,10 +7,6 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-// The bytes of a literal, embedded NULs included.
-template <std::size_t N>
-QByteArray bytes(const char (&text)[N]) { return QByteArray(text, qsizetype(N - 1)); }
-
 struct DecodeCase {
     const char* name;
     QByteArray input;
@@ -28,16 +24,16 @@ TEST_P(DecodeTextTest, FindsEncodingAndText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, DecodeTextTest, testing::Values(
-    DecodeCase{"Utf8WithoutMark", bytes("a=\xE5\x89\xB5\xE6\xA5\xAD"), u"a=創業"_s, TextEncoding::Utf8},
-    DecodeCase{"Utf8WithMark", bytes("\xEF\xBB\xBF" "a=\xE5\x89\xB5"), u"a=創"_s, TextEncoding::Utf8WithBom},
-    DecodeCase{"Utf16LittleEndian", bytes("\xFF\xFE" "a\0=\0\x75\x52"), u"a=創"_s, TextEncoding::Utf16LE},
-    DecodeCase{"Utf16BigEndian", bytes("\xFE\xFF\0a\0=\x52\x75"), u"a=創"_s, TextEncoding::Utf16BE},
-    DecodeCase{"ShiftJisWrittenBackAsUtf8", bytes("a=\x91\x6E\x8B\xC6"), u"a=創業"_s, TextEncoding::Utf8},
-    DecodeCase{"Cp932NecExtension", bytes("\x87\x40\x5C"), u"①\\"_s, TextEncoding::Utf8},
+    DecodeCase{"Utf8WithoutMark", "a=\xE5\x89\xB5\xE6\xA5\xAD"_ba, u"a=創業"_s, TextEncoding::Utf8},
+    DecodeCase{"Utf8WithMark", "\xEF\xBB\xBF" "a=\xE5\x89\xB5"_ba, u"a=創"_s, TextEncoding::Utf8WithBom},
+    DecodeCase{"Utf16LittleEndian", "\xFF\xFE" "a\0=\0\x75\x52"_ba, u"a=創"_s, TextEncoding::Utf16LE},
+    DecodeCase{"Utf16BigEndian", "\xFE\xFF\0a\0=\x52\x75"_ba, u"a=創"_s, TextEncoding::Utf16BE},
+    DecodeCase{"ShiftJisWrittenBackAsUtf8", "a=\x91\x6E\x8B\xC6"_ba, u"a=創業"_s, TextEncoding::Utf8},
+    DecodeCase{"Cp932NecExtension", "\x87\x40\x5C"_ba, u"①\\"_s, TextEncoding::Utf8},
     DecodeCase{"Empty", QByteArray(), QString(), TextEncoding::Utf8},
-    DecodeCase{"NulBytesAreUtf8", bytes("a\0b"), u"a\0b"_s, TextEncoding::Utf8},
-    DecodeCase{"Utf16OddLength", bytes("\xFF\xFE" "a\0b"), u"a\uFFFD"_s, TextEncoding::Utf16LE},
-    DecodeCase{"Utf16LoneSurrogateKept", bytes("\xFF\xFE\x00\xD8" "a\0"), QString(QChar(0xD800)) + u'a', TextEncoding::Utf16LE}),
+    DecodeCase{"NulBytesAreUtf8", "a\0b"_ba, u"a\0b"_s, TextEncoding::Utf8},
+    DecodeCase{"Utf16OddLength", "\xFF\xFE" "a\0b"_ba, u"a\uFFFD"_s, TextEncoding::Utf16LE},
+    DecodeCase{"Utf16LoneSurrogateKept", "\xFF\xFE\x00\xD8" "a\0"_ba, QString(QChar(0xD800)) + u'a', TextEncoding::Utf16LE}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class RoundTripTest : public testing::TestWithParam<TextEncoding> {};
@@ -65,10 +61,10 @@ INSTANTIATE_TEST_SUITE_P(Encodings, RoundTripTest,
 
 TEST(EncodeTextTest, WritesTheMarkOfTheEncodingFirst)
 {
-    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf8), bytes("a"));
-    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf8WithBom), bytes("\xEF\xBB\xBF" "a"));
-    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf16LE), bytes("\xFF\xFE" "a\0"));
-    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf16BE), bytes("\xFE\xFF\0a"));
+    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf8), "a"_ba);
+    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf8WithBom), "\xEF\xBB\xBF" "a"_ba);
+    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf16LE), "\xFF\xFE" "a\0"_ba);
+    EXPECT_EQ(encodeText(u"a", TextEncoding::Utf16BE), "\xFE\xFF\0a"_ba);
 }
 
 } // namespace

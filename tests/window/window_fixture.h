@@ -1,0 +1,56 @@
+#pragma once
+
+#include "main_window.h"
+
+#include "fake_desktop_platform.h"
+#include "shared_style_service.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+namespace erakon {
+
+// The main window on Saturday 20 May 2023, 14:05:09, Japanese locale, with the
+// desktop faked and the messages answered by a `MessagesT`.
+template <typename MessagesT>
+class WindowFixture : public ::testing::Test {
+public:
+    // Closing the window in a test must not end the application.
+    WindowFixture() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    // The window goes before the folders a test made for it.
+    void TearDown() override { form.reset(); }
+
+    void createWindow(const std::optional<SettingsLocation>& settings = {})
+    {
+        form = std::make_unique<TErakonForm>(WindowServices{
+            .clock = clock,
+            .messages = messages,
+            .styles = sharedStyleService(),
+            .desktop = desktop,
+            .locale = QLocale(QLocale::Japanese, QLocale::Japan),
+            .trayAvailable = [this] { return trayAvailable; },
+            .settings = settings,
+        });
+    }
+
+    void showActive()
+    {
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
+    MessagesT messages;
+    FakeDesktopPlatform desktop;
+    bool trayAvailable = true;
+    std::unique_ptr<TErakonForm> form;
+};
+
+} // namespace erakon
