@@ -58,9 +58,13 @@ struct StyleService::Private {
             return;
         discovered = true;
         const QDir folder(styleFolder);
-        const QStringList files =
-            folder.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
+        // The suffix is compared here rather than by a name filter: a wildcard
+        // filter compiles a regular expression, which at start costs more
+        // than the listing itself and brings in the PCRE library.
+        const QStringList files = folder.entryList(QDir::Files, QDir::Name);
         for (const QString& file : files) {
+            if (!file.endsWith(QStringLiteral(".ini"), Qt::CaseInsensitive))
+                continue;
             QFile definition(folder.filePath(file));
             if (!definition.open(QIODevice::ReadOnly))
                 continue;
