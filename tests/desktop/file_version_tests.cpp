@@ -13,7 +13,7 @@ namespace {
 
 // A small ELF file holding one note section, built byte by byte so that each
 // part can be damaged on purpose.
-struct ElfSpec {
+struct ElfLayout {
     bool wide = true;
     bool bigEndian = false;
     QByteArray section = ".note.erakon.version";
@@ -34,55 +34,55 @@ void put(QByteArray& bytes, qsizetype at, quint64 value, int width, bool bigEndi
     }
 }
 
-QByteArray buildElf(const ElfSpec& spec)
+QByteArray buildElf(const ElfLayout& layout)
 {
-    const int word = spec.wide ? 8 : 4;
-    const qsizetype headerSize = spec.wide ? 64 : 52;
+    const int word = layout.wide ? 8 : 4;
+    const qsizetype headerSize = layout.wide ? 64 : 52;
     QByteArray bytes(headerSize, '\0');
     bytes.replace(0, 4, "\x7f" "ELF");
-    bytes[4] = char(spec.wide ? 2 : 1);
-    bytes[5] = char(spec.bigEndian ? 2 : 1);
+    bytes[4] = char(layout.wide ? 2 : 1);
+    bytes[5] = char(layout.bigEndian ? 2 : 1);
     bytes[6] = 1;
 
     // The note.
     const qsizetype noteAt = bytes.size();
-    QByteArray owner = spec.owner + '\0';
-    put(bytes, noteAt, quint64(owner.size()), 4, spec.bigEndian);
-    put(bytes, noteAt + 4, spec.descriptionSize, 4, spec.bigEndian);
-    put(bytes, noteAt + 8, spec.type, 4, spec.bigEndian);
+    QByteArray owner = layout.owner + '\0';
+    put(bytes, noteAt, quint64(owner.size()), 4, layout.bigEndian);
+    put(bytes, noteAt + 4, layout.descriptionSize, 4, layout.bigEndian);
+    put(bytes, noteAt + 8, layout.type, 4, layout.bigEndian);
     while (owner.size() % 4)
         owner += '\0';
     bytes += owner;
-    for (quint32 number : spec.version)
-        put(bytes, bytes.size(), number, 4, spec.bigEndian);
+    for (quint32 number : layout.version)
+        put(bytes, bytes.size(), number, 4, layout.bigEndian);
     const qsizetype noteSize = bytes.size() - noteAt;
 
     // Section names.
     const qsizetype namesAt = bytes.size();
-    const QByteArray names = QByteArray("\0.shstrtab\0", 11) + spec.section + '\0';
+    const QByteArray names = QByteArray("\0.shstrtab\0", 11) + layout.section + '\0';
     bytes += names;
     while (bytes.size() % 8)
         bytes += '\0';
 
     // Section table: none, names, note.
     const qsizetype tableAt = bytes.size();
-    const int entrySize = spec.wide ? 64 : 40;
+    const int entrySize = layout.wide ? 64 : 40;
     const auto section = [&](int index, quint64 name, quint32 type, quint64 offset, quint64 size) {
         const qsizetype at = tableAt + index * entrySize;
-        put(bytes, at, name, 4, spec.bigEndian);
-        put(bytes, at + 4, type, 4, spec.bigEndian);
-        put(bytes, at + (spec.wide ? 0x18 : 0x10), offset, word, spec.bigEndian);
-        put(bytes, at + (spec.wide ? 0x20 : 0x14), size, word, spec.bigEndian);
-        put(bytes, at + entrySize - 1, 0, 1, spec.bigEndian);
+        put(bytes, at, name, 4, layout.bigEndian);
+        put(bytes, at + 4, type, 4, layout.bigEndian);
+        put(bytes, at + (layout.wide ? 0x18 : 0x10), offset, word, layout.bigEndian);
+        put(bytes, at + (layout.wide ? 0x20 : 0x14), size, word, layout.bigEndian);
+        put(bytes, at + entrySize - 1, 0, 1, layout.bigEndian);
     };
     section(0, 0, 0, 0, 0);
     section(1, 1, 3, quint64(namesAt), quint64(names.size()));
     section(2, 11, 7, quint64(noteAt), quint64(noteSize));
 
-    put(bytes, spec.wide ? 0x28 : 0x20, quint64(tableAt), word, spec.bigEndian);
-    put(bytes, spec.wide ? 0x3a : 0x2e, quint64(entrySize), 2, spec.bigEndian);
-    put(bytes, spec.wide ? 0x3c : 0x30, spec.sectionCount, 2, spec.bigEndian);
-    put(bytes, spec.wide ? 0x3e : 0x32, 1, 2, spec.bigEndian);
+    put(bytes, layout.wide ? 0x28 : 0x20, quint64(tableAt), word, layout.bigEndian);
+    put(bytes, layout.wide ? 0x3a : 0x2e, quint64(entrySize), 2, layout.bigEndian);
+    put(bytes, layout.wide ? 0x3c : 0x30, layout.sectionCount, 2, layout.bigEndian);
+    put(bytes, layout.wide ? 0x3e : 0x32, 1, 2, layout.bigEndian);
     return bytes;
 }
 
@@ -120,10 +120,10 @@ TEST_F(FileVersionTest, ReadsTheNoteInEveryLayout)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        ElfSpec spec;
-        spec.wide = row.wide;
-        spec.bigEndian = row.bigEndian;
-        EXPECT_EQ(FileVersionText(write(buildElf(spec))), QStringLiteral("3.3.8541.14468"));
+        ElfLayout layout;
+        layout.wide = row.wide;
+        layout.bigEndian = row.bigEndian;
+        EXPECT_EQ(FileVersionText(write(buildElf(layout))), QStringLiteral("3.3.8541.14468"));
     }
 }
 
@@ -133,19 +133,19 @@ TEST_F(FileVersionTest, FilesWithoutTheNoteGiveEmptyText)
         const char* name;
         QByteArray bytes;
     };
-    ElfSpec otherSection;
+    ElfLayout otherSection;
     otherSection.section = ".note.gnu.build-id";
-    ElfSpec otherOwner;
+    ElfLayout otherOwner;
     otherOwner.owner = "GNU";
-    ElfSpec otherType;
+    ElfLayout otherType;
     otherType.type = 3;
-    ElfSpec shortDescription;
+    ElfLayout shortDescription;
     shortDescription.descriptionSize = 12;
-    ElfSpec oversizedDescription;
+    ElfLayout oversizedDescription;
     oversizedDescription.descriptionSize = 0xffffffff;
-    ElfSpec sectionCountPastTheEnd;
+    ElfLayout sectionCountPastTheEnd;
     sectionCountPastTheEnd.sectionCount = 0xfeff;
-    ElfSpec noSections;
+    ElfLayout noSections;
     noSections.sectionCount = 0;
     const Row rows[] = {
         {"empty file", QByteArray()},
@@ -171,7 +171,7 @@ TEST_F(FileVersionTest, FilesWithoutTheNoteGiveEmptyText)
 
 TEST_F(FileVersionTest, EveryTruncationGivesEmptyText)
 {
-    const QByteArray whole = buildElf(ElfSpec{});
+    const QByteArray whole = buildElf(ElfLayout{});
     for (qsizetype length = 0; length < whole.size(); ++length) {
         SCOPED_TRACE(length);
         EXPECT_EQ(FileVersionText(write(whole.left(length))), QString());
