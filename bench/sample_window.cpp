@@ -1,17 +1,17 @@
 #include "sample_window.h"
 
+#include "year_box.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
-#include <QStyleOption>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,34 +19,12 @@ namespace erakon::bench {
 
 namespace {
 
-// Compact spin buttons drawn with the style's arrows, as the year boxes draw them.
-class SpinArrows final : public QWidget {
-public:
-    explicit SpinArrows(QWidget* parent) : QWidget(parent) { setFixedWidth(14); }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        QStyleOption option;
-        option.initFrom(this);
-        const int half = height() / 2;
-        option.rect = QRect(0, 0, width(), half);
-        style()->drawPrimitive(QStyle::PE_IndicatorArrowUp, &option, &painter, this);
-        option.rect = QRect(0, half, width(), height() - half);
-        style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &option, &painter, this);
-    }
-};
-
+// The program's own year box, so the sample looks and costs as the window does.
 QWidget* yearBox(const QString& text, QWidget* parent)
 {
-    auto* edit = new QLineEdit(text, parent);
-    edit->setAlignment(Qt::AlignCenter);
-    auto* layout = new QHBoxLayout(edit);
-    layout->setContentsMargins(0, 1, 2, 1);
-    layout->addStretch();
-    layout->addWidget(new SpinArrows(edit));
-    return edit;
+    auto* box = new YearBox(parent);
+    box->setText(text);
+    return box;
 }
 
 QWidget* filePage()
