@@ -155,7 +155,7 @@ private:
 
     ExpressionResult fail() const
     {
-        return {false, 0.0, errorPos_ ? *errorPos_ : pos_};
+        return {false, 0.0, errorPos_.value_or(pos_)};
     }
 
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
