@@ -23,19 +23,10 @@ public:
     int tabWidth() const { return m_width; }
 
 protected:
-    QSize tabSizeHint(int index) const override
-    {
-        QSize size = QTabBar::tabSizeHint(index);
-        if (m_width > 0)
-            size.setWidth(m_width);
-        return size;
-    }
+    QSize tabSizeHint(int index) const override { return withTabWidth(QTabBar::tabSizeHint(index)); }
     QSize minimumTabSizeHint(int index) const override
     {
-        QSize size = QTabBar::minimumTabSizeHint(index);
-        if (m_width > 0)
-            size.setWidth(m_width);
-        return size;
+        return withTabWidth(QTabBar::minimumTabSizeHint(index));
     }
 
     // The style's padding leaves too little room for a caption in a narrow
@@ -57,6 +48,13 @@ protected:
     }
 
 private:
+    QSize withTabWidth(QSize size) const
+    {
+        if (m_width > 0)
+            size.setWidth(m_width);
+        return size;
+    }
+
     void paintTab(QStylePainter& painter, int index) const
     {
         QStyleOptionTab option;
