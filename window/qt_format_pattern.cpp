@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace erakon {
 
 namespace {
@@ -81,11 +83,9 @@ QList<QtToken> tokenize(const QString& format)
 // formatter would read as letters, quotes or separators.
 std::string quoted(const QString& text)
 {
-    bool plain = true;
-    for (const QChar c : text) {
-        if (isAsciiLetter(c) || c == u'"' || c == u'\'' || c == u':' || c == u'/')
-            plain = false;
-    }
+    const bool plain = std::none_of(text.cbegin(), text.cend(), [](QChar c) {
+        return isAsciiLetter(c) || c == u'"' || c == u'\'' || c == u':' || c == u'/';
+    });
     if (plain)
         return text.toStdString();
     std::string out;
@@ -109,11 +109,7 @@ std::string repeated(char letter, int count) { return std::string(std::size_t(co
 
 bool hasLetter(const QString& text)
 {
-    for (const QChar c : text) {
-        if (c.isLetter())
-            return true;
-    }
-    return false;
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); });
 }
 
 } // namespace
