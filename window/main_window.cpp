@@ -40,6 +40,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -502,11 +503,17 @@ void TErakonForm::CheckBoxStayOnTopClick()
     const bool onTop = CheckBoxStayOnTop->isChecked();
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
-    // Changing a window flag hides the window; show it again as it was.
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (wasVisible)
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    // A window that exists keeps its native window: recreating it hides it,
+    // and under openbox it came back no longer active, deaf to the keyboard
+    // until the focus left and returned.
+    if (QWindow* native = windowHandle()) {
+        overrideWindowFlags(flags);
+        native->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
+    }
 }
 
 void TErakonForm::CheckBoxShowHintClick()
