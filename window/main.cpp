@@ -1,5 +1,6 @@
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
+#include "caret_blink_limit.h"
 #include "linux_desktop_platform.h"
 #include "main_window.h"
 #include "program_icon.h"
@@ -35,6 +36,9 @@ int main(int argc, char** argv)
     // window: while the window sits in the tray, a question box may be the
     // only window, and answering it must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Left alone, the program wakes only for its clock.
+    const erakon::CaretBlinkLimit caretBlinkLimit;
 
     erakon::SystemClock clock;
     erakon::QtMessages messages;
