@@ -58,13 +58,7 @@ public:
 
     QString userFile() const { return SettingsFilePath(location); }
 
-    void writeUserFile(const QByteArray& content) const
-    {
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(userFile()).absolutePath()));
-        QFile file(userFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
+    void writeUserFile(const QByteArray& content) const { writeSettingsFile(location, content); }
 
     QString savedText() const
     {

@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
@@ -40,12 +39,7 @@ protected:
     {
         form.reset();
         const SettingsLocation location{folder.filePath(QStringLiteral("config")), desktop.executable};
-        const QString path = SettingsFilePath(location);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
+        ASSERT_NO_FATAL_FAILURE(writeSettingsFile(location, content));
         createWindow(location);
     }
 

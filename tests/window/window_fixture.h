@@ -6,6 +6,9 @@
 #include "shared_style_service.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -44,6 +47,16 @@ public:
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    // Puts a settings file with this content where a window at `location` reads it.
+    static void writeSettingsFile(const SettingsLocation& location, const QByteArray& content)
+    {
+        const QString path = SettingsFilePath(location);
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_EQ(file.write(content), content.size());
     }
 
     FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
