@@ -242,14 +242,21 @@ def stay_on_top_survives_restart(s):
 
 
 def stay_on_top_keeps_input(s):
-    """After stay-on-top is switched, the window is still the active one and takes the keyboard."""
+    """After stay-on-top is switched on or off, the window is still the active one and takes the keyboard."""
     program = s.start()
     switch_stay_on_top_on(program)
-    # Qt gives the window a new native window for the change.
     wait_until(lambda: has_state(program.main_window(), P().STATE_ACTIVE), 15, "the window to be active again")
     program.open_page("変換")
     program.replace_text("令和", "1")
     program.wait_year_text("西暦", "2019")
+
+    program.open_page("設 定")
+    program.click(program.check_box("常に最前面"))
+    wait_until(lambda: not program.stays_on_top(), 15, "the window manager to let the window go under")
+    wait_until(lambda: has_state(program.main_window(), P().STATE_ACTIVE), 15, "the window to be active again")
+    program.open_page("変換")
+    program.replace_text("令和", "2")
+    program.wait_year_text("西暦", "2020")
     s.close_with_escape(program)
 
 
