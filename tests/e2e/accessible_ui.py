@@ -111,8 +111,8 @@ class RunningProgram:
                     continue
                 return node
             return None
-        label = pyatspi.Role(role).value_nick if hasattr(pyatspi.Role(role), "value_nick") else role
-        return wait_until(found, timeout, f"{label} {name!r}")
+        what = " ".join(str(part) for part in (getattr(role, "value_nick", role), name, description) if part)
+        return wait_until(found, timeout, what)
 
     def year_box(self, name):
         """The text field of a year box, named after its label ("西暦" for the Western year)."""

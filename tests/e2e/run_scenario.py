@@ -109,7 +109,18 @@ def first_start(s):
                        "AddName": "創業", "ShowHint": "0", "AddYear": "1880", "Minimize": "0",
                        "CloseQuery": "0", "SaveStatus": "1", "StyleName": "Windows"}.items():
         check_equal(option.get(key), value, f"OPTION {key}")
-    check_equal(ini["PROGRAM"].get("Version"), "V3.3", "PROGRAM Version")
+    program_section = ini["PROGRAM"]
+    check_equal(program_section.get("Version"), "V3.3", "PROGRAM Version")
+    check_equal(program_section.get("Name"), os.path.basename(s.executable), "PROGRAM Name")
+    check_equal(os.path.realpath(program_section.get("Path", "")), os.path.realpath(os.path.dirname(s.executable)),
+                "PROGRAM Path")
+    check_equal(os.path.realpath(program_section.get("IniFile", "")), os.path.realpath(s.ini_path), "PROGRAM IniFile")
+    # The window was left where the defaults put it: the middle third of a
+    # 1280 x 800 screen, and the close stores that same place.
+    position = ini["POSITION"]
+    for key, value in {"Left": "426", "Top": "266", "Right": "852", "Bottom": "532", "State": "0"}.items():
+        check_equal(position.get(key), value, f"POSITION {key}")
+    check(not os.path.exists(fallback_ini(s.executable)), "a settings file was written beside the program")
 
 
 def era_and_distance_boxes(s):
@@ -325,6 +336,11 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      table_double_click]}
 
 
+def fallback_ini(executable):
+    """The settings file beside the program, read when the user has none."""
+    return os.path.splitext(executable)[0] + ".ini"
+
+
 def run(name, executable, artifacts):
     with DesktopSession() as session:
         try:
@@ -371,6 +387,11 @@ def main():
         return 1
     if not os.access(args.erakon, os.X_OK):
         print(f"No program to test at {args.erakon}", file=sys.stderr)
+        return 1
+
+    if os.path.exists(fallback_ini(args.erakon)):
+        print(f"{fallback_ini(args.erakon)} would stand in for every scenario's missing settings file; "
+              "remove it to run the end-to-end tests.", file=sys.stderr)
         return 1
 
     names = list(SCENARIOS) if "all" in args.scenarios else args.scenarios
