@@ -444,7 +444,9 @@ void TErakonForm::Timer1Timer()
 {
     StatusBar1->setPanelText(fromUtf8(FormatDatePattern(kClockPattern.toStdString(), m_clock.now(),
                                                          m_formatSettings, m_eraNameLanguage)));
-    if (TrayIcon1->isVisible())
+    // Qt passes even an unchanged hint on, and a D-Bus tray host would be
+    // woken by it every second.
+    if (TrayIcon1->isVisible() && TrayIcon1->toolTip() != kApplicationTitle)
         TrayIcon1->setToolTip(kApplicationTitle);
 }
 
