@@ -4,6 +4,7 @@ the trayer system tray. Everything started here is stopped by close(), also
 when the driver dies (each child gets SIGTERM when its parent goes)."""
 
 import ctypes
+import importlib.util
 import os
 import shutil
 import signal
@@ -26,9 +27,8 @@ def missing_tools():
     missing = [p for p in REQUIRED_PROGRAMS if shutil.which(p) is None]
     if not os.access(AT_SPI_BUS_LAUNCHER, os.X_OK):
         missing.append(AT_SPI_BUS_LAUNCHER + " (at-spi2-core)")
-    try:
-        import pyatspi  # noqa: F401
-    except ImportError:
+    # Found, not imported: importing it reaches for a bus that does not exist yet.
+    if importlib.util.find_spec("pyatspi") is None:
         missing.append("pyatspi (python3-pyatspi, for /usr/bin/python3)")
     return missing
 

@@ -10,6 +10,7 @@ tree, and checks the settings file the program leaves behind."""
 import argparse
 import os
 import signal
+import subprocess
 import sys
 import tempfile
 import time
@@ -396,22 +397,31 @@ def main():
         return 1
 
     names = list(SCENARIOS) if "all" in args.scenarios else args.scenarios
+    if len(names) > 1:
+        # pyatspi binds to the first session's bus for good: one process a scenario.
+        failed = [name for name in names
+                  if subprocess.run([sys.executable, os.path.abspath(__file__), "--erakon", args.erakon,
+                                     *(["--artifacts", args.artifacts] if args.artifacts else []), name]).returncode]
+        print("failed: " + ", ".join(failed) if failed else "all passed")
+        return 1 if failed else 0
+    return run_one(names[0], args.erakon, args.artifacts)
+
+
+def run_one(name, executable, artifacts):
     signal.signal(signal.SIGALRM, _time_limit)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
-    failed = []
-    for name in names:
-        started = time.monotonic()
-        signal.alarm(SCENARIO_TIME_LIMIT)
-        try:
-            run(name, args.erakon, args.artifacts)
-            print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
-        except Exception:
-            failed.append(name)
-            print(f"FAIL {name}")
-            traceback.print_exc()
-        finally:
-            signal.alarm(0)
-    return 1 if failed else 0
+    started = time.monotonic()
+    signal.alarm(SCENARIO_TIME_LIMIT)
+    try:
+        run(name, executable, artifacts)
+        print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+        return 0
+    except Exception:
+        print(f"FAIL {name}")
+        traceback.print_exc()
+        return 1
+    finally:
+        signal.alarm(0)
 
 
 if __name__ == "__main__":
