@@ -174,15 +174,6 @@ class RunningProgram:
             time.sleep(0.05)
         raise AssertionError(f"could not scroll {item_name!r} into view")
 
-    def character_position(self, node, offset):
-        """The screen point in the middle of a character of a text control."""
-        box = node.queryText().getCharacterExtents(offset, pyatspi.DESKTOP_COORDS)
-        x, y, w, h = box
-        nx, ny, nw, nh = extents(node)
-        if not (nx <= x and x + w <= nx + nw and ny <= y and y + h <= ny + nh):
-            raise AssertionError(f"character {offset} is not in view: {box} outside {(nx, ny, nw, nh)}")
-        return x + max(w, 1) // 2, y + max(h, 1) // 2
-
     # --- X windows ---
 
     def x_windows(self, *criteria):
@@ -282,6 +273,3 @@ class RunningProgram:
             return self.process.wait(timeout)
         except subprocess.TimeoutExpired:
             raise AssertionError("the program did not end") from None
-
-    def stop(self):
-        self.session.stop(self.process)

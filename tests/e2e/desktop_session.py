@@ -42,6 +42,8 @@ def wait_until(condition, timeout, what, interval=0.05):
             result = condition()
             if result:
                 return result
+        except AssertionError:   # a verdict, not a state to wait out
+            raise
         except Exception as error:  # the thing polled may not exist yet
             last_error = error
         if time.monotonic() > deadline:
