@@ -64,10 +64,14 @@ QWidget* SettingsPage::createViewGroup()
     CheckBoxStayOnTop = createCheckBox(QStringLiteral("CheckBoxStayOnTop"), QStringLiteral("常に最前面"), QStringLiteral("Stay on Top"), GroupBox3);
     CheckBoxAddItem = createCheckBox(QStringLiteral("CheckBoxAddItem"), QStringLiteral("元年を追加"), QStringLiteral("Add Original Term"), GroupBox3);
 
-    Edit61 = new QLineEdit(QString::fromUtf8(kDefaultUserEraName.data(), qsizetype(kDefaultUserEraName.size())), GroupBox3);
+    // The text comes after the font: a line edit made with its text lays it
+    // out once in the application's font, which for Japanese text costs a
+    // fontconfig fallback search at start.
+    Edit61 = new QLineEdit(GroupBox3);
     Edit61->setObjectName(QStringLiteral("Edit61"));
     Edit61->setAlignment(Qt::AlignCenter);
     Edit61->setFont(windowFont(13));
+    Edit61->setText(QString::fromUtf8(kDefaultUserEraName.data(), qsizetype(kDefaultUserEraName.size())));
     Edit61->setEnabled(false);
     Edit61->setAccessibleName(QStringLiteral("Original Name"));
     setHint(Edit61, QStringLiteral("Original Name"));
