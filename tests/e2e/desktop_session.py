@@ -6,6 +6,7 @@ when the driver dies (each child gets SIGTERM when its parent goes)."""
 import ctypes
 import importlib.util
 import os
+import select
 import shutil
 import signal
 import subprocess
@@ -64,9 +65,8 @@ def japanese_locale_name():
         names = subprocess.run(["locale", "-a"], capture_output=True, text=True, timeout=10).stdout.split()
     except (OSError, subprocess.SubprocessError):
         return None
-    for name in names:
-        if name.lower().replace("-", "") in ("ja_jp.utf8",):
-            return "ja_JP.UTF-8"
+    if any(name.lower().replace("-", "") == "ja_jp.utf8" for name in names):
+        return "ja_JP.UTF-8"
     return None
 
 
@@ -93,11 +93,15 @@ class DesktopSession:
 
     def spawn(self, argv, env=None, stdout=subprocess.DEVNULL, log_name=None):
         """Starts a process of the session; it is stopped by close()."""
-        if log_name:
-            stdout = open(os.path.join(self.root, log_name), "wb")
-        process = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
-                                   stdout=stdout, stderr=subprocess.STDOUT if log_name else subprocess.DEVNULL,
-                                   preexec_fn=_die_with_parent)
+        log = open(os.path.join(self.root, log_name), "wb") if log_name else None
+        try:
+            process = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
+                                       stdout=log or stdout,
+                                       stderr=subprocess.STDOUT if log else subprocess.DEVNULL,
+                                       preexec_fn=_die_with_parent)
+        finally:
+            if log:
+                log.close()   # the child has its own copy
         self._processes.append(process)
         return process
 
@@ -129,9 +133,12 @@ class DesktopSession:
         number = b""
         deadline = time.monotonic() + 20
         while not number.endswith(b"\n"):
-            if time.monotonic() > deadline or process.poll() is not None:
-                os.close(read_end)
-                raise SessionError("Xvfb did not start")
+            ready, _, _ = select.select([read_end], [], [], 0.1)
+            if not ready:
+                if time.monotonic() > deadline or process.poll() is not None:
+                    os.close(read_end)
+                    raise SessionError("Xvfb did not start")
+                continue
             chunk = os.read(read_end, 16)
             if not chunk:
                 break
