@@ -1,5 +1,6 @@
 #include "sample_window.h"
 
+#include "reset_button.h"
 #include "year_box.h"
 
 #include <QCheckBox>
@@ -57,7 +58,7 @@ QWidget* convertPage()
     }
     auto* western = new QGroupBox(QStringLiteral("西暦"), page);
     auto* westernColumn = new QVBoxLayout(western);
-    auto* reset = new QPushButton(QStringLiteral("↺"), western);
+    auto* reset = new ResetButton(western);
     reset->setEnabled(false);
     westernColumn->addWidget(reset, 0, Qt::AlignRight);
     westernColumn->addWidget(yearBox(QStringLiteral("2023"), western));

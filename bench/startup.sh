@@ -1,21 +1,23 @@
 #!/usr/bin/env bash
-# Whole-process start-up time and peak memory of erakon against a bare Qt main window.
+# Whole-process start-up time and peak memory of erakon against two floors: a bare Qt
+# main window, and the same window showing one line of Japanese text.
 #   bench/startup.sh [RUNS]            (default 10 runs of each, alternating)
 # Environment: BUILD (build folder, default build), ERAKON (the program, default
 # $BUILD/window/erakon), SETTLE_MS (time after the window shows before the program is
 # stopped, default 1000).
 # Each run starts the program with a fresh, empty settings folder on a private X display
 # (Xvfb, D-Bus session, openbox) and measures from exec to the window being mapped, and
-# the process's peak resident set. Prints the medians and erakon's ratio to the floor.
+# the process's peak resident set. Prints the medians and erakon's ratios to the floors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-10}
 build=${BUILD:-build}
 erakon=${ERAKON:-$build/window/erakon}
 bare=$build/bench/bare_window
+japanese=$build/bench/japanese_window
 probe=$build/bench/startup_probe
 settle=${SETTLE_MS:-1000}
-for f in "$erakon" "$bare" "$probe"; do
+for f in "$erakon" "$bare" "$japanese" "$probe"; do
   [ -x "$f" ] || { echo "missing $f: build with -DERAKON_BUILD_BENCH=ON" >&2; exit 1; }
 done
 
@@ -48,22 +50,27 @@ run() { # run NAME PROGRAM: one measured start, appended to $work/NAME
     || { echo "$1 failed:" >&2; cat "$work/$1.err" >&2; exit 1; }
 }
 # One unmeasured start each fills the file cache.
-run warmup "$erakon"; run warmup "$bare"
+run warmup "$erakon"; run warmup "$bare"; run warmup "$japanese"
 for _ in $(seq "$runs"); do
   run erakon "$erakon"
   run bare "$bare"
+  run japanese "$japanese"
 done
 
 median() { # median FIELD FILE
   sed -n "s/.*$1=\([0-9.]*\).*/\1/p" "$2" | sort -n |
     awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
-e_ms=$(median shown_ms "$work/erakon"); b_ms=$(median shown_ms "$work/bare")
-e_kb=$(median peak_rss_kb "$work/erakon"); b_kb=$(median peak_rss_kb "$work/bare")
-awk -v runs="$runs" -v em="$e_ms" -v bm="$b_ms" -v ek="$e_kb" -v bk="$b_kb" -v prog="$erakon" 'BEGIN {
+e_ms=$(median shown_ms "$work/erakon"); e_kb=$(median peak_rss_kb "$work/erakon")
+b_ms=$(median shown_ms "$work/bare"); b_kb=$(median peak_rss_kb "$work/bare")
+j_ms=$(median shown_ms "$work/japanese"); j_kb=$(median peak_rss_kb "$work/japanese")
+awk -v runs="$runs" -v prog="$erakon" -v em="$e_ms" -v ek="$e_kb" -v bm="$b_ms" -v bk="$b_kb" \
+    -v jm="$j_ms" -v jk="$j_kb" 'BEGIN {
   printf "medians of %d starts each (%s)\n", runs, prog
-  printf "%-12s %14s %16s\n", "", "shown (ms)", "peak RSS (MiB)"
-  printf "%-12s %14.1f %16.1f\n", "erakon", em, ek / 1024
-  printf "%-12s %14.1f %16.1f\n", "bare_window", bm, bk / 1024
-  printf "%-12s %14.2f %16.2f\n", "ratio", em / bm, ek / bk
+  printf "%-24s %12s %16s\n", "", "shown (ms)", "peak RSS (MiB)"
+  printf "%-24s %12.1f %16.1f\n", "erakon", em, ek / 1024
+  printf "%-24s %12.1f %16.1f\n", "bare_window", bm, bk / 1024
+  printf "%-24s %12.1f %16.1f\n", "japanese_window", jm, jk / 1024
+  printf "%-24s %12.2f %16.2f\n", "erakon / bare_window", em / bm, ek / bk
+  printf "%-24s %12.2f %16.2f\n", "erakon / japanese_window", em / jm, ek / jk
 }'

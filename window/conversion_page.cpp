@@ -2,6 +2,7 @@
 
 #include "control_hint.h"
 #include "era_table.h"
+#include "reset_button.h"
 #include "window_font.h"
 #include "year_box.h"
 
@@ -109,7 +110,7 @@ QWidget* ConversionPage::createWesternGroup()
     GroupBox4->setFont(windowFont(13));
     setHint(GroupBox4, QStringLiteral("Year"));
 
-    ButtonReset = new QPushButton(QStringLiteral("↺"), GroupBox4);
+    ButtonReset = new ResetButton(GroupBox4);
     ButtonReset->setObjectName(QStringLiteral("ButtonReset"));
     ButtonReset->setAccessibleName(QStringLiteral("Reset to Now"));
     setHint(ButtonReset, QStringLiteral("Reset to Now"));

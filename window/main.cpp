@@ -1,6 +1,7 @@
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
 #include "caret_blink_limit.h"
+#include "font_config_preload.h"
 #include "linux_desktop_platform.h"
 #include "main_window.h"
 #include "program_icon.h"
@@ -14,7 +15,11 @@
 
 int main(int argc, char** argv)
 {
+    // fontconfig sets itself up beside the connection to the display; the
+    // first text of the window would otherwise wait for it.
+    erakon::FontConfigPreload fontConfig;
     QApplication app(argc, argv);
+    fontConfig.wait();
     QApplication::setApplicationName(QStringLiteral("erakon"));
     QApplication::setApplicationDisplayName(QStringLiteral("Erakon"));
     // The desktop entry's name lets the shell match the window to its icon.
