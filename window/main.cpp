@@ -7,6 +7,7 @@
 #include "program_icon.h"
 #include "qt_messages.h"
 #include "style_service.h"
+#include "termination_signals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -51,7 +52,15 @@ int main(int argc, char** argv)
     erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles,
                               .desktop = desktop, .locale = QLocale::system(), .trayAvailable = {},
                               .settings = erakon::systemSettingsLocation()});
-    QObject::connect(&form, &erakon::TErakonForm::formClosed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // exit, not quit: quit first asks every window to close, and a window that
+    // the end of a session left open would ask its close question again.
+    QObject::connect(&form, &erakon::TErakonForm::formClosed, &app, [] { QCoreApplication::exit(0); },
+                     Qt::QueuedConnection);
+    // Logout without a session manager, kill, a closed terminal: the first
+    // such request ends the program as the end of a session does.
+    erakon::TerminationSignals termination;
+    QObject::connect(&termination, &erakon::TerminationSignals::terminationRequested, &form,
+                     &erakon::TErakonForm::endSession, Qt::SingleShotConnection);
     form.show();
     return app.exec();
 }

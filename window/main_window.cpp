@@ -406,6 +406,16 @@ bool TErakonForm::WMQueryEndSession()
     return FormCloseQuery();
 }
 
+// A desktop without a session manager ends its programs with a signal. The
+// program ends as at the end of a session: no question, the settings written.
+// It does not go through close(): with the close question open, the window is
+// already inside a close, and a second one would be dropped.
+void TErakonForm::endSession()
+{
+    if (WMQueryEndSession())
+        emit formClosed();
+}
+
 void TErakonForm::ApplicationMinimize()
 {
     if (RadioGroup1->itemIndex() == 0)

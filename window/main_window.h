@@ -121,6 +121,7 @@ public:
     void FormResize();
     bool FormCloseQuery();                  // true: the window may close
     bool WMQueryEndSession();               // the session is ending; true: it may
+    void endSession();                      // the desktop ends the program: close as at a session's end
     void ApplicationMinimize();
     void ApplicationRestore();
     void RestoreP2Click();

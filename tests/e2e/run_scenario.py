@@ -233,6 +233,21 @@ def setting_survives_restart(s):
     s.close_with_escape(program)
 
 
+def terminate_saves_settings(s):
+    """SIGTERM (a logout without a session manager) ends the program as the end of a
+    session does: the close question is skipped and the settings are written."""
+    s.prepare_ini({"OPTION": {"CloseQuery": "1"}})
+    program = s.start()
+    program.open_page("設 定")
+    program.click(program.check_box("干支も表示"))
+    wait_until(lambda: program.is_checked(program.check_box("干支も表示")), 15, "干支も表示 to be checked")
+    program.process.send_signal(signal.SIGTERM)
+    check_equal(program.wait_for_exit(), 0, "exit status")
+    option = s.ini()["OPTION"]
+    check_equal(option.get("ShowEto"), "1", "OPTION ShowEto")
+    check_equal(option.get("CloseQuery"), "1", "OPTION CloseQuery")
+
+
 def switch_stay_on_top_on(program):
     program.open_page("設 定")
     program.click(program.check_box("常に最前面"))
@@ -335,7 +350,7 @@ def selected_text(node):
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
                                      minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
                                      stay_on_top_keeps_input, style_survives_restart,
-                                     table_double_click]}
+                                     table_double_click, terminate_saves_settings]}
 
 
 def fallback_ini(executable):

@@ -138,6 +138,51 @@ TEST_F(SettingsWiringTest, OptionsSetOnTheSettingsPageSurviveARestart)
     EXPECT_TRUE(savedText().contains(u"AddName=創業記念\r\n"_s)) << "written as UTF-8";
 }
 
+// A signal from the desktop ends the program from the tray, with the close
+// question on: nothing is asked and the settings are written.
+TEST_F(SettingsWiringTest, EndFromTheDesktopSavesWithoutAsking)
+{
+    start();
+    form->show();
+    form->CheckBoxCloseQuery->setChecked(true);
+    form->CheckBoxShowEto->setChecked(true);
+    form->RadioGroup1->setItemIndex(1);
+    form->ApplicationMinimize();
+    ASSERT_FALSE(form->isVisible());
+    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+
+    form->endSession();
+
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_FALSE(form->TrayIcon1->isVisible());
+    const QStringList option = savedSection(u"OPTION"_s);
+    EXPECT_TRUE(option.contains(u"ShowEto=1"_s)) << option.join(u' ').toStdString();
+    EXPECT_TRUE(option.contains(u"CloseQuery=1"_s));
+}
+
+// The signal comes while the close question is open: the program still ends
+// and writes its settings, whatever the question's answer would have been.
+TEST_F(SettingsWiringTest, EndFromTheDesktopWhileTheCloseQuestionIsOpen)
+{
+    start();
+    form->show();
+    form->CheckBoxCloseQuery->setChecked(true);
+    form->CheckBoxShowEto->setChecked(true);
+    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    messages.whileShown = [this] {
+        messages.whileShown = nullptr;
+        form->endSession();
+    };
+    messages.answers = {Messages::Answer::No};
+
+    form->close();
+
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"ShowEto=1"_s));
+}
+
 TEST_F(SettingsWiringTest, NameWithALineBreakStaysOneValue)
 {
     start();

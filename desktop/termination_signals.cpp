@@ -1,0 +1,74 @@
+#include "termination_signals.h"
+
+#include <QSocketNotifier>
+
+#include <array>
+#include <cerrno>
+#include <csignal>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace erakon {
+namespace {
+
+constexpr std::array kSignals{SIGTERM, SIGHUP, SIGINT};
+
+// Written by the handler, so a plain int: the only state a handler touches.
+volatile sig_atomic_t g_writeEnd = -1;
+
+extern "C" void writeSignalNumber(int signalNumber)
+{
+    const int savedErrno = errno;
+    const auto byte = static_cast<unsigned char>(signalNumber);
+    // A full pipe already holds a request; one more changes nothing.
+    [[maybe_unused]] const ssize_t written = ::write(g_writeEnd, &byte, 1);
+    errno = savedErrno;
+}
+
+void setHandler(int signalNumber, void (*handler)(int))
+{
+    struct sigaction action = {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(signalNumber, &action, nullptr);
+}
+
+} // namespace
+
+TerminationSignals::TerminationSignals(QObject* parent)
+    : QObject(parent)
+{
+    if (g_writeEnd != -1 || ::pipe2(m_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    g_writeEnd = m_pipe[1];
+    m_notifier = new QSocketNotifier(m_pipe[0], QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
+    for (const int signalNumber : kSignals)
+        setHandler(signalNumber, writeSignalNumber);
+}
+
+TerminationSignals::~TerminationSignals()
+{
+    if (!m_notifier)
+        return;
+    for (const int signalNumber : kSignals)
+        setHandler(signalNumber, SIG_DFL);
+    g_writeEnd = -1;
+    ::close(m_pipe[0]);
+    ::close(m_pipe[1]);
+}
+
+void TerminationSignals::readPipe()
+{
+    // Signals that came together make one request.
+    unsigned char byte = 0;
+    int last = 0;
+    while (::read(m_pipe[0], &byte, 1) == 1)
+        last = byte;
+    if (last != 0)
+        emit terminationRequested(last);
+}
+
+} // namespace erakon

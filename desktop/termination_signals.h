@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+namespace erakon {
+
+// SIGTERM, SIGHUP and SIGINT as a Qt signal on the main thread. A desktop
+// without a session manager ends its programs at logout with SIGTERM (and a
+// closed terminal sends SIGHUP); taken by default, such a signal would end the
+// program on the spot and lose its settings. The handler only writes the
+// signal's number into a pipe, the one thing a handler may safely do; the
+// main loop reads it and emits terminationRequested. One instance at a time;
+// its destruction puts the default handling back.
+class TerminationSignals final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TerminationSignals)
+
+public:
+    explicit TerminationSignals(QObject* parent = nullptr);
+    ~TerminationSignals() override;
+
+    // False when the pipe or the handlers could not be set up; the signals
+    // then keep their default effect.
+    bool isActive() const { return m_notifier != nullptr; }
+
+signals:
+    void terminationRequested(int signalNumber);
+
+private:
+    void readPipe();
+
+    int m_pipe[2] = {-1, -1};
+    QSocketNotifier* m_notifier = nullptr;
+};
+
+} // namespace erakon
