@@ -12,8 +12,6 @@
 namespace erakon {
 namespace {
 
-constexpr std::array kSignals{SIGTERM, SIGHUP, SIGINT};
-
 // Written by the handler, so a plain int: the only state a handler touches.
 volatile sig_atomic_t g_writeEnd = -1;
 
@@ -26,13 +24,22 @@ extern "C" void writeSignalNumber(int signalNumber)
     errno = savedErrno;
 }
 
-void setHandler(int signalNumber, void (*handler)(int))
+// Installs the handler and returns the previous disposition. A signal that
+// was ignored when the program started stays ignored: `nohup` and shells'
+// background jobs ignore SIGHUP and SIGINT so that a closed terminal or a
+// Ctrl+C meant for something else does not end the program.
+struct sigaction takeSignal(int signalNumber)
 {
+    struct sigaction previous = {};
+    sigaction(signalNumber, nullptr, &previous);
+    if (previous.sa_handler == SIG_IGN)
+        return previous;
     struct sigaction action = {};
-    action.sa_handler = handler;
+    action.sa_handler = writeSignalNumber;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     sigaction(signalNumber, &action, nullptr);
+    return previous;
 }
 
 } // namespace
@@ -45,16 +52,16 @@ TerminationSignals::TerminationSignals(QObject* parent)
     g_writeEnd = m_pipe[1];
     m_notifier = new QSocketNotifier(m_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
-    for (const int signalNumber : kSignals)
-        setHandler(signalNumber, writeSignalNumber);
+    for (std::size_t i = 0; i < kSignals.size(); ++i)
+        m_previous[i] = takeSignal(kSignals[i]);
 }
 
 TerminationSignals::~TerminationSignals()
 {
     if (!m_notifier)
         return;
-    for (const int signalNumber : kSignals)
-        setHandler(signalNumber, SIG_DFL);
+    for (std::size_t i = 0; i < kSignals.size(); ++i)
+        sigaction(kSignals[i], &m_previous[i], nullptr);
     g_writeEnd = -1;
     ::close(m_pipe[0]);
     ::close(m_pipe[1]);

@@ -2,6 +2,9 @@
 
 #include <QObject>
 
+#include <array>
+#include <csignal>
+
 class QSocketNotifier;
 
 namespace erakon {
@@ -11,8 +14,9 @@ namespace erakon {
 // closed terminal sends SIGHUP); taken by default, such a signal would end the
 // program on the spot and lose its settings. The handler only writes the
 // signal's number into a pipe, the one thing a handler may safely do; the
-// main loop reads it and emits terminationRequested. One instance at a time;
-// its destruction puts the default handling back.
+// main loop reads it and emits terminationRequested. A signal that was
+// ignored at start stays ignored. One instance at a time; its destruction puts
+// the previous handling back.
 class TerminationSignals final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TerminationSignals)
@@ -31,7 +35,10 @@ signals:
 private:
     void readPipe();
 
+    static constexpr std::array kSignals{SIGTERM, SIGHUP, SIGINT};
+
     int m_pipe[2] = {-1, -1};
+    std::array<struct sigaction, kSignals.size()> m_previous{};
     QSocketNotifier* m_notifier = nullptr;
 };
 

@@ -56,5 +56,23 @@ TEST(TerminationSignals, OnlyOneInstanceTakesTheSignalsAndItsEndGivesThemBack)
     EXPECT_TRUE(again.isActive());
 }
 
+// Started by nohup, or as a shell's background job: the ignored signal stays
+// ignored, the others are still taken.
+TEST(TerminationSignals, ASignalIgnoredAtStartStaysIgnored)
+{
+    std::signal(SIGHUP, SIG_IGN);
+    {
+        TerminationSignals termination;
+        EXPECT_EQ(currentHandler(SIGHUP), SIG_IGN);
+        EXPECT_NE(currentHandler(SIGTERM), SIG_DFL);
+        QSignalSpy requested(&termination, &TerminationSignals::terminationRequested);
+        std::raise(SIGHUP);
+        QTest::qWait(50);
+        EXPECT_EQ(requested.count(), 0);
+    }
+    EXPECT_EQ(currentHandler(SIGHUP), SIG_IGN);
+    std::signal(SIGHUP, SIG_DFL);
+}
+
 } // namespace
 } // namespace erakon
