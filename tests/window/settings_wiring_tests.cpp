@@ -58,6 +58,16 @@ public:
 
     QString userFile() const { return SettingsFilePath(location); }
 
+    // A shown window whose close asks first and whose zodiac option differs
+    // from the default, so a written file shows the change.
+    void startWithCloseQuestionAndZodiac()
+    {
+        start();
+        form->show();
+        form->CheckBoxCloseQuery->setChecked(true);
+        form->CheckBoxShowEto->setChecked(true);
+    }
+
     void writeUserFile(const QByteArray& content) const { writeSettingsFile(location, content); }
 
     QString savedText() const
@@ -142,10 +152,7 @@ TEST_F(SettingsWiringTest, OptionsSetOnTheSettingsPageSurviveARestart)
 // question on: nothing is asked and the settings are written.
 TEST_F(SettingsWiringTest, EndFromTheDesktopSavesWithoutAsking)
 {
-    start();
-    form->show();
-    form->CheckBoxCloseQuery->setChecked(true);
-    form->CheckBoxShowEto->setChecked(true);
+    startWithCloseQuestionAndZodiac();
     form->RadioGroup1->setItemIndex(1);
     form->ApplicationMinimize();
     ASSERT_FALSE(form->isVisible());
@@ -165,10 +172,7 @@ TEST_F(SettingsWiringTest, EndFromTheDesktopSavesWithoutAsking)
 // and writes its settings, whatever the question's answer would have been.
 TEST_F(SettingsWiringTest, EndFromTheDesktopWhileTheCloseQuestionIsOpen)
 {
-    start();
-    form->show();
-    form->CheckBoxCloseQuery->setChecked(true);
-    form->CheckBoxShowEto->setChecked(true);
+    startWithCloseQuestionAndZodiac();
     QSignalSpy closed(form.get(), &TErakonForm::formClosed);
     messages.whileShown = [this] {
         messages.whileShown = nullptr;
