@@ -454,9 +454,17 @@ void TErakonForm::Timer1Timer()
 {
     StatusBar1->setPanelText(fromUtf8(FormatDatePattern(kClockPattern.toStdString(), m_clock.now(),
                                                          m_formatSettings, m_eraNameLanguage)));
+    if (!TrayIcon1->isVisible())
+        return;
+    // The panel that held the icon has gone (it crashed, or was ended): a
+    // window hidden in the tray would have no way back, so it comes back.
+    if (isHidden() && !m_trayAvailable()) {
+        ApplicationRestore();
+        return;
+    }
     // Qt passes even an unchanged hint on, and a D-Bus tray host would be
     // woken by it every second.
-    if (TrayIcon1->isVisible() && TrayIcon1->toolTip() != kApplicationTitle)
+    if (TrayIcon1->toolTip() != kApplicationTitle)
         TrayIcon1->setToolTip(kApplicationTitle);
 }
 

@@ -73,6 +73,7 @@ def japanese_locale_name():
 class DesktopSession:
     def __init__(self):
         self._processes = []
+        self.tray = None
         self.root = tempfile.mkdtemp(prefix="erakon-e2e-")
         self.env = self._base_environment()
 
@@ -114,8 +115,8 @@ class DesktopSession:
         # A window manager that speaks EWMH announces its desktops.
         wait_until(lambda: self.run(["xdotool", "get_num_desktops"]).returncode == 0,
                    20, "the window manager")
-        self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"],
-                   log_name="trayer.log")
+        self.tray = self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"],
+                               log_name="trayer.log")
         wait_until(self._tray_owned, 20, "the system tray")
         return self
 

@@ -248,6 +248,23 @@ def terminate_saves_settings(s):
     check_equal(option.get("CloseQuery"), "1", "OPTION CloseQuery")
 
 
+def tray_goes_away(s):
+    """The tray host ends while the window is hidden in the tray: the window comes back."""
+    s.prepare_ini({"OPTION": {"Minimize": "1"}})
+    program = s.start()
+    window_id = program.main_window_id()
+    program.xdotool("windowminimize", window_id)
+    wait_until(lambda: not program.main_window_shown(), 15, "the window to leave the screen")
+    wait_until(program.tray_icon_window, 15, "the tray icon")
+
+    s.session.stop(s.session.tray)
+    program.main_window()
+    state = s.session.run(["xprop", "-id", program.main_window_id(), "_NET_WM_STATE"]).stdout
+    check("_NET_WM_STATE_HIDDEN" not in state, f"the window came back minimised: {state.strip()}")
+    s.close_with_escape(program)
+    check_equal(s.ini()["OPTION"].get("Minimize"), "1", "OPTION Minimize")
+
+
 def switch_stay_on_top_on(program):
     program.open_page("設 定")
     program.click(program.check_box("常に最前面"))
@@ -350,7 +367,8 @@ def selected_text(node):
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
                                      minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
                                      stay_on_top_keeps_input, style_survives_restart,
-                                     table_double_click, terminate_saves_settings]}
+                                     table_double_click, terminate_saves_settings,
+                                     tray_goes_away]}
 
 
 def fallback_ini(executable):

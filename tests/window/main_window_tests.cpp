@@ -661,6 +661,25 @@ TEST_F(MainWindowTest, MinimiseToTheTrayAndBack)
     EXPECT_FALSE(form->isMinimized());
 }
 
+// The panel holding the tray ends while the window is hidden in it: the next
+// clock tick brings the window back, as a normal window without a tray icon.
+TEST_F(MainWindowTest, TrayThatGoesAwayGivesTheWindowBack)
+{
+    showActive();
+    form->RadioGroup1->setItemIndex(1);
+    form->showMinimized();
+    QTRY_VERIFY(form->isHidden());
+    form->Timer1Timer();
+    ASSERT_TRUE(form->isHidden()) << "the tray is still there";
+
+    trayAvailable = false;
+    form->Timer1Timer();
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_FALSE(form->TrayIcon1->isVisible());
+    EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
+}
+
 TEST_F(MainWindowTest, MinimiseStaysOnTheTaskbarWithoutATray)
 {
     showActive();
