@@ -846,7 +846,7 @@ void TErakonForm::loadSettings()
     const LoadedSettings loaded = LoadSettings(*m_settingsLocation, placementNow(), windowStateNow(), screen);
     m_placement = loaded.placement;
     // Still hidden: the window takes its place now, and show() honours the state.
-    setGeometry(keepOnScreen(normalRect(loaded.placement), workAreas));
+    setGeometry(keepOnScreen(normalRect(loaded.placement), minimumSize(), workAreas));
     setWindowState(qtWindowState(loaded.windowState));
     for (const OptionKey key : kOptionReadOrder)
         applyOption(loaded.options, key);

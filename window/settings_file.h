@@ -12,8 +12,8 @@
 // every close that goes ahead. The window stays thin:
 //   start: loaded = LoadSettings(location, placement read from the window,
 //              window state, primary screen metrics);
-//          the normal rectangle goes through keepOnScreen() before it is applied
-//          (hidden), then the window state; the options go into their controls
+//          the normal rectangle goes through keepOnScreen() with the window's
+//          minimum size before it is applied (hidden), then the window state; the options go into their controls
 //          in kOptionReadOrder, StyleName last, to the style selection.
 //   close: error = SaveSettings(location, programRecord(executable, LastClose
 //              text), placement at close, window state, options from the controls);

@@ -7,8 +7,6 @@ namespace erakon {
 
 namespace {
 
-// Part of a window that must show on a screen for the window to count as on it.
-constexpr int kMinimumVisible = 32;
 // Stored edges are cut to this, the largest widget size Qt allows, so that
 // no rectangle arithmetic can overflow.
 constexpr int kCoordinateLimit = (1 << 24) - 1;
@@ -18,12 +16,62 @@ int clampedToInt(qint64 value)
     return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-bool showsEnough(const QRect& window, const QRect& screen)
+qint64 area(const QRect& rect)
 {
-    const QRect shown = window.intersected(screen);
-    return !shown.isEmpty()
-        && shown.width() >= std::min(window.width(), kMinimumVisible)
-        && shown.height() >= std::min(window.height(), kMinimumVisible);
+    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
+}
+
+// The parts of `from` that `cut` leaves: up to four rectangles.
+QList<QRect> outside(const QRect& from, const QRect& cut)
+{
+    const QRect common = from.intersected(cut);
+    if (common.isEmpty())
+        return {from};
+    QList<QRect> parts;
+    if (common.top() > from.top())
+        parts.append(QRect(QPoint(from.left(), from.top()), QPoint(from.right(), common.top() - 1)));
+    if (common.bottom() < from.bottom())
+        parts.append(QRect(QPoint(from.left(), common.bottom() + 1), QPoint(from.right(), from.bottom())));
+    if (common.left() > from.left())
+        parts.append(QRect(QPoint(from.left(), common.top()), QPoint(common.left() - 1, common.bottom())));
+    if (common.right() < from.right())
+        parts.append(QRect(QPoint(common.right() + 1, common.top()), QPoint(from.right(), common.bottom())));
+    return parts;
+}
+
+// Whether every part of the window lies on some screen (it may span several).
+bool whollyOnScreens(const QRect& window, const QList<QRect>& screens)
+{
+    QList<QRect> uncovered{window};
+    for (const QRect& screen : screens) {
+        QList<QRect> left;
+        for (const QRect& part : uncovered)
+            left += outside(part, screen);
+        uncovered = left;
+    }
+    return uncovered.isEmpty();
+}
+
+// The screen that shows most of the window, the primary when none shows any.
+const QRect& screenFor(const QRect& window, const QList<QRect>& screens)
+{
+    const QRect* best = &screens.front();
+    qint64 bestArea = 0;
+    for (const QRect& screen : screens) {
+        const qint64 shown = area(window.intersected(screen));
+        if (shown > bestArea) {
+            best = &screen;
+            bestArea = shown;
+        }
+    }
+    return *best;
+}
+
+// The start nearest to `start` that keeps a span of this length within
+// [low, high]; low when the span is longer, so that its beginning shows.
+int startInside(int start, int length, int low, int high)
+{
+    return int(std::max<qint64>(low, std::min<qint64>(start, qint64(high) - length + 1)));
 }
 
 } // namespace
@@ -46,22 +94,19 @@ void setNormalRect(WindowPlacement& placement, const QRect& rect)
     placement.bottom = clampedToInt(qint64(rect.top()) + rect.height());
 }
 
-QRect keepOnScreen(const QRect& normal, const QList<QRect>& availableGeometries)
+QRect keepOnScreen(const QRect& normal, const QSize& minimumSize, const QList<QRect>& availableGeometries)
 {
-    if (availableGeometries.isEmpty())
-        return normal;
-    for (const QRect& screen : availableGeometries) {
-        if (showsEnough(normal, screen))
-            return normal;
-    }
-    const QRect& primary = availableGeometries.front();
-    if (primary.isEmpty())
-        return normal;
-    const int width = std::clamp(normal.width(), 1, primary.width());
-    const int height = std::clamp(normal.height(), 1, primary.height());
-    const int x = clampedToInt(std::clamp<qint64>(normal.x(), primary.left(), qint64(primary.right()) - width + 1));
-    const int y = clampedToInt(std::clamp<qint64>(normal.y(), primary.top(), qint64(primary.bottom()) - height + 1));
-    return QRect(x, y, width, height);
+    // What Qt makes of the stored size; never empty, so that a window of no
+    // size cannot pass for one on screen.
+    const QRect real(normal.topLeft(), normal.size().expandedTo(minimumSize).expandedTo(QSize(1, 1)));
+    if (availableGeometries.isEmpty() || whollyOnScreens(real, availableGeometries))
+        return real;
+    const QRect& screen = screenFor(real, availableGeometries);
+    if (screen.isEmpty())
+        return real;
+    const QSize size = real.size().boundedTo(screen.size()).expandedTo(minimumSize);
+    return QRect(startInside(real.x(), size.width(), screen.left(), screen.right()),
+                 startInside(real.y(), size.height(), screen.top(), screen.bottom()), size.width(), size.height());
 }
 
 } // namespace erakon

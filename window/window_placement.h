@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <QtGlobal>
 
 namespace erakon {
@@ -36,11 +37,17 @@ inline constexpr int kWindowStateMaximized = 2;
 QRect normalRect(const WindowPlacement& placement);
 void setNormalRect(WindowPlacement& placement, const QRect& rect);
 
-// A stored rectangle that no screen shows well enough to grab it (for example
-// after a monitor was removed) is brought onto the primary screen: its size cut
-// to the primary's available area, then moved as little as possible to lie
-// inside it. availableGeometries lists the screens' work areas, the primary
-// first; with none the rectangle is returned unchanged.
-QRect keepOnScreen(const QRect& normal, const QList<QRect>& availableGeometries);
+// Where the window goes at start. The stored normal rectangle is taken at the
+// size the window really gets, at least minimumSize: a stored size below it
+// would otherwise pass for on screen while the real window runs off it. A
+// window that lies wholly on the screens stays where it was stored. One that
+// runs off them (a monitor was removed, the resolution dropped, the screen is
+// smaller than the window's minimum) is brought onto the screen that shows
+// most of it, the primary when none shows any: its size cut to that screen's
+// area, then moved as little as possible to lie inside it, the top-left corner
+// first where even the minimum does not fit, so that the title bar can always
+// be reached. availableGeometries lists the screens' work areas, the primary
+// first; with none the rectangle is only brought to its real size.
+QRect keepOnScreen(const QRect& normal, const QSize& minimumSize, const QList<QRect>& availableGeometries);
 
 } // namespace erakon

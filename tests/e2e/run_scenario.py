@@ -265,6 +265,24 @@ def tray_goes_away(s):
     check_equal(s.ini()["OPTION"].get("Minimize"), "1", "OPTION Minimize")
 
 
+def lost_window_comes_back_on_screen(s):
+    """A stored place beyond the screen's right edge, with no width: the window, at its real
+    (minimum) size, comes onto the 1280 x 800 screen with its title bar. The place is chosen
+    before the window manager's frame is known, so only the frame's borders may stand over."""
+    s.prepare_ini({"POSITION": {"Left": "2000", "Right": "2000"}})
+    program = s.start()
+    window_id = program.main_window_id()
+    size = dict(line.split("=", 1) for line in program.xdotool("getwindowgeometry", "--shell", window_id).split())
+    x, y, width, height = (int(size[key]) for key in ("X", "Y", "WIDTH", "HEIGHT"))
+    extents = s.session.run(["xprop", "-id", window_id, "_NET_FRAME_EXTENTS"]).stdout
+    left, right, top, bottom = (int(value) for value in extents.split("=")[1].split(","))
+    on_screen = (x - left >= 0 and y - top >= 0
+                 and x + width - 1280 <= left + right and y + height - 800 <= top + bottom)
+    check(on_screen, f"the window at {x},{y} {width}x{height} (frame {left},{right},{top},{bottom}) "
+                     "is not on the screen")
+    s.close_with_escape(program)
+
+
 def switch_stay_on_top_on(program):
     program.open_page("設 定")
     program.click(program.check_box("常に最前面"))
@@ -368,7 +386,7 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
                                      stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings,
-                                     tray_goes_away]}
+                                     tray_goes_away, lost_window_comes_back_on_screen]}
 
 
 def fallback_ini(executable):

@@ -246,6 +246,41 @@ INSTANTIATE_TEST_SUITE_P(States, PlaceTest,
                                            PlaceCase{"Minimized", Qt::WindowMinimized}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A stored place whose size is below the window's minimum: the window as
+// Qt really makes it lies wholly on the screen, not only the stored size.
+struct SmallPlaceCase {
+    const char* name;
+    QByteArray (*position)(const QRect& screen);
+};
+
+class SmallPlaceTest : public SettingsWiringTest, public ::testing::WithParamInterface<SmallPlaceCase> {};
+
+TEST_P(SmallPlaceTest, WindowAtItsMinimumLiesOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    writeUserFile("[POSITION]\r\n" + GetParam().position(screen));
+    start();
+    EXPECT_EQ(form->width(), form->minimumWidth());
+    EXPECT_TRUE(screen.contains(form->geometry()))
+        << form->geometry().x() << "," << form->geometry().y() << " on " << screen.width() << "x" << screen.height();
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, SmallPlaceTest, ::testing::Values(
+    SmallPlaceCase{"TenPixelsAtTheRightEdge", [](const QRect& screen) {
+        const QByteArray left = QByteArray::number(screen.right() - 29);
+        const QByteArray right = QByteArray::number(screen.right() - 19);
+        return "Left=" + left + "\r\nTop=100\r\nRight=" + right + "\r\nBottom=110\r\n";
+    }},
+    SmallPlaceCase{"NoWidthBeyondTheRightEdge", [](const QRect& screen) {
+        const QByteArray edge = QByteArray::number(screen.right() + 700);
+        return "Left=" + edge + "\r\nRight=" + edge + "\r\n";
+    }},
+    SmallPlaceCase{"NearTheBottom", [](const QRect& screen) {
+        return "Left=100\r\nTop=" + QByteArray::number(screen.bottom() - 100) + "\r\nRight=150\r\nBottom="
+            + QByteArray::number(screen.bottom() - 50) + "\r\n";
+    }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(SettingsWiringTest, StoredEmphasisRunsAtStart)
 {
     writeUserFile("[OPTION]\r\nShowBold=1\r\n");
