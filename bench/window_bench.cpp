@@ -31,6 +31,7 @@ struct BenchWindow {
     erakon::TErakonForm form{{.clock = clock, .messages = messages, .styles = styles, .desktop = desktop,
                               .locale = QLocale(QLocale::Japanese, QLocale::Japan),
                               .trayAvailable = [] { return false; },
+                              .errorOutput = {},
                               .settings = std::nullopt}};
 };
 

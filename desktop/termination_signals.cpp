@@ -12,14 +12,28 @@
 namespace erakon {
 namespace {
 
-// Written by the handler, so a plain int: the only state a handler touches.
+// Written by the handler, so plain ints: the only state a handler touches.
 volatile sig_atomic_t g_writeEnd = -1;
+volatile sig_atomic_t g_requested = 0;
 
 extern "C" void writeSignalNumber(int signalNumber)
 {
+    // The first request may be held up (a hung file system, a stuck desktop
+    // call); a second signal ends the program on the spot, as it would have
+    // without the handler.
+    if (g_requested) {
+        struct sigaction byDefault = {};
+        byDefault.sa_handler = SIG_DFL;
+        sigemptyset(&byDefault.sa_mask);
+        sigaction(signalNumber, &byDefault, nullptr);
+        // Blocked while this handler runs; delivered as it returns.
+        raise(signalNumber);
+        return;
+    }
+    g_requested = 1;
     const int savedErrno = errno;
     const auto byte = static_cast<unsigned char>(signalNumber);
-    // A full pipe already holds a request; one more changes nothing.
+    // The pipe is new and this is its one byte; a failed write has no one to tell.
     [[maybe_unused]] const ssize_t written = ::write(g_writeEnd, &byte, 1);
     errno = savedErrno;
 }
@@ -50,6 +64,7 @@ TerminationSignals::TerminationSignals(QObject* parent)
     if (g_writeEnd != -1 || ::pipe2(m_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     g_writeEnd = m_pipe[1];
+    g_requested = 0;
     m_notifier = new QSocketNotifier(m_pipe[0], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationSignals::readPipe);
     for (std::size_t i = 0; i < kSignals.size(); ++i)
@@ -69,7 +84,8 @@ TerminationSignals::~TerminationSignals()
 
 void TerminationSignals::readPipe()
 {
-    // Signals that came together make one request.
+    // The handler writes one byte only; reading to the end keeps the pipe
+    // empty whatever happens.
     unsigned char byte = 0;
     int last = 0;
     while (::read(m_pipe[0], &byte, 1) == 1)

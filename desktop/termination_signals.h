@@ -14,9 +14,11 @@ namespace erakon {
 // closed terminal sends SIGHUP); taken by default, such a signal would end the
 // program on the spot and lose its settings. The handler only writes the
 // signal's number into a pipe, the one thing a handler may safely do; the
-// main loop reads it and emits terminationRequested. A signal that was
-// ignored at start stays ignored. One instance at a time; its destruction puts
-// the previous handling back.
+// main loop reads it and emits terminationRequested. Only the first signal
+// makes a request: any later one ends the process at once, by the signal's
+// default action, so that a program whose end is held up can still be ended
+// without SIGKILL. A signal that was ignored at start stays ignored. One
+// instance at a time; its destruction puts the previous handling back.
 class TerminationSignals final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TerminationSignals)

@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdlib>
+
 int main(int argc, char** argv)
 {
     // fontconfig sets itself up beside the connection to the display; the
@@ -51,13 +53,17 @@ int main(int argc, char** argv)
     erakon::LinuxDesktopPlatform desktop;
     erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles,
                               .desktop = desktop, .locale = QLocale::system(), .trayAvailable = {},
-                              .settings = erakon::systemSettingsLocation()});
+                              .errorOutput = {}, .settings = erakon::systemSettingsLocation()});
     // exit, not quit: quit first asks every window to close, and a window that
     // the end of a session left open would ask its close question again.
-    QObject::connect(&form, &erakon::TErakonForm::formClosed, &app, [] { QCoreApplication::exit(0); },
-                     Qt::QueuedConnection);
+    // Settings that could not be written make a failure status.
+    QObject::connect(
+        &form, &erakon::TErakonForm::formClosed, &app,
+        [&form] { QCoreApplication::exit(form.settingsSaveFailed() ? EXIT_FAILURE : EXIT_SUCCESS); },
+        Qt::QueuedConnection);
     // Logout without a session manager, kill, a closed terminal: the first
-    // such request ends the program as the end of a session does.
+    // such request ends the program as the end of a session does; a second
+    // signal ends it at once.
     erakon::TerminationSignals termination;
     QObject::connect(&termination, &erakon::TerminationSignals::terminationRequested, &form,
                      &erakon::TErakonForm::endSession, Qt::SingleShotConnection);

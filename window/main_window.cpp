@@ -43,6 +43,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <cstdio>
 
 namespace erakon {
 namespace {
@@ -66,6 +67,11 @@ Qt::WindowStates qtWindowState(int storedState)
     }
 }
 
+void writeToStandardError(const QString& text)
+{
+    std::fprintf(stderr, "erakon: %s\n", qPrintable(text));
+}
+
 } // namespace
 
 TErakonForm::TErakonForm(const WindowServices& services, QWidget* parent)
@@ -75,6 +81,7 @@ TErakonForm::TErakonForm(const WindowServices& services, QWidget* parent)
     , m_styles(services.styles)
     , m_desktop(services.desktop)
     , m_trayAvailable(services.trayAvailable ? services.trayAvailable : &QSystemTrayIcon::isSystemTrayAvailable)
+    , m_errorOutput(services.errorOutput ? services.errorOutput : &writeToStandardError)
     , m_hints(new HintSwitch(this))
     , m_settingsLocation(services.settings)
 {
@@ -388,13 +395,14 @@ void TErakonForm::FormResize()
 
 bool TErakonForm::FormCloseQuery()
 {
-    if (EndingSession) {
+    const bool endingSession = EndingSession;
+    if (endingSession) {
         EndingSession = false;
     } else if (CheckBoxCloseQuery->isChecked()
                && m_messages.askYesNo(QStringLiteral("終了してよいですか？")) != Messages::Answer::Yes) {
         return false;
     }
-    saveSettings();
+    saveSettings(endingSession);
     if (TrayIcon1->isVisible())
         TrayIcon1->hide();
     return true;
@@ -871,7 +879,7 @@ void TErakonForm::applyOption(const OptionSettings& options, OptionKey key)
     }
 }
 
-void TErakonForm::saveSettings()
+void TErakonForm::saveSettings(bool endingSession)
 {
     if (!m_settingsLocation)
         return;
@@ -879,9 +887,15 @@ void TErakonForm::saveSettings()
     const std::optional<QString> error
         = SaveSettings(*m_settingsLocation, programRecord(m_settingsLocation->executablePath, lastClose),
                        placementNow(), windowStateNow(), optionsFromControls());
+    m_settingsSaveFailed = error.has_value();
+    if (!error)
+        return;
     // The close goes ahead: the user has been told, and a window that cannot
-    // close would only trap them.
-    if (error)
+    // close would only trap them. At the end of a session, or when a signal
+    // ends the program, a box would hold the end up with nobody to answer it.
+    if (endingSession)
+        m_errorOutput(*error);
+    else
         m_messages.showError(*error);
 }
 

@@ -182,6 +182,10 @@ public:
 
     const TFormatSettings& formatSettings() const { return m_formatSettings; }
 
+    // Whether the last close could not write the settings file; the program
+    // then ends with a failure status.
+    bool settingsSaveFailed() const { return m_settingsSaveFailed; }
+
 signals:
     // PageControl1Change ran for this page.
     void pageDispatched(QWidget* page);
@@ -218,7 +222,8 @@ private:
 
     // Seams to the settings file and the visual styles.
     void loadSettings();
-    void saveSettings();
+    // Nothing is asked while the session ends: an error goes to errorOutput.
+    void saveSettings(bool endingSession);
     void applyOption(const OptionSettings& options, OptionKey key);
     OptionSettings optionsFromControls() const;
     WindowPlacement placementNow() const;
@@ -237,6 +242,8 @@ private:
     // The About dialog's gradient colours; seeded once, at window creation.
     QRandomGenerator m_random;
     std::function<bool()> m_trayAvailable;
+    std::function<void(const QString&)> m_errorOutput;
+    bool m_settingsSaveFailed = false;
     TFormatSettings m_formatSettings;
     EraNameLanguage m_eraNameLanguage = EraNameLanguage::Japanese;
     HintSwitch* m_hints;

@@ -27,6 +27,9 @@ struct WindowServices {
     QLocale locale = QLocale::system();
     // Whether the desktop has a notification area to minimise into.
     std::function<bool()> trayAvailable;
+    // Where an error goes when nobody may be asked, as when the desktop ends
+    // the program; standard error when not given.
+    std::function<void(const QString&)> errorOutput;
     // Where the settings file lives (systemSettingsLocation() for the program,
     // a temporary folder in tests). Without one the window neither reads nor
     // writes settings and starts with the controls' own defaults.

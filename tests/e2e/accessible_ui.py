@@ -60,7 +60,9 @@ class RunningProgram:
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
         env.update(extra_env or {})
-        self.process = session.spawn([executable], env=env, log_name=f"erakon-{time.monotonic_ns()}.log")
+        log_name = f"erakon-{time.monotonic_ns()}.log"
+        self.log_path = os.path.join(session.root, log_name)
+        self.process = session.spawn([executable], env=env, log_name=log_name)
 
     # --- the accessibility tree ---
 
@@ -267,6 +269,11 @@ class RunningProgram:
         self.type(text)
 
     # --- the program's end ---
+
+    def output(self):
+        """What the program wrote to standard output and standard error."""
+        with open(self.log_path, errors="replace") as file:
+            return file.read()
 
     def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
         try:

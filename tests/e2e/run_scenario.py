@@ -248,6 +248,45 @@ def terminate_saves_settings(s):
     check_equal(option.get("CloseQuery"), "1", "OPTION CloseQuery")
 
 
+def make_settings_unwritable(s, option):
+    """A settings file without write permission: every close fails to write it (root included)."""
+    s.prepare_ini({"OPTION": option})
+    os.chmod(s.ini_path, 0o444)
+    with open(s.ini_path, "rb") as file:
+        return file.read()
+
+
+def check_error_reported(program, s, prepared):
+    output = program.output()
+    check("erakon: Cannot" in output and s.ini_path in output,
+          f"the error is not on standard error: {output!r}")
+    with open(s.ini_path, "rb") as file:
+        check(file.read() == prepared, "the unwritable settings file changed")
+
+
+def terminate_with_unwritable_settings(s):
+    """SIGTERM while the settings file cannot be written: nothing is asked, the error goes to
+    standard error, and the program ends with a failure status."""
+    prepared = make_settings_unwritable(s, {"CloseQuery": "1"})
+    program = s.start()
+    program.process.send_signal(signal.SIGTERM)
+    check_equal(program.wait_for_exit(), 1, "exit status")
+    check_error_reported(program, s, prepared)
+
+
+def terminate_during_close_error(s):
+    """SIGTERM while a close shows that the settings could not be written: the program ends
+    instead of stacking a second error box."""
+    prepared = make_settings_unwritable(s, {"ShowEto": "1"})
+    program = s.start()
+    program.activate()
+    program.key("Escape")
+    wait_until(program.question_shown, 15, "the close's error box")
+    program.process.send_signal(signal.SIGTERM)
+    check_equal(program.wait_for_exit(), 1, "exit status")
+    check_error_reported(program, s, prepared)
+
+
 def tray_goes_away(s):
     """The tray host ends while the window is hidden in the tray: the window comes back."""
     s.prepare_ini({"OPTION": {"Minimize": "1"}})
@@ -386,7 +425,7 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
                                      stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings,
-                                     tray_goes_away, lost_window_comes_back_on_screen]}
+                                     terminate_with_unwritable_settings, terminate_during_close_error, tray_goes_away, lost_window_comes_back_on_screen]}
 
 
 def fallback_ini(executable):

@@ -360,6 +360,7 @@ TEST_F(SettingsWiringTest, LastCloseIsTheClockInTheProgramDefaultFormat)
 {
     start();
     ASSERT_TRUE(closeWindow());
+    EXPECT_FALSE(form->settingsSaveFailed());
     EXPECT_TRUE(savedSection(u"PROGRAM"_s).contains(u"LastClose=2023/05/20 14:05:09"_s)) << savedText().toStdString();
 }
 
@@ -399,7 +400,50 @@ TEST_P(UnwritableTest, CloseReportsTheErrorAndGoesAhead)
     EXPECT_TRUE(closeWindow());
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown.first().startsWith(u"error: Cannot "_s)) << messages.shown.first().toStdString();
+    EXPECT_TRUE(standardError.isEmpty());
+    EXPECT_TRUE(form->settingsSaveFailed());
     EXPECT_EQ(savedText(), before);
+}
+
+// The desktop ends the program (a signal, the end of the session): a box
+// would hold the end up with nobody to answer it, so nothing is shown, the
+// error goes to standard error and the program ends with a failure.
+TEST_P(UnwritableTest, EndFromTheDesktopAsksNothing)
+{
+    ASSERT_TRUE(scratch.isValid());
+    GetParam().prepare(*this, scratch.path());
+    start();
+    form->show();
+    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+
+    form->endSession();
+
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(u' ').toStdString();
+    ASSERT_EQ(standardError.size(), 1);
+    EXPECT_TRUE(standardError.first().startsWith(u"Cannot "_s)) << standardError.first().toStdString();
+    EXPECT_TRUE(form->settingsSaveFailed());
+}
+
+// The signal comes while a normal close shows its error: the program ends
+// without stacking a second box.
+TEST_P(UnwritableTest, EndFromTheDesktopDuringTheCloseErrorShowsNoSecondBox)
+{
+    ASSERT_TRUE(scratch.isValid());
+    GetParam().prepare(*this, scratch.path());
+    start();
+    form->show();
+    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    messages.whileShown = [this] {
+        messages.whileShown = nullptr;
+        form->endSession();
+    };
+
+    form->close();
+
+    EXPECT_GE(closed.count(), 1);
+    EXPECT_EQ(messages.shown.size(), 1) << messages.shown.join(u' ').toStdString();
+    EXPECT_EQ(standardError.size(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locations, UnwritableTest,

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -38,6 +39,7 @@ public:
             .desktop = desktop,
             .locale = QLocale(QLocale::Japanese, QLocale::Japan),
             .trayAvailable = [this] { return trayAvailable; },
+            .errorOutput = [this](const QString& text) { standardError.append(text); },
             .settings = settings,
         });
     }
@@ -63,6 +65,8 @@ public:
     MessagesT messages;
     FakeDesktopPlatform desktop;
     bool trayAvailable = true;
+    // What the window wrote to standard error, one entry a message.
+    QStringList standardError;
     std::unique_ptr<TErakonForm> form;
 };
 
