@@ -2,6 +2,7 @@
 // Japanese user, the one window, the message loop.
 #include "caret_blink_limit.h"
 #include "font_config_preload.h"
+#include "graphical_session.h"
 #include "linux_desktop_platform.h"
 #include "main_window.h"
 #include "program_icon.h"
@@ -14,6 +15,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char** argv)
@@ -21,6 +23,10 @@ int main(int argc, char** argv)
     // fontconfig sets itself up beside the connection to the display; the
     // first text of the window would otherwise wait for it.
     erakon::FontConfigPreload fontConfig;
+    if (!erakon::displayReachable(argc, argv)) {
+        std::fprintf(stderr, "%s\n", erakon::noDisplayMessage().c_str());
+        return EXIT_FAILURE;
+    }
     QApplication app(argc, argv);
     fontConfig.wait();
     QApplication::setApplicationName(QStringLiteral("erakon"));

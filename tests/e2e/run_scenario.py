@@ -322,6 +322,23 @@ def lost_window_comes_back_on_screen(s):
     s.close_with_escape(program)
 
 
+def no_display(s):
+    """Without a display (none named, or one that no server answers) the program says in one
+    line that it needs a graphical desktop session and ends with status 1."""
+    free = next(n for n in range(900, 1000) if not os.path.exists(f"/tmp/.X11-unix/X{n}"))
+    base = {k: v for k, v in s.session.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
+    base["XDG_CONFIG_HOME"] = s.config_home
+    for display in (None, f":{free}"):
+        env = dict(base, **({"DISPLAY": display} if display else {}))
+        result = subprocess.run([s.executable], env=env, stdin=subprocess.DEVNULL, capture_output=True,
+                                text=True, timeout=30)
+        check_equal(result.returncode, 1, f"exit status with DISPLAY={display}")
+        lines = (result.stdout + result.stderr).splitlines()
+        check(len(lines) == 1 and "graphical desktop session" in lines[0] and "DISPLAY" in lines[0]
+              and "WAYLAND_DISPLAY" in lines[0], f"the message with DISPLAY={display}: {lines!r}")
+    check(not os.path.exists(s.ini_path), "a settings file was written without a window")
+
+
 def switch_stay_on_top_on(program):
     program.open_page("設 定")
     program.click(program.check_box("常に最前面"))
@@ -425,7 +442,8 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
                                      stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings,
-                                     terminate_with_unwritable_settings, terminate_during_close_error, tray_goes_away, lost_window_comes_back_on_screen]}
+                                     terminate_with_unwritable_settings, terminate_during_close_error,
+                                     tray_goes_away, lost_window_comes_back_on_screen, no_display]}
 
 
 def fallback_ini(executable):

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace erakon {
+
+// Qt ends a program with abort() and a note about reinstalling it when its
+// platform plugin finds no display: DISPLAY unset, or naming a server that is
+// not there. The program checks first and says what is missing instead.
+
+// Whether the window system that Qt will use answers: an X server at DISPLAY
+// (or at Qt's -display argument) or a Wayland compositor at WAYLAND_DISPLAY
+// (default "wayland-0" in XDG_RUNTIME_DIR) or WAYLAND_SOCKET. A platform
+// chosen with QT_QPA_PLATFORM or -platform that needs neither (offscreen, vnc,
+// eglfs, ...) counts as reachable; Qt deals with it itself. Plain C++ and
+// libxcb: it runs before Qt is started.
+bool displayReachable(int argc, const char* const* argv);
+
+// The one line that tells the user, naming DISPLAY and WAYLAND_DISPLAY with
+// the values they have.
+std::string noDisplayMessage();
+
+} // namespace erakon
