@@ -517,15 +517,14 @@ void TErakonForm::CheckBoxStayOnTopClick()
         return;
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    // A window that exists keeps its native window: recreating it hides it,
-    // and under openbox it came back no longer active, deaf to the keyboard
-    // until the focus left and returned.
-    if (QWindow* native = windowHandle()) {
-        overrideWindowFlags(flags);
+    // Only the flag changes, never the window: setWindowFlags() recreates
+    // it. A shown window came back hidden and, under openbox, inactive and
+    // deaf to the keyboard; one not shown yet (the stored option at start)
+    // had its stored place taken for its frame's, so that it opened lower
+    // by the title bar at every start.
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle())
         native->setFlags(flags);
-    } else {
-        setWindowFlags(flags);
-    }
 }
 
 void TErakonForm::CheckBoxShowHintClick()

@@ -272,6 +272,18 @@ def stay_on_top_survives_restart(s):
     s.close_with_escape(program)
 
 
+def stay_on_top_keeps_the_place(s):
+    """A window stored on top opens exactly at its stored place: three starts and closes leave it there."""
+    place = {"Left": "300", "Top": "300", "Right": "700", "Bottom": "600"}
+    s.prepare_ini({"POSITION": {**place, "State": "0"}, "OPTION": {"StayOnTop": "1"}})
+    for round in range(1, 4):
+        program = s.start()
+        wait_until(program.stays_on_top, 15, f"the window on top at start {round}")
+        s.close_with_escape(program)
+        position = s.ini()["POSITION"]
+        check_equal({key: position.get(key) for key in place}, place, f"POSITION after close {round}")
+
+
 def stay_on_top_keeps_input(s):
     """After stay-on-top is switched on or off, the window is still the active one and takes the keyboard."""
     program = s.start()
@@ -349,7 +361,7 @@ def selected_text(node):
 
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
                                      minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
-                                     stay_on_top_keeps_input, style_survives_restart,
+                                     stay_on_top_keeps_the_place, stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings]}
 
 
