@@ -16,6 +16,7 @@
 #include "radio_group.h"
 #include "settings_page.h"
 #include "shortcuts.h"
+#include "style_list.h"
 #include "table_page.h"
 #include "utc_offset.h"
 #include "window_font.h"
@@ -198,7 +199,7 @@ void TErakonForm::createStylePage()
 {
     TabSheetStyle = new QWidget(this);
     TabSheetStyle->setObjectName(QStringLiteral("TabSheetStyle"));
-    ListBox1 = new QListWidget(TabSheetStyle);
+    ListBox1 = new StyleList(TabSheetStyle);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     // Sorted by addStyleName without regard to case; the widget's own
     // sorting would put capitals first.

@@ -4,8 +4,10 @@
 #include "about_dialog.h"
 #include "year_box.h"
 #include "page_control.h"
+#include "popup_menus.h"
 #include "scripted_messages.h"
 #include "settings_file.h"
+#include "settings_test_printers.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -13,10 +15,12 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -155,6 +159,34 @@ TEST_F(StylePageTest, UserSelectionAppliesTheStyleAndRecomputesTheTabWidth)
     form->StyleP1Click();
     EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows10");
     EXPECT_EQ(form->BasicStyleName, "Windows");
+}
+
+// Buttons other than the left one on a style name other than the active one,
+// pressed where the user presses them: on the window, through the platform.
+TEST_F(StylePageTest, OnlyALeftClickInTheListAppliesAStyle)
+{
+    showActive();
+    form->StyleP1Click();
+    QListWidgetItem* carbon = form->ListBox1->findItems(QStringLiteral("Carbon"), Qt::MatchExactly).value(0);
+    ASSERT_NE(carbon, nullptr);
+    form->ListBox1->scrollToItem(carbon);
+    QWindow* window = form->windowHandle();
+    const QPoint onCarbon = form->ListBox1->viewport()->mapTo(
+        form.get(), form->ListBox1->visualItemRect(carbon).center());
+
+    QSignalSpy menuOpened(form->PopupMenu1, &QMenu::aboutToShow);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(window, button, {}, onCarbon);
+        EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows") << "button " << button;
+        EXPECT_EQ(styles.activeName(), "Windows") << "button " << button;
+        form->PopupMenu1->close();
+    }
+    EXPECT_EQ(menuOpened.count(), 1) << "the right click opens the window's menu";
+
+    QTest::mouseClick(window, Qt::LeftButton, {}, onCarbon);
+    EXPECT_EQ(form->ListBox1->currentItem()->text(), "Carbon");
+    EXPECT_EQ(styles.activeName(), "Carbon");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
 
 TEST_F(StylePageTest, DesktopButtonRunsTheShortcutFlowWithTheClockPaused)
