@@ -87,6 +87,9 @@ TErakonForm::TErakonForm(const WindowServices& services, QWidget* parent)
     createMenus();
     createTrayIcon();
     connectHandlers();
+    // From here on every control keeps the font the pages gave it, whatever
+    // style is applied.
+    keepFonts(this);
     FormCreate();
 }
 
@@ -784,9 +787,14 @@ void TErakonForm::applyStoredStyle()
 
 void TErakonForm::applyStyle(const QString& name)
 {
+    const QString previous = activeStyleName();
     QString error;
-    if (!m_styles.SetStyle(name, &error))
+    if (!m_styles.SetStyle(name, &error)) {
         m_messages.showError(error);
+        return;
+    }
+    if (activeStyleName() != previous)
+        restoreFonts(this);
 }
 
 void TErakonForm::selectActiveStyle()
