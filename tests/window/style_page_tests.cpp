@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "about_dialog.h"
+#include "conversion_page.h"
 #include "year_box.h"
 #include "page_control.h"
 #include "popup_menus.h"
@@ -17,6 +18,7 @@
 #include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -261,6 +263,31 @@ protected:
             EXPECT_EQ(fontOf(control), font) << when << ": " << control->objectName().toStdString();
     }
 
+    // The conversion page as it is drawn, with no caret to blink in it.
+    QImage conversionPage()
+    {
+        form->ConvertP1Click();
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        // The window takes a new application palette through its event queue.
+        QApplication::processEvents();
+        return form->TabSheetConvert->grab().toImage();
+    }
+
+    // Keeps two differing grabs beside the test for a look at them; returns where.
+    static std::string keepImages(const char* what, const QImage& actual, const QImage& expected)
+    {
+        const QString folder = QDir::current().absoluteFilePath(QStringLiteral("failed_grabs"));
+        QDir().mkpath(folder);
+        const QString base = folder + u'/'
+                             + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name())
+                                   .replace(u'/', u'_')
+                             + u'_' + QString::fromLatin1(what);
+        actual.save(base + QStringLiteral("_actual.png"));
+        expected.save(base + QStringLiteral("_expected.png"));
+        return base.toStdString();
+    }
+
     // The size the layouts were made for, and the emphasis of 2023 (令和 and
     // the Western year bold) switched on.
     static constexpr char kEmphasis[] =
@@ -291,6 +318,31 @@ TEST_P(StyleFontTest, PagesKeepTheirFontsInEveryStyle)
     showActive();
     expectLayoutFonts("stored");
     EXPECT_EQ(everyFont(form.get()), chosen);
+}
+
+// The look at start in a stored style is the look of the same style chosen
+// later, and "Windows" chosen again gives back the look the program started with.
+TEST_P(StyleFontTest, ConversionPageLooksTheSameHoweverTheStyleCameAbout)
+{
+    restartWithSettings(kEmphasis);
+    showActive();
+    const QImage atStart = conversionPage();
+    form->StyleP1Click();
+    choose(GetParam());
+    const QImage chosen = conversionPage();
+    form->StyleP1Click();
+    choose(StyleService::systemStyleName());
+    const QImage windowsAgain = conversionPage();
+
+    restartWithSettings(QByteArray(kEmphasis) + "StyleName=" + GetParam() + "\r\n");
+    showActive();
+    const QImage stored = conversionPage();
+
+    ASSERT_EQ(stored.size(), chosen.size());
+    EXPECT_TRUE(stored == chosen) << "the stored style differs from the one chosen; see "
+                                  << keepImages("stored", stored, chosen);
+    EXPECT_TRUE(windowsAgain == atStart) << "Windows chosen again differs from the start; see "
+                                         << keepImages("windows_again", windowsAgain, atStart);
 }
 
 INSTANTIATE_TEST_SUITE_P(CarriedStyle, StyleFontTest,
