@@ -11,8 +11,8 @@ HintSwitch::HintSwitch(QWidget* window)
     : QObject(window)
     , m_window(window)
 {
-    // Application-wide: a control gets its tooltip event before any filter
-    // of its window could see it.
+    // Application-wide: a filter on the window would not see its controls'
+    // events.
     qApp->installEventFilter(this);
 }
 

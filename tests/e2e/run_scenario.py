@@ -221,8 +221,8 @@ def tray_icon_hint_with_hints_off(s):
     wait_until(lambda: not program.main_window_shown(), 15, "the window to leave the screen")
     icon = wait_until(program.tray_icon_window, 15, "the tray icon")
 
-    # An icon just taken into the tray can miss the first hover; the pointer
-    # moves over it again until the hint comes.
+    # The first hover over an icon just taken into the tray can go unnoticed;
+    # the pointer moves over it again until the hint comes.
     def hint_after_hovering():
         program.hover_window(icon)
         try:
@@ -383,8 +383,9 @@ def selected_text(node):
 
 
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
-                                     minimise_to_tray, tray_icon_hint_with_hints_off, setting_survives_restart, stay_on_top_survives_restart,
-                                     stay_on_top_keeps_the_place, stay_on_top_keeps_input, style_survives_restart,
+                                     minimise_to_tray, tray_icon_hint_with_hints_off, setting_survives_restart,
+                                     stay_on_top_survives_restart, stay_on_top_keeps_the_place,
+                                     stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings]}
 
 
