@@ -16,6 +16,7 @@
 #include "radio_group.h"
 #include "settings_page.h"
 #include "shortcuts.h"
+#include "style_list.h"
 #include "table_page.h"
 #include "utc_offset.h"
 #include "window_font.h"
@@ -93,6 +94,9 @@ TErakonForm::TErakonForm(const WindowServices& services, QWidget* parent)
     createMenus();
     createTrayIcon();
     connectHandlers();
+    // From here on every control keeps the font the pages gave it, whatever
+    // style is applied.
+    keepFonts(this);
     FormCreate();
 }
 
@@ -205,7 +209,7 @@ void TErakonForm::createStylePage()
 {
     TabSheetStyle = new QWidget(this);
     TabSheetStyle->setObjectName(QStringLiteral("TabSheetStyle"));
-    ListBox1 = new QListWidget(TabSheetStyle);
+    ListBox1 = new StyleList(TabSheetStyle);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     // Sorted by addStyleName without regard to case; the widget's own
     // sorting would put capitals first.
@@ -533,15 +537,14 @@ void TErakonForm::CheckBoxStayOnTopClick()
         return;
     Qt::WindowFlags flags = windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    // A window that exists keeps its native window: recreating it hides it,
-    // and under openbox it came back no longer active, deaf to the keyboard
-    // until the focus left and returned.
-    if (QWindow* native = windowHandle()) {
-        overrideWindowFlags(flags);
+    // Only the flag changes, never the window: setWindowFlags() recreates
+    // it. A shown window came back hidden and, under openbox, inactive and
+    // deaf to the keyboard; one not shown yet (the stored option at start)
+    // had its stored place taken for its frame's, so that it opened lower
+    // by the title bar at every start.
+    overrideWindowFlags(flags);
+    if (QWindow* native = windowHandle())
         native->setFlags(flags);
-    } else {
-        setWindowFlags(flags);
-    }
 }
 
 void TErakonForm::CheckBoxShowHintClick()
@@ -800,9 +803,14 @@ void TErakonForm::applyStoredStyle()
 
 void TErakonForm::applyStyle(const QString& name)
 {
+    const QString previous = activeStyleName();
     QString error;
-    if (!m_styles.SetStyle(name, &error))
+    if (!m_styles.SetStyle(name, &error)) {
         m_messages.showError(error);
+        return;
+    }
+    if (activeStyleName() != previous)
+        restoreFonts(this);
 }
 
 void TErakonForm::selectActiveStyle()

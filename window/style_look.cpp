@@ -126,8 +126,13 @@ QString bevelBorder(const QColor& face, bool sunken)
 constexpr auto kTemplate = R"(
 QPushButton {
   color: {button_text}; background: {button_fill}; {button_border}
-  border-radius: {radius}px; padding: {pad_v}px {pad_h}px; min-height: {min_height}px;
+  border-radius: {radius}px; padding: {pad_v}px {pad_h}px;
 }
+/* A least height only for the buttons of dialogs: the window's buttons keep
+   the sizes its pages give them. A style sheet's least height replaces a fixed
+   one, and the engine clears it again when the style goes, also the sentence
+   button's 33 pixels. */
+QDialog QPushButton { min-height: {min_height}px; }
 /* The reset button is one glyph wide: side padding would cover the glyph. */
 QPushButton#ButtonReset { padding-left: 0px; padding-right: 0px; }
 QPushButton:hover { background: {hover_fill}; {hover_border} }

@@ -196,6 +196,10 @@ class RunningProgram:
             return None
         return ids[0]
 
+    def tooltip_shown(self, text):
+        """Whether a tooltip with this text is on the screen."""
+        return any(w.getRole() == pyatspi.ROLE_TOOL_TIP and w.name == text for w in self.windows())
+
     def stays_on_top(self):
         """Whether the window manager keeps the main window above others."""
         state = self.session.run(["xprop", "-id", self.main_window_id(), "_NET_WM_STATE"]).stdout
@@ -215,11 +219,16 @@ class RunningProgram:
 
     def click_window(self, window_id):
         """Clicks the middle of an X window."""
+        self.hover_window(window_id)
+        self.xdotool("click", "1")
+
+    def hover_window(self, window_id):
+        """Brings the pointer into an X window and rests it in the middle."""
         geometry = self.xdotool("getwindowgeometry", "--shell", window_id)
         size = dict(line.split("=", 1) for line in geometry.split())
+        self.xdotool("mousemove", "--window", window_id, "1", "1")
         self.xdotool("mousemove", "--window", window_id,
                      str(int(size["WIDTH"]) // 2), str(int(size["HEIGHT"]) // 2))
-        self.xdotool("click", "1")
 
     # --- input ---
 

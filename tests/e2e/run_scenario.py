@@ -213,6 +213,29 @@ def minimise_to_tray(s):
     check_equal(s.ini()["OPTION"].get("Minimize"), "1", "OPTION Minimize")
 
 
+def tray_icon_hint_with_hints_off(s):
+    """The tray icon's hint "Erakon" is the panel's, not a control's: it shows with Show Hint off."""
+    s.prepare_ini({"OPTION": {"Minimize": "1", "ShowHint": "0"}})
+    program = s.start()
+    program.xdotool("windowminimize", program.main_window_id())
+    wait_until(lambda: not program.main_window_shown(), 15, "the window to leave the screen")
+    icon = wait_until(program.tray_icon_window, 15, "the tray icon")
+
+    # The first hover over an icon just taken into the tray can go unnoticed;
+    # the pointer moves over it again until the hint comes.
+    def hint_after_hovering():
+        program.hover_window(icon)
+        try:
+            return wait_until(lambda: program.tooltip_shown("Erakon"), 3, "the hint")
+        except TimeoutError:
+            return False
+    wait_until(hint_after_hovering, 15, "the tray icon's hint")
+
+    program.click_window(icon)
+    program.main_window()
+    s.close_with_escape(program)
+
+
 def setting_survives_restart(s):
     """A check box clicked on the settings page is saved at close and shown at the next start."""
     program = s.start()
@@ -363,6 +386,18 @@ def stay_on_top_survives_restart(s):
     s.close_with_escape(program)
 
 
+def stay_on_top_keeps_the_place(s):
+    """A window stored on top opens exactly at its stored place: three starts and closes leave it there."""
+    place = {"Left": "300", "Top": "300", "Right": "700", "Bottom": "600"}
+    s.prepare_ini({"POSITION": {**place, "State": "0"}, "OPTION": {"StayOnTop": "1"}})
+    for round in range(1, 4):
+        program = s.start()
+        wait_until(program.stays_on_top, 15, f"the window on top at start {round}")
+        s.close_with_escape(program)
+        position = s.ini()["POSITION"]
+        check_equal({key: position.get(key) for key in place}, place, f"POSITION after close {round}")
+
+
 def stay_on_top_keeps_input(s):
     """After stay-on-top is switched on or off, the window is still the active one and takes the keyboard."""
     program = s.start()
@@ -439,7 +474,8 @@ def selected_text(node):
 
 
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
-                                     minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
+                                     minimise_to_tray, tray_icon_hint_with_hints_off, setting_survives_restart,
+                                     stay_on_top_survives_restart, stay_on_top_keeps_the_place,
                                      stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings,
                                      terminate_with_unwritable_settings, terminate_during_close_error,

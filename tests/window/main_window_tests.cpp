@@ -441,6 +441,28 @@ TEST_F(MainWindowTest, HintsSwitchOffEveryTooltip)
     EXPECT_EQ(form->ButtonClose->toolTip(), "Close");
 }
 
+// The switch holds for the window and the windows it owns, not for a window
+// of its own standing such as the tray icon's on X11, whose tooltip "Erakon"
+// is the panel's hint.
+TEST_F(MainWindowTest, HintsOffLeaveTheTooltipsOfOtherWindows)
+{
+    QWidget owned(form.get(), Qt::Dialog);
+    QWidget trayLike(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+    trayLike.setToolTip(QStringLiteral("Erakon"));
+    struct Row {
+        QWidget* widget;
+        int tooltipEvents;
+    };
+    form->CheckBoxShowHint->setChecked(false);
+    for (const Row& row : {Row{&owned, 0}, Row{&trayLike, 1}}) {
+        TooltipProbe probe;
+        row.widget->installEventFilter(&probe);
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), row.widget->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(row.widget, &event);
+        EXPECT_EQ(probe.count, row.tooltipEvents) << (row.widget == &owned ? "owned window" : "other window");
+    }
+}
+
 // ---------------------------------------------------------------- menus
 
 TEST_F(MainWindowTest, PopupMarksMirrorTheSettingsPage)

@@ -4,6 +4,7 @@
 
 #include "radio_group.h"
 #include "scripted_messages.h"
+#include "settings_test_printers.h"
 #include "window_fixture.h"
 #include "year_box.h"
 
@@ -280,6 +281,32 @@ INSTANTIATE_TEST_SUITE_P(Positions, SmallPlaceTest, ::testing::Values(
             + QByteArray::number(screen.bottom() - 50) + "\r\n";
     }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The place a window is shown at and stores again, with stay-on-top on or off:
+// the offscreen platform draws a frame, so a stored place taken for the
+// frame's would show here as it does under a window manager.
+class ShownPlaceTest : public SettingsWiringTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ShownPlaceTest, StartsAndClosesKeepTheStoredPlace)
+{
+    const QStringList stored{u"Left=300"_s, u"Top=300"_s, u"Right=700"_s, u"Bottom=600"_s, u"State=0"_s};
+    writeUserFile("[POSITION]\r\n" + stored.join(u"\r\n"_s).toUtf8() + "\r\n[OPTION]\r\nStayOnTop=" + GetParam()
+                  + "\r\n");
+    for (int round = 1; round <= 3; ++round) {
+        start();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        EXPECT_EQ(form->geometry(), QRect(300, 300, 400, 300)) << "start " << round;
+        ASSERT_TRUE(closeWindow());
+        form.reset();
+        const QStringList saved = savedSection(u"POSITION"_s);
+        for (const QString& line : stored)
+            EXPECT_TRUE(saved.contains(line)) << "close " << round << ": " << saved.join(u' ').toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(StayOnTop, ShownPlaceTest, ::testing::Values("0", "1"),
+                         [](const auto& info) { return std::string(info.param) == "1" ? "On" : "Off"; });
 
 TEST_F(SettingsWiringTest, StoredEmphasisRunsAtStart)
 {

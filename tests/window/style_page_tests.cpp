@@ -2,21 +2,35 @@
 #include "main_window.h"
 
 #include "about_dialog.h"
+#include "conversion_page.h"
 #include "year_box.h"
 #include "page_control.h"
+#include "popup_menus.h"
+#include "radio_group.h"
 #include "scripted_messages.h"
 #include "settings_file.h"
+#include "settings_test_printers.h"
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
 #include <QStyle>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -156,6 +170,188 @@ TEST_F(StylePageTest, UserSelectionAppliesTheStyleAndRecomputesTheTabWidth)
     EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows10");
     EXPECT_EQ(form->BasicStyleName, "Windows");
 }
+
+// Buttons other than the left one on a style name other than the active one,
+// pressed where the user presses them: on the window, through the platform.
+TEST_F(StylePageTest, OnlyALeftClickInTheListAppliesAStyle)
+{
+    showActive();
+    form->StyleP1Click();
+    QListWidgetItem* carbon = form->ListBox1->findItems(QStringLiteral("Carbon"), Qt::MatchExactly).value(0);
+    ASSERT_NE(carbon, nullptr);
+    form->ListBox1->scrollToItem(carbon);
+    QWindow* window = form->windowHandle();
+    const QPoint onCarbon = form->ListBox1->viewport()->mapTo(
+        form.get(), form->ListBox1->visualItemRect(carbon).center());
+
+    QSignalSpy menuOpened(form->PopupMenu1, &QMenu::aboutToShow);
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(window, button, {}, onCarbon);
+        EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows") << "button " << button;
+        EXPECT_EQ(styles.activeName(), "Windows") << "button " << button;
+        form->PopupMenu1->close();
+    }
+    EXPECT_EQ(menuOpened.count(), 1) << "the right click opens the window's menu";
+
+    QTest::mouseClick(window, Qt::LeftButton, {}, onCarbon);
+    EXPECT_EQ(form->ListBox1->currentItem()->text(), "Carbon");
+    EXPECT_EQ(styles.activeName(), "Carbon");
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+}
+
+// ---------------------------------------------------------------- fonts across styles
+
+// What a control's font draws: its pixel size, and "bold" where it is bold.
+QString fontOf(const QWidget* control)
+{
+    const QFontInfo shown(control->font());
+    return QString::number(shown.pixelSize()) + (shown.bold() ? QStringLiteral("px bold") : QStringLiteral("px"));
+}
+
+// The font of every control of the window, by its path of object names.
+QMap<QString, QString> everyFont(QWidget* window)
+{
+    QMap<QString, QString> fonts;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->window() != window)
+            continue;
+        QString path = QString::fromLatin1(control->metaObject()->className());
+        for (const QObject* node = control; node != window; node = node->parent())
+            path.prepend(node->objectName() + u'/');
+        fonts[path] += fontOf(control) + u' ';
+    }
+    return fonts;
+}
+
+class StyleFontTest : public StylePageTest, public ::testing::WithParamInterface<const char*> {
+protected:
+    // Chooses a style in the list as the user does.
+    void choose(const QString& name)
+    {
+        const auto found = form->ListBox1->findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        form->ListBox1->setCurrentItem(found.first());
+        ASSERT_EQ(styles.activeName(), name);
+    }
+
+    // The sizes the layouts give, and the emphasis.
+    void expectLayoutFonts(const char* when)
+    {
+        const QList<std::pair<QWidget*, QString>> expected{
+            {form.get(), "11px"},
+            {form->PageControl1->tabBar(), "11px"},
+            {form->ButtonClose, "11px"},
+            {form->GroupBox5, "13px"},
+            {form->GroupBox4, "13px"},
+            {form->Label1, "13px"},
+            {form->Label4, "13px"},
+            {form->Label5, "13px bold"},
+            {form->NumberBox1->lineEdit(), "13px"},
+            {form->NumberBox5->lineEdit(), "13px bold"},
+            {form->NumberBox0->lineEdit(), "13px bold"},
+            {form->NumberBox7->lineEdit(), "13px"},
+            {form->ButtonReset, "13px"},
+            {form->Label7, "12px"},
+            {form->CheckBoxShowEto, "11px"},
+            {form->Edit61, "13px"},
+            {form->NumberBox61->lineEdit(), "13px"},
+            {form->RadioGroup1->button(0), "11px"},
+            {form->ListBox1, "11px"},
+            {form->ButtonHelp, "11px"},
+        };
+        for (const auto& [control, font] : expected)
+            EXPECT_EQ(fontOf(control), font) << when << ": " << control->objectName().toStdString();
+    }
+
+    // The conversion page as it is drawn, with no caret to blink in it.
+    QImage conversionPage()
+    {
+        form->ConvertP1Click();
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        // The window takes a new application palette through its event queue.
+        QApplication::processEvents();
+        return form->TabSheetConvert->grab().toImage();
+    }
+
+    // Keeps two differing grabs beside the test for a look at them; returns where.
+    static std::string keepImages(const char* what, const QImage& actual, const QImage& expected)
+    {
+        const QString folder = QDir::current().absoluteFilePath(QStringLiteral("failed_grabs"));
+        QDir().mkpath(folder);
+        const QString base = folder + u'/'
+                             + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name())
+                                   .replace(u'/', u'_')
+                             + u'_' + QString::fromLatin1(what);
+        actual.save(base + QStringLiteral("_actual.png"));
+        expected.save(base + QStringLiteral("_expected.png"));
+        return base.toStdString();
+    }
+
+    // The size the layouts were made for, and the emphasis of 2023 (令和 and
+    // the Western year bold) switched on.
+    static constexpr char kEmphasis[] =
+        "[POSITION]\r\nLeft=100\r\nTop=100\r\nRight=491\r\nBottom=360\r\n[OPTION]\r\nShowBold=1\r\n";
+};
+
+// Every style keeps the fonts the pages define: at start, after a switch, after
+// a second one, back in "Windows", and at a start in a stored style.
+TEST_P(StyleFontTest, PagesKeepTheirFontsInEveryStyle)
+{
+    restartWithSettings(kEmphasis);
+    showActive();
+    expectLayoutFonts("at start");
+    const QMap<QString, QString> atStart = everyFont(form.get());
+
+    choose(GetParam());
+    expectLayoutFonts("chosen");
+    const QMap<QString, QString> chosen = everyFont(form.get());
+    EXPECT_EQ(chosen, atStart);
+    choose(QStringLiteral("Windows10 Dark"));
+    expectLayoutFonts("after a second choice");
+    choose(StyleService::systemStyleName());
+    expectLayoutFonts("back in Windows");
+    EXPECT_EQ(everyFont(form.get()), atStart);
+
+    restartWithSettings(QByteArray(kEmphasis) + "StyleName=" + GetParam() + "\r\n");
+    ASSERT_EQ(styles.activeName(), GetParam());
+    showActive();
+    expectLayoutFonts("stored");
+    EXPECT_EQ(everyFont(form.get()), chosen);
+}
+
+// The look at start in a stored style is the look of the same style chosen
+// later, and "Windows" chosen again gives back the look the program started with.
+TEST_P(StyleFontTest, ConversionPageLooksTheSameHoweverTheStyleCameAbout)
+{
+    restartWithSettings(kEmphasis);
+    showActive();
+    const QImage atStart = conversionPage();
+    form->StyleP1Click();
+    choose(GetParam());
+    const QImage chosen = conversionPage();
+    form->StyleP1Click();
+    choose(StyleService::systemStyleName());
+    const QImage windowsAgain = conversionPage();
+
+    restartWithSettings(QByteArray(kEmphasis) + "StyleName=" + GetParam() + "\r\n");
+    showActive();
+    const QImage stored = conversionPage();
+
+    ASSERT_EQ(stored.size(), chosen.size());
+    EXPECT_TRUE(stored == chosen) << "the stored style differs from the one chosen; see "
+                                  << keepImages("stored", stored, chosen);
+    EXPECT_TRUE(windowsAgain == atStart) << "Windows chosen again differs from the start; see "
+                                         << keepImages("windows_again", windowsAgain, atStart);
+}
+
+INSTANTIATE_TEST_SUITE_P(CarriedStyle, StyleFontTest,
+                         ::testing::Values("Carbon", "Glossy", "Iceberg Classico", "Glow", "Windows10"),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             std::erase(name, ' ');
+                             return name;
+                         });
 
 TEST_F(StylePageTest, DesktopButtonRunsTheShortcutFlowWithTheClockPaused)
 {
