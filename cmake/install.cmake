@@ -1,4 +1,5 @@
-# Where `cmake --install` puts the program, its desktop entry, AppStream data and icons.
+# Where `cmake --install` puts the program, its desktop entry, AppStream data, icons and
+# documentation.
 include(GNUInstallDirs)
 
 set(ERAKON_APP_ID jp.harunagi.Erakon)
@@ -15,3 +16,12 @@ foreach(size IN LISTS ERAKON_ICON_SIZES)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/erakon.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# The user's manual, the manual page, the licence in Debian's machine-readable form and
+# the changelog (doc/CMakeLists.txt builds the last two's compressed forms).
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/manual/ DESTINATION ${ERAKON_MANUAL_INSTALL_DIR})
+if(ERAKON_MAN_PAGES)
+  install(FILES ${ERAKON_MAN_PAGES_BUILT} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${ERAKON_CHANGELOG_BUILT}
+  DESTINATION ${CMAKE_INSTALL_DOCDIR})

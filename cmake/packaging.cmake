@@ -7,12 +7,15 @@ set(CPACK_PACKAGE_CONTACT "Harunagi <erakon@harunagi.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.harunagi.example/")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "Japanese era year converter (和暦変換)")
+# Wrapped well inside the 80 columns that package tools show.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Erakon converts years between the Western calendar and the Japanese eras\n\
-(Meiji, Taisho, Showa, Heisei, Reiwa and one era of your own). Type a year in any\n\
-box and every other box follows; it tells the age of a person born in that year or\n\
-how long until it comes, with its zodiac sign, and lists every year from Meiji 1 to\n\
-Reiwa 99 in a quick-reference table.")
+  "Erakon converts years between the Western calendar and the Japanese\n\
+eras (Meiji, Taisho, Showa, Heisei, Reiwa and one era of your own). Type\n\
+a year in any box and every other box follows; it tells the age of a\n\
+person born in that year or how long until it comes, with its zodiac\n\
+sign, and lists every year from Meiji 1 to Reiwa 99 in a quick-reference\n\
+table. A user's manual in Japanese, with an English summary, opens from\n\
+the program's help command.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
@@ -28,5 +31,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Japanese glyphs and Qt's Japanese button texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, libqt6svg6, fonts-noto-cjk, qt6-translations-l10n")
+# The help command and the web pages open through the desktop's xdg-open.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
 include(CPack)

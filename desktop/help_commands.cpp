@@ -33,12 +33,34 @@ std::optional<QString> findHelpFile(const QString& executablePath,
     }
 }
 
+QStringList manualIndexCandidates(const QString& executablePath)
+{
+    const QDir folder(QFileInfo(executablePath).absolutePath());
+    const QString index = QStringLiteral("/index.html");
+    return {QDir::cleanPath(folder.filePath(QStringLiteral(ERAKON_MANUAL_BESIDE_PROGRAM)) + index),
+            QDir::cleanPath(folder.filePath(QStringLiteral(ERAKON_MANUAL_FROM_PROGRAM)) + index)};
+}
+
+std::optional<QString> findManualIndex(const QString& executablePath,
+                                       const std::function<bool(const QString&)>& fileExists)
+{
+    for (const QString& candidate : manualIndexCandidates(executablePath)) {
+        if (fileExists(candidate))
+            return candidate;
+    }
+    return std::nullopt;
+}
+
 void ButtonHelpClick(DesktopPlatform& platform, Messages& messages)
 {
     const QString executable = platform.executablePath();
     const auto isFile = [](const QString& path) { return QFileInfo(path).isFile(); };
     if (const std::optional<QString> help = findHelpFile(executable, isFile)) {
         platform.openUrl(QUrl::fromLocalFile(*help));
+        return;
+    }
+    if (const std::optional<QString> manual = findManualIndex(executable, isFile)) {
+        platform.openUrl(QUrl::fromLocalFile(*manual));
         return;
     }
     messages.report(QStringLiteral("HelpFile Not Found.\r\n\r\n") + helpFileName(executable));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -21,7 +22,15 @@ QString helpFileName(const QString& executablePath);
 std::optional<QString> findHelpFile(const QString& executablePath,
                                     const std::function<bool(const QString&)>& fileExists);
 
-// Opens the help file, or reports that none was found.
+// Where the user's manual may be, nearest first: beside the program (a build
+// tree, an unpacked folder), then where an installation puts it, reckoned
+// from the program's folder so that any installation prefix works.
+QStringList manualIndexCandidates(const QString& executablePath);
+std::optional<QString> findManualIndex(const QString& executablePath,
+                                       const std::function<bool(const QString&)>& fileExists);
+
+// Opens the help file; without one, the user's manual in the browser; with
+// neither, reports the help file as not found.
 void ButtonHelpClick(DesktopPlatform& platform, Messages& messages);
 
 // Takes the main window out of stay-on-top (its setting keeps its state) and

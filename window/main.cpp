@@ -1,6 +1,7 @@
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
 #include "caret_blink_limit.h"
+#include "command_line.h"
 #include "font_config_preload.h"
 #include "graphical_session.h"
 #include "linux_desktop_platform.h"
@@ -15,16 +16,21 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include <cstdio>
 #include <cstdlib>
+#include <iostream>
 
 int main(int argc, char** argv)
 {
+    // --help, --version and a wrong option are answered before anything
+    // touches the display or the settings.
+    const erakon::CommandLine commandLine = erakon::parseCommandLine(argc, argv);
+    if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout, std::cerr))
+        return *status;
     // fontconfig sets itself up beside the connection to the display; the
     // first text of the window would otherwise wait for it.
     erakon::FontConfigPreload fontConfig;
     if (!erakon::displayReachable(argc, argv)) {
-        std::fprintf(stderr, "%s\n", erakon::noDisplayMessage().c_str());
+        std::cerr << erakon::noDisplayMessage() << '\n';
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -66,6 +67,84 @@ TEST(ButtonHelpClickTest, OpensAHelpFileFoundAboveTheProgram)
 
     EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
     EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST(FindManualIndexTest, BesideTheProgramFirstThenTheInstalledManual)
+{
+    if (QStringLiteral(ERAKON_MANUAL_FROM_PROGRAM) != QStringLiteral("../share/doc/erakon/html"))
+        GTEST_SKIP() << "configured with other installation folders: " ERAKON_MANUAL_FROM_PROGRAM;
+    const QString beside = QStringLiteral("/opt/e/bin/manual/index.html");
+    const QString installed = QStringLiteral("/opt/e/share/doc/erakon/html/index.html");
+    EXPECT_EQ(manualIndexCandidates(QStringLiteral("/opt/e/bin/erakon")), (QStringList{beside, installed}));
+
+    struct Row {
+        const char* name;
+        QStringList present;
+        std::optional<QString> found;
+    };
+    const Row rows[] = {
+        {"installed", {installed}, installed},
+        {"beside the program", {beside}, beside},
+        {"beside wins", {installed, beside}, beside},
+        {"nowhere", {}, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto exists = [&](const QString& path) { return row.present.contains(path); };
+        EXPECT_EQ(findManualIndex(QStringLiteral("/opt/e/bin/erakon"), exists), row.found);
+    }
+}
+
+// A file with its folders made, under the temporary root.
+QString makeFile(const QTemporaryDir& root, const QString& relativePath)
+{
+    const QString path = QDir::cleanPath(root.filePath(relativePath));
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    return path;
+}
+
+TEST(ButtonHelpClickTest, WithoutAHelpFileTheManualOpensInTheBrowser)
+{
+    struct Row {
+        const char* name;
+        QString executable;
+        QString manual;
+    };
+    const Row rows[] = {
+        {"installed under a prefix", QStringLiteral("usr/bin/erakon"),
+         QStringLiteral("usr/bin/" ERAKON_MANUAL_FROM_PROGRAM "/index.html")},
+        {"beside the program in a build tree", QStringLiteral("build/window/erakon"),
+         QStringLiteral("build/window/" ERAKON_MANUAL_BESIDE_PROGRAM "/index.html")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir root;
+        const QString manual = makeFile(root, row.manual);
+        FakeDesktopPlatform platform;
+        platform.executable = root.filePath(row.executable);
+        ScriptedMessages messages;
+
+        ButtonHelpClick(platform, messages);
+
+        EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(manual)});
+        EXPECT_TRUE(messages.shown.isEmpty());
+    }
+}
+
+TEST(ButtonHelpClickTest, AHelpFileComesBeforeTheManual)
+{
+    QTemporaryDir root;
+    makeFile(root, QStringLiteral("bin/" ERAKON_MANUAL_BESIDE_PROGRAM "/index.html"));
+    const QString help = makeFile(root, QStringLiteral("erakon.chm"));
+    FakeDesktopPlatform platform;
+    platform.executable = root.filePath(QStringLiteral("bin/erakon"));
+    ScriptedMessages messages;
+
+    ButtonHelpClick(platform, messages);
+
+    EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
 }
 
 TEST(ButtonHelpClickTest, MissingHelpFileIsReportedByItsBareName)

@@ -9,6 +9,7 @@ tree, and checks the settings file the program leaves behind."""
 
 import argparse
 import os
+import pathlib
 import signal
 import subprocess
 import sys
@@ -53,9 +54,10 @@ def check_equal(actual, expected, what):
 
 
 class Scenario:
-    def __init__(self, session, executable):
+    def __init__(self, session, executable, manual=None):
         self.session = session
         self.executable = executable
+        self.manual = manual
         self.config_home = tempfile.mkdtemp(prefix="config-", dir=session.root)
 
     @property
@@ -70,8 +72,8 @@ class Scenario:
         check(os.path.exists(self.ini_path), f"no settings file at {self.ini_path}")
         return read_ini(self.ini_path)
 
-    def start(self):
-        program = RunningProgram(self.session, self.executable, self.config_home)
+    def start(self, extra_env=None):
+        program = RunningProgram(self.session, self.executable, self.config_home, extra_env)
         program.main_window(timeout=30)
         return program
 
@@ -465,6 +467,42 @@ def table_double_click(s):
     s.close_with_escape(program)
 
 
+def help_opens_manual(s):
+    """ヘルプ表示 and F1 hand the user's manual beside the program to the desktop's browser,
+    here a stand-in xdg-open that writes down what it is asked to open."""
+    check(s.manual is not None, "the scenario needs --manual")
+    index = os.path.join(os.path.realpath(s.manual), "index.html")
+    check(os.path.isfile(index), f"no manual at {index}")
+    stub_folder = os.path.join(s.session.root, "stub-bin")
+    requests = os.path.join(s.session.root, "browser-requests")
+    os.makedirs(stub_folder)
+    stub = os.path.join(stub_folder, "xdg-open")
+    with open(stub, "w") as file:
+        file.write(f"#!/bin/sh\nprintf '%s\\n' \"$*\" >> '{requests}'\n")
+    os.chmod(stub, 0o755)
+
+    def asked():
+        if not os.path.exists(requests):
+            return []
+        with open(requests) as file:
+            return file.read().splitlines()
+
+    program = s.start(extra_env={"PATH": stub_folder + os.pathsep + os.environ.get("PATH", "")})
+    expected = pathlib.Path(index).as_uri()
+    program.open_page("ヘルプ")
+    program.click(program.find(atspi().ROLE_PUSH_BUTTON, "ヘルプ表示"))
+    wait_until(lambda: asked() == [expected], 15, f"the browser to be asked for {expected}")
+    check(not program.question_shown(), "a message was shown besides the manual")
+
+    # F1 does the same from any page.
+    program.open_page("変換")
+    program.focus(program.year_box("西暦"))
+    program.key("F1")
+    wait_until(lambda: asked() == [expected, expected], 15, "the browser to be asked again after F1")
+    check(not program.question_shown(), "a message was shown after F1")
+    s.close_with_escape(program)
+
+
 def selected_text(node):
     text = node.queryText()
     if text.getNSelections() == 0:
@@ -479,7 +517,8 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings,
                                      terminate_with_unwritable_settings, terminate_during_close_error,
-                                     tray_goes_away, lost_window_comes_back_on_screen, no_display]}
+                                     tray_goes_away, lost_window_comes_back_on_screen, no_display,
+                                     help_opens_manual]}
 
 
 def fallback_ini(executable):
@@ -487,11 +526,11 @@ def fallback_ini(executable):
     return os.path.splitext(executable)[0] + ".ini"
 
 
-def run(name, executable, artifacts):
+def run(name, executable, artifacts, manual):
     with DesktopSession() as session:
         try:
             accessible_ui.load_pyatspi(session.env)
-            SCENARIOS[name](Scenario(session, executable))
+            SCENARIOS[name](Scenario(session, executable, manual))
         except BaseException:
             keep_evidence(session, name, artifacts)
             raise
@@ -523,6 +562,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--erakon", required=True, help="path of the erakon program")
     parser.add_argument("--artifacts", help="folder for the screenshots of failed scenarios")
+    parser.add_argument("--manual", help="the user's manual the help command should open (its folder)")
     parser.add_argument("scenarios", nargs="+", choices=[*SCENARIOS, "all"])
     args = parser.parse_args()
 
@@ -545,19 +585,20 @@ def main():
         # pyatspi binds to the first session's bus for good: one process a scenario.
         failed = [name for name in names
                   if subprocess.run([sys.executable, os.path.abspath(__file__), "--erakon", args.erakon,
-                                     *(["--artifacts", args.artifacts] if args.artifacts else []), name]).returncode]
+                                     *(["--artifacts", args.artifacts] if args.artifacts else []),
+                                     *(["--manual", args.manual] if args.manual else []), name]).returncode]
         print("failed: " + ", ".join(failed) if failed else "all passed")
         return 1 if failed else 0
-    return run_one(names[0], args.erakon, args.artifacts)
+    return run_one(names[0], args.erakon, args.artifacts, args.manual)
 
 
-def run_one(name, executable, artifacts):
+def run_one(name, executable, artifacts, manual):
     signal.signal(signal.SIGALRM, _time_limit)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
     started = time.monotonic()
     signal.alarm(SCENARIO_TIME_LIMIT)
     try:
-        run(name, executable, artifacts)
+        run(name, executable, artifacts, manual)
         print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
         return 0
     except Exception:

@@ -40,3 +40,28 @@ file(STRINGS "${STAGE_DIR}/usr/share/applications/${APP_ID}.desktop" entry)
 if(NOT "Icon=erakon" IN_LIST entry OR NOT "Exec=erakon" IN_LIST entry)
   message(FATAL_ERROR "the desktop entry does not name the installed icon and binary")
 endif()
+
+# The installed program finds the installed manual where the help command looks,
+# and the installed copy of the manual is whole.
+set(manual_index "${STAGE_DIR}/usr/bin/${MANUAL_FROM_PROGRAM}/index.html")
+if(NOT EXISTS "${manual_index}")
+  message(FATAL_ERROR "the help command would look for the manual at ${manual_index}, where none is")
+endif()
+cmake_path(GET manual_index PARENT_PATH manual_dir)
+execute_process(COMMAND "${PYTHON}" -B "${MANUAL_CHECKER}" "${manual_dir}"
+  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the installed manual is broken:\n${output}")
+endif()
+
+# The manual page reads without a complaint from man (man-db comes with lintian).
+find_program(MAN man)
+if(MAN)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80
+            "${MAN}" --warnings -E UTF-8 -l "${STAGE_DIR}/usr/share/man/man1/erakon.1.gz"
+    RESULT_VARIABLE result OUTPUT_VARIABLE page ERROR_VARIABLE warnings)
+  if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT page MATCHES "erakon - convert years")
+    message(FATAL_ERROR "man cannot read the manual page (${result}):\n${warnings}")
+  endif()
+endif()

@@ -24,12 +24,27 @@ if(NOT actual STREQUAL expected)
   message(FATAL_ERROR "package contents differ.\nexpected: ${expected}\nactual:   ${actual}")
 endif()
 
-execute_process(COMMAND dpkg-deb --field ${packages} Depends Section
+execute_process(COMMAND dpkg-deb --field ${packages} Depends Recommends Section
   OUTPUT_VARIABLE fields)
 foreach(needed IN ITEMS "libqt6widgets6" "qt6-qpa-plugins" "libqt6svg6" "fonts-noto-cjk"
-                        "qt6-translations-l10n" "Section: utils")
+                        "qt6-translations-l10n" "Recommends: xdg-utils" "Section: utils")
   string(FIND "${fields}" "${needed}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the package does not declare ${needed}:\n${fields}")
   endif()
 endforeach()
+
+# The changelog's latest entry is this very version of the package.
+execute_process(COMMAND dpkg-deb --field ${packages} Version
+  OUTPUT_VARIABLE version OUTPUT_STRIP_TRAILING_WHITESPACE)
+set(unpacked "${OUT_DIR}/unpacked")
+execute_process(COMMAND dpkg-deb -x ${packages} "${unpacked}" RESULT_VARIABLE result)
+execute_process(COMMAND gzip -dc "${unpacked}/usr/share/doc/erakon/changelog.gz"
+  OUTPUT_VARIABLE changelog RESULT_VARIABLE unzipped)
+if(NOT result EQUAL 0 OR NOT unzipped EQUAL 0)
+  message(FATAL_ERROR "cannot read the package's changelog")
+endif()
+string(REGEX MATCH "^erakon \\(([^)]*)\\)" latest "${changelog}")
+if(NOT CMAKE_MATCH_1 STREQUAL version)
+  message(FATAL_ERROR "the changelog's latest entry is ${CMAKE_MATCH_1}, the package is ${version}")
+endif()
