@@ -1,5 +1,7 @@
 #include "linux_desktop_platform.h"
 
+#include "environment_value.h"
+
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -7,31 +9,6 @@
 
 namespace erakon {
 namespace {
-
-// Sets an environment variable for the life of the guard.
-class EnvironmentValue final {
-public:
-    EnvironmentValue(const char* name, const QByteArray& value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentValue()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    Q_DISABLE_COPY_MOVE(EnvironmentValue)
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 TEST(LinuxDesktopPlatformTest, FoldersFollowTheXdgVariables)
 {
