@@ -4,16 +4,19 @@
 #include "ini_document.h"
 #include "ini_text.h"
 #include "profile_reader.h"
+#include "raw_bytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace erakon {
 
@@ -164,7 +167,7 @@ void writeOptionSection(IniDocument& document, const OptionSettings& options)
 QString settingsFileToWrite(const SettingsLocation& location)
 {
     const QString path = SettingsFilePath(location);
-    if (QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (!makeFolders(QFileInfo(path).absolutePath()))
         return path;
     return fallbackSettingsPath(location);
 }
@@ -177,6 +180,24 @@ QString openError(const QString& path, const QString& reason)
 QString createError(const QString& path, const QString& reason)
 {
     return QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// Why the file may not be replaced although the rename would succeed: a
+// read-only file (no write bit for the owner, which holds for root too, who
+// may open any file for writing) or one the system refuses to write.
+std::optional<QString> notWritableReason(const QString& path)
+{
+    const QByteArray name = encodeFileName(path);
+    struct stat status{};
+    if (::stat(name.constData(), &status) != 0)
+        return qt_error_string(errno);
+    if (!(status.st_mode & S_IWUSR))
+        return qt_error_string(EACCES);
+    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    ::close(fd);
+    return std::nullopt;
 }
 
 } // namespace
@@ -244,8 +265,11 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
                             int currentState, const ScreenMetrics& screen)
 {
     LoadedSettings loaded;
+    // Whatever stands at the per-user path is the settings file: a FIFO or a
+    // file too large gives the defaults now and a report at close, rather
+    // than the file beside the executable.
     loaded.filePath = SettingsFilePath(location);
-    if (!QFileInfo(loaded.filePath).isFile())
+    if (!fileExists(loaded.filePath))
         loaded.filePath = fallbackSettingsPath(location);
     const ProfileReader reader = ProfileReader::fromFile(loaded.filePath);
     const auto read = [&](QStringView key, int defaultValue) {
@@ -283,21 +307,21 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
     const QString path = settingsFileToWrite(location);
 
     IniDocument document;
-    if (QFileInfo::exists(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return openError(path, file.errorString());
-        document = IniDocument::fromBytes(file.readAll());
-        if (file.error() != QFileDevice::NoError)
-            return openError(path, file.errorString());
-        file.close();
-        // The rename below would replace a read-only file; refuse as a direct
-        // write would. Read-only is what the user sees: no write bit for the
-        // owner, which holds for root too, who may open any file for writing.
-        if (!QFileInfo(path).permissions().testFlag(QFileDevice::WriteOwner))
-            return createError(path, qt_error_string(EACCES));
-        if (!file.open(QIODevice::Append))
-            return createError(path, file.errorString());
+    const FileContent existing = readRegularFile(path, kIniFileMaxSize);
+    switch (existing.outcome) {
+    case FileContent::Outcome::Missing:
+        break;
+    case FileContent::Outcome::Read:
+        document = IniDocument::fromBytes(existing.bytes);
+        // The rename below would replace a file that may not be written;
+        // refuse as a direct write would.
+        if (const std::optional<QString> reason = notWritableReason(path))
+            return createError(path, *reason);
+        break;
+    case FileContent::Outcome::NotRegular:
+    case FileContent::Outcome::TooLarge:
+    case FileContent::Outcome::Failed:
+        return openError(path, existing.reason);
     }
 
     writeProgramSection(document, program, QFileInfo(path).absoluteFilePath());

@@ -100,8 +100,9 @@ struct LoadedSettings {
     OptionSettings options;
 };
 
-// Reads the settings at start: the per-user file when it exists, else the file
-// beside the executable. Missing values take their defaults: the current
+// Reads the settings at start: the per-user file when anything stands there,
+// else the file beside the executable. A file that is not a regular one, or
+// larger than kIniFileMaxSize, is not read. Missing values take their defaults: the current
 // placement's flags, show command and maximized position, a normal rectangle
 // of the middle third (left = work-area width / 3, top = screen height / 3,
 // right and bottom twice the left and top read), currentState for the state,
@@ -126,7 +127,9 @@ ProgramRecord programRecord(const QString& executablePath, const QString& lastCl
 // missing; the file beside the executable when that fails), keeping the
 // sections the program does not write. The file is replaced whole through a
 // temporary file, so a failure or a kill half way leaves the old file as it
-// was. Returns the error text when the file cannot be read or written.
+// was; a link is written through, and the file keeps its owner, group and
+// mode. Returns the error text when the file cannot be read or written, or
+// is not a regular file, or is too large to read.
 std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
                                     const WindowPlacement& placement, int windowState,
                                     const OptionSettings& options);

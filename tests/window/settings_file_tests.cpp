@@ -9,9 +9,19 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <memory>
+#include <thread>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace erakon {
 namespace {
@@ -450,7 +460,8 @@ TEST_F(SettingsFileTest, WriteThatFailsHalfWayLeavesTheOldFileWhole)
     std::signal(SIGXFSZ, previousHandler);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(readFile(userFile()), old);
-    EXPECT_EQ(QDir(QFileInfo(userFile()).absolutePath()).entryList(QDir::Files), QStringList{u"erakon.ini"_s});
+    EXPECT_EQ(QDir(QFileInfo(userFile()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"erakon.ini"_s});
 }
 
 struct DamagedCase {
@@ -496,6 +507,148 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, testing::Values(
         return "[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n"_ba;
     }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --- the kind of file at the settings path ----------------------------------
+
+TEST_F(SettingsFileTest, LinkedSettingsFileIsWrittenThroughTheLink)
+{
+    // Dotfiles kept in a folder of their own, linked into place.
+    const QString target = m_root.filePath(u"dotfiles/erakon.ini"_s);
+    writeFile(target, "[NOTES]\r\nk=v\r\n");
+    ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(userFile()).absolutePath()));
+    ASSERT_TRUE(QFile::link(target, userFile()));
+
+    ASSERT_EQ(save(), std::nullopt);
+    EXPECT_EQ(QFileInfo(userFile()).symLinkTarget(), target);
+    EXPECT_TRUE(readFile(target).startsWith("[NOTES]\r\nk=v\r\n\r\n[PROGRAM]\r\n"));
+    EXPECT_EQ(QFileInfo(target).permissions() & 0x7077,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+}
+
+struct SpecialFileCase {
+    const char* name;
+    // Makes the special file at path; false when this run cannot (a device
+    // node needs root).
+    bool (*make)(const QString& path, const QString& folder);
+    mode_t type;
+};
+
+class SpecialFileTest : public SettingsFileTest, public testing::WithParamInterface<SpecialFileCase> {};
+
+bool makeFifo(const QString& path, const QString&)
+{
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool makeLinkToFifo(const QString& path, const QString& folder)
+{
+    const QString fifo = folder + u"/elsewhere.fifo"_s;
+    return makeFifo(fifo, folder) && QFile::link(fifo, path);
+}
+
+bool makeSocket(const QString& path, const QString&)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (size_t(name.size()) >= sizeof(address.sun_path))
+        return false;
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    close(fd);
+    return bound;
+}
+
+// A zero device of the test's own, behind a link: endless bytes to read.
+bool makeLinkToZeroDevice(const QString& path, const QString& folder)
+{
+    const QString device = folder + u"/zero"_s;
+    return mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0
+        && QFile::link(device, path);
+}
+
+TEST_P(SpecialFileTest, GivesDefaultsAndIsNeverOpenedOrReplaced)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(userFile()).absolutePath()));
+    if (!GetParam().make(userFile(), m_root.path()))
+        GTEST_SKIP() << "cannot make this kind of file here";
+    // Were the special file passed over, the file beside the program would be read.
+    writeFile(fallbackFile(), "[OPTION]\r\nShowEto=1\r\n");
+
+    // Opening a FIFO waits for the other end: the close must never get there.
+    // A close that blocks is left behind on a thread of its own.
+    auto result = std::make_shared<std::promise<std::optional<QString>>>();
+    std::future<std::optional<QString>> closing = result->get_future();
+    std::thread([result, location = m_location] {
+        result->set_value(SaveSettings(location, programRecord(location.executablePath, u"x"_s),
+                                       currentPlacement(), kWindowStateNormal, {}));
+    }).detach();
+    ASSERT_EQ(closing.wait_for(std::chrono::seconds(30)), std::future_status::ready)
+        << "the close blocked on the special file";
+    const std::optional<QString> error = closing.get();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+    EXPECT_TRUE(error->contains(u"not a regular file"_s)) << error->toStdString();
+
+    struct stat status{};
+    ASSERT_EQ(stat(QFile::encodeName(userFile()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & S_IFMT, GetParam().type);
+    EXPECT_EQ(load().options, OptionSettings{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileTest, testing::Values(
+    SpecialFileCase{"Fifo", makeFifo, S_IFIFO},
+    SpecialFileCase{"LinkToFifo", makeLinkToFifo, S_IFIFO},
+    SpecialFileCase{"Socket", makeSocket, S_IFSOCK},
+    SpecialFileCase{"LinkToZeroDevice", makeLinkToZeroDevice, S_IFCHR}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, FileBeyondTheSizeLimitGivesDefaultsAndIsLeftAlone)
+{
+    // Sparse: far larger than any settings file, yet it costs no disk.
+    writeFile(userFile(), "[OPTION]\r\nShowEto=1\r\n");
+    constexpr qint64 kPastTheLimit = 64 * 1024 * 1024 + 1;
+    ASSERT_TRUE(QFile::resize(userFile(), kPastTheLimit));
+
+    EXPECT_EQ(load().options, OptionSettings{});
+    const std::optional<QString> error = save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+    EXPECT_TRUE(error->contains(u"64 MiB"_s)) << error->toStdString();
+    EXPECT_EQ(QFileInfo(userFile()).size(), kPastTheLimit);
+}
+
+// --- owner and mode ----------------------------------------------------------
+
+TEST_F(SettingsFileTest, RewriteKeepsTheMode)
+{
+    writeFile(userFile(), "[NOTES]\r\nk=v\r\n");
+    const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(userFile(), mode));
+    ASSERT_EQ(save(), std::nullopt);
+    EXPECT_EQ(QFileInfo(userFile()).permissions() & 0x7077, mode);
+}
+
+// Only root can give a file to another user; elsewhere the owner is kept
+// trivially (the atomic-write tests inject the owner instead).
+TEST_F(SettingsFileTest, RewriteByRootLeavesTheFileToItsOwner)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    writeFile(userFile(), "[NOTES]\r\nk=v\r\n");
+    const QByteArray path = QFile::encodeName(userFile());
+    ASSERT_EQ(chown(path.constData(), 4242, 4243), 0);
+    ASSERT_EQ(chmod(path.constData(), 0604), 0);
+
+    ASSERT_EQ(save(), std::nullopt);
+    struct stat status{};
+    ASSERT_EQ(stat(path.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4242u);
+    EXPECT_EQ(status.st_gid, 4243u);
+    EXPECT_EQ(status.st_mode & 07777, 0604u);
+}
 
 } // namespace
 } // namespace erakon
