@@ -130,7 +130,7 @@ ProfileReader ProfileReader::fromFile(const QString& path)
     const FileContent file = readRegularFile(path, kIniFileMaxSize);
     if (file.outcome != FileContent::Outcome::Read)
         return {};
-    return fromText(decodeText(file.bytes).text);
+    return fromText(decodeTextForReading(file.bytes));
 }
 
 int ProfileReader::readInteger(QStringView section, QStringView key, int defaultValue) const

@@ -650,5 +650,57 @@ TEST_F(SettingsFileTest, RewriteByRootLeavesTheFileToItsOwner)
     EXPECT_EQ(status.st_mode & 07777, 0604u);
 }
 
+// --- mixed encodings -----------------------------------------------------------
+
+TEST_F(SettingsFileTest, StrayShiftJisLineLeavesTheUtf8TextAlone)
+{
+    writeFile(userFile(), "[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n; \x82\xA0\r\n");
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+    ASSERT_EQ(save(loaded.options), std::nullopt);
+    EXPECT_TRUE(readFile(userFile()).contains("\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"));
+    EXPECT_EQ(load().options.addName, u"創業"_s);
+}
+
+// Every line of the user's own keeps its bytes, whatever encoding it is in,
+// and the program's texts still read right.
+TEST_F(SettingsFileTest, UsersLinesKeepTheirBytesInAMixedFile)
+{
+    const QByteArray utf8Memo = "\xE3\x83\xA1\xE3\x83\xA2=\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\xA1\xE3\x83\xA2";
+    const QByteArray shiftJisMemo = "sjis=\x93\xFA\x96\x7B\x8C\xEA";          // 日本語
+    const QByteArray neither = "raw=\xFF\xFE\x80 \xE6\x97";                   // no encoding reads it
+    const QByteArray cp932Only = "ibm=\xED\x40";                              // reads, but writes back as FA 5C
+    writeFile(userFile(), "[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither
+                              + "\r\n" + cp932Only + "\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n");
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+
+    ASSERT_EQ(save(loaded.options), std::nullopt);
+    const QByteArray saved = readFile(userFile());
+    EXPECT_TRUE(saved.startsWith("[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither
+                                 + "\r\n" + cp932Only + "\r\n\r\n[PROGRAM]\r\n"))
+        << saved.left(200).toStdString();
+    EXPECT_TRUE(saved.contains("\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"));
+    // And once more: a second close changes nothing of the user's.
+    ASSERT_EQ(save(load().options), std::nullopt);
+    EXPECT_EQ(readFile(userFile()), saved);
+}
+
+TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
+{
+    for (const bool littleEndian : {true, false}) {
+        SCOPED_TRACE(littleEndian ? "little endian" : "big endian");
+        // The test's writer puts a mark first; this file has none.
+        const QByteArray file = utf16(u"[NOTES]\r\n一=二\r\n[OPTION]\r\nAddName=創業\r\n"_s, littleEndian).sliced(2);
+        EXPECT_EQ(loadFile(file).options.addName, u"創業"_s);
+        ASSERT_EQ(save(), std::nullopt);
+        const QByteArray saved = readFile(userFile());
+        EXPECT_TRUE(saved.startsWith(utf16(u"[NOTES]\r\n一=二\r\n\r\n[PROGRAM]\r\n"_s, littleEndian).sliced(2)))
+            << saved.left(40).toHex().toStdString();
+        EXPECT_EQ(load().options.addName, u"創業"_s);
+        QFile::remove(userFile());
+    }
+}
+
 } // namespace
 } // namespace erakon
