@@ -5,11 +5,10 @@
 #include "ini_text.h"
 #include "profile_reader.h"
 #include "raw_bytes.h"
+#include "system_paths.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
@@ -163,11 +162,12 @@ void writeOptionSection(IniDocument& document, const OptionSettings& options)
 }
 
 // The file the close writes: the per-user file, or the one beside the
-// executable when the per-user folder cannot be made.
+// executable when the per-user folder cannot be made; empty when neither is
+// known.
 QString settingsFileToWrite(const SettingsLocation& location)
 {
     const QString path = SettingsFilePath(location);
-    if (!makeFolders(QFileInfo(path).absolutePath()))
+    if (!path.isEmpty() && !makeFolders(QFileInfo(path).absolutePath()))
         return path;
     return fallbackSettingsPath(location);
 }
@@ -200,23 +200,34 @@ std::optional<QString> notWritableReason(const QString& path)
     return std::nullopt;
 }
 
+bool isAbsolute(const QString& path)
+{
+    return path.startsWith(u'/');
+}
+
 } // namespace
 
 SettingsLocation systemSettingsLocation()
 {
-    return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-            QCoreApplication::applicationFilePath()};
+    return {xdgConfigHome(), runningExecutablePath()};
 }
 
 QString programName(const QString& executablePath)
 {
     const QString fileName = executablePath.sliced(executablePath.lastIndexOf(u'/') + 1);
+    // A name the file system holds in bytes that are not UTF-8 would make a
+    // folder no one can read: such a program, or one with no known path, is erakon.
+    if (fileName.isEmpty() || containsRawBytes(fileName))
+        return kDefaultProgramName.toString();
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot > 0 ? fileName.first(dot) : fileName;
 }
 
 QString SettingsFilePath(const SettingsLocation& location)
 {
+    // A relative path would put the settings wherever the program happens to run.
+    if (!isAbsolute(location.configHome))
+        return {};
     const QString name = programName(location.executablePath);
     return joinPath(joinPath(joinPath(location.configHome, kVendorFolder.toString()), name), name + QStringLiteral(".ini"));
 }
@@ -224,6 +235,8 @@ QString SettingsFilePath(const SettingsLocation& location)
 QString fallbackSettingsPath(const SettingsLocation& location)
 {
     const QString& path = location.executablePath;
+    if (!isAbsolute(path))
+        return {};
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
     const qsizetype dot = path.lastIndexOf(u'.');
     const QString withoutExtension = dot > nameStart ? path.first(dot) : path;
@@ -269,9 +282,10 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
     // file too large gives the defaults now and a report at close, rather
     // than the file beside the executable.
     loaded.filePath = SettingsFilePath(location);
-    if (!fileExists(loaded.filePath))
+    if (loaded.filePath.isEmpty() || !fileExists(loaded.filePath))
         loaded.filePath = fallbackSettingsPath(location);
-    const ProfileReader reader = ProfileReader::fromFile(loaded.filePath);
+    const ProfileReader reader
+        = loaded.filePath.isEmpty() ? ProfileReader() : ProfileReader::fromFile(loaded.filePath);
     const auto read = [&](QStringView key, int defaultValue) {
         return reader.readInteger(kPositionSection, key, defaultValue);
     };
@@ -296,6 +310,8 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
 
 ProgramRecord programRecord(const QString& executablePath, const QString& lastClose)
 {
+    if (executablePath.isEmpty())
+        return {QString(), QString(), kProgramVersion.toString(), lastClose};
     const QFileInfo executable(executablePath);
     return {executable.fileName(), executable.absolutePath(), kProgramVersion.toString(), lastClose};
 }
@@ -305,6 +321,9 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
                                     const OptionSettings& options)
 {
     const QString path = settingsFileToWrite(location);
+    if (path.isEmpty())
+        return QStringLiteral("Cannot save the settings: neither the configuration folder nor the program's "
+                              "folder is known.");
 
     IniDocument document;
     const FileContent existing = readRegularFile(path, kIniFileMaxSize);

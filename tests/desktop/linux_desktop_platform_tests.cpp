@@ -3,9 +3,13 @@
 #include "environment_value.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <unistd.h>
 
 namespace erakon {
 namespace {
@@ -22,10 +26,33 @@ TEST(LinuxDesktopPlatformTest, FoldersFollowTheXdgVariables)
     EXPECT_TRUE(QDir::isAbsolutePath(platform.specialFolder(SpecialFolder::Desktop)));
 }
 
-TEST(LinuxDesktopPlatformTest, RelativeConfigHomeIsIgnored)
+// The XDG rules: a relative value is ignored as if unset. Without HOME the
+// password database says where the home folder is.
+TEST(LinuxDesktopPlatformTest, RelativeValuesAndMissingHomeAreNotUsed)
 {
-    const EnvironmentValue config("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(LinuxDesktopPlatform().specialFolder(SpecialFolder::Startup), QDir::homePath() + QStringLiteral("/.config/autostart"));
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const QString passwordHome = QFile::decodeName(user->pw_dir);
+    struct Row {
+        const char* name;
+        std::optional<QByteArray> home;
+        QString expectedHome;
+    };
+    const Row rows[] = {
+        {"home set", QByteArray("/home/someone"), QStringLiteral("/home/someone")},
+        {"no home", std::nullopt, passwordHome},
+        {"relative home", QByteArray("someone"), passwordHome},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const EnvironmentValue home("HOME", row.home);
+        const EnvironmentValue config("XDG_CONFIG_HOME", QByteArray("relative/config"));
+        const EnvironmentValue data("XDG_DATA_HOME", QByteArray("relative/data"));
+        const LinuxDesktopPlatform platform;
+        EXPECT_EQ(platform.specialFolder(SpecialFolder::Startup), row.expectedHome + QStringLiteral("/.config/autostart"));
+        EXPECT_EQ(platform.specialFolder(SpecialFolder::Programs),
+                  row.expectedHome + QStringLiteral("/.local/share/applications"));
+    }
 }
 
 TEST(LinuxDesktopPlatformTest, NoFileManagerMeansNoAnswer)

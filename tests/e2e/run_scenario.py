@@ -9,6 +9,7 @@ tree, and checks the settings file the program leaves behind."""
 
 import argparse
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -339,6 +340,27 @@ def table_double_click(s):
     s.close_with_escape(program)
 
 
+def program_in_folder_not_utf8(s):
+    """Started from a folder whose name is not UTF-8, for which Qt gives no program
+    path: the settings keep the program's name, and the record names the program
+    and its folder (the odd byte shown as U+FFFD)."""
+    folder = os.path.join(os.fsencode(s.session.root), b"bad\xff")
+    os.makedirs(folder)
+    executable = os.path.join(folder, b"erakon")
+    shutil.copy2(os.fsencode(s.executable), executable)
+    program = RunningProgram(s.session, executable, s.config_home)
+    program.main_window(timeout=30)
+    s.close_with_escape(program)
+
+    check_equal(os.listdir(os.path.join(s.config_home, "Harunagi")), ["erakon"], "folders of the settings")
+    record = s.ini()["PROGRAM"]
+    check_equal(record.get("Name"), "erakon", "PROGRAM Name")
+    shown_folder = os.path.realpath(s.session.root) + "/bad\ufffd"
+    check_equal(record.get("Path"), shown_folder, "PROGRAM Path")
+    check_equal(os.path.realpath(record.get("IniFile", "")), os.path.realpath(s.ini_path), "PROGRAM IniFile")
+    check_equal(os.listdir(folder), [b"erakon"], "files beside the program")
+
+
 def selected_text(node):
     text = node.queryText()
     if text.getNSelections() == 0:
@@ -350,7 +372,7 @@ def selected_text(node):
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
                                      minimise_to_tray, setting_survives_restart, stay_on_top_survives_restart,
                                      stay_on_top_keeps_input, style_survives_restart,
-                                     table_double_click, terminate_saves_settings]}
+                                     table_double_click, terminate_saves_settings, program_in_folder_not_utf8]}
 
 
 def fallback_ini(executable):

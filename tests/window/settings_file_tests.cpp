@@ -1,5 +1,7 @@
 #include "settings_file.h"
 
+#include "environment_value.h"
+#include "raw_bytes.h"
 #include "settings_test_printers.h"
 
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <memory>
 #include <thread>
 #include <limits>
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -130,8 +133,11 @@ INSTANTIATE_TEST_SUITE_P(Locations, SettingsPathTest, testing::Values(
              u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
     PathCase{"FolderWithSlash", {u"/home/u/.config/"_s, u"/usr/bin/erakon"_s},
              u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
-    PathCase{"NoFolderGivesRelativePath", {QString(), u"/usr/bin/erakon"_s},
-             u"Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
+    PathCase{"NoFolderGivesNoPath", {QString(), u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
+    PathCase{"RelativeFolderGivesNoPath", {u"relcfg"_s, u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
+    PathCase{"UnknownProgramIsErakon", {u"/c"_s, QString()}, u"/c/Harunagi/erakon/erakon.ini"_s, QString()},
+    PathCase{"ProgramNameNotUtf8IsErakon", {u"/c"_s, u"/opt/er"_s + QChar(0xDCFF) + u"akon"_s},
+             u"/c/Harunagi/erakon/erakon.ini"_s, u"/opt/er"_s + QChar(0xDCFF) + u"akon.ini"_s},
     PathCase{"ExtensionDropped", {u"/c"_s, u"/opt/erakon.bin"_s}, u"/c/Harunagi/erakon/erakon.ini"_s, u"/opt/erakon.ini"_s},
     PathCase{"LastDotOnly", {u"/c"_s, u"/opt/erakon.v3.bin"_s}, u"/c/Harunagi/erakon.v3/erakon.v3.ini"_s,
              u"/opt/erakon.v3.ini"_s},
@@ -700,6 +706,80 @@ TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
         EXPECT_EQ(load().options.addName, u"創業"_s);
         QFile::remove(userFile());
     }
+}
+
+// --- where the settings live ---------------------------------------------------
+
+TEST(SystemSettingsLocationTest, RelativeConfigHomeAndMissingHomeAreNotUsed)
+{
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const QString passwordHome = QFile::decodeName(user->pw_dir);
+    struct Row {
+        const char* name;
+        std::optional<QByteArray> home;
+        std::optional<QByteArray> configHome;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"relative config home", QByteArray("/home/someone"), QByteArray("relcfg"), u"/home/someone/.config"_s},
+        {"absolute config home", QByteArray("/home/someone"), QByteArray("/cfg"), u"/cfg"_s},
+        {"no home", std::nullopt, std::nullopt, passwordHome + u"/.config"_s},
+        {"empty home", QByteArray(), std::nullopt, passwordHome + u"/.config"_s},
+        {"relative home", QByteArray("home"), std::nullopt, passwordHome + u"/.config"_s},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const EnvironmentValue home("HOME", row.home);
+        const EnvironmentValue configHome("XDG_CONFIG_HOME", row.configHome);
+        const SettingsLocation location = systemSettingsLocation();
+        EXPECT_EQ(location.configHome, row.expected);
+        EXPECT_TRUE(QDir::isAbsolutePath(location.executablePath)) << location.executablePath.toStdString();
+    }
+}
+
+// A program in a folder whose name is not UTF-8 (Qt gives no path for it):
+// the file beside it is reached by the folder's own bytes, and the record
+// names the program, its folder shown with U+FFFD.
+TEST_F(SettingsFileTest, ProgramInAFolderThatIsNotUtf8)
+{
+    const QByteArray folderBytes = QFile::encodeName(m_root.path()) + "/bad\xFF";
+    ASSERT_EQ(mkdir(folderBytes.constData(), 0700), 0);
+    m_location.executablePath = decodeFileName(folderBytes + "/erakon");
+    writeFile(m_location.configHome, "a file where the folder should be");
+    OptionSettings options;
+    options.showEto = true;
+
+    ASSERT_EQ(save(options), std::nullopt);
+    QFile written;
+    const int fd = open((folderBytes + "/erakon.ini").constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(written.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    const QString text = QString::fromUtf8(written.readAll());
+    EXPECT_TRUE(text.contains(u"\r\nName=erakon\r\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\r\nPath="_s + m_root.path() + u"/bad\uFFFD\r\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\r\nIniFile="_s + m_root.path() + u"/bad\uFFFD/erakon.ini\r\n"_s)) << text.toStdString();
+    EXPECT_EQ(load().filePath, m_location.executablePath + u".ini"_s);
+    EXPECT_TRUE(load().options.showEto);
+
+    // QTemporaryDir cannot name the folder.
+    unlink((folderBytes + "/erakon.ini").constData());
+    rmdir(folderBytes.constData());
+}
+
+TEST_F(SettingsFileTest, UnknownProgramAndFolderReportInsteadOfWritingARelativeFile)
+{
+    m_location = {QString(), QString()};
+    // A relative file would land in the working folder.
+    const QString workingFolder = m_root.filePath(u"working"_s);
+    ASSERT_TRUE(QDir().mkpath(workingFolder));
+    const QString previousFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(workingFolder));
+    const std::optional<QString> error = save();
+    QDir::setCurrent(previousFolder);
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(QDir(workingFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
 }
 
 } // namespace
