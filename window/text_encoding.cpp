@@ -177,8 +177,11 @@ QString decodeLineByLine(QByteArrayView bytes, Purpose purpose)
 
 QString decodeUtf8(QByteArrayView bytes, Purpose purpose)
 {
-    if (isValidUtf8(bytes))
-        return decodeWith(QStringConverter::Utf8, bytes);
+    // One pass for the usual file, which is valid UTF-8 as a whole.
+    QStringDecoder utf8(QStringConverter::Utf8, kConverterFlags);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
     return decodeLineByLine(bytes, purpose);
 }
 
