@@ -713,7 +713,8 @@ TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
 TEST(SystemSettingsLocationTest, RelativeConfigHomeAndMissingHomeAreNotUsed)
 {
     const passwd* user = getpwuid(getuid());
-    ASSERT_NE(user, nullptr);
+    if (!user)
+        GTEST_SKIP() << "this user has no entry in the password database";
     const QString passwordHome = QFile::decodeName(user->pw_dir);
     struct Row {
         const char* name;

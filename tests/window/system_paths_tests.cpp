@@ -22,7 +22,8 @@ using namespace Qt::Literals::StringLiterals;
 TEST(SystemPathsTest, EnvironmentFollowsTheXdgRules)
 {
     const passwd* user = getpwuid(getuid());
-    ASSERT_NE(user, nullptr);
+    if (!user)
+        GTEST_SKIP() << "this user has no entry in the password database";
     const EnvironmentValue home("HOME", std::nullopt);
     const EnvironmentValue config("XDG_CONFIG_HOME", QByteArray("relative/config"));
     const EnvironmentValue cache("XDG_CACHE_HOME", QByteArray("relcache"));
