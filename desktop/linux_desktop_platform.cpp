@@ -1,10 +1,10 @@
 #include "linux_desktop_platform.h"
 
-#include <QCoreApplication>
+#include "system_paths.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDesktopServices>
-#include <QDir>
 #include <QStandardPaths>
 
 namespace erakon {
@@ -28,16 +28,6 @@ bool callFileManager(const QString& method, const QUrl& fileUrl)
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
-QString configHome()
-{
-    const QString fromEnvironment = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The XDG rules ignore a relative value.
-    if (!fromEnvironment.isEmpty() && QDir::isAbsolutePath(fromEnvironment))
-        return fromEnvironment;
-    const QString home = QDir::homePath();
-    return home.isEmpty() ? QString() : home + QStringLiteral("/.config");
-}
-
 } // namespace
 
 QString LinuxDesktopPlatform::specialFolder(SpecialFolder folder) const
@@ -46,11 +36,11 @@ QString LinuxDesktopPlatform::specialFolder(SpecialFolder folder) const
     case SpecialFolder::Desktop:
         return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     case SpecialFolder::Programs: {
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        const QString data = xdgDataHome();
         return data.isEmpty() ? QString() : data + QStringLiteral("/applications");
     }
     case SpecialFolder::Startup: {
-        const QString config = configHome();
+        const QString config = xdgConfigHome();
         return config.isEmpty() ? QString() : config + QStringLiteral("/autostart");
     }
     }
@@ -59,7 +49,7 @@ QString LinuxDesktopPlatform::specialFolder(SpecialFolder folder) const
 
 QString LinuxDesktopPlatform::executablePath() const
 {
-    return QCoreApplication::applicationFilePath();
+    return runningExecutablePath();
 }
 
 bool LinuxDesktopPlatform::openUrl(const QUrl& url)

@@ -2,30 +2,43 @@
 
 #include "atomic_file.h"
 #include "desktop_entry.h"
+#include "raw_bytes.h"
+#include "shortcut_texts.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace erakon {
 
-bool writeShortcutFile(const QString& linkPath, const QString& target)
+namespace {
+
+// Desktops refuse to launch an entry on the desktop that is not executable.
+constexpr mode_t kShortcutMode = 0755;
+
+QString folderOf(const QString& path)
+{
+    return path.first(path.lastIndexOf(u'/') + 1);
+}
+
+} // namespace
+
+std::optional<QString> writeShortcutFile(const QString& linkPath, const QString& target)
 {
     const std::optional<QByteArray> entry = desktopEntryFor(target);
-    if (!entry)
-        return false;
-    if (!QDir().mkpath(QFileInfo(linkPath).absolutePath()))
-        return false;
-
-    // Desktops refuse to launch an entry on the desktop that is not executable.
-    const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner
-        | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::ExeGroup
-        | QFileDevice::ReadOther | QFileDevice::ExeOther;
-    return !writeFileAtomically(linkPath, *entry, mode);
+    if (!entry) {
+        if (target.isEmpty())
+            return programPathUnknownReason();
+        if (containsRawBytes(target) || !target.isValidUtf16())
+            return programPathNotUtf8Reason();
+        return programPathControlCharacterReason();
+    }
+    if (const std::optional<QString> reason = makeFolders(folderOf(linkPath)))
+        return reason;
+    return writeFileAtomically(linkPath, *entry, {.links = LinkHandling::ReplaceLink, .mode = kShortcutMode});
 }
 
 bool deleteShortcutFile(const QString& linkPath)
 {
-    return QFile::remove(linkPath);
+    return !removeEntry(linkPath);
 }
 
 } // namespace erakon

@@ -15,7 +15,8 @@ QString shortcutExistsQuestion(const QString& folder, const QString& linkFileNam
         + QStringLiteral("[はい]: 更新, [いいえ]: 削除, [Cancel]: 取消し");
 }
 
-QString shortcutReport(ShortcutOutcome outcome, const QString& folder, const QString& linkPath)
+QString shortcutReport(ShortcutOutcome outcome, const QString& folder, const QString& linkPath,
+                       const QString& reason)
 {
     QString preposition;
     QString result;
@@ -45,6 +46,8 @@ QString shortcutReport(ShortcutOutcome outcome, const QString& folder, const QSt
         result = QStringLiteral("新規作成できませんでした。");
         break;
     }
+    if (!reason.isEmpty())
+        result += kLineBreak + reason;
     return QStringLiteral("フォルダ ") + folder + preposition + kLineBreak + linkPath + kLineBreak + result;
 }
 
@@ -56,6 +59,21 @@ QString openFolderQuestion(const QString& folder)
 QString folderUnknownReport(const QString& folder)
 {
     return QStringLiteral("フォルダ ") + folder + QStringLiteral(" の場所がわかりません。");
+}
+
+QString programPathUnknownReason()
+{
+    return QStringLiteral("プログラムの場所がわかりません。");
+}
+
+QString programPathNotUtf8Reason()
+{
+    return QStringLiteral("プログラムのパスに UTF-8 として読めない文字があり、ショートカットに書けません。");
+}
+
+QString programPathControlCharacterReason()
+{
+    return QStringLiteral("プログラムのパスに改行などの制御文字があり、ショートカットに書けません。");
 }
 
 } // namespace erakon

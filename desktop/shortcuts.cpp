@@ -1,5 +1,6 @@
 #include "shortcuts.h"
 
+#include "atomic_file.h"
 #include "clock_timer_pause.h"
 #include "maker_info.h"
 #include "messages.h"
@@ -52,10 +53,13 @@ void RegisterShortcut(const ShortcutContext& context, SpecialFolder folder, cons
     const QString linkPath = folderPath + fileName;
 
     ShortcutOutcome outcome = ShortcutOutcome::CreateFailed;
-    if (QFileInfo::exists(linkPath)) {
+    std::optional<QString> reason;
+    // A link there, even one that points nowhere, is the shortcut.
+    if (pathIsTaken(linkPath)) {
         switch (context.messages.askYesNoCancel(shortcutExistsQuestion(folderName, fileName))) {
         case Messages::Answer::Yes:
-            outcome = writeShortcutFile(linkPath, target) ? ShortcutOutcome::Renewed : ShortcutOutcome::RenewFailed;
+            reason = writeShortcutFile(linkPath, target);
+            outcome = reason ? ShortcutOutcome::RenewFailed : ShortcutOutcome::Renewed;
             break;
         case Messages::Answer::No:
             outcome = deleteShortcutFile(linkPath) ? ShortcutOutcome::Deleted : ShortcutOutcome::DeleteFailed;
@@ -64,9 +68,10 @@ void RegisterShortcut(const ShortcutContext& context, SpecialFolder folder, cons
             return;
         }
     } else {
-        outcome = writeShortcutFile(linkPath, target) ? ShortcutOutcome::Created : ShortcutOutcome::CreateFailed;
+        reason = writeShortcutFile(linkPath, target);
+        outcome = reason ? ShortcutOutcome::CreateFailed : ShortcutOutcome::Created;
     }
-    context.messages.report(shortcutReport(outcome, folderName, linkPath));
+    context.messages.report(shortcutReport(outcome, folderName, linkPath, reason.value_or(QString())));
 
     if (context.messages.askYesNo(openFolderQuestion(folderName)) == Messages::Answer::Yes)
         RevealInExplorer(context.platform, linkPath);

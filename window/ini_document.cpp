@@ -1,6 +1,7 @@
 #include "ini_document.h"
 
 #include "ini_text.h"
+#include "raw_bytes.h"
 
 #include <algorithm>
 
@@ -13,7 +14,9 @@ QString foldedName(QStringView name)
     return name.toString().toCaseFolded();
 }
 
-QString withoutControlCharacters(QStringView text)
+// A written text is always text: control characters go, and a raw byte
+// (which only a line read from the file may hold) becomes U+FFFD.
+QString writableText(QStringView text)
 {
     QString result;
     result.reserve(text.size());
@@ -21,7 +24,7 @@ QString withoutControlCharacters(QStringView text)
         if (c.unicode() >= 32 && c.unicode() != 127)
             result.append(c);
     }
-    return result;
+    return withRawBytesReplaced(std::move(result));
 }
 
 } // namespace
@@ -111,16 +114,16 @@ void IniDocument::removeSection(QStringView name)
 
 void IniDocument::writeValue(QStringView sectionName, QStringView key, QStringView value)
 {
-    const QString cleanSection = withoutControlCharacters(sectionName);
+    const QString cleanSection = writableText(sectionName);
     Section* section = findSection(cleanSection);
     if (!section)
         section = &appendSection(cleanSection, foldedName(cleanSection));
 
     Line line;
     line.isKey = true;
-    line.written = withoutControlCharacters(key);
+    line.written = writableText(key);
     const qsizetype keyLength = line.written.size();
-    line.written.append(withoutControlCharacters(value));
+    line.written.append(writableText(value));
     line.key = QStringView(line.written).first(keyLength);
     line.text = QStringView(line.written).sliced(keyLength);
 

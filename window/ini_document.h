@@ -38,7 +38,7 @@ public:
     // Replaces the key's value where it stands, else adds the key at the end of
     // its section, adding the section at the end of the document when needed.
     // Control characters are taken out of key and value, so a value can never
-    // open a line, a key or a section of its own.
+    // open a line, a key or a section of its own; raw bytes become U+FFFD.
     void writeValue(QStringView section, QStringView key, QStringView value);
 
     // The first value of the key, if the section holds it.

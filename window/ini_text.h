@@ -5,6 +5,10 @@
 
 namespace erakon {
 
+// The largest settings file the program reads, far above any real one; a
+// larger file is never read, let alone replaced.
+inline constexpr qint64 kIniFileMaxSize = 64 * 1024 * 1024;
+
 // The blanks of an INI line: spaces and every control character (codes 0-32).
 constexpr bool isIniBlank(QChar c) noexcept { return c.unicode() <= 32; }
 

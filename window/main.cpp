@@ -8,7 +8,9 @@
 #include "main_window.h"
 #include "program_icon.h"
 #include "qt_messages.h"
+#include "settings_file.h"
 #include "style_service.h"
+#include "system_paths.h"
 #include "termination_signals.h"
 
 #include <QApplication>
@@ -26,6 +28,9 @@ int main(int argc, char** argv)
     const erakon::CommandLine commandLine = erakon::parseCommandLine(argc, argv);
     if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout, std::cerr))
         return *status;
+    // Before anything reads the environment: a relative XDG folder would put
+    // settings and caches wherever the program happens to run.
+    erakon::applyXdgRulesToEnvironment();
     // fontconfig sets itself up beside the connection to the display; the
     // first text of the window would otherwise wait for it.
     erakon::FontConfigPreload fontConfig;
@@ -35,7 +40,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     fontConfig.wait();
-    QApplication::setApplicationName(QStringLiteral("erakon"));
+    QApplication::setApplicationName(erakon::kDefaultProgramName.toString());
     QApplication::setApplicationDisplayName(QStringLiteral("Erakon"));
     // The desktop entry's name lets the shell match the window to its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("jp.harunagi.Erakon"));

@@ -1,9 +1,8 @@
 #include "profile_reader.h"
 
+#include "atomic_file.h"
 #include "ini_text.h"
 #include "text_encoding.h"
-
-#include <QFile>
 
 #include <limits>
 
@@ -128,10 +127,10 @@ QString ProfileReader::readString(QStringView section, QStringView key, const QS
 
 ProfileReader ProfileReader::fromFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileContent file = readRegularFile(path, kIniFileMaxSize);
+    if (file.outcome != FileContent::Outcome::Read)
         return {};
-    return fromText(decodeText(file.readAll()).text);
+    return fromText(decodeTextForReading(file.bytes));
 }
 
 int ProfileReader::readInteger(QStringView section, QStringView key, int defaultValue) const

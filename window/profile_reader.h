@@ -26,7 +26,8 @@ public:
     static constexpr qsizetype kProfileValueMaxLength = 2047;
 
     ProfileReader() = default;
-    // A file that is missing or cannot be read gives an empty reader.
+    // A file that is missing, cannot be read, is no regular file or is larger
+    // than kIniFileMaxSize gives an empty reader.
     static ProfileReader fromFile(const QString& path);
     static ProfileReader fromText(QString text);
 

@@ -4,16 +4,18 @@
 #include "ini_document.h"
 #include "ini_text.h"
 #include "profile_reader.h"
+#include "raw_bytes.h"
+#include "system_paths.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace erakon {
 
@@ -160,11 +162,12 @@ void writeOptionSection(IniDocument& document, const OptionSettings& options)
 }
 
 // The file the close writes: the per-user file, or the one beside the
-// executable when the per-user folder cannot be made.
+// executable when the per-user folder cannot be made; empty when neither is
+// known.
 QString settingsFileToWrite(const SettingsLocation& location)
 {
     const QString path = SettingsFilePath(location);
-    if (QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (!path.isEmpty() && !makeFolders(QFileInfo(path).absolutePath()))
         return path;
     return fallbackSettingsPath(location);
 }
@@ -179,23 +182,52 @@ QString createError(const QString& path, const QString& reason)
     return QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason);
 }
 
+// Why the file may not be replaced although the rename would succeed: a
+// read-only file (no write bit for the owner, which holds for root too, who
+// may open any file for writing) or one the system refuses to write.
+std::optional<QString> notWritableReason(const QString& path)
+{
+    const QByteArray name = encodeFileName(path);
+    struct stat status{};
+    if (::stat(name.constData(), &status) != 0)
+        return qt_error_string(errno);
+    if (!(status.st_mode & S_IWUSR))
+        return qt_error_string(EACCES);
+    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    ::close(fd);
+    return std::nullopt;
+}
+
+bool isAbsolute(const QString& path)
+{
+    return path.startsWith(u'/');
+}
+
 } // namespace
 
 SettingsLocation systemSettingsLocation()
 {
-    return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-            QCoreApplication::applicationFilePath()};
+    return {xdgConfigHome(), runningExecutablePath()};
 }
 
 QString programName(const QString& executablePath)
 {
     const QString fileName = executablePath.sliced(executablePath.lastIndexOf(u'/') + 1);
+    // A name the file system holds in bytes that are not UTF-8 would make a
+    // folder no one can read: such a program, or one with no known path, is erakon.
+    if (fileName.isEmpty() || containsRawBytes(fileName))
+        return kDefaultProgramName.toString();
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot > 0 ? fileName.first(dot) : fileName;
 }
 
 QString SettingsFilePath(const SettingsLocation& location)
 {
+    // A relative path would put the settings wherever the program happens to run.
+    if (!isAbsolute(location.configHome))
+        return {};
     const QString name = programName(location.executablePath);
     return joinPath(joinPath(joinPath(location.configHome, kVendorFolder.toString()), name), name + QStringLiteral(".ini"));
 }
@@ -203,6 +235,8 @@ QString SettingsFilePath(const SettingsLocation& location)
 QString fallbackSettingsPath(const SettingsLocation& location)
 {
     const QString& path = location.executablePath;
+    if (!isAbsolute(path))
+        return {};
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
     const qsizetype dot = path.lastIndexOf(u'.');
     const QString withoutExtension = dot > nameStart ? path.first(dot) : path;
@@ -244,10 +278,14 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
                             int currentState, const ScreenMetrics& screen)
 {
     LoadedSettings loaded;
+    // Whatever stands at the per-user path is the settings file: a FIFO or a
+    // file too large gives the defaults now and a report at close, rather
+    // than the file beside the executable.
     loaded.filePath = SettingsFilePath(location);
-    if (!QFileInfo(loaded.filePath).isFile())
+    if (loaded.filePath.isEmpty() || !fileExists(loaded.filePath))
         loaded.filePath = fallbackSettingsPath(location);
-    const ProfileReader reader = ProfileReader::fromFile(loaded.filePath);
+    const ProfileReader reader
+        = loaded.filePath.isEmpty() ? ProfileReader() : ProfileReader::fromFile(loaded.filePath);
     const auto read = [&](QStringView key, int defaultValue) {
         return reader.readInteger(kPositionSection, key, defaultValue);
     };
@@ -272,6 +310,8 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
 
 ProgramRecord programRecord(const QString& executablePath, const QString& lastClose)
 {
+    if (executablePath.isEmpty())
+        return {QString(), QString(), kProgramVersion.toString(), lastClose};
     const QFileInfo executable(executablePath);
     return {executable.fileName(), executable.absolutePath(), kProgramVersion.toString(), lastClose};
 }
@@ -281,23 +321,26 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
                                     const OptionSettings& options)
 {
     const QString path = settingsFileToWrite(location);
+    if (path.isEmpty())
+        return QStringLiteral("Cannot save the settings: neither the configuration folder nor the program's "
+                              "folder is known.");
 
     IniDocument document;
-    if (QFileInfo::exists(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return openError(path, file.errorString());
-        document = IniDocument::fromBytes(file.readAll());
-        if (file.error() != QFileDevice::NoError)
-            return openError(path, file.errorString());
-        file.close();
-        // The rename below would replace a read-only file; refuse as a direct
-        // write would. Read-only is what the user sees: no write bit for the
-        // owner, which holds for root too, who may open any file for writing.
-        if (!QFileInfo(path).permissions().testFlag(QFileDevice::WriteOwner))
-            return createError(path, qt_error_string(EACCES));
-        if (!file.open(QIODevice::Append))
-            return createError(path, file.errorString());
+    const FileContent existing = readRegularFile(path, kIniFileMaxSize);
+    switch (existing.outcome) {
+    case FileContent::Outcome::Missing:
+        break;
+    case FileContent::Outcome::Read:
+        document = IniDocument::fromBytes(existing.bytes);
+        // The rename below would replace a file that may not be written;
+        // refuse as a direct write would.
+        if (const std::optional<QString> reason = notWritableReason(path))
+            return createError(path, *reason);
+        break;
+    case FileContent::Outcome::NotRegular:
+    case FileContent::Outcome::TooLarge:
+    case FileContent::Outcome::Failed:
+        return openError(path, existing.reason);
     }
 
     writeProgramSection(document, program, QFileInfo(path).absoluteFilePath());

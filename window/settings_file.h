@@ -24,22 +24,27 @@ namespace erakon {
 
 // Where the settings live: the XDG configuration folder ($XDG_CONFIG_HOME, else
 // ~/.config) and the running executable. Passed in so tests can use their own.
+// Paths may carry raw bytes (raw_bytes.h).
 struct SettingsLocation {
     QString configHome;
     QString executablePath;
 };
 
-// The location of the running program: QStandardPaths' generic configuration
-// folder and QCoreApplication::applicationFilePath().
+// The location of the running program: xdgConfigHome() and runningExecutablePath().
 SettingsLocation systemSettingsLocation();
 
+// The name of the program when its own cannot be had.
+inline constexpr QStringView kDefaultProgramName = u"erakon";
+
 // The executable's file name up to its last "." (the whole name when it has
-// none, or when its only "." starts it).
+// none, or when its only "." starts it); kDefaultProgramName when the path
+// is empty or its file name is not UTF-8.
 QString programName(const QString& executablePath);
-// <configHome>/Harunagi/<program name>/<program name>.ini; relative when
-// configHome is empty. Neither creates nor checks anything.
+// <configHome>/Harunagi/<program name>/<program name>.ini; empty when
+// configHome is not an absolute path. Neither creates nor checks anything.
 QString SettingsFilePath(const SettingsLocation& location);
-// The executable's path with its extension replaced by ".ini".
+// The executable's path with its extension replaced by ".ini"; empty when the
+// executable's path is not known (not absolute).
 QString fallbackSettingsPath(const SettingsLocation& location);
 
 struct ScreenMetrics {
@@ -100,8 +105,9 @@ struct LoadedSettings {
     OptionSettings options;
 };
 
-// Reads the settings at start: the per-user file when it exists, else the file
-// beside the executable. Missing values take their defaults: the current
+// Reads the settings at start: the per-user file when anything stands there,
+// else the file beside the executable. A file that is not a regular one, or
+// larger than kIniFileMaxSize, is not read. Missing values take their defaults: the current
 // placement's flags, show command and maximized position, a normal rectangle
 // of the middle third (left = work-area width / 3, top = screen height / 3,
 // right and bottom twice the left and top read), currentState for the state,
@@ -126,7 +132,9 @@ ProgramRecord programRecord(const QString& executablePath, const QString& lastCl
 // missing; the file beside the executable when that fails), keeping the
 // sections the program does not write. The file is replaced whole through a
 // temporary file, so a failure or a kill half way leaves the old file as it
-// was. Returns the error text when the file cannot be read or written.
+// was; a link is written through, and the file keeps its owner, group and
+// mode. Returns the error text when the file cannot be read or written, or
+// is not a regular file, or is too large to read.
 std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
                                     const WindowPlacement& placement, int windowState,
                                     const OptionSettings& options);

@@ -1,37 +1,18 @@
 #include "linux_desktop_platform.h"
 
+#include "environment_value.h"
+
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <unistd.h>
+
 namespace erakon {
 namespace {
-
-// Sets an environment variable for the life of the guard.
-class EnvironmentValue final {
-public:
-    EnvironmentValue(const char* name, const QByteArray& value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_old(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~EnvironmentValue()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-    Q_DISABLE_COPY_MOVE(EnvironmentValue)
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
 
 TEST(LinuxDesktopPlatformTest, FoldersFollowTheXdgVariables)
 {
@@ -45,10 +26,34 @@ TEST(LinuxDesktopPlatformTest, FoldersFollowTheXdgVariables)
     EXPECT_TRUE(QDir::isAbsolutePath(platform.specialFolder(SpecialFolder::Desktop)));
 }
 
-TEST(LinuxDesktopPlatformTest, RelativeConfigHomeIsIgnored)
+// The XDG rules: a relative value is ignored as if unset. Without HOME the
+// password database says where the home folder is.
+TEST(LinuxDesktopPlatformTest, RelativeValuesAndMissingHomeAreNotUsed)
 {
-    const EnvironmentValue config("XDG_CONFIG_HOME", "relative/config");
-    EXPECT_EQ(LinuxDesktopPlatform().specialFolder(SpecialFolder::Startup), QDir::homePath() + QStringLiteral("/.config/autostart"));
+    const passwd* user = getpwuid(getuid());
+    if (!user)
+        GTEST_SKIP() << "this user has no entry in the password database";
+    const QString passwordHome = QFile::decodeName(user->pw_dir);
+    struct Row {
+        const char* name;
+        std::optional<QByteArray> home;
+        QString expectedHome;
+    };
+    const Row rows[] = {
+        {"home set", QByteArray("/home/someone"), QStringLiteral("/home/someone")},
+        {"no home", std::nullopt, passwordHome},
+        {"relative home", QByteArray("someone"), passwordHome},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const EnvironmentValue home("HOME", row.home);
+        const EnvironmentValue config("XDG_CONFIG_HOME", QByteArray("relative/config"));
+        const EnvironmentValue data("XDG_DATA_HOME", QByteArray("relative/data"));
+        const LinuxDesktopPlatform platform;
+        EXPECT_EQ(platform.specialFolder(SpecialFolder::Startup), row.expectedHome + QStringLiteral("/.config/autostart"));
+        EXPECT_EQ(platform.specialFolder(SpecialFolder::Programs),
+                  row.expectedHome + QStringLiteral("/.local/share/applications"));
+    }
 }
 
 TEST(LinuxDesktopPlatformTest, NoFileManagerMeansNoAnswer)

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 namespace erakon {
 namespace {
 
@@ -141,7 +143,7 @@ TEST_F(ShortcutsTest, FailedRenewAndFailedDeleteAreReportedAndTheFolderStillOffe
         QString outcome;
     };
     const Row rows[] = {
-        {"renew", Answer::Yes, QStringLiteral("\r\n更新できませんでした。")},
+        {"renew", Answer::Yes, QStringLiteral("\r\n更新できませんでした。\r\n") + qt_error_string(EISDIR)},
         {"delete", Answer::No, QStringLiteral("\r\n削除できませんでした。\r\n削除済み、または他で使用中です。")},
     };
     ASSERT_TRUE(QDir().mkpath(desktopLink() + QStringLiteral("/occupied")));
@@ -168,14 +170,19 @@ TEST_F(ShortcutsTest, FailedCreateIsReported)
         const char* name;
         QString folder;
         QString target;
+        QString reason;
     };
     QFile blocker(root.filePath(QStringLiteral("not-a-folder")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
+    const QString controlCharacter = QStringLiteral("プログラムのパスに改行などの制御文字があり、ショートカットに書けません。");
     const Row rows[] = {
-        {"folder is a file", blocker.fileName() + QStringLiteral("/Desktop"), platform.executable},
-        {"line break in target", root.filePath(QStringLiteral("Desktop")), QStringLiteral("/opt/evil\nExec=/bin/sh")},
-        {"carriage return in target", root.filePath(QStringLiteral("Desktop")), QStringLiteral("/opt/a\rb")},
+        {"folder is a file", blocker.fileName() + QStringLiteral("/Desktop"), platform.executable,
+         qt_error_string(ENOTDIR)},
+        {"line break in target", root.filePath(QStringLiteral("Desktop")), QStringLiteral("/opt/evil\nExec=/bin/sh"),
+         controlCharacter},
+        {"carriage return in target", root.filePath(QStringLiteral("Desktop")), QStringLiteral("/opt/a\rb"),
+         controlCharacter},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -186,9 +193,94 @@ TEST_F(ShortcutsTest, FailedCreateIsReported)
 
         const QString link = row.folder + u'/' + shortcutFileName(row.target, platform.executable);
         ASSERT_EQ(messages.shown.size(), 2);
-        EXPECT_EQ(messages.shown[0],
-                  QStringLiteral("report: フォルダ デスクトップ に \r\n") + link + QStringLiteral("\r\n新規作成できませんでした。"));
+        EXPECT_EQ(messages.shown[0], QStringLiteral("report: フォルダ デスクトップ に \r\n") + link
+                                         + QStringLiteral("\r\n新規作成できませんでした。\r\n") + row.reason);
         EXPECT_FALSE(QFileInfo::exists(link));
+    }
+}
+
+// A link in the shortcut's place is the shortcut: renewing puts a file of
+// its own there and deleting removes the link; the file the link points to,
+// or the place a dangling link names, is never written or changed.
+TEST_F(ShortcutsTest, LinkInTheShortcutsPlaceIsReplacedOrRemovedItself)
+{
+    struct Row {
+        const char* name;
+        bool dangling;
+        Answer answer;
+        QString outcome;
+    };
+    const Row rows[] = {
+        {"renew link to a file", false, Answer::Yes, QStringLiteral("\r\n更新しました。")},
+        {"delete link to a file", false, Answer::No, QStringLiteral("\r\n削除しました。")},
+        {"renew dangling link", true, Answer::Yes, QStringLiteral("\r\n更新しました。")},
+        {"delete dangling link", true, Answer::No, QStringLiteral("\r\n削除しました。")},
+    };
+    const QString important = root.filePath(QStringLiteral("important.txt"));
+    const QString nowhere = root.filePath(QStringLiteral("nowhere.txt"));
+    const QFileDevice::Permissions privateMode = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        {
+            QFile file(important);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("my own text\n");
+        }
+        ASSERT_TRUE(QFile::setPermissions(important, privateMode));
+        QFile::remove(desktopLink());
+        ASSERT_TRUE(QFile::link(row.dangling ? QStringLiteral("../nowhere.txt") : QStringLiteral("../important.txt"),
+                                desktopLink()));
+        messages.shown.clear();
+        messages.answers = {row.answer, Answer::No};
+        ButtonDeskTopClick(context());
+
+        ASSERT_EQ(messages.shown.size(), 3);
+        EXPECT_TRUE(messages.shown[0].startsWith(QStringLiteral("yes/no/cancel: ")));
+        EXPECT_TRUE(messages.shown[1].endsWith(desktopLink() + row.outcome)) << messages.shown[1].toStdString();
+        EXPECT_EQ(linkText(important), QStringLiteral("my own text\n"));
+        EXPECT_EQ(QFileInfo(important).permissions() & 0x7077, privateMode);
+        EXPECT_FALSE(QFileInfo::exists(nowhere));
+        const QFileInfo shortcut(desktopLink());
+        EXPECT_FALSE(shortcut.isSymLink());
+        if (row.answer == Answer::Yes) {
+            EXPECT_TRUE(shortcut.isFile());
+            EXPECT_TRUE(shortcut.permissions().testFlag(QFileDevice::ExeOwner));
+            EXPECT_TRUE(linkText(desktopLink()).contains(QStringLiteral("\nExec=\"/opt/erakon/bin/erakon\"\n")));
+        } else {
+            EXPECT_FALSE(shortcut.exists());
+        }
+    }
+}
+
+// A program whose path a desktop entry cannot carry gets no shortcut, and
+// the report says why.
+TEST_F(ShortcutsTest, ProgramPathThatCannotBeWrittenIsReportedWithTheReason)
+{
+    struct Row {
+        const char* name;
+        QString executable;
+        QString reason;
+    };
+    // A byte that is not UTF-8 (0xFF) in a folder's name, as the program
+    // carries it in a path.
+    const QString notUtf8 = QStringLiteral("/opt/bad") + QChar(0xDCFF) + QStringLiteral("/erakon");
+    const Row rows[] = {
+        {"not UTF-8", notUtf8, QStringLiteral("プログラムのパスに UTF-8 として読めない文字があり、ショートカットに書けません。")},
+        {"unknown", QString(), QStringLiteral("プログラムの場所がわかりません。")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        platform.executable = row.executable;
+        messages.shown.clear();
+        messages.answers = {Answer::No};
+        ButtonDeskTopClick(context());
+
+        ASSERT_EQ(messages.shown.size(), 2);
+        const QStringList report = messages.shown[0].split(QStringLiteral("\r\n"));
+        ASSERT_EQ(report.size(), 4) << messages.shown[0].toStdString();
+        EXPECT_EQ(report[2], QStringLiteral("新規作成できませんでした。"));
+        EXPECT_EQ(report[3], row.reason);
+        EXPECT_FALSE(QFileInfo::exists(desktopLink()));
     }
 }
 

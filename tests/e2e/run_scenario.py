@@ -10,6 +10,7 @@ tree, and checks the settings file the program leaves behind."""
 import argparse
 import os
 import pathlib
+import shutil
 import signal
 import subprocess
 import sys
@@ -503,6 +504,27 @@ def help_opens_manual(s):
     s.close_with_escape(program)
 
 
+def program_in_folder_not_utf8(s):
+    """Started from a folder whose name is not UTF-8, for which Qt gives no program
+    path: the settings keep the program's name, and the record names the program
+    and its folder (the odd byte shown as U+FFFD)."""
+    folder = os.path.join(os.fsencode(s.session.root), b"bad\xff")
+    os.makedirs(folder)
+    executable = os.path.join(folder, b"erakon")
+    shutil.copy2(os.fsencode(s.executable), executable)
+    program = RunningProgram(s.session, executable, s.config_home)
+    program.main_window(timeout=30)
+    s.close_with_escape(program)
+
+    check_equal(os.listdir(os.path.join(s.config_home, "Harunagi")), ["erakon"], "folders of the settings")
+    record = s.ini()["PROGRAM"]
+    check_equal(record.get("Name"), "erakon", "PROGRAM Name")
+    shown_folder = os.path.realpath(s.session.root) + "/bad\ufffd"
+    check_equal(record.get("Path"), shown_folder, "PROGRAM Path")
+    check_equal(os.path.realpath(record.get("IniFile", "")), os.path.realpath(s.ini_path), "PROGRAM IniFile")
+    check_equal(os.listdir(folder), [b"erakon"], "files beside the program")
+
+
 def selected_text(node):
     text = node.queryText()
     if text.getNSelections() == 0:
@@ -518,7 +540,8 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      table_double_click, terminate_saves_settings,
                                      terminate_with_unwritable_settings, terminate_during_close_error,
                                      tray_goes_away, lost_window_comes_back_on_screen, no_display,
-                                     help_opens_manual]}
+                                     help_opens_manual,
+                                     program_in_folder_not_utf8]}
 
 
 def fallback_ini(executable):

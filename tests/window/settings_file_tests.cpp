@@ -1,5 +1,7 @@
 #include "settings_file.h"
 
+#include "environment_value.h"
+#include "raw_bytes.h"
 #include "settings_test_printers.h"
 
 #include <QDir>
@@ -9,9 +11,20 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <future>
+#include <memory>
+#include <thread>
 #include <limits>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace erakon {
 namespace {
@@ -120,8 +133,11 @@ INSTANTIATE_TEST_SUITE_P(Locations, SettingsPathTest, testing::Values(
              u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
     PathCase{"FolderWithSlash", {u"/home/u/.config/"_s, u"/usr/bin/erakon"_s},
              u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
-    PathCase{"NoFolderGivesRelativePath", {QString(), u"/usr/bin/erakon"_s},
-             u"Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
+    PathCase{"NoFolderGivesNoPath", {QString(), u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
+    PathCase{"RelativeFolderGivesNoPath", {u"relcfg"_s, u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
+    PathCase{"UnknownProgramIsErakon", {u"/c"_s, QString()}, u"/c/Harunagi/erakon/erakon.ini"_s, QString()},
+    PathCase{"ProgramNameNotUtf8IsErakon", {u"/c"_s, u"/opt/er"_s + QChar(0xDCFF) + u"akon"_s},
+             u"/c/Harunagi/erakon/erakon.ini"_s, u"/opt/er"_s + QChar(0xDCFF) + u"akon.ini"_s},
     PathCase{"ExtensionDropped", {u"/c"_s, u"/opt/erakon.bin"_s}, u"/c/Harunagi/erakon/erakon.ini"_s, u"/opt/erakon.ini"_s},
     PathCase{"LastDotOnly", {u"/c"_s, u"/opt/erakon.v3.bin"_s}, u"/c/Harunagi/erakon.v3/erakon.v3.ini"_s,
              u"/opt/erakon.v3.ini"_s},
@@ -450,7 +466,8 @@ TEST_F(SettingsFileTest, WriteThatFailsHalfWayLeavesTheOldFileWhole)
     std::signal(SIGXFSZ, previousHandler);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(readFile(userFile()), old);
-    EXPECT_EQ(QDir(QFileInfo(userFile()).absolutePath()).entryList(QDir::Files), QStringList{u"erakon.ini"_s});
+    EXPECT_EQ(QDir(QFileInfo(userFile()).absolutePath()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"erakon.ini"_s});
 }
 
 struct DamagedCase {
@@ -496,6 +513,275 @@ INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, testing::Values(
         return "[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n"_ba;
     }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// --- the kind of file at the settings path ----------------------------------
+
+TEST_F(SettingsFileTest, LinkedSettingsFileIsWrittenThroughTheLink)
+{
+    // Dotfiles kept in a folder of their own, linked into place.
+    const QString target = m_root.filePath(u"dotfiles/erakon.ini"_s);
+    writeFile(target, "[NOTES]\r\nk=v\r\n");
+    ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(userFile()).absolutePath()));
+    ASSERT_TRUE(QFile::link(target, userFile()));
+
+    ASSERT_EQ(save(), std::nullopt);
+    EXPECT_EQ(QFileInfo(userFile()).symLinkTarget(), target);
+    EXPECT_TRUE(readFile(target).startsWith("[NOTES]\r\nk=v\r\n\r\n[PROGRAM]\r\n"));
+    EXPECT_EQ(QFileInfo(target).permissions() & 0x7077,
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+}
+
+struct SpecialFileCase {
+    const char* name;
+    // Makes the special file at path; false when this run cannot (a device
+    // node needs root).
+    bool (*make)(const QString& path, const QString& folder);
+    mode_t type;
+};
+
+class SpecialFileTest : public SettingsFileTest, public testing::WithParamInterface<SpecialFileCase> {};
+
+bool makeFifo(const QString& path, const QString&)
+{
+    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool makeLinkToFifo(const QString& path, const QString& folder)
+{
+    const QString fifo = folder + u"/elsewhere.fifo"_s;
+    return makeFifo(fifo, folder) && QFile::link(fifo, path);
+}
+
+bool makeSocket(const QString& path, const QString&)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    if (size_t(name.size()) >= sizeof(address.sun_path))
+        return false;
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    close(fd);
+    return bound;
+}
+
+// A zero device of the test's own, behind a link: endless bytes to read.
+bool makeLinkToZeroDevice(const QString& path, const QString& folder)
+{
+    const QString device = folder + u"/zero"_s;
+    return mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0
+        && QFile::link(device, path);
+}
+
+TEST_P(SpecialFileTest, GivesDefaultsAndIsNeverOpenedOrReplaced)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(userFile()).absolutePath()));
+    if (!GetParam().make(userFile(), m_root.path()))
+        GTEST_SKIP() << "cannot make this kind of file here";
+    // Were the special file passed over, the file beside the program would be read.
+    writeFile(fallbackFile(), "[OPTION]\r\nShowEto=1\r\n");
+
+    // Opening a FIFO waits for the other end: the close must never get there.
+    // A close that blocks is left behind on a thread of its own.
+    auto result = std::make_shared<std::promise<std::optional<QString>>>();
+    std::future<std::optional<QString>> closing = result->get_future();
+    std::thread([result, location = m_location] {
+        result->set_value(SaveSettings(location, programRecord(location.executablePath, u"x"_s),
+                                       currentPlacement(), kWindowStateNormal, {}));
+    }).detach();
+    ASSERT_EQ(closing.wait_for(std::chrono::seconds(30)), std::future_status::ready)
+        << "the close blocked on the special file";
+    const std::optional<QString> error = closing.get();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+    EXPECT_TRUE(error->contains(u"not a regular file"_s)) << error->toStdString();
+
+    struct stat status{};
+    ASSERT_EQ(stat(QFile::encodeName(userFile()).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & S_IFMT, GetParam().type);
+    EXPECT_EQ(load().options, OptionSettings{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileTest, testing::Values(
+    SpecialFileCase{"Fifo", makeFifo, S_IFIFO},
+    SpecialFileCase{"LinkToFifo", makeLinkToFifo, S_IFIFO},
+    SpecialFileCase{"Socket", makeSocket, S_IFSOCK},
+    SpecialFileCase{"LinkToZeroDevice", makeLinkToZeroDevice, S_IFCHR}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsFileTest, FileBeyondTheSizeLimitGivesDefaultsAndIsLeftAlone)
+{
+    // Sparse: far larger than any settings file, yet it costs no disk.
+    writeFile(userFile(), "[OPTION]\r\nShowEto=1\r\n");
+    constexpr qint64 kPastTheLimit = 64 * 1024 * 1024 + 1;
+    ASSERT_TRUE(QFile::resize(userFile(), kPastTheLimit));
+
+    EXPECT_EQ(load().options, OptionSettings{});
+    const std::optional<QString> error = save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+    EXPECT_TRUE(error->contains(u"64 MiB"_s)) << error->toStdString();
+    EXPECT_EQ(QFileInfo(userFile()).size(), kPastTheLimit);
+}
+
+// --- owner and mode ----------------------------------------------------------
+
+TEST_F(SettingsFileTest, RewriteKeepsTheMode)
+{
+    writeFile(userFile(), "[NOTES]\r\nk=v\r\n");
+    const QFileDevice::Permissions mode = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(userFile(), mode));
+    ASSERT_EQ(save(), std::nullopt);
+    EXPECT_EQ(QFileInfo(userFile()).permissions() & 0x7077, mode);
+}
+
+// Only root can give a file to another user; elsewhere the owner is kept
+// trivially (the atomic-write tests inject the owner instead).
+TEST_F(SettingsFileTest, RewriteByRootLeavesTheFileToItsOwner)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    writeFile(userFile(), "[NOTES]\r\nk=v\r\n");
+    const QByteArray path = QFile::encodeName(userFile());
+    ASSERT_EQ(chown(path.constData(), 4242, 4243), 0);
+    ASSERT_EQ(chmod(path.constData(), 0604), 0);
+
+    ASSERT_EQ(save(), std::nullopt);
+    struct stat status{};
+    ASSERT_EQ(stat(path.constData(), &status), 0);
+    EXPECT_EQ(status.st_uid, 4242u);
+    EXPECT_EQ(status.st_gid, 4243u);
+    EXPECT_EQ(status.st_mode & 07777, 0604u);
+}
+
+// --- mixed encodings -----------------------------------------------------------
+
+TEST_F(SettingsFileTest, StrayShiftJisLineLeavesTheUtf8TextAlone)
+{
+    writeFile(userFile(), "[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n; \x82\xA0\r\n");
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+    ASSERT_EQ(save(loaded.options), std::nullopt);
+    EXPECT_TRUE(readFile(userFile()).contains("\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"));
+    EXPECT_EQ(load().options.addName, u"創業"_s);
+}
+
+// Every line of the user's own keeps its bytes, whatever encoding it is in,
+// and the program's texts still read right.
+TEST_F(SettingsFileTest, UsersLinesKeepTheirBytesInAMixedFile)
+{
+    const QByteArray utf8Memo = "\xE3\x83\xA1\xE3\x83\xA2=\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\xA1\xE3\x83\xA2";
+    const QByteArray shiftJisMemo = "sjis=\x93\xFA\x96\x7B\x8C\xEA";          // 日本語
+    const QByteArray neither = "raw=\xFF\xFE\x80 \xE6\x97";                   // no encoding reads it
+    const QByteArray cp932Only = "ibm=\xED\x40";                              // reads, but writes back as FA 5C
+    writeFile(userFile(), "[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither
+                              + "\r\n" + cp932Only + "\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n");
+    const LoadedSettings loaded = load();
+    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+
+    ASSERT_EQ(save(loaded.options), std::nullopt);
+    const QByteArray saved = readFile(userFile());
+    EXPECT_TRUE(saved.startsWith("[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither
+                                 + "\r\n" + cp932Only + "\r\n\r\n[PROGRAM]\r\n"))
+        << saved.left(200).toStdString();
+    EXPECT_TRUE(saved.contains("\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"));
+    // And once more: a second close changes nothing of the user's.
+    ASSERT_EQ(save(load().options), std::nullopt);
+    EXPECT_EQ(readFile(userFile()), saved);
+}
+
+TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
+{
+    for (const bool littleEndian : {true, false}) {
+        SCOPED_TRACE(littleEndian ? "little endian" : "big endian");
+        // The test's writer puts a mark first; this file has none.
+        const QByteArray file = utf16(u"[NOTES]\r\n一=二\r\n[OPTION]\r\nAddName=創業\r\n"_s, littleEndian).sliced(2);
+        EXPECT_EQ(loadFile(file).options.addName, u"創業"_s);
+        ASSERT_EQ(save(), std::nullopt);
+        const QByteArray saved = readFile(userFile());
+        EXPECT_TRUE(saved.startsWith(utf16(u"[NOTES]\r\n一=二\r\n\r\n[PROGRAM]\r\n"_s, littleEndian).sliced(2)))
+            << saved.left(40).toHex().toStdString();
+        EXPECT_EQ(load().options.addName, u"創業"_s);
+        QFile::remove(userFile());
+    }
+}
+
+// --- where the settings live ---------------------------------------------------
+
+TEST(SystemSettingsLocationTest, RelativeConfigHomeAndMissingHomeAreNotUsed)
+{
+    const passwd* user = getpwuid(getuid());
+    if (!user)
+        GTEST_SKIP() << "this user has no entry in the password database";
+    const QString passwordHome = QFile::decodeName(user->pw_dir);
+    struct Row {
+        const char* name;
+        std::optional<QByteArray> home;
+        std::optional<QByteArray> configHome;
+        QString expected;
+    };
+    const Row rows[] = {
+        {"relative config home", QByteArray("/home/someone"), QByteArray("relcfg"), u"/home/someone/.config"_s},
+        {"absolute config home", QByteArray("/home/someone"), QByteArray("/cfg"), u"/cfg"_s},
+        {"no home", std::nullopt, std::nullopt, passwordHome + u"/.config"_s},
+        {"empty home", QByteArray(), std::nullopt, passwordHome + u"/.config"_s},
+        {"relative home", QByteArray("home"), std::nullopt, passwordHome + u"/.config"_s},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const EnvironmentValue home("HOME", row.home);
+        const EnvironmentValue configHome("XDG_CONFIG_HOME", row.configHome);
+        const SettingsLocation location = systemSettingsLocation();
+        EXPECT_EQ(location.configHome, row.expected);
+        EXPECT_TRUE(QDir::isAbsolutePath(location.executablePath)) << location.executablePath.toStdString();
+    }
+}
+
+// A program in a folder whose name is not UTF-8 (Qt gives no path for it):
+// the file beside it is reached by the folder's own bytes, and the record
+// names the program, its folder shown with U+FFFD.
+TEST_F(SettingsFileTest, ProgramInAFolderThatIsNotUtf8)
+{
+    const QByteArray folderBytes = QFile::encodeName(m_root.path()) + "/bad\xFF";
+    ASSERT_EQ(mkdir(folderBytes.constData(), 0700), 0);
+    m_location.executablePath = decodeFileName(folderBytes + "/erakon");
+    writeFile(m_location.configHome, "a file where the folder should be");
+    OptionSettings options;
+    options.showEto = true;
+
+    ASSERT_EQ(save(options), std::nullopt);
+    QFile written;
+    const int fd = open((folderBytes + "/erakon.ini").constData(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(written.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle));
+    const QString text = QString::fromUtf8(written.readAll());
+    EXPECT_TRUE(text.contains(u"\r\nName=erakon\r\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\r\nPath="_s + m_root.path() + u"/bad\uFFFD\r\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\r\nIniFile="_s + m_root.path() + u"/bad\uFFFD/erakon.ini\r\n"_s)) << text.toStdString();
+    EXPECT_EQ(load().filePath, m_location.executablePath + u".ini"_s);
+    EXPECT_TRUE(load().options.showEto);
+
+    // QTemporaryDir cannot name the folder.
+    unlink((folderBytes + "/erakon.ini").constData());
+    rmdir(folderBytes.constData());
+}
+
+TEST_F(SettingsFileTest, UnknownProgramAndFolderReportInsteadOfWritingARelativeFile)
+{
+    m_location = {QString(), QString()};
+    // A relative file would land in the working folder.
+    const QString workingFolder = m_root.filePath(u"working"_s);
+    ASSERT_TRUE(QDir().mkpath(workingFolder));
+    const QString previousFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(workingFolder));
+    const std::optional<QString> error = save();
+    QDir::setCurrent(previousFolder);
+
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(QDir(workingFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
+}
 
 } // namespace
 } // namespace erakon
