@@ -4,6 +4,7 @@ shown, type into the focused control."""
 
 import os
 import subprocess
+import sys
 import time
 
 from desktop_session import wait_until
@@ -283,6 +284,19 @@ class RunningProgram:
         """What the program wrote to standard output and standard error."""
         with open(self.log_path, errors="replace") as file:
             return file.read()
+
+    def close_by_window_manager(self, attempts=3):
+        """Closes the window the way its title bar's close box and Alt+F4 do: the window
+        manager asks it to close. Under Xvfb openbox now and then lets a first Alt+F4 go
+        by without a word, so the key is pressed again while the program still runs."""
+        for _ in range(attempts):
+            self.activate()
+            self.key("alt+F4")
+            try:
+                return self.process.wait(5)
+            except subprocess.TimeoutExpired:
+                print("e2e: the program still runs after Alt+F4; pressing it again", file=sys.stderr)
+        return self.wait_for_exit()
 
     def wait_for_exit(self, timeout=DEFAULT_TIMEOUT):
         try:

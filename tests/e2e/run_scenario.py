@@ -248,9 +248,7 @@ def setting_survives_restart(s):
     program.click(eto)
     wait_until(lambda: program.is_checked(program.check_box("干支も表示")), 15, "干支も表示 to be checked")
     # The window manager's close (its close box, Alt+F4) takes the same way out as Esc.
-    program.activate()
-    program.key("alt+F4")
-    check_equal(program.wait_for_exit(), 0, "exit status")
+    check_equal(program.close_by_window_manager(), 0, "exit status")
     check_equal(s.ini()["OPTION"].get("ShowEto"), "1", "OPTION ShowEto")
 
     program = s.start()
