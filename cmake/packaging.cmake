@@ -31,7 +31,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Japanese glyphs and Qt's Japanese button texts.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "qt6-qpa-plugins, libqt6svg6, fonts-noto-cjk, qt6-translations-l10n")
-# The help command and the web pages open through the desktop's xdg-open.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
+# The help command and the web pages open through the desktop's xdg-open. In a Wayland
+# session Qt's Wayland plugin lets the window run natively rather than through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, qt6-wayland")
 
 include(CPack)

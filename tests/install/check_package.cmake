@@ -27,7 +27,7 @@ endif()
 execute_process(COMMAND dpkg-deb --field ${packages} Depends Recommends Section
   OUTPUT_VARIABLE fields)
 foreach(needed IN ITEMS "libqt6widgets6" "qt6-qpa-plugins" "libqt6svg6" "fonts-noto-cjk"
-                        "qt6-translations-l10n" "Recommends: xdg-utils" "Section: utils")
+                        "qt6-translations-l10n" "Recommends: xdg-utils, qt6-wayland" "Section: utils")
   string(FIND "${fields}" "${needed}" at)
   if(at EQUAL -1)
     message(FATAL_ERROR "the package does not declare ${needed}:\n${fields}")
