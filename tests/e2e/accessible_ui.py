@@ -18,7 +18,12 @@ DEFAULT_TIMEOUT = 15
 
 def load_pyatspi(env):
     global pyatspi
-    os.environ["DISPLAY"] = env["DISPLAY"]
+    # Under Wayland there is no DISPLAY: the bus alone leads to the accessibility bus.
+    for name in ("DISPLAY", "WAYLAND_DISPLAY"):
+        if name in env:
+            os.environ[name] = env[name]
+        else:
+            os.environ.pop(name, None)
     os.environ["DBUS_SESSION_BUS_ADDRESS"] = env["DBUS_SESSION_BUS_ADDRESS"]
     import pyatspi as module
     pyatspi = module
@@ -57,7 +62,7 @@ class RunningProgram:
         env = dict(session.env)
         env.update({
             "XDG_CONFIG_HOME": config_home,
-            "QT_QPA_PLATFORM": "xcb",
+            "QT_QPA_PLATFORM": session.platform,
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
         env.update(extra_env or {})
@@ -190,6 +195,10 @@ class RunningProgram:
                          "the main window's X window")
         return ids[0]
 
+    def minimise(self):
+        """Minimises the main window as its title bar's button does: the window manager does it."""
+        self.xdotool("windowminimize", self.main_window_id())
+
     def tray_icon_window(self):
         """The program's icon in the system tray: its one shown window while the main window is hidden."""
         ids = self.x_windows()
@@ -238,6 +247,17 @@ class RunningProgram:
         if result.returncode != 0:
             raise AssertionError(f"xdotool {' '.join(args)} failed: {result.stderr.strip()}")
         return result.stdout
+
+    def action(self, node, *names):
+        """Does the first of the named AT-SPI actions that the control offers."""
+        action = node.queryAction()
+        offered = [action.getName(i) for i in range(action.nActions)]
+        for name in names:
+            if name in offered:
+                if not action.doAction(offered.index(name)):
+                    raise AssertionError(f"{node.name!r} refused the action {name!r}")
+                return
+        raise AssertionError(f"{node.name!r} offers none of {names}, only {offered}")
 
     def click(self, node, clicks=1):
         x, y, w, h = extents(node)

@@ -1,7 +1,9 @@
 """A private desktop session for driving the real program: an Xvfb display, a
-D-Bus session bus with the accessibility bus, the openbox window manager and
-the trayer system tray. Everything started here is stopped by close(), also
-when the driver dies (each child gets SIGTERM when its parent goes)."""
+D-Bus session bus with the accessibility bus, the openbox window manager and a
+tray, either the trayer system tray (XEmbed) or a StatusNotifierWatcher on the
+bus. Everything started here is stopped by close(), also when the driver dies
+(each child gets SIGTERM when its parent goes). wayland_session.py has the same
+session around weston instead of X."""
 
 import ctypes
 import importlib.util
@@ -70,7 +72,14 @@ def japanese_locale_name():
     return None
 
 
-class DesktopSession:
+class SessionBase:
+    """What every private session has: its own folder with a home and a runtime
+    folder, a D-Bus session bus with the accessibility bus, and the processes it
+    started."""
+
+    # What the program under test is told to use (QT_QPA_PLATFORM).
+    platform = None
+
     def __init__(self):
         self._processes = []
         self.tray = None
@@ -106,53 +115,22 @@ class DesktopSession:
         self._processes.append(process)
         return process
 
-    def start(self):
-        self._start_display()
+    def _start_buses(self):
         self._start_session_bus()
         self.spawn([AT_SPI_BUS_LAUNCHER, "--launch-immediately"])
         self._wait_for_accessibility_bus()
-        self.spawn(["openbox"], log_name="openbox.log")
-        # A window manager that speaks EWMH announces its desktops.
-        wait_until(lambda: self.run(["xdotool", "get_num_desktops"]).returncode == 0,
-                   20, "the window manager")
-        self.tray = self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"],
-                               log_name="trayer.log")
-        wait_until(self._tray_owned, 20, "the system tray")
-        return self
 
-    def _start_display(self):
-        read_end, write_end = os.pipe()
-        process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp",
-             # Without -noreset the server would write to the closed pipe when its last client leaves.
-             "-noreset"],
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-            pass_fds=(write_end,), preexec_fn=_die_with_parent)
-        self._processes.append(process)
-        os.close(write_end)
-        # Xvfb writes its display number once it accepts connections.
-        number = b""
-        deadline = time.monotonic() + 20
-        while not number.endswith(b"\n"):
-            ready, _, _ = select.select([read_end], [], [], 0.1)
-            if not ready:
-                if time.monotonic() > deadline or process.poll() is not None:
-                    os.close(read_end)
-                    raise SessionError("Xvfb did not start")
-                continue
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
-        os.close(read_end)
-        if not number.strip():
-            raise SessionError("Xvfb did not report its display")
-        number = number.decode().strip()
-        self.env["DISPLAY"] = ":" + number
-        # The number comes a moment before the server takes connections.
-        wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}")
-                   and self.run(["xdotool", "getmouselocation"]).returncode == 0,
-                   20, "the X server")
+    def start_status_notifier_watcher(self):
+        """A panel's StatusNotifierWatcher and host on the session bus, as KDE Plasma and
+        most Wayland panels run one. Qt looks for it when the program makes its tray
+        icon, so it starts before the program."""
+        import status_notifier
+        self.tray = status_notifier.start_watcher(self)
+        return self.tray
+
+    def screenshot(self, path):
+        """Saves what the screen shows as a PNG; True when that worked."""
+        raise NotImplementedError
 
     def _start_session_bus(self):
         process = self.spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
@@ -169,11 +147,6 @@ class DesktopSession:
                               "/org/a11y/bus", "org.a11y.Bus.GetAddress"])
             return reply.returncode == 0 and "unix:" in reply.stdout
         wait_until(answered, 20, "the accessibility bus")
-
-    def _tray_owned(self):
-        # trayer maps its panel once it owns the tray selection.
-        found = self.run(["xdotool", "search", "--onlyvisible", "--class", "trayer"])
-        return found.returncode == 0 and found.stdout.strip() != ""
 
     def run(self, argv, timeout=20):
         """Runs a short command inside the session and returns its result."""
@@ -214,3 +187,82 @@ class DesktopSession:
     def __exit__(self, *exc):
         self.close()
         return False
+
+
+class DesktopSession(SessionBase):
+    """An X11 session: Xvfb, openbox and a tray.
+
+    screen: the screen's size in pixels. dpi: Xft.dpi set through xrdb, as a desktop
+    sets its scale (120 is 125 %, 144 is 150 %, 192 is 200 %). tray: "xembed" (trayer),
+    "sni" (a StatusNotifierWatcher with its host) or None."""
+
+    platform = "xcb"
+
+    def __init__(self, screen=(1280, 800), dpi=None, tray="xembed"):
+        super().__init__()
+        self.screen = screen
+        self.dpi = dpi
+        self.tray_kind = tray
+
+    def start(self):
+        self._start_display()
+        if self.dpi is not None:
+            merged = subprocess.run(["xrdb", "-merge"], input=f"Xft.dpi: {self.dpi}\n", env=self.env,
+                                    capture_output=True, text=True, timeout=20)
+            if merged.returncode != 0:
+                raise SessionError(f"xrdb failed: {merged.stderr.strip()}")
+        self._start_buses()
+        self.spawn(["openbox"], log_name="openbox.log")
+        # A window manager that speaks EWMH announces its desktops.
+        wait_until(lambda: self.run(["xdotool", "get_num_desktops"]).returncode == 0,
+                   20, "the window manager")
+        if self.tray_kind == "xembed":
+            self.tray = self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"],
+                                   log_name="trayer.log")
+            wait_until(self._tray_owned, 20, "the system tray")
+        elif self.tray_kind == "sni":
+            self.start_status_notifier_watcher()
+        return self
+
+    def screenshot(self, path):
+        return self.run(["import", "-window", "root", path]).returncode == 0
+
+    def _start_display(self):
+        read_end, write_end = os.pipe()
+        process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.screen[0]}x{self.screen[1]}x24",
+             "-nolisten", "tcp",
+             # Without -noreset the server would write to the closed pipe when its last client leaves.
+             "-noreset"],
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            pass_fds=(write_end,), preexec_fn=_die_with_parent)
+        self._processes.append(process)
+        os.close(write_end)
+        # Xvfb writes its display number once it accepts connections.
+        number = b""
+        deadline = time.monotonic() + 20
+        while not number.endswith(b"\n"):
+            ready, _, _ = select.select([read_end], [], [], 0.1)
+            if not ready:
+                if time.monotonic() > deadline or process.poll() is not None:
+                    os.close(read_end)
+                    raise SessionError("Xvfb did not start")
+                continue
+            chunk = os.read(read_end, 16)
+            if not chunk:
+                break
+            number += chunk
+        os.close(read_end)
+        if not number.strip():
+            raise SessionError("Xvfb did not report its display")
+        number = number.decode().strip()
+        self.env["DISPLAY"] = ":" + number
+        # The number comes a moment before the server takes connections.
+        wait_until(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}")
+                   and self.run(["xdotool", "getmouselocation"]).returncode == 0,
+                   20, "the X server")
+
+    def _tray_owned(self):
+        # trayer maps its panel once it owns the tray selection.
+        found = self.run(["xdotool", "search", "--onlyvisible", "--class", "trayer"])
+        return found.returncode == 0 and found.stdout.strip() != ""

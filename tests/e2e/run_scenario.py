@@ -1,13 +1,17 @@
 #!/usr/bin/python3
 """End-to-end scenarios of the real erakon program in a private desktop session.
 
-    run_scenario.py --erakon PATH SCENARIO...     (SCENARIO "all" runs every one)
+    run_scenario.py --erakon PATH [--platform wayland --weston-input SO] SCENARIO...
+                                                  (SCENARIO "all" runs every one)
 
 Each scenario starts the program with its own settings folder, drives it with
 the keyboard and mouse, reads what the window shows through the accessibility
-tree, and checks the settings file the program leaves behind."""
+tree, and checks the settings file the program leaves behind. Under X11 (the
+default) the session is Xvfb with openbox; under Wayland it is weston's headless
+backend, where the program is driven through AT-SPI and weston's test seat."""
 
 import argparse
+import importlib.util
 import os
 import pathlib
 import shutil
@@ -24,6 +28,10 @@ import desktop_session
 from desktop_session import DesktopSession, wait_until
 import accessible_ui
 from accessible_ui import RunningProgram, has_state, text_of
+import wayland_session
+from wayland_session import WaylandSession
+from wayland_ui import WaylandProgram
+from status_notifier import StatusNotifierHost
 from settings_ini import read_ini, write_ini
 
 # A whole scenario, session included, never takes longer.
@@ -73,9 +81,19 @@ class Scenario:
         check(os.path.exists(self.ini_path), f"no settings file at {self.ini_path}")
         return read_ini(self.ini_path)
 
-    def start(self, extra_env=None):
-        program = RunningProgram(self.session, self.executable, self.config_home, extra_env)
-        program.main_window(timeout=30)
+    @property
+    def wayland(self):
+        return self.session.platform == "wayland"
+
+    def start(self, extra_env=None, shown=True):
+        """Starts the program; waits until its window is shown, or (shown=False) until it is
+        in the accessibility tree."""
+        kind = WaylandProgram if self.wayland else RunningProgram
+        program = kind(self.session, self.executable, self.config_home, extra_env)
+        if shown:
+            program.main_window(timeout=30)
+        else:
+            program.application()
         return program
 
     def close_with_escape(self, program):
@@ -124,10 +142,17 @@ def first_start(s):
                 "PROGRAM Path")
     check_equal(os.path.realpath(program_section.get("IniFile", "")), os.path.realpath(s.ini_path), "PROGRAM IniFile")
     # The window was left where the defaults put it: the middle third of a
-    # 1280 x 800 screen, and the close stores that same place.
+    # 1280 x 800 screen, and the close stores that same place. Under Wayland the
+    # compositor places the window and tells nobody where: only the size is
+    # checked here (keeps_place_under_wayland checks the place).
     position = ini["POSITION"]
-    for key, value in {"Left": "426", "Top": "266", "Right": "852", "Bottom": "532", "State": "0"}.items():
-        check_equal(position.get(key), value, f"POSITION {key}")
+    if s.wayland:
+        size = (int(position["Right"]) - int(position["Left"]), int(position["Bottom"]) - int(position["Top"]))
+        check_equal(size, (426, 266), "POSITION size")
+        check_equal(position.get("State"), "0", "POSITION State")
+    else:
+        for key, value in {"Left": "426", "Top": "266", "Right": "852", "Bottom": "532", "State": "0"}.items():
+            check_equal(position.get(key), value, f"POSITION {key}")
     check(not os.path.exists(fallback_ini(s.executable)), "a settings file was written beside the program")
 
 
@@ -523,6 +548,138 @@ def program_in_folder_not_utf8(s):
     check_equal(os.listdir(folder), [b"erakon"], "files beside the program")
 
 
+def to_tray_by_status_notifier(s, program, host):
+    """Takes the window to the tray, where a StatusNotifierWatcher shows its icon; returns
+    the item. Under X11 the window manager minimises the window. Under Wayland nothing
+    outside the program can minimise it so that it learns of it (see
+    minimise_to_tray_under_wayland), so the program starts again, minimised by its settings."""
+    if s.wayland:
+        # Ended as a session's end ends it: no close question, the settings saved.
+        program.process.send_signal(signal.SIGTERM)
+        check_equal(program.wait_for_exit(), 0, "exit status")
+        ini = s.ini()
+        s.prepare_ini({**ini, "POSITION": {**ini.get("POSITION", {}), "State": "1"}})
+        program = s.start(shown=False)
+    else:
+        program.minimise()
+    wait_until(lambda: not program.main_window_shown(), 15, "the window to go to the tray")
+    return program, host.wait_for_item(program.process.pid)
+
+
+def status_notifier_item(s):
+    """With a StatusNotifierWatcher on the bus (KDE Plasma, Ubuntu, Wayland panels), the tray
+    icon is a StatusNotifierItem: it has the program's icon, the tooltip "Erakon" and the tray
+    menu's items, enabled, over dbusmenu; Activate (a left click) restores the window, and 終了
+    goes through the close path."""
+    s.prepare_ini({"OPTION": {"Minimize": "1", "CloseQuery": "1"}})
+    program = s.start()
+    host = StatusNotifierHost(s.session.env)
+    check(host.item_of_process(program.process.pid) is None, "a tray icon while the window is shown")
+    program, item = to_tray_by_status_notifier(s, program, host)
+
+    properties = item.properties()
+    menu = [entry for entry in item.menu_items() if entry.visible and not entry.separator]
+    print(f"e2e: the item {item.address}: "
+          f"{ {key: str(properties.get(key)) for key in ('Id', 'Title', 'Status', 'Category', 'IconName')} }, "
+          f"icon sizes {item.icon_pixmaps()}, tooltip {item.tooltip_title()!r}, menu {menu}")
+    check(str(properties.get("IconName", "")) != "" or item.icon_pixmaps(), "the item has no icon")
+    check_equal(item.tooltip_title(), "Erakon", "the item's tooltip")
+    check_equal([(entry.label.split("\t")[0], entry.enabled) for entry in menu],
+                [("元の大きさに戻す", True), ("終了", True)], "the item's menu")
+
+    item.activate()
+    program.main_window()
+    host.wait_for_no_item(program.process.pid)
+    check(program.is_checked(program.find(atspi().ROLE_RADIO_BUTTON, "タスクトレイ")), "タスクトレイ after restoring")
+
+    program, item = to_tray_by_status_notifier(s, program, host)
+    close = next(entry for entry in item.menu_items() if entry.label.startswith("終了"))
+    item.click_menu_item(close)
+    # The close path asks its question (CloseQuery=1) and, answered yes, saves.
+    question = program.wait_for_question("終了してよいですか？")
+    # Qt's button text: はい with a Japanese locale, Yes where the machine has none.
+    yes = next(node for node in accessible_ui._walk(question)
+               if node.getRole() == atspi().ROLE_PUSH_BUTTON and node.name.startswith(("はい", "Yes")))
+    program.action(yes, "Press")
+    check_equal(program.wait_for_exit(), 0, "exit status")
+    ini = s.ini()
+    print(f"e2e: stored after 終了 from the tray: {ini.get('POSITION')}")
+    check("LastClose" in ini.get("PROGRAM", {}), "PROGRAM LastClose written on close")
+    check_equal(ini["OPTION"].get("Minimize"), "1", "OPTION Minimize")
+    host.close()
+
+
+def status_notifier_item_texts(s):
+    """The StatusNotifierItem's title is "Erakon", as its tooltip, and its menu items read
+    exactly as the tray menu's (no key hint after a tab: a panel shows labels as they come)."""
+    s.prepare_ini({"OPTION": {"Minimize": "1"}})
+    program = s.start()
+    host = StatusNotifierHost(s.session.env)
+    program, item = to_tray_by_status_notifier(s, program, host)
+    menu = [entry for entry in item.menu_items() if entry.visible and not entry.separator]
+    shown = {"title": str(item.property("Title")), "tooltip": item.tooltip_title(),
+             "menu": [entry.label for entry in menu]}
+    check_equal(shown, {"title": "Erakon", "tooltip": "Erakon", "menu": ["元の大きさに戻す", "終了"]},
+                "the StatusNotifierItem's texts")
+    item.activate()
+    program.main_window()
+    s.close_with_escape(program)
+    host.close()
+
+
+def starts_minimised_in_the_tray(s):
+    """Started minimised (State=1) with the tray choice, the program shows one tray icon and
+    keeps it: the StatusNotifierItem registers once and stays while the window is hidden."""
+    s.prepare_ini({"POSITION": {"State": "1"}, "OPTION": {"Minimize": "1"}})
+    program = s.start(shown=False)
+    host = StatusNotifierHost(s.session.env)
+    item = host.wait_for_item(program.process.pid)
+    time.sleep(5)
+    check(not program.main_window_shown(), "the window came back by itself")
+    check_equal(host.item_of_process(program.process.pid).address if host.item_of_process(program.process.pid)
+                else None, item.address, "the tray icon after 5 s")
+    with open(os.path.join(s.session.root, "status-notifier-watcher.log")) as log:
+        registered = [line for line in log.read().splitlines() if line.startswith("registered")]
+    check_equal(len(registered), 1, f"registrations of the tray icon ({registered})")
+    item.activate()
+    program.main_window()
+    s.close_with_escape(program)
+    host.close()
+
+
+def minimise_to_tray_under_wayland(s):
+    """Minimising with the tray choice, as a GNOME user does with the window's own minimise
+    button, takes the window to the tray: its StatusNotifierItem appears."""
+    s.prepare_ini({"OPTION": {"Minimize": "1"}})
+    program = s.start()
+    host = StatusNotifierHost(s.session.env)
+    program.minimise()
+    wait_until(lambda: not s.session.toplevels(program.process.pid), 15, "weston to take the window off")
+    host.wait_for_item(program.process.pid)
+    check(not program.main_window_shown(), "the window still counts as shown")
+    host.close()
+
+
+def keeps_place_under_wayland(s):
+    """Under Wayland the program can neither place its window nor learn where it is: a close
+    keeps the stored Left/Top and stores the size from there, so that the X11 place stays for
+    the next X11 session. A setting changed meanwhile is saved as always."""
+    place = {"Left": "300", "Top": "200", "Right": "760", "Bottom": "500"}
+    s.prepare_ini({"POSITION": {**place, "State": "0"}})
+    for round in (1, 2):
+        program = s.start()
+        program.open_page("設 定")
+        eto = program.check_box("干支も表示")
+        check_equal(program.is_checked(eto), round == 2, f"干支も表示 at start {round}")
+        if round == 1:
+            program.click(eto)
+            wait_until(lambda: program.is_checked(program.check_box("干支も表示")), 15, "干支も表示 to be checked")
+        check_equal(program.close_by_window_manager(), 0, "exit status")
+        check_equal(s.ini()["OPTION"].get("ShowEto"), "1", "OPTION ShowEto")
+        position = s.ini()["POSITION"]
+        check_equal({key: position.get(key) for key in place}, place, f"POSITION after close {round}")
+
+
 def selected_text(node):
     text = node.queryText()
     if text.getNSelections() == 0:
@@ -539,7 +696,19 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      terminate_with_unwritable_settings, terminate_during_close_error,
                                      tray_goes_away, lost_window_comes_back_on_screen, no_display,
                                      help_opens_manual,
-                                     program_in_folder_not_utf8]}
+                                     program_in_folder_not_utf8, status_notifier_item,
+                                     status_notifier_item_texts, starts_minimised_in_the_tray,
+                                     keeps_place_under_wayland, minimise_to_tray_under_wayland]}
+
+# The scenarios that need X (xdotool, window manager hints, the XEmbed tray) stay there.
+WAYLAND_ONLY = ["keeps_place_under_wayland", "minimise_to_tray_under_wayland"]
+WAYLAND_SCENARIOS = ["first_start", "era_and_distance_boxes", "expression_with_enter", "close_question",
+                     "setting_survives_restart", "table_double_click", "status_notifier_item",
+                     "status_notifier_item_texts", "starts_minimised_in_the_tray", *WAYLAND_ONLY]
+X11_SCENARIOS = [name for name in SCENARIOS if name not in WAYLAND_ONLY]
+# The tray each scenario's session has: the XEmbed tray (trayer) unless named here.
+SESSION_TRAY = {name: "sni" for name in ["status_notifier_item", "status_notifier_item_texts",
+                                         "starts_minimised_in_the_tray", "minimise_to_tray_under_wayland"]}
 
 
 def fallback_ini(executable):
@@ -547,13 +716,22 @@ def fallback_ini(executable):
     return os.path.splitext(executable)[0] + ".ini"
 
 
-def run(name, executable, artifacts, manual):
-    with DesktopSession() as session:
+def make_session(name, options):
+    """The session a scenario runs in: X11 or Wayland, with the tray it needs."""
+    tray = SESSION_TRAY.get(name, "xembed")
+    if options.platform == "wayland":
+        return WaylandSession(options.weston_input, tray=None if tray == "xembed" else tray)
+    return DesktopSession(tray=tray)
+
+
+def run(name, options):
+    executable, artifacts, manual = options.erakon, options.artifacts, options.manual
+    with make_session(name, options) as session:
         try:
             accessible_ui.load_pyatspi(session.env)
             SCENARIOS[name](Scenario(session, executable, manual))
         except BaseException:
-            keep_evidence(session, name, artifacts)
+            keep_evidence(session, f"{options.platform}.{name}", artifacts)
             raise
 
 
@@ -563,7 +741,7 @@ def keep_evidence(session, name, artifacts):
         os.makedirs(artifacts, exist_ok=True)
         shot = os.path.join(artifacts, f"{name}.png")
         try:
-            if session.run(["import", "-window", "root", shot]).returncode == 0:
+            if session.screenshot(shot):
                 print(f"screenshot: {shot}")
         except Exception:
             pass
@@ -584,13 +762,21 @@ def main():
     parser.add_argument("--erakon", required=True, help="path of the erakon program")
     parser.add_argument("--artifacts", help="folder for the screenshots of failed scenarios")
     parser.add_argument("--manual", help="the user's manual the help command should open (its folder)")
+    parser.add_argument("--platform", choices=["x11", "wayland"], default="x11",
+                        help="the session the program runs in (default x11)")
+    parser.add_argument("--weston-input", help="weston_test_input.so, weston's test seat (for wayland)")
     parser.add_argument("scenarios", nargs="+", choices=[*SCENARIOS, "all"])
     args = parser.parse_args()
 
-    missing = desktop_session.missing_tools()
+    available = WAYLAND_SCENARIOS if args.platform == "wayland" else X11_SCENARIOS
+    missing = wayland_session.missing_tools() if args.platform == "wayland" else desktop_session.missing_tools()
+    if importlib.util.find_spec("pyatspi") is None:
+        missing.append("pyatspi (python3-pyatspi, for /usr/bin/python3)")
+    if args.platform == "wayland" and not (args.weston_input and os.path.exists(args.weston_input)):
+        missing.append("weston_test_input.so (--weston-input; built when libweston-10-dev is installed)")
     if missing:
-        print("The end-to-end tests need a private X session, but these are missing: "
-              + ", ".join(missing) + ". scripts/setup installs them.", file=sys.stderr)
+        print(f"The end-to-end tests need a private {args.platform} session, but these are missing: "
+              + ", ".join(sorted(set(missing))) + ". scripts/setup installs them.", file=sys.stderr)
         return 1
     if not os.access(args.erakon, os.X_OK):
         print(f"No program to test at {args.erakon}", file=sys.stderr)
@@ -601,29 +787,33 @@ def main():
               "remove it to run the end-to-end tests.", file=sys.stderr)
         return 1
 
-    names = list(SCENARIOS) if "all" in args.scenarios else args.scenarios
+    names = list(available) if "all" in args.scenarios else args.scenarios
+    unavailable = [name for name in names if name not in available]
+    if unavailable:
+        print(f"Not a scenario under {args.platform}: {', '.join(unavailable)}", file=sys.stderr)
+        return 1
     if len(names) > 1:
         # pyatspi binds to the first session's bus for good: one process a scenario.
+        options = [f"--{key.replace('_', '-')}={value}" for key, value in vars(args).items()
+                   if key != "scenarios" and value is not None]
         failed = [name for name in names
-                  if subprocess.run([sys.executable, os.path.abspath(__file__), "--erakon", args.erakon,
-                                     *(["--artifacts", args.artifacts] if args.artifacts else []),
-                                     *(["--manual", args.manual] if args.manual else []), name]).returncode]
+                  if subprocess.run([sys.executable, os.path.abspath(__file__), *options, name]).returncode]
         print("failed: " + ", ".join(failed) if failed else "all passed")
         return 1 if failed else 0
-    return run_one(names[0], args.erakon, args.artifacts, args.manual)
+    return run_one(names[0], args)
 
 
-def run_one(name, executable, artifacts, manual):
+def run_one(name, options):
     signal.signal(signal.SIGALRM, _time_limit)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped by SIGTERM"))
     started = time.monotonic()
     signal.alarm(SCENARIO_TIME_LIMIT)
     try:
-        run(name, executable, artifacts, manual)
-        print(f"PASS {name} ({time.monotonic() - started:.1f} s)")
+        run(name, options)
+        print(f"PASS {options.platform}.{name} ({time.monotonic() - started:.1f} s)")
         return 0
     except Exception:
-        print(f"FAIL {name}")
+        print(f"FAIL {options.platform}.{name}")
         traceback.print_exc()
         return 1
     finally:
