@@ -66,6 +66,10 @@ class RunningProgram:
             "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
         })
         env.update(extra_env or {})
+        # Qt gives AT-SPI its own logical pixels; the screen (xdotool, pictures) counts
+        # device pixels, which Xft.dpi and QT_SCALE_FACTOR make larger.
+        self.scale = getattr(session, "dpi", None) or 96
+        self.scale = self.scale / 96 * float(env.get("QT_SCALE_FACTOR") or 1)
         log_name = f"erakon-{time.monotonic_ns()}.log"
         self.log_path = os.path.join(session.root, log_name)
         self.process = session.spawn([executable], env=env, log_name=log_name)
@@ -195,6 +199,23 @@ class RunningProgram:
                          "the main window's X window")
         return ids[0]
 
+    def screen_boxes(self):
+        """Where the program's shown windows stand on the screen, frames included, in the
+        screen's pixels: (x, y, width, height) for each."""
+        boxes = []
+        for window_id in self.x_windows():
+            # xwininfo's absolute place: xdotool's is off by the frame for a reparented window.
+            info = self.session.run(["xwininfo", "-id", window_id]).stdout
+            values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+            x, y, width, height = (int(values[key]) for key in ("Absolute upper-left X", "Absolute upper-left Y",
+                                                                 "Width", "Height"))
+            extents = self.session.run(["xprop", "-id", window_id, "_NET_FRAME_EXTENTS"]).stdout
+            left = right = top = bottom = 0
+            if "=" in extents:
+                left, right, top, bottom = (int(value) for value in extents.split("=")[1].split(","))
+            boxes.append((x - left, y - top, width + left + right, height + top + bottom))
+        return boxes
+
     def minimise(self):
         """Minimises the main window as its title bar's button does: the window manager does it."""
         self.xdotool("windowminimize", self.main_window_id())
@@ -266,6 +287,8 @@ class RunningProgram:
         self.click_at(x + w // 2, y + h // 2, clicks)
 
     def pointer_to(self, x, y):
+        """Moves the pointer to a point given in AT-SPI's coordinates."""
+        x, y = round(x * self.scale), round(y * self.scale)
         # Not "mousemove --sync": it waits for a motion that never comes when
         # the pointer already stands there.
         self.xdotool("mousemove", str(x), str(y))

@@ -63,10 +63,15 @@ def check_equal(actual, expected, what):
 
 
 class Scenario:
-    def __init__(self, session, executable, manual=None):
+    def __init__(self, session, executable, manual=None, program_env=None, shots=None, label=None):
         self.session = session
         self.executable = executable
         self.manual = manual
+        # Added to every start's environment (QT_SCALE_FACTOR).
+        self.program_env = program_env or {}
+        # Where every_page saves its pictures, and the first part of their names.
+        self.shots = shots
+        self.label = label
         self.config_home = tempfile.mkdtemp(prefix="config-", dir=session.root)
 
     @property
@@ -89,7 +94,7 @@ class Scenario:
         """Starts the program; waits until its window is shown, or (shown=False) until it is
         in the accessibility tree."""
         kind = WaylandProgram if self.wayland else RunningProgram
-        program = kind(self.session, self.executable, self.config_home, extra_env)
+        program = kind(self.session, self.executable, self.config_home, {**self.program_env, **(extra_env or {})})
         if shown:
             program.main_window(timeout=30)
         else:
@@ -680,6 +685,118 @@ def keeps_place_under_wayland(s):
         check_equal({key: position.get(key) for key in place}, place, f"POSITION after close {round}")
 
 
+# The pages in the order of their tabs, with the names of their pictures.
+PAGES = {"ファイル": "file", "変換": "conversion", "設 定": "settings", "早見表": "table", "スタイル": "styles",
+         "ヘルプ": "help"}
+
+
+def shoot(s, program, name):
+    """Saves the part of the screen that holds the program's windows (frames included),
+    as the user sees it, when the scenario was given a folder for pictures."""
+    if not s.shots:
+        return
+    os.makedirs(s.shots, exist_ok=True)
+    time.sleep(0.5)   # the last repaint
+    whole = os.path.join(s.session.root, "screen.png")
+    check(s.session.screenshot(whole), "no screenshot")
+    boxes = program.screen_boxes()
+    margin = 8
+    left = max(0, min(x for x, _, _, _ in boxes) - margin)
+    top = max(0, min(y for _, y, _, _ in boxes) - margin)
+    right = max(x + w for x, _, w, _ in boxes) + margin
+    bottom = max(y + h for _, y, _, h in boxes) + margin
+    path = os.path.join(s.shots, f"{s.label}-{name}.png" if s.label else f"{name}.png")
+    cropped = subprocess.run(["convert", whole, "-crop", f"{right - left}x{bottom - top}+{left}+{top}", "+repage",
+                              "-strip", path], capture_output=True, text=True)
+    check(cropped.returncode == 0, f"convert failed: {cropped.stderr.strip()}")
+    print(f"e2e: {path}")
+
+
+def every_page(s):
+    """At first start every page opens and the window stands whole on the screen, and the
+    About box opens from the help page and closes with Esc. Given a folder (--shots), each is
+    saved as a picture, so that a person can look at them at each scale."""
+    program = s.start()
+    for caption, name in PAGES.items():
+        program.open_page(caption)
+        shoot(s, program, name)
+    boxes = program.screen_boxes()
+    width, height = s.session.screen
+    for x, y, w, h in boxes:
+        check(x >= 0 and y >= 0 and x + w <= width and y + h <= height,
+              f"the window at {x},{y} {w}x{h} is not whole on the {width}x{height} screen")
+
+    program.open_page("ヘルプ")
+    program.click(program.find(atspi().ROLE_PUSH_BUTTON, "バージョン情報"))
+
+    def about_box():
+        # The window with the OK button: its role and title are the main window's.
+        for window in program.windows():
+            if any(node.getRole() == atspi().ROLE_PUSH_BUTTON and node.name == "OK"
+                   for node in accessible_ui._walk(window)):
+                return window
+        return None
+    about = wait_until(about_box, 15, "the About box")
+    print(f"e2e: the About box: {about.getRole().value_nick} {about.name!r}")
+    wait_until(lambda: has_state(about, atspi().STATE_ACTIVE), 15, "the About box to be active")
+    shoot(s, program, "about")
+    program.key("Escape")
+    wait_until(lambda: about_box() is None, 15, "the About box to close")
+    program.open_page("変換")
+    s.close_with_escape(program)
+
+
+def check_year_boxes_show_9999(program):
+    """Every year box, with 9999 in the Western year box, is wide enough for its text beside
+    its spin buttons: 9999, 4 digits in each era box, +7973 or so in the distance box."""
+    program.replace_text("西暦", "9999")
+    program.wait_year_text("西暦", "9999")
+    cut = []
+    for name in ["明治", "大正", "昭和", "平成", "令和", "西暦", "今から"]:
+        box = program.year_box(name)
+        text = box.queryText()
+        length = text.characterCount
+        check(length > 0, f"{name} is empty")
+        # Each character's place, as the text lays out, whatever part of it the box shows.
+        first = text.getCharacterExtents(0, atspi().DESKTOP_COORDS)
+        last = text.getCharacterExtents(length - 1, atspi().DESKTOP_COORDS)
+        text_width = last[0] + last[2] - first[0]
+        x, _, width, _ = accessible_ui.extents(box)
+        buttons = [accessible_ui.extents(child) for child in box
+                   if child is not None and child.getRole() == atspi().ROLE_PUSH_BUTTON]
+        room = (min(bx for bx, _, _, _ in buttons) if buttons else x + width) - x - 2 * LINE_EDIT_MARGIN
+        if text_width > room:
+            cut.append(f"{name} {text_of(box)!r}: {text_width} px of text in {room} px")
+    check(not cut, "year boxes too narrow for their text: " + "; ".join(cut))
+
+
+def year_boxes_show_9999(s):
+    """At first start, on this screen and at this scale, no year box cuts off its text."""
+    program = s.start()
+    check_year_boxes_show_9999(program)
+    s.close_with_escape(program)
+
+
+def year_boxes_show_9999_at_minimum_size(s):
+    """Made as small as the window manager lets it (the window's minimum size), no year box
+    cuts off its text."""
+    program = s.start()
+    window_id = program.main_window_id()
+    before = program.xdotool("getwindowgeometry", window_id)
+    program.xdotool("windowsize", window_id, "1", "1")
+    wait_until(lambda: program.xdotool("getwindowgeometry", window_id) != before, 15, "the window to shrink")
+    time.sleep(0.3)   # the layout follows the new size
+    print(f"e2e: the window at its minimum size: {program.xdotool('getwindowgeometry', window_id).split()[-1]}")
+    shoot(s, program, "minimum-size")
+    check_year_boxes_show_9999(program)
+    s.close_with_escape(program)
+
+
+# What a line edit keeps free on each side of its text: its frame and its text margin (in
+# Qt's styles 2 px each).
+LINE_EDIT_MARGIN = 4
+
+
 def selected_text(node):
     text = node.queryText()
     if text.getNSelections() == 0:
@@ -698,13 +815,15 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      help_opens_manual,
                                      program_in_folder_not_utf8, status_notifier_item,
                                      status_notifier_item_texts, starts_minimised_in_the_tray,
-                                     keeps_place_under_wayland, minimise_to_tray_under_wayland]}
+                                     keeps_place_under_wayland, minimise_to_tray_under_wayland,
+                                     every_page, year_boxes_show_9999, year_boxes_show_9999_at_minimum_size]}
 
 # The scenarios that need X (xdotool, window manager hints, the XEmbed tray) stay there.
 WAYLAND_ONLY = ["keeps_place_under_wayland", "minimise_to_tray_under_wayland"]
 WAYLAND_SCENARIOS = ["first_start", "era_and_distance_boxes", "expression_with_enter", "close_question",
                      "setting_survives_restart", "table_double_click", "status_notifier_item",
-                     "status_notifier_item_texts", "starts_minimised_in_the_tray", *WAYLAND_ONLY]
+                     "status_notifier_item_texts", "starts_minimised_in_the_tray", "every_page",
+                     "year_boxes_show_9999", *WAYLAND_ONLY]
 X11_SCENARIOS = [name for name in SCENARIOS if name not in WAYLAND_ONLY]
 # The tray each scenario's session has: the XEmbed tray (trayer) unless named here.
 SESSION_TRAY = {name: "sni" for name in ["status_notifier_item", "status_notifier_item_texts",
@@ -717,11 +836,14 @@ def fallback_ini(executable):
 
 
 def make_session(name, options):
-    """The session a scenario runs in: X11 or Wayland, with the tray it needs."""
+    """The session a scenario runs in: X11 or Wayland, with the tray it needs, the screen's
+    size and the scale a desktop sets (Xft.dpi under X11, the output's scale under Wayland)."""
     tray = SESSION_TRAY.get(name, "xembed")
+    screen = tuple(int(n) for n in options.screen.split("x"))
     if options.platform == "wayland":
-        return WaylandSession(options.weston_input, tray=None if tray == "xembed" else tray)
-    return DesktopSession(tray=tray)
+        return WaylandSession(options.weston_input, screen=screen, scale=options.wayland_scale or 1,
+                              tray=None if tray == "xembed" else tray)
+    return DesktopSession(screen=screen, dpi=options.xft_dpi, tray=tray)
 
 
 def run(name, options):
@@ -729,7 +851,8 @@ def run(name, options):
     with make_session(name, options) as session:
         try:
             accessible_ui.load_pyatspi(session.env)
-            SCENARIOS[name](Scenario(session, executable, manual))
+            program_env = {"QT_SCALE_FACTOR": options.qt_scale_factor} if options.qt_scale_factor else {}
+            SCENARIOS[name](Scenario(session, executable, manual, program_env, options.shots, options.label))
         except BaseException:
             keep_evidence(session, f"{options.platform}.{name}", artifacts)
             raise
@@ -765,6 +888,12 @@ def main():
     parser.add_argument("--platform", choices=["x11", "wayland"], default="x11",
                         help="the session the program runs in (default x11)")
     parser.add_argument("--weston-input", help="weston_test_input.so, weston's test seat (for wayland)")
+    parser.add_argument("--screen", default="1280x800", help="the screen's size in pixels (default 1280x800)")
+    parser.add_argument("--xft-dpi", type=int, help="Xft.dpi set through xrdb under X11 (120: 125 %%, 192: 200 %%)")
+    parser.add_argument("--qt-scale-factor", help="QT_SCALE_FACTOR for the program (1.25, 1.5, 2)")
+    parser.add_argument("--wayland-scale", type=int, help="the scale of weston's output (1 or 2)")
+    parser.add_argument("--shots", help="folder where every_page saves its pictures")
+    parser.add_argument("--label", help="the first part of the pictures' names")
     parser.add_argument("scenarios", nargs="+", choices=[*SCENARIOS, "all"])
     args = parser.parse_args()
 

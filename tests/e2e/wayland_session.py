@@ -78,8 +78,8 @@ class View:
 
 class WaylandSession(SessionBase):
     """screen: the output's size in pixels; scale: its integer scale (weston 10 has no
-    fractional scale); tray: "sni" for a StatusNotifierWatcher, or None (a Wayland
-    session has no XEmbed tray)."""
+    fractional scale), so that the desktop is screen / scale logical pixels wide; tray:
+    "sni" for a StatusNotifierWatcher, or None (a Wayland session has no XEmbed tray)."""
 
     platform = "wayland"
 
@@ -105,10 +105,11 @@ class WaylandSession(SessionBase):
         runtime = self.env["XDG_RUNTIME_DIR"]
         config = os.path.join(self.root, "weston.ini")
         with open(config, "w") as file:
-            file.write(WESTON_CONFIG)
+            # The output's scale counts only from here; its size is given in logical pixels.
+            file.write(WESTON_CONFIG + f"\n[output]\nname=headless\nscale={self.scale}\n")
         socket_name = "wayland-erakon"
         argv = ["weston", "--backend=headless-backend.so", "--use-pixman",
-                f"--width={self.screen[0]}", f"--height={self.screen[1]}", f"--scale={self.scale}",
+                f"--width={self.screen[0] // self.scale}", f"--height={self.screen[1] // self.scale}",
                 f"--socket={socket_name}", f"--config={config}", "--idle-time=0",
                 # The debug protocol lets weston-screenshooter and weston-debug in.
                 "--debug"]

@@ -59,6 +59,13 @@ class WaylandProgram(RunningProgram):
         side = (view.width - width) // 2
         return view.x + side, view.bottom - side - height
 
+    def screen_boxes(self):
+        """Where weston shows the program's windows (Qt's decorations included), in the
+        output's pixels: (x, y, width, height) for each."""
+        scale = self.session.scale
+        return [(v.x * scale, v.y * scale, v.width * scale, v.height * scale)
+                for v in self.session.views() if v.pid == self.process.pid and v.role.startswith("xdg_")]
+
     def decoration_button(self, which):
         view = self.main_view()
         return view.right - DECORATION_BUTTON_X[which], view.y + DECORATION_BUTTON_Y
