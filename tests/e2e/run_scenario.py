@@ -641,8 +641,8 @@ def starts_minimised_in_the_tray(s):
     item = host.wait_for_item(program.process.pid)
     time.sleep(5)
     check(not program.main_window_shown(), "the window came back by itself")
-    check_equal(host.item_of_process(program.process.pid).address if host.item_of_process(program.process.pid)
-                else None, item.address, "the tray icon after 5 s")
+    still = host.item_of_process(program.process.pid)
+    check_equal(still.address if still else None, item.address, "the tray icon after 5 s")
     with open(os.path.join(s.session.root, "status-notifier-watcher.log")) as log:
         registered = [line for line in log.read().splitlines() if line.startswith("registered")]
     check_equal(len(registered), 1, f"registrations of the tray icon ({registered})")
@@ -818,7 +818,8 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      keeps_place_under_wayland, minimise_to_tray_under_wayland,
                                      every_page, year_boxes_show_9999, year_boxes_show_9999_at_minimum_size]}
 
-# The scenarios that need X (xdotool, window manager hints, the XEmbed tray) stay there.
+# Under Wayland: the scenarios that need no X (xdotool, the window manager's hints, the
+# XEmbed tray), and two of Wayland's own.
 WAYLAND_ONLY = ["keeps_place_under_wayland", "minimise_to_tray_under_wayland"]
 WAYLAND_SCENARIOS = ["first_start", "era_and_distance_boxes", "expression_with_enter", "close_question",
                      "setting_survives_restart", "table_double_click", "status_notifier_item",
