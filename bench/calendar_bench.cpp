@@ -1,7 +1,7 @@
 // Figures for the calendar core: the formatter runs once a second for the
 // status-bar clock and twice per line (250 years) for the year table.
-#include "date_format.h"
-#include "era_table.h"
+#include "core/date_format.h"
+#include "core/era_table.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
-#include "sample_window.h"
+#include "bench/sample_window.h"
 
-#include "reset_button.h"
-#include "year_box.h"
+#include "widgets/reset_button.h"
+#include "widgets/year_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

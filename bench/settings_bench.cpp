@@ -1,7 +1,7 @@
 // The settings file at start and at close, with a 1 MB file whose bulk is
 // sections the program does not know.
-#include "ini_document.h"
-#include "settings_file.h"
+#include "settings/ini_document.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QFile>

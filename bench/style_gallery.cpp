@@ -2,8 +2,8 @@
 // at the styles side by side: style_gallery [--list] [STYLE] [--shot FILE].
 // --list prints the style names; --shot saves the window (tooltip and menu
 // included) to FILE and quits.
-#include "sample_window.h"
-#include "style_service.h"
+#include "bench/sample_window.h"
+#include "styles/style_service.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,10 +1,10 @@
-#include "about_dialog.h"
+#include "desktop/about_dialog.h"
 
-#include "clock.h"
-#include "file_version.h"
-#include "maker_info.h"
-#include "title_bar_buttons.h"
-#include "ukraine_time.h"
+#include "core/clock.h"
+#include "desktop/file_version.h"
+#include "desktop/maker_info.h"
+#include "desktop/title_bar_buttons.h"
+#include "desktop/ukraine_time.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "date_format.h"
-#include "utc_offset.h"
+#include "core/date_format.h"
+#include "desktop/utc_offset.h"
 
 #include <QLinearGradient>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
-#include "desktop_entry.h"
+#include "desktop/desktop_entry.h"
 
-#include "maker_info.h"
+#include "desktop/maker_info.h"
 
 #include <algorithm>
 

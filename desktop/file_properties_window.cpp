@@ -1,6 +1,6 @@
-#include "file_properties_window.h"
+#include "desktop/file_properties_window.h"
 
-#include "file_version.h"
+#include "desktop/file_version.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>

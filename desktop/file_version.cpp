@@ -1,6 +1,6 @@
-#include "file_version.h"
+#include "desktop/file_version.h"
 
-#include "version_note.h"
+#include "desktop/version_note.h"
 
 #include <QFile>
 

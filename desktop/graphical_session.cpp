@@ -1,4 +1,4 @@
-#include "graphical_session.h"
+#include "desktop/graphical_session.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,9 +1,9 @@
-#include "help_commands.h"
+#include "desktop/help_commands.h"
 
-#include "desktop_platform.h"
-#include "file_properties_window.h"
-#include "maker_info.h"
-#include "messages.h"
+#include "desktop/desktop_platform.h"
+#include "desktop/file_properties_window.h"
+#include "desktop/maker_info.h"
+#include "desktop/messages.h"
 
 #include <QDir>
 #include <QFileInfo>

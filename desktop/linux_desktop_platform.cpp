@@ -1,6 +1,6 @@
-#include "linux_desktop_platform.h"
+#include "desktop/linux_desktop_platform.h"
 
-#include "system_paths.h"
+#include "settings/system_paths.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "desktop_platform.h"
+#include "desktop/desktop_platform.h"
 
 namespace erakon {
 

@@ -1,9 +1,9 @@
-#include "shortcut_file.h"
+#include "desktop/shortcut_file.h"
 
-#include "atomic_file.h"
-#include "desktop_entry.h"
-#include "raw_bytes.h"
-#include "shortcut_texts.h"
+#include "settings/atomic_file.h"
+#include "desktop/desktop_entry.h"
+#include "settings/raw_bytes.h"
+#include "desktop/shortcut_texts.h"
 
 #include <QFileInfo>
 

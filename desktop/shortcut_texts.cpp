@@ -1,4 +1,4 @@
-#include "shortcut_texts.h"
+#include "desktop/shortcut_texts.h"
 
 namespace erakon {
 

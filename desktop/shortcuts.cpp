@@ -1,11 +1,11 @@
-#include "shortcuts.h"
+#include "desktop/shortcuts.h"
 
-#include "atomic_file.h"
-#include "clock_timer_pause.h"
-#include "maker_info.h"
-#include "messages.h"
-#include "shortcut_file.h"
-#include "shortcut_texts.h"
+#include "settings/atomic_file.h"
+#include "desktop/clock_timer_pause.h"
+#include "desktop/maker_info.h"
+#include "desktop/messages.h"
+#include "desktop/shortcut_file.h"
+#include "desktop/shortcut_texts.h"
 
 #include <QDir>
 #include <QFileInfo>

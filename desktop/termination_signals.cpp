@@ -1,4 +1,4 @@
-#include "termination_signals.h"
+#include "desktop/termination_signals.h"
 
 #include <QSocketNotifier>
 

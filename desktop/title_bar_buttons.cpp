@@ -1,4 +1,4 @@
-#include "title_bar_buttons.h"
+#include "desktop/title_bar_buttons.h"
 
 #include <QGuiApplication>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ukraine_time.h"
+#include "desktop/ukraine_time.h"
 
 #include <chrono>
 

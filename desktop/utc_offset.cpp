@@ -1,4 +1,4 @@
-#include "utc_offset.h"
+#include "desktop/utc_offset.h"
 
 #include <QDateTime>
 #include <QTimeZone>

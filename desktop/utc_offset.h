@@ -1,6 +1,6 @@
 #pragma once
 
-#include "date_time.h"
+#include "core/date_time.h"
 
 #include <functional>
 

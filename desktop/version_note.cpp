@@ -1,7 +1,7 @@
 // Puts the program's version note into the binary that links this file. It
 // must be linked as an object, not from a static library: nothing refers to
 // the note, so an archive member holding it would be left out.
-#include "version_note.h"
+#include "desktop/version_note.h"
 
 #ifndef ERAKON_VERSION_MAJOR
 #error "ERAKON_VERSION_MAJOR, _MINOR, _PATCH and ERAKON_BUILD_NUMBER come from the build"

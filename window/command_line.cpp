@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "command_line.h"
+#include "window/command_line.h"
 
 #include <algorithm>
 #include <array>

@@ -1,10 +1,10 @@
-#include "conversion_page.h"
+#include "window/conversion_page.h"
 
-#include "control_hint.h"
-#include "era_table.h"
-#include "reset_button.h"
-#include "window_font.h"
-#include "year_box.h"
+#include "widgets/control_hint.h"
+#include "core/era_table.h"
+#include "widgets/reset_button.h"
+#include "widgets/window_font.h"
+#include "widgets/year_box.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

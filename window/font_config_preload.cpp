@@ -1,4 +1,4 @@
-#include "font_config_preload.h"
+#include "window/font_config_preload.h"
 
 #include <fontconfig/fontconfig.h>
 

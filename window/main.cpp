@@ -1,17 +1,17 @@
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
-#include "caret_blink_limit.h"
-#include "command_line.h"
-#include "font_config_preload.h"
-#include "graphical_session.h"
-#include "linux_desktop_platform.h"
-#include "main_window.h"
-#include "program_icon.h"
-#include "qt_messages.h"
-#include "settings_file.h"
-#include "style_service.h"
-#include "system_paths.h"
-#include "termination_signals.h"
+#include "widgets/caret_blink_limit.h"
+#include "window/command_line.h"
+#include "window/font_config_preload.h"
+#include "desktop/graphical_session.h"
+#include "desktop/linux_desktop_platform.h"
+#include "window/main_window.h"
+#include "desktop/program_icon.h"
+#include "desktop/qt_messages.h"
+#include "settings/settings_file.h"
+#include "styles/style_service.h"
+#include "settings/system_paths.h"
+#include "desktop/termination_signals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

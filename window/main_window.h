@@ -1,10 +1,10 @@
 #pragma once
 
-#include "date_format.h"
-#include "era_table.h"
-#include "settings_file.h"
-#include "window_placement.h"
-#include "window_services.h"
+#include "core/date_format.h"
+#include "core/era_table.h"
+#include "settings/settings_file.h"
+#include "settings/window_placement.h"
+#include "window/window_services.h"
 
 #include <QMainWindow>
 #include <QRandomGenerator>

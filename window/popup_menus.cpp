@@ -1,4 +1,4 @@
-#include "popup_menus.h"
+#include "window/popup_menus.h"
 
 #include <QAction>
 #include <QActionGroup>

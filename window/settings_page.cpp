@@ -1,10 +1,10 @@
-#include "settings_page.h"
+#include "window/settings_page.h"
 
-#include "control_hint.h"
-#include "era_table.h"
-#include "radio_group.h"
-#include "window_font.h"
-#include "year_box.h"
+#include "widgets/control_hint.h"
+#include "core/era_table.h"
+#include "widgets/radio_group.h"
+#include "widgets/window_font.h"
+#include "widgets/year_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

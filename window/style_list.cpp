@@ -1,4 +1,4 @@
-#include "style_list.h"
+#include "window/style_list.h"
 
 #include <QMouseEvent>
 

@@ -1,9 +1,9 @@
-#include "table_page.h"
+#include "window/table_page.h"
 
-#include "clock.h"
-#include "control_hint.h"
-#include "era_table.h"
-#include "table_line.h"
+#include "core/clock.h"
+#include "widgets/control_hint.h"
+#include "core/era_table.h"
+#include "core/table_line.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

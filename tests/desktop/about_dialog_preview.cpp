@@ -2,12 +2,12 @@
 // a real X server: about_dialog_preview [--active-style NAME] [--report]
 // --active-style NAME makes NAME the active style, so the gradient is left out;
 // --report shows a multi-line report through the message service first.
-#include "about_dialog.h"
+#include "desktop/about_dialog.h"
 
-#include "clock.h"
-#include "linux_desktop_platform.h"
-#include "qt_messages.h"
-#include "locale_settings.h"
+#include "core/clock.h"
+#include "desktop/linux_desktop_platform.h"
+#include "desktop/qt_messages.h"
+#include "settings/locale_settings.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
-#include "about_dialog.h"
+#include "desktop/about_dialog.h"
 
-#include "clock.h"
-#include "ukrainian_names.h"
+#include "core/clock.h"
+#include "tests/desktop/ukrainian_names.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "desktop_entry.h"
+#include "desktop/desktop_entry.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,4 +1,4 @@
-#include "file_version.h"
+#include "desktop/file_version.h"
 
 #include <QCoreApplication>
 #include <QFile>

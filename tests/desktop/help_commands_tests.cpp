@@ -1,8 +1,8 @@
-#include "help_commands.h"
+#include "desktop/help_commands.h"
 
-#include "fake_desktop_platform.h"
-#include "file_properties_window.h"
-#include "scripted_messages.h"
+#include "tests/support/fake_desktop_platform.h"
+#include "desktop/file_properties_window.h"
+#include "tests/support/scripted_messages.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "linux_desktop_platform.h"
+#include "desktop/linux_desktop_platform.h"
 
-#include "environment_value.h"
+#include "tests/support/environment_value.h"
 
 #include <QDir>
 #include <QFile>

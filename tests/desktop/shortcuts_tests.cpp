@@ -1,7 +1,7 @@
-#include "shortcuts.h"
+#include "desktop/shortcuts.h"
 
-#include "fake_desktop_platform.h"
-#include "scripted_messages.h"
+#include "tests/support/fake_desktop_platform.h"
+#include "tests/support/scripted_messages.h"
 
 #include <QDir>
 #include <QFile>

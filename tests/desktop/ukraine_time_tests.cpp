@@ -1,7 +1,7 @@
-#include "ukraine_time.h"
+#include "desktop/ukraine_time.h"
 
-#include "locale_settings.h"
-#include "ukrainian_names.h"
+#include "settings/locale_settings.h"
+#include "tests/desktop/ukrainian_names.h"
 
 #include <QTimeZone>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "date_format.h"
+#include "core/date_format.h"
 
 namespace erakon {
 

@@ -1,6 +1,6 @@
 // Writes fuzzed dates through fuzzed patterns and locale records. The formatter must give
 // text for anything, and never split a character: from valid UTF-8 comes valid UTF-8.
-#include "date_format.h"
+#include "core/date_format.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

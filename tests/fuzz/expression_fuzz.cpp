@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the year box's expression evaluator: it must never crash,
 // hang or overflow the stack, and its result must keep its promises.
-#include "expression.h"
+#include "core/expression.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The command line: what starts the window, what answers in the terminal,
 // what is refused, and what is left for Qt.
-#include "command_line.h"
+#include "window/command_line.h"
 
 #include <sstream>
 #include <vector>

@@ -1,15 +1,15 @@
-#include "main_window.h"
+#include "window/main_window.h"
 
-#include "clock_status_bar.h"
-#include "conversion_page.h"
-#include "convertible_years.h"
-#include "page_control.h"
-#include "popup_menus.h"
-#include "radio_group.h"
-#include "settings_page.h"
-#include "table_page.h"
-#include "window_fixture.h"
-#include "year_box.h"
+#include "widgets/clock_status_bar.h"
+#include "window/conversion_page.h"
+#include "core/convertible_years.h"
+#include "widgets/page_control.h"
+#include "window/popup_menus.h"
+#include "widgets/radio_group.h"
+#include "window/settings_page.h"
+#include "window/table_page.h"
+#include "tests/window/window_fixture.h"
+#include "widgets/year_box.h"
 
 #include <QAction>
 #include <QApplication>

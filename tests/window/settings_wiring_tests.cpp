@@ -1,12 +1,12 @@
 // The main window with its settings file: what a close writes and the next
 // start reads back, in a temporary configuration folder.
-#include "main_window.h"
+#include "window/main_window.h"
 
-#include "radio_group.h"
-#include "scripted_messages.h"
-#include "settings_test_printers.h"
-#include "window_fixture.h"
-#include "year_box.h"
+#include "widgets/radio_group.h"
+#include "tests/support/scripted_messages.h"
+#include "tests/support/settings_test_printers.h"
+#include "tests/window/window_fixture.h"
+#include "widgets/year_box.h"
 
 #include <QApplication>
 #include <QCheckBox>

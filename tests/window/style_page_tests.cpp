@@ -1,16 +1,16 @@
 // The style page and the File and Help commands as the window runs them.
-#include "main_window.h"
+#include "window/main_window.h"
 
-#include "about_dialog.h"
-#include "conversion_page.h"
-#include "year_box.h"
-#include "page_control.h"
-#include "popup_menus.h"
-#include "radio_group.h"
-#include "scripted_messages.h"
-#include "settings_file.h"
-#include "settings_test_printers.h"
-#include "window_fixture.h"
+#include "desktop/about_dialog.h"
+#include "window/conversion_page.h"
+#include "widgets/year_box.h"
+#include "widgets/page_control.h"
+#include "window/popup_menus.h"
+#include "widgets/radio_group.h"
+#include "tests/support/scripted_messages.h"
+#include "settings/settings_file.h"
+#include "tests/support/settings_test_printers.h"
+#include "tests/window/window_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

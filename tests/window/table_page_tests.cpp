@@ -1,6 +1,6 @@
-#include "table_page.h"
+#include "window/table_page.h"
 
-#include "clock.h"
+#include "core/clock.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
