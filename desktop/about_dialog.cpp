@@ -39,7 +39,7 @@ QIcon programIcon(const QWidget* mainWindow)
 QString aboutText(const AboutContext& context, QSize screenSize)
 {
     const QStringList entries{
-        QFileInfo(context.executablePath).completeBaseName() + u' ' + kVersionString + QStringLiteral(" (")
+        QFileInfo(context.executablePath).completeBaseName() + u' ' + QString::fromUtf8(kVersionText) + QStringLiteral(" (")
             + FileVersionText(context.executablePath) + QStringLiteral(") Release Build"),
         context.executablePath,
         QStringLiteral("CurrentScreen %1 x %2").arg(screenSize.width()).arg(screenSize.height()),
@@ -78,7 +78,7 @@ AboutDialog::AboutDialog(const QString& text, const QIcon& icon, QRandomGenerato
     : QMessageBox(parent)
     , m_gradientRandom(gradientRandom)
 {
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     if (icon.isNull()) {

@@ -55,9 +55,9 @@ std::optional<QByteArray> desktopEntryFor(const QString& target)
                                         "Version=1.0\n"
                                         "Name=%1\n"
                                         "Exec=%2\n"
-                                        "Icon=erakon\n"
+                                        "Icon=%3\n"
                                         "Terminal=false\n")
-                             .arg(kApplicationTitle, *exec);
+                             .arg(QString::fromUtf8(kApplicationTitle), *exec, QString::fromUtf8(kProgramName));
     return text.toUtf8();
 }
 

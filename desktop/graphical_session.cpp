@@ -1,5 +1,7 @@
 #include "desktop/graphical_session.h"
 
+#include "core/version.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -132,7 +134,7 @@ bool displayReachable(int argc, const char* const* argv)
 
 std::string noDisplayMessage()
 {
-    return "Erakon needs a graphical desktop session, but no display could be opened ("
+    return std::string(kApplicationTitle) + " needs a graphical desktop session, but no display could be opened ("
         + described("DISPLAY") + ", " + described("WAYLAND_DISPLAY") + ").";
 }
 

@@ -1,5 +1,7 @@
 #include "desktop/qt_messages.h"
 
+#include "core/version.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
@@ -9,7 +11,7 @@ namespace erakon {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Erakon");
+const QString kTitle = QString::fromUtf8(kApplicationTitle);
 
 QWidget* owner()
 {

@@ -35,7 +35,7 @@ QString SpecialFolderPath(const DesktopPlatform& platform, SpecialFolder folder)
 
 QString shortcutFileName(const QString& target, const QString& executablePath)
 {
-    const QString name = target == executablePath ? kApplicationTitle : QFileInfo(target).completeBaseName();
+    const QString name = target == executablePath ? QString::fromUtf8(kApplicationTitle) : QFileInfo(target).completeBaseName();
     return name + kLinkExtension;
 }
 

@@ -218,7 +218,7 @@ QString programName(const QString& executablePath)
     // A name the file system holds in bytes that are not UTF-8 would make a
     // folder no one can read: such a program, or one with no known path, is erakon.
     if (fileName.isEmpty() || containsRawBytes(fileName))
-        return kDefaultProgramName.toString();
+        return kDefaultProgramName;
     const qsizetype dot = fileName.lastIndexOf(u'.');
     return dot > 0 ? fileName.first(dot) : fileName;
 }
@@ -310,10 +310,11 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
 
 ProgramRecord programRecord(const QString& executablePath, const QString& lastClose)
 {
+    const QString version = QString::fromUtf8(kVersionText);
     if (executablePath.isEmpty())
-        return {QString(), QString(), kProgramVersion.toString(), lastClose};
+        return {QString(), QString(), version, lastClose};
     const QFileInfo executable(executablePath);
-    return {executable.fileName(), executable.absolutePath(), kProgramVersion.toString(), lastClose};
+    return {executable.fileName(), executable.absolutePath(), version, lastClose};
 }
 
 std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/version.h"
 #include "settings/window_placement.h"
 
 #include <QString>
@@ -34,7 +35,7 @@ struct SettingsLocation {
 SettingsLocation systemSettingsLocation();
 
 // The name of the program when its own cannot be had.
-inline constexpr QStringView kDefaultProgramName = u"erakon";
+inline const QString kDefaultProgramName = QString::fromUtf8(kProgramName);
 
 // The executable's file name up to its last "." (the whole name when it has
 // none, or when its only "." starts it); kDefaultProgramName when the path
@@ -115,8 +116,6 @@ struct LoadedSettings {
 LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current,
                             int currentState, const ScreenMetrics& screen);
 
-inline constexpr QStringView kProgramVersion = u"V3.3";
-
 // The section PROGRAM: which program wrote the file, from where and when.
 struct ProgramRecord {
     QString name;        // executable file name with its extension
@@ -125,7 +124,7 @@ struct ProgramRecord {
     QString lastClose;   // local date and time of the close, already formatted
 };
 
-// The record for the executable, with kProgramVersion.
+// The record for the executable, with the program's version text (kVersionText).
 ProgramRecord programRecord(const QString& executablePath, const QString& lastClose);
 
 // Writes the settings at close: the per-user file (its folder created when

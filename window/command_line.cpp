@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/command_line.h"
 
+#include "core/version.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -140,6 +142,8 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
 std::string helpText(std::string_view programName)
 {
     const std::string name(programName);
+    const std::string program(kProgramName);
+    const std::string settingsFile = "Harunagi/" + program + "/" + program + ".ini";
     return "Usage: " + name + " [OPTION]...\n"
            "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
            "Taisho, Showa, Heisei, Reiwa and one era of your own) in a desktop window.\n"
@@ -150,15 +154,15 @@ std::string helpText(std::string_view programName)
            "Qt's own options, such as -platform NAME, -style NAME, -display DISPLAY\n"
            "and -session ID, are passed on to Qt.\n"
            "\n"
-           "The settings are kept in $XDG_CONFIG_HOME/Harunagi/erakon/erakon.ini\n"
-           "(~/.config/Harunagi/erakon/erakon.ini when XDG_CONFIG_HOME is not set).\n"
+           "The settings are kept in $XDG_CONFIG_HOME/" + settingsFile + "\n"
+           "(~/.config/" + settingsFile + " when XDG_CONFIG_HOME is not set).\n"
            "F1 in the window opens the user's manual.\n";
 }
 
 std::string versionText(std::string_view programName)
 {
-    return std::string(programName) + " " ERAKON_VERSION "\n"
-           "Copyright (C) 2026 the Erakon authors.\n"
+    return std::string(programName) + " " + std::string(kVersion) + "\n"
+           "Copyright (C) 2026 the " + std::string(kApplicationTitle) + " authors.\n"
            "License MIT: <https://opensource.org/license/mit>.\n"
            "This is free software: you are free to change and redistribute it.\n"
            "There is NO WARRANTY, to the extent permitted by law.\n";
@@ -188,11 +192,11 @@ std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string
 std::string_view programNameOf(int argc, const char* const* argv)
 {
     if (argc < 1 || !argv || !argv[0] || !*argv[0])
-        return "erakon";
+        return kProgramName;
     const std::string_view path = argv[0];
     const std::size_t slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return name.empty() ? std::string_view("erakon") : name;
+    return name.empty() ? kProgramName : name;
 }
 
 } // namespace erakon

@@ -1,5 +1,6 @@
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
+#include "core/version.h"
 #include "widgets/caret_blink_limit.h"
 #include "window/command_line.h"
 #include "window/font_config_preload.h"
@@ -40,10 +41,10 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     fontConfig.wait();
-    QApplication::setApplicationName(erakon::kDefaultProgramName.toString());
-    QApplication::setApplicationDisplayName(QStringLiteral("Erakon"));
+    QApplication::setApplicationName(QString::fromUtf8(erakon::kProgramName));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(erakon::kApplicationTitle));
     // The desktop entry's name lets the shell match the window to its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.harunagi.Erakon"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(erakon::kDesktopId));
     QApplication::setWindowIcon(erakon::loadProgramIcon());
     // Takes the look the application starts with as the system style, so it
     // is made before anything changes the style.

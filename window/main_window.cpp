@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include "core/version.h"
 #include "desktop/about_dialog.h"
 #include "widgets/button_page.h"
 #include "widgets/clock_status_bar.h"
@@ -49,7 +50,7 @@
 namespace erakon {
 namespace {
 
-const QString kApplicationTitle = QStringLiteral("Erakon");
+const QString kTitle = QString::fromUtf8(kApplicationTitle);
 constexpr int kStyleItemHeight = 14;
 const QString kClockPattern = QStringLiteral("ggge年(yyyy年) m月d日(aaa)  HH:MM");
 
@@ -70,7 +71,7 @@ Qt::WindowStates qtWindowState(int storedState)
 
 void writeToStandardError(const QString& text)
 {
-    std::fprintf(stderr, "erakon: %s\n", qPrintable(text));
+    std::fprintf(stderr, "%s: %s\n", kProgramName.data(), qPrintable(text));
 }
 
 } // namespace
@@ -264,7 +265,7 @@ void TErakonForm::createTrayIcon()
     TrayIcon1 = new QSystemTrayIcon(this);
     TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
     TrayIcon1->setIcon(programIcon());
-    TrayIcon1->setToolTip(kApplicationTitle);
+    TrayIcon1->setToolTip(kTitle);
     TrayIcon1->setContextMenu(PopupMenu2);
 }
 
@@ -371,7 +372,7 @@ void TErakonForm::FormCreate()
 {
     BasicStyleName = activeStyleName();
     // Minimise and restore arrive as window state changes (changeEvent).
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(kTitle);
     loadSettings();
     NumberBox1->setTag(kEraTable[0].offset);
     NumberBox2->setTag(kEraTable[1].offset);
@@ -476,8 +477,8 @@ void TErakonForm::Timer1Timer()
     }
     // Qt passes even an unchanged hint on, and a D-Bus tray host would be
     // woken by it every second.
-    if (TrayIcon1->toolTip() != kApplicationTitle)
-        TrayIcon1->setToolTip(kApplicationTitle);
+    if (TrayIcon1->toolTip() != kTitle)
+        TrayIcon1->setToolTip(kTitle);
 }
 
 void TErakonForm::changeEvent(QEvent* event)

@@ -1,6 +1,7 @@
 #include "desktop/about_dialog.h"
 
 #include "core/clock.h"
+#include "core/version.h"
 #include "tests/desktop/ukrainian_names.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,10 @@ protected:
 
 TEST_F(AboutDialogTest, TextHasNineLinesEachEndedByCrLf)
 {
-    const QString expected = QStringLiteral("desktop_tests V3.3 (" ERAKON_FILE_VERSION ") Release Build\r\n")
+    // The version this build gives the program, and the file version its note carries.
+    const QString version = QString::fromUtf8(kVersionText);
+    const QString expected = QStringLiteral("desktop_tests ") + version + QStringLiteral(" (")
+        + QString::fromUtf8(kFileVersion) + QStringLiteral(") Release Build\r\n")
         + QCoreApplication::applicationFilePath() + QStringLiteral("\r\n"
                                                                   "CurrentScreen 1920 x 1080\r\n"
                                                                   "\r\n"
@@ -62,7 +66,9 @@ TEST_F(AboutDialogTest, ProgramWithoutVersionShowsEmptyParentheses)
     QFile(program).open(QIODevice::WriteOnly);
     AboutContext about = context();
     about.executablePath = program;
-    EXPECT_TRUE(aboutText(about, QSize(800, 600)).startsWith(QStringLiteral("Erakon V3.3 () Release Build\r\n")));
+    EXPECT_TRUE(aboutText(about, QSize(800, 600))
+                    .startsWith(QStringLiteral("Erakon ") + QString::fromUtf8(kVersionText)
+                                + QStringLiteral(" () Release Build\r\n")));
 }
 
 TEST(AboutGradientTest, OddColoursRunLeftToRightEvenOnesTopToBottom)
@@ -93,7 +99,7 @@ TEST_F(AboutDialogTest, DialogLooksAsTheCommandAsks)
 {
     const std::unique_ptr<AboutDialog> dialog = createAboutDialog(context());
 
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Erakon"));
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(kApplicationTitle));
     const Qt::WindowFlags flags = dialog->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
     for (const Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,

@@ -1,5 +1,7 @@
 #include "desktop/desktop_entry.h"
 
+#include "core/version.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -71,8 +73,10 @@ TEST(DesktopEntryTest, EntryHasTheKeysALauncherNeeds)
     ASSERT_TRUE(entry);
     const QList<QByteArray> lines = entry->split('\n');
     EXPECT_EQ(lines.first(), "[Desktop Entry]");
-    for (const char* line : {"Type=Application", "Name=Erakon", "Icon=erakon", "Terminal=false"})
-        EXPECT_TRUE(lines.contains(line)) << line;
+    const QByteArray name = "Name=" + QByteArray(kApplicationTitle.data(), qsizetype(kApplicationTitle.size()));
+    const QByteArray icon = "Icon=" + QByteArray(kProgramName.data(), qsizetype(kProgramName.size()));
+    for (const QByteArray& line : {QByteArray("Type=Application"), name, icon, QByteArray("Terminal=false")})
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
 }
 
 TEST(DesktopEntryTest, PathsNoEntryCanCarryAreRefused)

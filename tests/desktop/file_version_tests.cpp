@@ -1,5 +1,7 @@
 #include "desktop/file_version.h"
 
+#include "core/version.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -102,7 +104,7 @@ protected:
 
 TEST_F(FileVersionTest, ThisTestProgramCarriesTheBuildsVersion)
 {
-    EXPECT_EQ(FileVersionText(QCoreApplication::applicationFilePath()), QStringLiteral(ERAKON_FILE_VERSION));
+    EXPECT_EQ(FileVersionText(QCoreApplication::applicationFilePath()), QString::fromUtf8(kFileVersion));
 }
 
 TEST_F(FileVersionTest, ReadsTheNoteInEveryLayout)

@@ -1,5 +1,6 @@
 #include "settings/settings_file.h"
 
+#include "core/version.h"
 #include "tests/support/environment_value.h"
 #include "settings/raw_bytes.h"
 #include "tests/support/settings_test_printers.h"
@@ -150,7 +151,7 @@ TEST(ProgramRecordTest, NamesTheExecutableAndItsFolder)
     const ProgramRecord record = programRecord(u"/opt/erakon/erakon"_s, u"2023/05/20"_s);
     EXPECT_EQ(record.name, u"erakon"_s);
     EXPECT_EQ(record.path, u"/opt/erakon"_s);
-    EXPECT_EQ(record.version, u"V3.3"_s);
+    EXPECT_EQ(record.version, QString::fromUtf8(kVersionText));
     EXPECT_EQ(record.lastClose, u"2023/05/20"_s);
     EXPECT_EQ(programRecord(u"/erakon"_s, QString()).path, u"/"_s);
 }
@@ -277,7 +278,7 @@ TEST_F(SettingsFileTest, FreshSaveWritesTheThreeSectionsExactly)
     options.styleName = u"Windows"_s;
     ASSERT_EQ(save(options), std::nullopt);
     const QString expected =
-        u"[PROGRAM]\r\nName=erakon\r\nPath="_s + m_root.filePath(u"bin"_s) + u"\r\nVersion=V3.3\r\nIniFile="_s
+        u"[PROGRAM]\r\nName=erakon\r\nPath="_s + m_root.filePath(u"bin"_s) + u"\r\nVersion="_s + QString::fromUtf8(kVersionText) + u"\r\nIniFile="_s
         + QFileInfo(userFile()).absoluteFilePath() + u"\r\nLastClose=2023/05/20 14:05:09\r\n\r\n"_s
         u"[POSITION]\r\nFlags=0\r\nShowCmd=1\r\nMaxX=-1\r\nMaxY=-1\r\nLeft=640\r\nTop=360\r\nRight=1280\r\nBottom=720\r\n"
         u"State=0\r\n\r\n"

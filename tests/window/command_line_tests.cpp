@@ -3,6 +3,8 @@
 // what is refused, and what is left for Qt.
 #include "window/command_line.h"
 
+#include "core/version.h"
+
 #include <sstream>
 #include <vector>
 
@@ -94,8 +96,8 @@ TEST(ProgramNameTest, LastPartOfTheNameItWasStartedBy)
     const char* empty[] = {""};
     EXPECT_EQ(programNameOf(1, path), "erakon");
     EXPECT_EQ(programNameOf(1, bare), "erakon-dev");
-    EXPECT_EQ(programNameOf(1, empty), "erakon");
-    EXPECT_EQ(programNameOf(0, nullptr), "erakon");
+    EXPECT_EQ(programNameOf(1, empty), kProgramName);
+    EXPECT_EQ(programNameOf(0, nullptr), kProgramName);
 }
 
 struct Answer {
@@ -122,7 +124,7 @@ TEST(AnswerCommandLineTest, HelpAndVersionGoToStandardOutputAndSucceed)
 
     const Answer version = answer(parse({"--version"}));
     EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(version.out.starts_with("erakon " ERAKON_VERSION "\n")) << version.out;
+    EXPECT_TRUE(version.out.starts_with("erakon " + std::string(kVersion) + "\n")) << version.out;
     EXPECT_NE(version.out.find("License MIT"), std::string::npos);
     EXPECT_TRUE(version.err.empty());
 }

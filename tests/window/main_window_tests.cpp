@@ -1,5 +1,6 @@
 #include "window/main_window.h"
 
+#include "core/version.h"
 #include "widgets/clock_status_bar.h"
 #include "window/conversion_page.h"
 #include "core/convertible_years.h"
@@ -94,7 +95,7 @@ protected:
 TEST_F(MainWindowTest, CreationShowsTheCurrentYearOnTheConversionPage)
 {
     EXPECT_EQ(form->objectName(), "ErakonForm");
-    EXPECT_EQ(form->windowTitle(), "Erakon");
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kApplicationTitle));
     EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheetConvert);
     EXPECT_EQ(form->NumberBox0->text(), "2023");
     EXPECT_EQ(form->NumberBox5->intValue(), 5);
