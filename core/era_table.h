@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/date_time.h"
+#include "core/era_calendar.h"
 
 #include <array>
 #include <string>
@@ -23,19 +24,26 @@ struct EraInfo {
     int offset;               // the Western year before the era's first year
 };
 
-// Captions, hints and offsets. The user-defined row's caption is the
-// design-time text; its real name and offset come from the settings.
-inline constexpr std::array<EraInfo, kEraRowCount> kEraTable{{
-    {"明治", "MEIJI", 1867},
-    {"大正", "TAISHO", 1911},
-    {"昭和", "SHOWA", 1925},
-    {"平成", "HEISEI", 1988},
-    {"令和", "REIWA", 2018},
-    {"任意", "original", 1879},
-}};
+// The year arithmetic counts the whole calendar year in which an era begins as
+// its first year, so an era's offset is the year before its first day's.
+constexpr int eraOffsetOf(const JapaneseEra& era) { return int(era.firstDay.year()) - 1; }
 
-inline constexpr int kDefaultUserEraOrigin = 1880;
+// The era of the user's own, as a fresh start shows it.
 inline constexpr std::string_view kDefaultUserEraName = "創業";
+inline constexpr int kDefaultUserEraOrigin = 1880;
+
+// Captions, hints and offsets, the five eras' from the era calendar. The
+// user-defined row's caption is the design-time text; its real name and
+// offset (its origin - 1) come from the settings.
+inline constexpr std::array<EraInfo, kEraRowCount> kEraTable{{
+    {kJapaneseEras[0].name, "MEIJI", eraOffsetOf(kJapaneseEras[0])},
+    {kJapaneseEras[1].name, "TAISHO", eraOffsetOf(kJapaneseEras[1])},
+    {kJapaneseEras[2].name, "SHOWA", eraOffsetOf(kJapaneseEras[2])},
+    {kJapaneseEras[3].name, "HEISEI", eraOffsetOf(kJapaneseEras[3])},
+    {kJapaneseEras[4].name, "REIWA", eraOffsetOf(kJapaneseEras[4])},
+    {"任意", "original", kDefaultUserEraOrigin - 1},
+}};
+static_assert(kJapaneseEras.size() == kFixedEraCount);
 
 // Offsets of the six rows as the era boxes hold them at a moment.
 using EraOffsets = std::array<int, kEraRowCount>;

@@ -3,6 +3,7 @@
 #include "core/clock.h"
 #include "desktop/file_version.h"
 #include "desktop/maker_info.h"
+#include "desktop/program_icon.h"
 #include "desktop/title_bar_buttons.h"
 #include "desktop/ukraine_time.h"
 
@@ -20,19 +21,7 @@ namespace erakon {
 
 namespace {
 
-const QString kProgramIcon = QStringLiteral(":/icons/erakon.svg");
 const QString kLineBreak = QStringLiteral("\r\n");
-
-QIcon programIcon(const QWidget* mainWindow)
-{
-    if (QFileInfo::exists(kProgramIcon)) {
-        // Without Qt's SVG support the drawing gives no pixels.
-        const QIcon drawing(kProgramIcon);
-        if (!drawing.pixmap(QSize(32, 32)).isNull())
-            return drawing;
-    }
-    return mainWindow ? mainWindow->windowIcon() : QApplication::windowIcon();
-}
 
 } // namespace
 
@@ -144,7 +133,7 @@ std::unique_ptr<AboutDialog> createAboutDialog(const AboutContext& context)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize();
     QRandomGenerator* gradient = context.activeStyleName == context.basicStyleName ? &context.random : nullptr;
-    return std::make_unique<AboutDialog>(aboutText(context, screenSize), programIcon(context.mainWindow),
+    return std::make_unique<AboutDialog>(aboutText(context, screenSize), loadProgramDrawing(),
                                          gradient, context.mainWindow);
 }
 

@@ -1,5 +1,7 @@
 #include "desktop/program_icon.h"
 
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QImageReader>
 #include <QPixmap>
 
@@ -7,6 +9,8 @@ namespace erakon {
 
 QIcon loadProgramIcon()
 {
+    if (const QIcon applicationIcon = QGuiApplication::windowIcon(); !applicationIcon.isNull())
+        return applicationIcon;
     // The PNG sizes only, read as PNG without probing: a file handed to QIcon
     // by name or to a format-guessing reader makes Qt load every image format
     // plugin, and the SVG one brings the whole Qt SVG library, which would be
@@ -20,6 +24,18 @@ QIcon loadProgramIcon()
             icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
+}
+
+QIcon loadProgramDrawing()
+{
+    const QString drawingPath = QStringLiteral(":/icons/erakon.svg");
+    if (QFileInfo::exists(drawingPath)) {
+        // Without Qt's SVG support the drawing gives no pixels.
+        const QIcon drawing(drawingPath);
+        if (!drawing.pixmap(QSize(32, 32)).isNull())
+            return drawing;
+    }
+    return loadProgramIcon();
 }
 
 } // namespace erakon

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/era_table.h"
 #include "core/version.h"
 #include "settings/window_placement.h"
 
@@ -60,8 +61,8 @@ struct OptionSettings {
     bool stayOnTop = false;
     bool showBold = false;
     bool addItem = false;
-    QString addName = QStringLiteral(u"創業");  // may be empty
-    int addYear = 1880;                         // 0..9999
+    QString addName = QString::fromUtf8(kDefaultUserEraName);  // may be empty
+    int addYear = kDefaultUserEraOrigin;                       // 0..9999
     bool showHint = false;
     int minimize = 0;                           // -1 (none), 0 taskbar, 1 tray
     bool closeQuery = false;

@@ -23,9 +23,11 @@ struct WindowPlacement {
     friend bool operator==(const WindowPlacement&, const WindowPlacement&) = default;
 };
 
-// Show commands of the record.
+// Show commands of the record, with the values Windows gives them.
 inline constexpr int kShowCmdHide = 0;
 inline constexpr int kShowCmdNormal = 1;
+inline constexpr int kShowCmdShowMinimized = 2;
+inline constexpr int kShowCmdShowMaximized = 3;
 
 // Window states as the settings file stores them.
 inline constexpr int kWindowStateNormal = 0;

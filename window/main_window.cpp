@@ -38,7 +38,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
-#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -55,10 +54,6 @@ constexpr int kStyleItemHeight = 14;
 const QString kClockPattern = QStringLiteral("ggge年(yyyy年) m月d日(aaa)  HH:MM");
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
-
-// Show commands of a placement read from a shown window.
-constexpr int kShowCmdShowMinimized = 2;
-constexpr int kShowCmdShowMaximized = 3;
 
 Qt::WindowStates qtWindowState(int storedState)
 {
@@ -264,20 +259,9 @@ void TErakonForm::createTrayIcon()
 {
     TrayIcon1 = new QSystemTrayIcon(this);
     TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
-    TrayIcon1->setIcon(programIcon());
+    TrayIcon1->setIcon(loadProgramIcon());
     TrayIcon1->setToolTip(kTitle);
     TrayIcon1->setContextMenu(PopupMenu2);
-}
-
-QIcon TErakonForm::programIcon() const
-{
-    // The application's icon is the program's icon already decoded.
-    if (!windowIcon().isNull())
-        return windowIcon();
-    const QIcon icon = loadProgramIcon();
-    if (!icon.isNull())
-        return icon;
-    return style()->standardIcon(QStyle::SP_ComputerIcon);
 }
 
 void TErakonForm::connectCheckBox(QCheckBox* box, void (TErakonForm::*handler)())

@@ -14,7 +14,6 @@
 
 class QCheckBox;
 class QGroupBox;
-class QIcon;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -212,7 +211,6 @@ private:
     void connectHandlers();
     void connectCheckBox(QCheckBox* box, void (TErakonForm::*handler)());
     void setWindowLook();
-    QIcon programIcon() const;
 
     void eraBoxChanged(YearBox* box);
     void pullBackToWesternYear(YearBox* box, int base);

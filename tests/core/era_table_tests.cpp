@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace erakon {
 namespace {
@@ -44,13 +45,28 @@ INSTANTIATE_TEST_SUITE_P(
                       ConversionCase{"NegativeYear", -9999, {-11866, -11910, -11924, -11987, -12017}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(EraTable, OffsetsAreTheYearsBeforeEachEra)
+// The era boxes and the era calendar tell the same era year: on the first day
+// of each era, at the ends of its first calendar year and on its last day.
+TEST(EraTable, EraBoxesAgreeWithTheEraCalendar)
 {
-    EXPECT_EQ(offsetOf(EraRow::Meiji), 1867);
-    EXPECT_EQ(offsetOf(EraRow::Taisho), 1911);
-    EXPECT_EQ(offsetOf(EraRow::Showa), 1925);
-    EXPECT_EQ(offsetOf(EraRow::Heisei), 1988);
-    EXPECT_EQ(offsetOf(EraRow::Reiwa), 2018);
+    using namespace std::chrono;
+    for (std::size_t row = 0; row < kJapaneseEras.size(); ++row) {
+        const JapaneseEra& era = kJapaneseEras[row];
+        const year first = era.firstDay.year();
+        std::vector<year_month_day> samples{era.firstDay, first / December / 31, (first + years{1}) / January / 1};
+        if (row + 1 < kJapaneseEras.size())
+            samples.push_back(year_month_day{sys_days{kJapaneseEras[row + 1].firstDay} - days{1}});
+        for (const year_month_day day : samples) {
+            ASSERT_EQ(japaneseEraOf(day), &era) << era.name;
+            EXPECT_EQ(eraYearOf(int(day.year()), offsetOf(EraRow(row))), eraYearOf(era, day)) << era.name;
+        }
+        EXPECT_EQ(kEraTable[row].caption, era.name);
+    }
+}
+
+TEST(EraTable, UserEraStartsAtItsDefaultOrigin)
+{
+    EXPECT_EQ(eraYearOf(kDefaultUserEraOrigin, offsetOf(EraRow::UserDefined)), 1);
 }
 
 TEST(EraTable, UserDefinedOriginZeroCountsFromYearZero)
