@@ -1,5 +1,7 @@
 // Figures for the calendar core: the formatter runs once a second for the
-// status-bar clock and twice per line (250 years) for the year table.
+// status-bar clock and twice per line (250 years) for the year table; the
+// conversion of one year runs at every keystroke in a year box.
+#include "core/conversion.h"
 #include "core/date_format.h"
 #include "core/era_table.h"
 
@@ -53,6 +55,18 @@ void BM_YearSentence(benchmark::State& state)
     }
 }
 BENCHMARK(BM_YearSentence);
+
+void BM_ConvertYear(benchmark::State& state)
+{
+    const auto today = std::chrono::year{2023} / 5 / 20;
+    const erakon::EraOffsets offsets = erakon::eraOffsetsFor(erakon::kDefaultUserEraOrigin);
+    int year = 1868;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(erakon::convertYear(year, offsets, today, {.showEto = true, .showBold = true}));
+        year = year == 2117 ? 1868 : year + 1;
+    }
+}
+BENCHMARK(BM_ConvertYear);
 
 } // namespace
 

@@ -3,7 +3,6 @@
 #include "core/version.h"
 #include "widgets/clock_status_bar.h"
 #include "window/conversion_page.h"
-#include "core/convertible_years.h"
 #include "widgets/page_control.h"
 #include "window/popup_menus.h"
 #include "widgets/radio_group.h"
@@ -301,19 +300,6 @@ TEST_F(MainWindowTest, EmphasisOffLeavesEverythingPlain)
 }
 
 // ---------------------------------------------------------------- years at the edge of the range
-
-TEST(ConvertibleYears, LimitsFollowTheOffsetsAndTheCurrentYear)
-{
-    const EraOffsets defaults{1867, 1911, 1925, 1988, 2018, 1879};
-    EXPECT_EQ(convertibleYears(defaults, 2023).first, 2023 - 9999);
-    EXPECT_EQ(convertibleYears(defaults, 2023).last, 9999);
-    EraOffsets originZero = defaults;
-    originZero[5] = -1;
-    EXPECT_EQ(convertibleYears(originZero, 2023).last, 9998);
-    EraOffsets originLate = defaults;
-    originLate[5] = 9998;
-    EXPECT_EQ(convertibleYears(originLate, 2023).first, -1);
-}
 
 struct LimitCase {
     const char* name;
