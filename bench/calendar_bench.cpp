@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Figures for the calendar core: the formatter runs once a second for the
 // status-bar clock and twice per line (250 years) for the year table; the
 // conversion of one year runs at every keystroke in a year box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bench/sample_window.h"
 
 #include "widgets/reset_button.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file at start and at close, with a 1 MB file whose bulk is
 // sections the program does not know.
 #include "settings/ini_document.h"

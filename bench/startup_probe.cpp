@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // startup_probe SETTLE_MS PROGRAM [ARGS...]
 // Starts PROGRAM on the current X display and prints one line:
 //   shown_ms=<exec to window mapped> peak_rss_kb=<largest resident set of the process>

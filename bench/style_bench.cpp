@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of the visual styles: switching a window of the main window's size and
 // shape between styles (with the redraw), and what the service costs at start.
 #include "bench/sample_window.h"

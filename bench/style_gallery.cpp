@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows the typical controls of the program in one visual style, for looking
 // at the styles side by side: style_gallery [--list] [STYLE] [--shot FILE].
 // --list prints the style names; --shot saves the window (tooltip and menu

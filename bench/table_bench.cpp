@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entering the table page: the whole year table built, a line selected and
 // centred, and the one repaint that follows, on the offscreen platform.
 #include "window/table_page.h"

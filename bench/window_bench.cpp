@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One keystroke in an era box until the whole conversion page is updated:
 // the box's change, the Western year, every other box, the sentence, the
 // reset button and the emphasis. Runs on the offscreen platform.

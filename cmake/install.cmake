@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Where `cmake --install` puts the program, its desktop entry, AppStream data, icons and
 # documentation.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` in the build folder makes a Debian package of what cmake/install.cmake
 # installs. The shared-library dependencies come from dpkg-shlibdeps; the list below adds
 # what the program loads at run time without linking it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Every target of the project includes the project's headers by their path from the
 # source root ("settings/ini_document.h"), generated headers by theirs from the
 # generated-header root ("core/version.h"). Each target is given both privately, so no

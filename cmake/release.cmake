@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The release this source is, from the latest entry of the Debian changelog: its date
 # goes into the AppStream data and, as SOURCE_DATE_EPOCH, into the generated files (not
 # the build's date, so that two builds of the same source give the same files). The

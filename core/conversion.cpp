@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/conversion.h"
 
 #include "core/convertible_years.h"

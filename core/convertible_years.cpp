@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/convertible_years.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/date_format.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/expression.h"
 
 #include <charconv>

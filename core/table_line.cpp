@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/table_line.h"
 
 #include "core/date_format.h"

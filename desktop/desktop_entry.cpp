@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/desktop_entry.h"
 
 #include "desktop/maker_info.h"

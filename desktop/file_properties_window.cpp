@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/file_properties_window.h"
 
 #include "desktop/file_version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/graphical_session.h"
 
 #include "core/version.h"

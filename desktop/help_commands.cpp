@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/help_commands.h"
 
 #include "desktop/desktop_platform.h"

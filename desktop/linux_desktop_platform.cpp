@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/linux_desktop_platform.h"
 
 #include "settings/system_paths.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/program_icon.h"
 
 #include <QFileInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/qt_messages.h"
 
 #include "core/version.h"

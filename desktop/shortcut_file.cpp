@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/shortcut_file.h"
 
 #include "settings/atomic_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/shortcut_texts.h"
 
 namespace erakon {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/title_bar_buttons.h"
 
 #include <QGuiApplication>

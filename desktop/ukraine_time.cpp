@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/ukraine_time.h"
 
 #include <chrono>

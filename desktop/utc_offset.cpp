@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/utc_offset.h"
 
 #include <QDateTime>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Puts the program's version note into the binary that links this file. It
 // must be linked as an object, not from a static library: nothing refers to
 // the note, so an archive member holding it would be left out.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/profile_reader.h"
 
 #include "settings/atomic_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/raw_bytes.h"
 
 #include <QUtf8StringView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/system_paths.h"
 
 #include "settings/raw_bytes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "styles/carried_style.h"
 #include "styles/style_colour.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "styles/style_definition.h"
 #include "styles/style_colour.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "styles/style_service.h"
 
 #include "styles/carried_style.h"

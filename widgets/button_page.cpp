@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/button_page.h"
 
 #include "widgets/control_hint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/caret_blink_limit.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/clock_status_bar.h"
 
 #include <QLabel>

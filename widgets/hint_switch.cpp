@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/hint_switch.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/page_control.h"
 
 #include <QStyleOptionTab>

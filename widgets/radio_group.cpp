@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/radio_group.h"
 
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/year_box.h"
 
 #include "core/expression.h"

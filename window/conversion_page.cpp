@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/conversion_page.h"
 
 #include "widgets/control_hint.h"

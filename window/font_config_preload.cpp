@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/font_config_preload.h"
 
 #include <fontconfig/fontconfig.h>

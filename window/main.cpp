@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
 #include "core/version.h"

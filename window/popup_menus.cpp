@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/popup_menus.h"
 
 #include <QAction>

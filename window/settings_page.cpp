@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/settings_page.h"
 
 #include "widgets/control_hint.h"

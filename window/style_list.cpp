@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/style_list.h"
 
 #include <QMouseEvent>

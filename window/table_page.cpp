@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/table_page.h"
 
 #include "core/clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conversion page as a value: the year shown, every box, the distance and its
 // sign, the sentence, the emphasis and the back-to-now button, for tables of years.
 #include "core/conversion.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/era_table.h"
 
 #include <gtest/gtest.h>

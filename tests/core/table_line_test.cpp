@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/table_line.h"
 
 #include <gtest/gtest.h>

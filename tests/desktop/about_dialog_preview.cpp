@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows the About dialog over a stand-in main window, for looking at it under
 // a real X server: about_dialog_preview [--active-style NAME] [--report]
 // --active-style NAME makes NAME the active style, so the gradient is left out;

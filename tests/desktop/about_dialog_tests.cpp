@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/about_dialog.h"
 
 #include "core/clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/file_version.h"
 
 #include "core/version.h"

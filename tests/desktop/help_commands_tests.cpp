@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/help_commands.h"
 
 #include "tests/support/fake_desktop_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/linux_desktop_platform.h"
 
 #include "tests/support/environment_value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/shortcuts.h"
 
 #include "tests/support/fake_desktop_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/termination_signals.h"
 
 #include <QSignalSpy>

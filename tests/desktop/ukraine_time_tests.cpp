@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "desktop/ukraine_time.h"
 
 #include "settings/locale_settings.h"

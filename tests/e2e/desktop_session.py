@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A private desktop session for driving the real program: an Xvfb display, a
 D-Bus session bus with the accessibility bus, the openbox window manager and
 the trayer system tray. Everything started here is stopped by close(), also

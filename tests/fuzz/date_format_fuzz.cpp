@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes fuzzed dates through fuzzed patterns and locale records. The formatter must give
 // text for anything, and never split a character: from valid UTF-8 comes valid UTF-8.
 #include "core/date_format.h"

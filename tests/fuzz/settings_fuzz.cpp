@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer entry for the settings file: any bytes must load, edit, write and
 // read back without a crash, and a written document must load back to itself.
 // Lines of the user's own keep their bytes whatever encoding each is in.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/ini_document.h"
 
 #include "tests/support/settings_test_printers.h"

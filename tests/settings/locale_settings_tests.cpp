@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/locale_settings.h"
 
 #include "settings/qt_format_pattern.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/profile_reader.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/system_paths.h"
 
 #include "tests/support/environment_value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settings/text_encoding.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test entry point for tests that need a QApplication (widgets, fonts, styles).
 #include <QApplication>
 

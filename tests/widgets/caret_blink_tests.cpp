@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The caret stops blinking once the user has left the program alone, and any
 // input brings the platform's blinking back.
 #include "widgets/caret_blink_limit.h"

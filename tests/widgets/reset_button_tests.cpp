@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/reset_button.h"
 
 #include <QImage>

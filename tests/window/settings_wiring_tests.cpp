@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window with its settings file: what a close writes and the next
 // start reads back, in a temporary configuration folder.
 #include "window/main_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The style page and the File and Help commands as the window runs them.
 #include "window/main_window.h"
 
