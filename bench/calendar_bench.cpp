@@ -32,8 +32,7 @@ void BM_FormatClock(benchmark::State& state)
     const erakon::TFormatSettings settings = japaneseSettings();
     const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            erakon::FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
+        benchmark::DoNotOptimize(erakon::FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
 }
 BENCHMARK(BM_FormatClock);
 

@@ -129,8 +129,8 @@ int main(int argc, char** argv)
             return;
         QTimer::singleShot(400, window, [window, shot] {
             const QPoint origin = window->mapToGlobal(QPoint(0, 0));
-            const QPixmap pixmap = window->screen()->grabWindow(0, origin.x(), origin.y(),
-                                                                window->width(), window->height());
+            const QPixmap pixmap = window->screen()->grabWindow(0, origin.x(), origin.y(), window->width(),
+                                                                window->height());
             if (!pixmap.save(shot))
                 std::fprintf(stderr, "cannot save %s\n", qPrintable(shot));
             QApplication::quit();

@@ -25,7 +25,9 @@ public:
 // A clock that stands still at the time it was given.
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(DateTime t) : m_now(t) {}
+    explicit FixedClock(DateTime t)
+        : m_now(t)
+    {}
     DateTime now() const override { return m_now; }
     void set(DateTime t) { m_now = t; }
 

@@ -34,17 +34,17 @@ struct Conversion {
     int westernYear = 0;
     std::array<int, kEraRowCount> eraYears{}; // rows Meiji .. user-defined
     int yearsFromNow = 0;
-    std::string_view yearsFromNowFormat;      // kYearsAheadFormat or kYearsAgoFormat
-    std::string sentence;                     // YearSentence()
-    EraEmphasis emphasis;                     // eraEmphasis()
-    bool backToNowEnabled = false;            // the year shown is not the current one
+    std::string_view yearsFromNowFormat; // kYearsAheadFormat or kYearsAgoFormat
+    std::string sentence; // YearSentence()
+    EraEmphasis emphasis; // eraEmphasis()
+    bool backToNowEnabled = false; // the year shown is not the current one
 
     friend bool operator==(const Conversion&, const Conversion&) = default;
 };
 
 // The switches of the settings page that change what the page shows.
 struct ConversionSwitches {
-    bool showEto = false;  // the zodiac sign in the sentence
+    bool showEto = false; // the zodiac sign in the sentence
     bool showBold = false; // the emphasis of the rows the year belongs to
 };
 

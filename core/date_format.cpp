@@ -46,19 +46,20 @@ void appendNumber(std::string& out, long long value, int minDigits)
 // weekday are looked up only when a letter needs them.
 class Fields final {
 public:
-    explicit Fields(const DateTime& dateTime) : m_date(dateTime.date)
+    explicit Fields(const DateTime& dateTime)
+        : m_date(dateTime.date)
     {
         long long ms = dateTime.time.count() % kMillisecondsPerDay; // (-1 day, 1 day)
         if (ms < 0)
             ms += kMillisecondsPerDay; // [0, 86'399'999]
         timeIsMidnight = ms == 0;
-        hour = int(ms / 3'600'000);         // [0, 23]
-        minute = int(ms / 60'000 % 60);     // [0, 59]
-        second = int(ms / 1000 % 60);       // [0, 59]
-        millisecond = int(ms % 1000);       // [0, 999]
+        hour = int(ms / 3'600'000); // [0, 23]
+        minute = int(ms / 60'000 % 60); // [0, 59]
+        second = int(ms / 1000 % 60); // [0, 59]
+        millisecond = int(ms % 1000); // [0, 999]
         year = int(dateTime.date.year());
         month = unsigned(dateTime.date.month()); // [1, 12] for a valid date
-        day = unsigned(dateTime.date.day());     // [1, 31] for a valid date
+        day = unsigned(dateTime.date.day()); // [1, 31] for a valid date
     }
 
     const JapaneseEra* era()
@@ -106,11 +107,12 @@ enum class TwelveHourClock { Unknown, No, Yes };
 
 class PatternWriter final {
 public:
-    PatternWriter(std::string& out, Fields& fields, const TFormatSettings& settings,
-                  EraNameLanguage language)
-        : m_out(out), m_fields(fields), m_settings(settings), m_language(language)
-    {
-    }
+    PatternWriter(std::string& out, Fields& fields, const TFormatSettings& settings, EraNameLanguage language)
+        : m_out(out)
+        , m_fields(fields)
+        , m_settings(settings)
+        , m_language(language)
+    {}
 
     // `nested` is true inside the locale formats that "c" writes; a "c" there
     // writes nothing, so a format that names itself cannot recurse.
@@ -165,12 +167,8 @@ private:
                      TwelveHourClock& twelveHour, bool nested)
     {
         switch (token) {
-        case 'G':
-            writeEraName(count);
-            break;
-        case 'E':
-            writeEraYear(count);
-            break;
+        case 'G': writeEraName(count); break;
+        case 'E': writeEraYear(count); break;
         case 'Y':
             if (count <= 2)
                 appendNumber(m_out, ((m_fields.year % 100) + 100) % 100, 2);
@@ -196,22 +194,16 @@ private:
             if (twelveHour == TwelveHourClock::Unknown)
                 twelveHour = usesTwelveHourClock(pattern) ? TwelveHourClock::Yes : TwelveHourClock::No;
             if (twelveHour == TwelveHourClock::Yes) {
-                hour %= 12;       // [0, 11]
+                hour %= 12; // [0, 11]
                 if (hour == 0)
-                    hour = 12;    // [1, 12]
+                    hour = 12; // [1, 12]
             }
             appendNumber(m_out, hour, count == 1 ? 1 : 2);
             break;
         }
-        case 'N':
-            appendNumber(m_out, m_fields.minute, count == 1 ? 1 : 2);
-            break;
-        case 'S':
-            appendNumber(m_out, m_fields.second, count == 1 ? 1 : 2);
-            break;
-        case 'Z':
-            appendNumber(m_out, m_fields.millisecond, count == 1 ? 1 : 3);
-            break;
+        case 'N': appendNumber(m_out, m_fields.minute, count == 1 ? 1 : 2); break;
+        case 'S': appendNumber(m_out, m_fields.second, count == 1 ? 1 : 2); break;
+        case 'Z': appendNumber(m_out, m_fields.millisecond, count == 1 ? 1 : 3); break;
         case 'C':
             if (!nested) {
                 write(m_settings.ShortDateFormat, true);
@@ -221,9 +213,7 @@ private:
                 }
             }
             break;
-        default:
-            m_out.append(run);
-            break;
+        default: m_out.append(run); break;
         }
     }
 
@@ -241,10 +231,10 @@ private:
         if (!era)
             return;
         // Japanese dates are valid here, so the era year lies in [1, 8132].
-        const int eraYear = eraYearOf(*era, std::chrono::year_month_day{
-                                                std::chrono::year{m_fields.year},
-                                                std::chrono::month{m_fields.month},
-                                                std::chrono::day{m_fields.day}});
+        const int eraYear = eraYearOf(*era,
+                                      std::chrono::year_month_day{std::chrono::year{m_fields.year},
+                                                                  std::chrono::month{m_fields.month},
+                                                                  std::chrono::day{m_fields.day}});
         if (count >= 3) {
             appendEraYear(m_out, eraYear, EraYearForm::FourDigit);
             return;
@@ -299,8 +289,7 @@ private:
             const char c = pattern[i];
             if (c == 'a' || c == 'A') {
                 const std::string_view at = pattern.substr(i);
-                if (startsWithNoCase(at, "am/pm") || startsWithNoCase(at, "a/p")
-                    || startsWithNoCase(at, "ampm"))
+                if (startsWithNoCase(at, "am/pm") || startsWithNoCase(at, "a/p") || startsWithNoCase(at, "ampm"))
                     return true;
             } else if (c == '"' || c == '\'') {
                 const std::size_t close = pattern.find(c, i + 1);
@@ -320,8 +309,8 @@ private:
 
 } // namespace
 
-std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime,
-                              const TFormatSettings& settings, EraNameLanguage language)
+std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime, const TFormatSettings& settings,
+                              EraNameLanguage language)
 {
     std::string out;
     try {

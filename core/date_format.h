@@ -32,8 +32,7 @@ struct TFormatSettings {
 // era calendar cannot supply comes out empty. The era letters always use the
 // Japanese era calendar; `language` is the primary language of the locale the
 // program runs in, which only decides how a single "g" shortens the era name.
-std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime,
-                              const TFormatSettings& settings,
+std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime, const TFormatSettings& settings,
                               EraNameLanguage language = EraNameLanguage::Japanese);
 
 } // namespace erakon

@@ -14,8 +14,8 @@ struct DateTime {
     friend bool operator==(const DateTime&, const DateTime&) = default;
 };
 
-inline DateTime makeDateTime(int year, unsigned month, unsigned day, int hour = 0,
-                             int minute = 0, int second = 0, int millisecond = 0)
+inline DateTime makeDateTime(int year, unsigned month, unsigned day, int hour = 0, int minute = 0, int second = 0,
+                             int millisecond = 0)
 {
     using namespace std::chrono;
     return {year_month_day{std::chrono::year{year}, std::chrono::month{month}, std::chrono::day{day}},

@@ -80,8 +80,7 @@ std::string_view shortEraName(std::string_view name, EraNameLanguage language)
         if (count == 4)
             return name.substr(starts[2]);
         return name;
-    case EraNameLanguage::Other:
-        break;
+    case EraNameLanguage::Other: break;
     }
     return name;
 }

@@ -4,7 +4,7 @@
 namespace erakon {
 
 const std::array<std::string_view, 12> EtoStr{
-    "子・ね", "丑・うし", "寅・とら", "卯・う", "辰・たつ", "巳・み",
+    "子・ね",   "丑・うし",   "寅・とら", "卯・う",   "辰・たつ", "巳・み",
     "午・うま", "未・ひつじ", "申・さる", "酉・とり", "戌・いぬ", "亥・い",
 };
 
@@ -12,7 +12,7 @@ int etoIndex(int year)
 {
     // 64-bit so that year + 8 cannot overflow for any int.
     const long long remainder = (static_cast<long long>(year) + 8) % 12; // [-11, 11]
-    return int(remainder < 0 ? remainder + 12 : remainder);              // [0, 11]
+    return int(remainder < 0 ? remainder + 12 : remainder); // [0, 11]
 }
 
 std::string EtoText(int year, bool showEto)

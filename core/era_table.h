@@ -21,8 +21,8 @@ inline constexpr int kFixedEraCount = 5; // rows Meiji..Reiwa
 
 struct EraInfo {
     std::string_view caption; // label caption
-    std::string_view hint;    // English hint
-    int offset;               // the Western year before the era's first year
+    std::string_view hint; // English hint
+    int offset; // the Western year before the era's first year
 };
 
 // The year arithmetic counts the whole calendar year in which an era begins as

@@ -16,7 +16,9 @@ namespace {
 // Only parentheses recurse, and their depth is bounded.
 class Parser final {
 public:
-    explicit Parser(std::string_view text) : text_(text) {}
+    explicit Parser(std::string_view text)
+        : text_(text)
+    {}
 
     ExpressionResult run()
     {
@@ -154,10 +156,7 @@ private:
             ++pos_;
     }
 
-    ExpressionResult fail() const
-    {
-        return {false, 0.0, errorPos_.value_or(pos_)};
-    }
+    ExpressionResult fail() const { return {false, 0.0, errorPos_.value_or(pos_)}; }
 
     static bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -169,9 +168,6 @@ private:
 
 } // namespace
 
-ExpressionResult evaluateExpression(std::string_view text)
-{
-    return Parser(text).run();
-}
+ExpressionResult evaluateExpression(std::string_view text) { return Parser(text).run(); }
 
 } // namespace erakon

@@ -29,8 +29,8 @@ const QString kLineBreak = QStringLiteral("\r\n");
 QString aboutText(const AboutContext& context, QSize screenSize)
 {
     const QStringList entries{
-        QFileInfo(context.executablePath).completeBaseName() + u' ' + QString::fromUtf8(kVersionText) + QStringLiteral(" (")
-            + FileVersionText(context.executablePath) + QStringLiteral(") Release Build"),
+        QFileInfo(context.executablePath).completeBaseName() + u' ' + QString::fromUtf8(kVersionText)
+            + QStringLiteral(" (") + FileVersionText(context.executablePath) + QStringLiteral(") Release Build"),
         context.executablePath,
         QStringLiteral("CurrentScreen %1 x %2").arg(screenSize.width()).arg(screenSize.height()),
         QString(),
@@ -52,10 +52,7 @@ QLinearGradient aboutGradient(quint32 colour, const QRectF& rect)
     return gradient;
 }
 
-quint32 aboutGradientColour(QRandomGenerator& random)
-{
-    return random.bounded(quint32{0xffffff});
-}
+quint32 aboutGradientColour(QRandomGenerator& random) { return random.bounded(quint32{0xffffff}); }
 
 void AboutDialogPaint(QWidget& dialog, quint32 colour)
 {
@@ -63,8 +60,7 @@ void AboutDialogPaint(QWidget& dialog, quint32 colour)
     painter.fillRect(dialog.rect(), aboutGradient(colour, dialog.rect()));
 }
 
-AboutDialog::AboutDialog(const QString& text, const QIcon& icon, QRandomGenerator* gradientRandom,
-                         QWidget* parent)
+AboutDialog::AboutDialog(const QString& text, const QIcon& icon, QRandomGenerator* gradientRandom, QWidget* parent)
     : QMessageBox(parent)
     , m_gradientRandom(gradientRandom)
 {
@@ -123,8 +119,10 @@ void AboutDialog::showEvent(QShowEvent* event)
     frame.moveCenter(owner->frameGeometry().center());
     if (const QScreen* screen = owner->screen()) {
         const QRect available = screen->availableGeometry();
-        frame.moveLeft(qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)));
-        frame.moveTop(qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
+        frame.moveLeft(
+            qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)));
+        frame.moveTop(
+            qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
     }
     move(frame.topLeft());
 }
@@ -134,8 +132,8 @@ std::unique_ptr<AboutDialog> createAboutDialog(const AboutContext& context)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize();
     QRandomGenerator* gradient = context.activeStyleName == context.basicStyleName ? &context.random : nullptr;
-    return std::make_unique<AboutDialog>(aboutText(context, screenSize), loadProgramDrawing(),
-                                         gradient, context.mainWindow);
+    return std::make_unique<AboutDialog>(aboutText(context, screenSize), loadProgramDrawing(), gradient,
+                                         context.mainWindow);
 }
 
 void ButtonAboutClick(const AboutContext& context)

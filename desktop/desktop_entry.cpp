@@ -9,10 +9,7 @@ namespace erakon {
 
 namespace {
 
-bool isControl(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control;
-}
+bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control; }
 
 } // namespace
 

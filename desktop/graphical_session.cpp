@@ -31,7 +31,7 @@ std::string_view argument(int argc, const char* const* argv, std::string_view na
     for (int i = 1; i < argc; ++i) {
         std::string_view given = argv[i];
         if (given.starts_with("--"))
-            given.remove_prefix(1);   // Qt takes both forms
+            given.remove_prefix(1); // Qt takes both forms
         if (given == name && i + 1 < argc)
             return argv[i + 1];
         if (given.size() > name.size() && given.starts_with(name) && given[name.size()] == '=')

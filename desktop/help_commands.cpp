@@ -88,14 +88,8 @@ void ButtonPropertiesClick(QWidget* mainWindow, DesktopPlatform& platform)
     ShowFileProperties(mainWindow, platform, platform.executablePath());
 }
 
-void ButtonDonationClick(DesktopPlatform& platform)
-{
-    platform.openUrl(QUrl(kSiteRoot + kDonationPage));
-}
+void ButtonDonationClick(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot + kDonationPage)); }
 
-void ButtonHomeSiteClick(DesktopPlatform& platform)
-{
-    platform.openUrl(QUrl(kSiteRoot));
-}
+void ButtonHomeSiteClick(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot)); }
 
 } // namespace erakon

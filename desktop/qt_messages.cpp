@@ -14,10 +14,7 @@ namespace {
 
 const QString kTitle = QString::fromUtf8(kApplicationTitle);
 
-QWidget* owner()
-{
-    return QApplication::activeWindow();
-}
+QWidget* owner() { return QApplication::activeWindow(); }
 
 Messages::Answer toAnswer(int button)
 {
@@ -41,8 +38,8 @@ Messages::Answer QtMessages::askYesNo(const QString& text)
 
 Messages::Answer QtMessages::askYesNoCancel(const QString& text)
 {
-    QMessageBox box(QMessageBox::Question, kTitle, text,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, owner());
+    QMessageBox box(QMessageBox::Question, kTitle, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    owner());
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     return toAnswer(box.exec());

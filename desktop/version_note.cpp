@@ -31,8 +31,7 @@ constexpr std::array<char, 8> ownerField()
 }
 
 // "used" keeps the compiler from dropping an object nothing refers to.
-[[gnu::used, gnu::section(".note.erakon.version"), gnu::aligned(4)]]
-const VersionNote erakonVersionNote = {
+[[gnu::used, gnu::section(".note.erakon.version"), gnu::aligned(4)]] const VersionNote erakonVersionNote = {
     kVersionNoteOwner.size() + 1,
     4 * sizeof(std::uint32_t),
     kVersionNoteType,

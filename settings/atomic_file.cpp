@@ -21,15 +21,9 @@ constexpr int kMaxLinkDepth = 40;
 constexpr int kTemporaryNameAttempts = 100;
 constexpr qsizetype kReadChunk = 64 * 1024;
 
-QString systemError(int error)
-{
-    return qt_error_string(error);
-}
+QString systemError(int error) { return qt_error_string(error); }
 
-QString notRegularReason()
-{
-    return QStringLiteral("It is not a regular file.");
-}
+QString notRegularReason() { return QStringLiteral("It is not a regular file."); }
 
 QString tooLargeReason(qint64 maxSize)
 {
@@ -39,7 +33,9 @@ QString tooLargeReason(qint64 maxSize)
 // Closes the descriptor when it goes out of scope.
 class FileDescriptor final {
 public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {}
     ~FileDescriptor()
     {
         if (m_fd >= 0)
@@ -68,10 +64,7 @@ QString folderOf(const QString& path)
     return slash == 0 ? QStringLiteral("/") : path.first(slash);
 }
 
-QString nameOf(const QString& path)
-{
-    return path.sliced(path.lastIndexOf(u'/') + 1);
-}
+QString nameOf(const QString& path) { return path.sliced(path.lastIndexOf(u'/') + 1); }
 
 struct ResolvedPath {
     QString path;
@@ -85,14 +78,14 @@ ResolvedPath followLinks(QString path)
 {
     for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
         const QByteArray encoded = encodeFileName(path);
-        struct stat status{};
+        struct stat status {};
         if (::lstat(encoded.constData(), &status) != 0 || !S_ISLNK(status.st_mode))
             return {path, std::nullopt};
         QByteArray target(qsizetype(status.st_size > 0 ? status.st_size : PATH_MAX) + 1, Qt::Uninitialized);
         const ssize_t length = ::readlink(encoded.constData(), target.data(), size_t(target.size()));
         if (length < 0)
             return {path, systemError(errno)};
-        if (length >= target.size())  // the link changed since: too long for what was read
+        if (length >= target.size()) // the link changed since: too long for what was read
             return {path, systemError(ENAMETOOLONG)};
         target.truncate(length);
         const QString next = decodeFileName(target);
@@ -138,7 +131,7 @@ int createTemporaryFile(const QString& finalPath, QByteArray& temporaryName)
 FileContent readRegularFile(const QString& path, qint64 maxSize)
 {
     const QByteArray encoded = encodeFileName(path);
-    struct stat status{};
+    struct stat status {};
     if (::stat(encoded.constData(), &status) != 0) {
         if (errno == ENOENT || errno == ENOTDIR)
             return {FileContent::Outcome::Missing, {}, {}};
@@ -187,13 +180,13 @@ FileContent readRegularFile(const QString& path, qint64 maxSize)
 
 bool fileExists(const QString& path)
 {
-    struct stat status{};
+    struct stat status {};
     return ::stat(encodeFileName(path).constData(), &status) == 0;
 }
 
 bool pathIsTaken(const QString& path)
 {
-    struct stat status{};
+    struct stat status {};
     return ::lstat(encodeFileName(path).constData(), &status) == 0;
 }
 
@@ -210,7 +203,7 @@ std::optional<QString> makeFolders(const QString& path)
             break;
         from = slash + 1;
     }
-    struct stat status{};
+    struct stat status {};
     if (::stat(encoded.constData(), &status) != 0)
         return systemError(errno);
     if (!S_ISDIR(status.st_mode))
@@ -221,15 +214,15 @@ std::optional<QString> makeFolders(const QString& path)
 std::optional<QString> writeFileAtomically(const QString& path, const QByteArray& content,
                                            const ReplaceOptions& options)
 {
-    const ResolvedPath resolved
-        = options.links == LinkHandling::WriteThrough ? followLinks(path) : ResolvedPath{path, std::nullopt};
+    const ResolvedPath resolved = options.links == LinkHandling::WriteThrough ? followLinks(path)
+                                                                              : ResolvedPath{path, std::nullopt};
     if (resolved.error)
         return resolved.error;
     const QString& finalPath = resolved.path;
     const QByteArray finalName = encodeFileName(finalPath);
 
     // What stands there now: its owner, group and mode go over to the new file.
-    struct stat old{};
+    struct stat old {};
     bool replacing = true;
     if (::lstat(finalName.constData(), &old) != 0) {
         if (errno != ENOENT)
@@ -261,9 +254,9 @@ std::optional<QString> writeFileAtomically(const QString& path, const QByteArray
         (void)changeOwner(file.get(), old.st_uid, old.st_gid);
     }
     // After the owner: a change of owner clears the set-id bits.
-    const std::optional<mode_t> mode
-        = options.mode ? options.mode
-                       : (replacing && S_ISREG(old.st_mode) ? std::optional<mode_t>(old.st_mode & 07777) : std::nullopt);
+    const std::optional<mode_t> mode = options.mode
+        ? options.mode
+        : (replacing && S_ISREG(old.st_mode) ? std::optional<mode_t>(old.st_mode & 07777) : std::nullopt);
     if (mode && ::fchmod(file.get(), *mode) != 0)
         return fail(errno);
     if (file.close() != 0)

@@ -17,9 +17,9 @@ namespace erakon {
 struct FileContent {
     enum class Outcome {
         Read,
-        Missing,      // nothing there (or a link to nothing)
-        NotRegular,   // a folder, FIFO, socket or device: never opened
-        TooLarge,     // larger than the limit the reader set
+        Missing, // nothing there (or a link to nothing)
+        NotRegular, // a folder, FIFO, socket or device: never opened
+        TooLarge, // larger than the limit the reader set
         Failed,
     };
     Outcome outcome = Outcome::Missing;
@@ -62,7 +62,7 @@ struct ReplaceOptions {
     // run as root leaves a user's file to the user. Tests replace it, since
     // only root may give a file away. When the system refuses (a user
     // replacing a file another user owns), the new file stays the writer's.
-    int (*changeOwner)(int fd, uid_t owner, gid_t group) = nullptr;  // nullptr: fchown
+    int (*changeOwner)(int fd, uid_t owner, gid_t group) = nullptr; // nullptr: fchown
 };
 
 // Replaces the file at path with content, whole or not at all: the data goes

@@ -10,10 +10,7 @@ namespace erakon {
 
 namespace {
 
-QString foldedName(QStringView name)
-{
-    return name.toString().toCaseFolded();
-}
+QString foldedName(QStringView name) { return name.toString().toCaseFolded(); }
 
 // A written text is always text: control characters go, and a raw byte
 // (which only a line read from the file may hold) becomes U+FFFD.
@@ -59,8 +56,8 @@ IniDocument IniDocument::fromText(QString text, TextEncoding encoding)
         if (equals < 0)
             current->lines.push_back({{}, line, false, {}});
         else
-            current->lines.push_back({trimIniBlanksRight(line.first(equals)),
-                                      trimIniBlanksLeft(line.sliced(equals + 1)), true, {}});
+            current->lines.push_back(
+                {trimIniBlanksRight(line.first(equals)), trimIniBlanksLeft(line.sliced(equals + 1)), true, {}});
     });
     return document;
 }
@@ -197,9 +194,6 @@ QString IniDocument::toText() const
     return text;
 }
 
-QByteArray IniDocument::toBytes() const
-{
-    return encodeText(toText(), m_encoding);
-}
+QByteArray IniDocument::toBytes() const { return encodeText(toText(), m_encoding); }
 
 } // namespace erakon

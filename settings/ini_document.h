@@ -55,10 +55,10 @@ private:
     // Lines point into the loaded text or into their own written text; both are
     // shared, never changed buffers, so the views survive copies and moves.
     struct Line {
-        QStringView key;      // a key line's name
-        QStringView text;     // a key line's value, else the whole line
+        QStringView key; // a key line's name
+        QStringView text; // a key line's value, else the whole line
         bool isKey = false;
-        QString written;      // backs key and text of a line written by writeValue
+        QString written; // backs key and text of a line written by writeValue
     };
     struct Section {
         QString name;
@@ -74,9 +74,9 @@ private:
     Section& appendSection(QStringView name, QString foldedName);
     static const QHash<QString, qsizetype>& keyIndex(Section& section);
 
-    QString m_source;                              // the loaded text the lines point into
-    std::vector<Section> m_sections;               // in file order; removed ones stay as tombstones
-    QHash<QString, qsizetype> m_sectionIndex;      // case-folded name -> index in m_sections
+    QString m_source; // the loaded text the lines point into
+    std::vector<Section> m_sections; // in file order; removed ones stay as tombstones
+    QHash<QString, qsizetype> m_sectionIndex; // case-folded name -> index in m_sections
     TextEncoding m_encoding = TextEncoding::Utf8;
 };
 

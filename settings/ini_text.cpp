@@ -19,9 +19,6 @@ QStringView trimIniBlanksRight(QStringView text)
     return text.first(end);
 }
 
-QStringView trimIniBlanks(QStringView text)
-{
-    return trimIniBlanksRight(trimIniBlanksLeft(text));
-}
+QStringView trimIniBlanks(QStringView text) { return trimIniBlanksRight(trimIniBlanksLeft(text)); }
 
 } // namespace erakon

@@ -50,14 +50,12 @@ TFormatSettings ukrainianFormatSettings()
 EraNameLanguage eraNameLanguageFor(const QLocale& locale)
 {
     switch (locale.language()) {
-    case QLocale::Japanese:
-        return EraNameLanguage::Japanese;
+    case QLocale::Japanese: return EraNameLanguage::Japanese;
     case QLocale::Chinese:
         if (locale.script() == QLocale::TraditionalHanScript)
             return EraNameLanguage::TraditionalChinese;
         return EraNameLanguage::Other;
-    default:
-        return EraNameLanguage::Other;
+    default: return EraNameLanguage::Other;
     }
 }
 

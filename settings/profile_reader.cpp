@@ -11,10 +11,7 @@ namespace erakon {
 
 namespace {
 
-QString foldedName(QStringView name)
-{
-    return trimIniBlanks(name).toString().toCaseFolded();
-}
+QString foldedName(QStringView name) { return trimIniBlanks(name).toString().toCaseFolded(); }
 
 QStringView withoutMatchingQuotes(QStringView value)
 {

@@ -40,7 +40,7 @@ public:
 
 private:
     struct Section {
-        QStringView body;   // the lines after the header, up to the next section line
+        QStringView body; // the lines after the header, up to the next section line
         // Case-folded key name -> value; a key line without "=" has no value.
         std::optional<QHash<QString, std::optional<QStringView>>> keys;
     };

@@ -17,10 +17,7 @@ struct QtToken {
     QString literal;
 };
 
-bool isAsciiLetter(QChar c)
-{
-    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-}
+bool isAsciiLetter(QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 void appendLiteral(QList<QtToken>& tokens, const QString& text)
 {
@@ -61,8 +58,7 @@ QList<QtToken> tokenize(const QString& format)
             }
             appendLiteral(tokens, text);
         } else if (isAsciiLetter(c)) {
-            if ((c == u'a' || c == u'A') && i + 1 < size
-                && (format.at(i + 1) == u'p' || format.at(i + 1) == u'P')) {
+            if ((c == u'a' || c == u'A') && i + 1 < size && (format.at(i + 1) == u'p' || format.at(i + 1) == u'P')) {
                 tokens.append(QtToken{'A', 1, {}});
                 i += 2;
                 continue;
@@ -134,19 +130,13 @@ std::string datePatternFromQt(const QString& qtFormat, const QString& dateSepara
     std::string pattern;
     for (const QtToken& token : tokenize(qtFormat)) {
         switch (token.letter) {
-        case 0:
-            pattern += token.literal == dateSeparator ? std::string("/") : quoted(token.literal);
-            break;
+        case 0: pattern += token.literal == dateSeparator ? std::string("/") : quoted(token.literal); break;
         case 'd':
             // Qt's ddd and dddd are day names, which this language writes with a.
             pattern += token.count <= 2 ? repeated('d', token.count) : repeated('a', std::min(token.count, 4));
             break;
-        case 'M':
-            pattern += repeated('m', std::min(token.count, 4));
-            break;
-        case 'y':
-            pattern += token.count == 2 ? "yy" : "yyyy";
-            break;
+        case 'M': pattern += repeated('m', std::min(token.count, 4)); break;
+        case 'y': pattern += token.count == 2 ? "yy" : "yyyy"; break;
         default:
             // Qt writes letters it does not know as they are.
             pattern += quoted(QString(QChar(token.letter)).repeated(token.count));
@@ -167,23 +157,13 @@ std::string timePatternFromQt(const QString& qtFormat, const QString& timeSepara
     QString pending;
     for (const QtToken& token : tokenize(qtFormat)) {
         switch (token.letter) {
-        case 0:
-            pending += token.literal;
-            continue;
+        case 0: pending += token.literal; continue;
         case 'h':
-        case 'H':
-            kept.append({repeated('h', std::min(token.count, 2)), true, pending});
-            break;
-        case 'm':
-            kept.append({repeated('n', std::min(token.count, 2)), true, pending});
-            break;
-        case 's':
-            kept.append({repeated('s', std::min(token.count, 2)), true, pending});
-            break;
+        case 'H': kept.append({repeated('h', std::min(token.count, 2)), true, pending}); break;
+        case 'm': kept.append({repeated('n', std::min(token.count, 2)), true, pending}); break;
+        case 's': kept.append({repeated('s', std::min(token.count, 2)), true, pending}); break;
         case 'A':
-        case 'a':
-            kept.append({"ampm", false, pending});
-            break;
+        case 'a': kept.append({"ampm", false, pending}); break;
         default:
             // The zone, milliseconds and anything unknown are left out, with
             // the literal text that led to them.

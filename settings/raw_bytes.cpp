@@ -90,9 +90,6 @@ QString decodeFileName(QByteArrayView bytes)
     return name;
 }
 
-QByteArray encodeFileName(QStringView fileName)
-{
-    return encodeUtf8KeepingRawBytes(fileName);
-}
+QByteArray encodeFileName(QStringView fileName) { return encodeUtf8KeepingRawBytes(fileName); }
 
 } // namespace erakon

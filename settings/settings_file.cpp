@@ -189,7 +189,7 @@ QString createError(const QString& path, const QString& reason)
 std::optional<QString> notWritableReason(const QString& path)
 {
     const QByteArray name = encodeFileName(path);
-    struct stat status{};
+    struct stat status {};
     if (::stat(name.constData(), &status) != 0)
         return qt_error_string(errno);
     if (!(status.st_mode & S_IWUSR))
@@ -201,17 +201,11 @@ std::optional<QString> notWritableReason(const QString& path)
     return std::nullopt;
 }
 
-bool isAbsolute(const QString& path)
-{
-    return path.startsWith(u'/');
-}
+bool isAbsolute(const QString& path) { return path.startsWith(u'/'); }
 
 } // namespace
 
-SettingsLocation systemSettingsLocation()
-{
-    return {xdgConfigHome(), runningExecutablePath()};
-}
+SettingsLocation systemSettingsLocation() { return {xdgConfigHome(), runningExecutablePath()}; }
 
 QString programName(const QString& executablePath)
 {
@@ -230,7 +224,8 @@ QString SettingsFilePath(const SettingsLocation& location)
     if (!isAbsolute(location.configHome))
         return {};
     const QString name = programName(location.executablePath);
-    return joinPath(joinPath(joinPath(location.configHome, kVendorFolder.toString()), name), name + QStringLiteral(".ini"));
+    return joinPath(joinPath(joinPath(location.configHome, kVendorFolder.toString()), name),
+                    name + QStringLiteral(".ini"));
 }
 
 QString fallbackSettingsPath(const SettingsLocation& location)
@@ -268,15 +263,13 @@ int windowStateFromStored(int stored)
     switch (stored) {
     case kWindowStateNormal:
     case kWindowStateMinimized:
-    case kWindowStateMaximized:
-        return stored;
-    default:
-        return kWindowStateNormal;
+    case kWindowStateMaximized: return stored;
+    default: return kWindowStateNormal;
     }
 }
 
-LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current,
-                            int currentState, const ScreenMetrics& screen)
+LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
+                            const ScreenMetrics& screen)
 {
     LoadedSettings loaded;
     // Whatever stands at the per-user path is the settings file: a FIFO or a
@@ -285,8 +278,7 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
     loaded.filePath = SettingsFilePath(location);
     if (loaded.filePath.isEmpty() || !fileExists(loaded.filePath))
         loaded.filePath = fallbackSettingsPath(location);
-    const ProfileReader reader
-        = loaded.filePath.isEmpty() ? ProfileReader() : ProfileReader::fromFile(loaded.filePath);
+    const ProfileReader reader = loaded.filePath.isEmpty() ? ProfileReader() : ProfileReader::fromFile(loaded.filePath);
     const auto read = [&](QStringView key, int defaultValue) {
         return reader.readInteger(kPositionSection, key, defaultValue);
     };
@@ -319,8 +311,7 @@ ProgramRecord programRecord(const QString& executablePath, const QString& lastCl
 }
 
 std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
-                                    const WindowPlacement& placement, int windowState,
-                                    const OptionSettings& options)
+                                    const WindowPlacement& placement, int windowState, const OptionSettings& options)
 {
     const QString path = settingsFileToWrite(location);
     if (path.isEmpty())
@@ -330,8 +321,7 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
     IniDocument document;
     const FileContent existing = readRegularFile(path, kIniFileMaxSize);
     switch (existing.outcome) {
-    case FileContent::Outcome::Missing:
-        break;
+    case FileContent::Outcome::Missing: break;
     case FileContent::Outcome::Read:
         document = IniDocument::fromBytes(existing.bytes);
         // The rename below would replace a file that may not be written;
@@ -341,8 +331,7 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
         break;
     case FileContent::Outcome::NotRegular:
     case FileContent::Outcome::TooLarge:
-    case FileContent::Outcome::Failed:
-        return openError(path, existing.reason);
+    case FileContent::Outcome::Failed: return openError(path, existing.reason);
     }
 
     writeProgramSection(document, program, QFileInfo(path).absoluteFilePath());

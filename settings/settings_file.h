@@ -51,8 +51,8 @@ QString SettingsFilePath(const SettingsLocation& location);
 QString fallbackSettingsPath(const SettingsLocation& location);
 
 struct ScreenMetrics {
-    int workAreaWidth = 0;   // of the primary screen's work area
-    int screenHeight = 0;    // of the primary screen
+    int workAreaWidth = 0; // of the primary screen's work area
+    int screenHeight = 0; // of the primary screen
 };
 
 // The settings page's options, already limited the way their controls take them.
@@ -62,27 +62,37 @@ struct OptionSettings {
     bool stayOnTop = false;
     bool showBold = false;
     bool addItem = false;
-    QString addName = QString::fromUtf8(kDefaultUserEraName);  // may be empty
-    int addYear = kDefaultUserEraOrigin;                       // 0..9999
+    QString addName = QString::fromUtf8(kDefaultUserEraName); // may be empty
+    int addYear = kDefaultUserEraOrigin; // 0..9999
     bool showHint = false;
-    int minimize = 0;                           // -1 (none), 0 taskbar, 1 tray
+    int minimize = 0; // -1 (none), 0 taskbar, 1 tray
     bool closeQuery = false;
     bool saveStatus = true;
-    QString styleName;                          // not checked against the style list
+    QString styleName; // not checked against the style list
 
     friend bool operator==(const OptionSettings&, const OptionSettings&) = default;
 };
 
 // The keys of the section OPTION.
 enum class OptionKey {
-    ShowEto, StatusBar, StayOnTop, ShowBold, AddItem, AddName,
-    ShowHint, AddYear, Minimize, CloseQuery, SaveStatus, StyleName,
+    ShowEto,
+    StatusBar,
+    StayOnTop,
+    ShowBold,
+    AddItem,
+    AddName,
+    ShowHint,
+    AddYear,
+    Minimize,
+    CloseQuery,
+    SaveStatus,
+    StyleName,
 };
 
 // Order the keys are written in.
 inline constexpr std::array kOptionWriteOrder{
-    OptionKey::ShowEto, OptionKey::StatusBar, OptionKey::StayOnTop, OptionKey::ShowBold,
-    OptionKey::AddItem, OptionKey::AddName, OptionKey::ShowHint, OptionKey::AddYear,
+    OptionKey::ShowEto,  OptionKey::StatusBar,  OptionKey::StayOnTop,  OptionKey::ShowBold,
+    OptionKey::AddItem,  OptionKey::AddName,    OptionKey::ShowHint,   OptionKey::AddYear,
     OptionKey::Minimize, OptionKey::CloseQuery, OptionKey::SaveStatus, OptionKey::StyleName,
 };
 // Order the keys are read in at start, and the order in which the window puts
@@ -90,8 +100,8 @@ inline constexpr std::array kOptionWriteOrder{
 // changes, so the order is visible): AddYear comes before ShowHint, and
 // StyleName, handed to the style selection, comes last.
 inline constexpr std::array kOptionReadOrder{
-    OptionKey::ShowEto, OptionKey::StatusBar, OptionKey::StayOnTop, OptionKey::ShowBold,
-    OptionKey::AddItem, OptionKey::AddName, OptionKey::AddYear, OptionKey::ShowHint,
+    OptionKey::ShowEto,  OptionKey::StatusBar,  OptionKey::StayOnTop,  OptionKey::ShowBold,
+    OptionKey::AddItem,  OptionKey::AddName,    OptionKey::AddYear,    OptionKey::ShowHint,
     OptionKey::Minimize, OptionKey::CloseQuery, OptionKey::SaveStatus, OptionKey::StyleName,
 };
 
@@ -102,8 +112,8 @@ QStringView optionKeyName(OptionKey key);
 int windowStateFromStored(int stored);
 
 struct LoadedSettings {
-    QString filePath;            // the file read (it may not exist)
-    WindowPlacement placement;   // showCmd is always kShowCmdHide
+    QString filePath; // the file read (it may not exist)
+    WindowPlacement placement; // showCmd is always kShowCmdHide
     int windowState = kWindowStateNormal;
     OptionSettings options;
 };
@@ -115,15 +125,15 @@ struct LoadedSettings {
 // of the middle third (left = work-area width / 3, top = screen height / 3,
 // right and bottom twice the left and top read), currentState for the state,
 // and the defaults of OptionSettings. Never fails.
-LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current,
-                            int currentState, const ScreenMetrics& screen);
+LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
+                            const ScreenMetrics& screen);
 
 // The section PROGRAM: which program wrote the file, from where and when.
 struct ProgramRecord {
-    QString name;        // executable file name with its extension
-    QString path;        // executable's folder, no trailing "/" (the root stays "/")
+    QString name; // executable file name with its extension
+    QString path; // executable's folder, no trailing "/" (the root stays "/")
     QString version;
-    QString lastClose;   // local date and time of the close, already formatted
+    QString lastClose; // local date and time of the close, already formatted
 };
 
 // The record for the executable, with the program's version text (kVersionText).
@@ -137,7 +147,6 @@ ProgramRecord programRecord(const QString& executablePath, const QString& lastCl
 // mode. Returns the error text when the file cannot be read or written, or
 // is not a regular file, or is too large to read.
 std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
-                                    const WindowPlacement& placement, int windowState,
-                                    const OptionSettings& options);
+                                    const WindowPlacement& placement, int windowState, const OptionSettings& options);
 
 } // namespace erakon

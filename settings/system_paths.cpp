@@ -17,10 +17,7 @@ namespace erakon {
 
 namespace {
 
-bool isAbsolute(const QByteArray& path)
-{
-    return path.startsWith('/');
-}
+bool isAbsolute(const QByteArray& path) { return path.startsWith('/'); }
 
 // The value of the variable when it holds an absolute path.
 QByteArray absoluteValue(const char* name)
@@ -58,20 +55,11 @@ QString baseFolder(const char* variable, const char* belowHome)
 
 } // namespace
 
-QString homeFolder()
-{
-    return decodeFileName(homeBytes());
-}
+QString homeFolder() { return decodeFileName(homeBytes()); }
 
-QString xdgConfigHome()
-{
-    return baseFolder("XDG_CONFIG_HOME", "/.config");
-}
+QString xdgConfigHome() { return baseFolder("XDG_CONFIG_HOME", "/.config"); }
 
-QString xdgDataHome()
-{
-    return baseFolder("XDG_DATA_HOME", "/.local/share");
-}
+QString xdgDataHome() { return baseFolder("XDG_DATA_HOME", "/.local/share"); }
 
 QString runningExecutablePath()
 {
@@ -89,7 +77,8 @@ QString runningExecutablePath()
 
 void applyXdgRulesToEnvironment()
 {
-    for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
+    for (const char* name :
+         {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"}) {
         const char* value = std::getenv(name);
         if (value && !isAbsolute(value))
             unsetenv(name);

@@ -28,10 +28,7 @@ QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes)
     return decoder.decode(bytes);
 }
 
-bool isValidUtf8(QByteArrayView bytes)
-{
-    return QUtf8StringView(bytes.data(), bytes.size()).isValidUtf8();
-}
+bool isValidUtf8(QByteArrayView bytes) { return QUtf8StringView(bytes.data(), bytes.size()).isValidUtf8(); }
 
 // UTF-16 without a mark: text with ASCII in it has a zero high byte in a good
 // part of its code units, and few have a zero low byte (一 is U+4E00). Units
@@ -44,8 +41,8 @@ std::optional<TextEncoding> unmarkedUtf16(QByteArrayView bytes)
     if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.indexOf("\r\n") >= 0)
         return std::nullopt;
     qsizetype units = 0;
-    qsizetype zeroFirst = 0;   // big-endian high bytes
-    qsizetype zeroSecond = 0;  // little-endian high bytes
+    qsizetype zeroFirst = 0; // big-endian high bytes
+    qsizetype zeroSecond = 0; // little-endian high bytes
     for (qsizetype i = 0; i < bytes.size(); i += 2) {
         const bool firstZero = bytes[i] == 0;
         const bool secondZero = bytes[i + 1] == 0;
@@ -108,9 +105,9 @@ enum class LineKind { Utf8, ShiftJis, Neither };
 
 struct Line {
     QByteArrayView content;
-    QByteArrayView end;      // CR LF, CR, LF or nothing
+    QByteArrayView end; // CR LF, CR, LF or nothing
     LineKind kind = LineKind::Utf8;
-    QString shiftJisText;    // also of a line that reads as Shift_JIS but does not write back
+    QString shiftJisText; // also of a line that reads as Shift_JIS but does not write back
 };
 
 std::vector<Line> splitLines(QByteArrayView bytes)
@@ -156,12 +153,8 @@ QString decodeLineByLine(QByteArrayView bytes, Purpose purpose)
     text.reserve(bytes.size());
     for (const Line& line : lines) {
         switch (line.kind) {
-        case LineKind::Utf8:
-            text += decodeWith(QStringConverter::Utf8, line.content);
-            break;
-        case LineKind::ShiftJis:
-            text += shiftJisText ? line.shiftJisText : rawBytesAsText(line.content);
-            break;
+        case LineKind::Utf8: text += decodeWith(QStringConverter::Utf8, line.content); break;
+        case LineKind::ShiftJis: text += shiftJisText ? line.shiftJisText : rawBytesAsText(line.content); break;
         case LineKind::Neither:
             if (purpose == Purpose::Rewrite)
                 text += rawBytesAsText(line.content);
@@ -210,31 +203,19 @@ QByteArray encodeUtf16(QStringView text, QStringConverter::Encoding encoding)
 
 } // namespace
 
-DecodedText decodeText(QByteArrayView bytes)
-{
-    return decode(bytes, Purpose::Rewrite);
-}
+DecodedText decodeText(QByteArrayView bytes) { return decode(bytes, Purpose::Rewrite); }
 
-QString decodeTextForReading(QByteArrayView bytes)
-{
-    return decode(bytes, Purpose::Reading).text;
-}
+QString decodeTextForReading(QByteArrayView bytes) { return decode(bytes, Purpose::Reading).text; }
 
 QByteArray encodeText(QStringView text, TextEncoding encoding)
 {
     switch (encoding) {
-    case TextEncoding::Utf8:
-        return encodeUtf8KeepingRawBytes(text);
-    case TextEncoding::Utf8WithBom:
-        return kUtf8Bom.toByteArray() + encodeUtf8KeepingRawBytes(text);
-    case TextEncoding::Utf16LE:
-        return kUtf16LEBom.toByteArray() + encodeUtf16(text, QStringConverter::Utf16LE);
-    case TextEncoding::Utf16BE:
-        return kUtf16BEBom.toByteArray() + encodeUtf16(text, QStringConverter::Utf16BE);
-    case TextEncoding::Utf16LEWithoutBom:
-        return encodeUtf16(text, QStringConverter::Utf16LE);
-    case TextEncoding::Utf16BEWithoutBom:
-        return encodeUtf16(text, QStringConverter::Utf16BE);
+    case TextEncoding::Utf8: return encodeUtf8KeepingRawBytes(text);
+    case TextEncoding::Utf8WithBom: return kUtf8Bom.toByteArray() + encodeUtf8KeepingRawBytes(text);
+    case TextEncoding::Utf16LE: return kUtf16LEBom.toByteArray() + encodeUtf16(text, QStringConverter::Utf16LE);
+    case TextEncoding::Utf16BE: return kUtf16BEBom.toByteArray() + encodeUtf16(text, QStringConverter::Utf16BE);
+    case TextEncoding::Utf16LEWithoutBom: return encodeUtf16(text, QStringConverter::Utf16LE);
+    case TextEncoding::Utf16BEWithoutBom: return encodeUtf16(text, QStringConverter::Utf16BE);
     }
     return encodeUtf8KeepingRawBytes(text);
 }

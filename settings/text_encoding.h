@@ -12,10 +12,10 @@ namespace erakon {
 // and byte-order mark it was found with, except Shift_JIS, which is written
 // back as UTF-8; a new file is UTF-8 without a mark.
 enum class TextEncoding {
-    Utf8,              // no byte-order mark
-    Utf8WithBom,       // EF BB BF
-    Utf16LE,           // FF FE
-    Utf16BE,           // FE FF
+    Utf8, // no byte-order mark
+    Utf8WithBom, // EF BB BF
+    Utf16LE, // FF FE
+    Utf16BE, // FE FF
     Utf16LEWithoutBom,
     Utf16BEWithoutBom,
 };

@@ -17,10 +17,7 @@ int clampedToInt(qint64 value)
     return int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
-qint64 area(const QRect& rect)
-{
-    return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height();
-}
+qint64 area(const QRect& rect) { return rect.isEmpty() ? 0 : qint64(rect.width()) * rect.height(); }
 
 // The parts of `from` that `cut` leaves: up to four rectangles.
 QList<QRect> outside(const QRect& from, const QRect& cut)
@@ -82,8 +79,8 @@ QRect normalRect(const WindowPlacement& placement)
     const auto coordinate = [](int value) { return std::clamp(value, -kCoordinateLimit, kCoordinateLimit); };
     const int left = coordinate(placement.left);
     const int top = coordinate(placement.top);
-    const int width = std::max(0, coordinate(placement.right) - left);    // [0, 2 * kCoordinateLimit]
-    const int height = std::max(0, coordinate(placement.bottom) - top);  // [0, 2 * kCoordinateLimit]
+    const int width = std::max(0, coordinate(placement.right) - left); // [0, 2 * kCoordinateLimit]
+    const int height = std::max(0, coordinate(placement.bottom) - top); // [0, 2 * kCoordinateLimit]
     return QRect(left, top, width, height);
 }
 

@@ -66,8 +66,7 @@ void drawCheckBox(const QStyleOption& option, QPainter& painter, int radius, int
     painter.drawRoundedRect(box, radius, radius);
 
     const qreal s = box.width();
-    QPen markPen(colours.mark, qMax<qreal>(1.6, s / 7), Qt::SolidLine, Qt::RoundCap,
-                 Qt::RoundJoin);
+    QPen markPen(colours.mark, qMax<qreal>(1.6, s / 7), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter.setPen(markPen);
     painter.setBrush(Qt::NoBrush);
     if (partial) {
@@ -106,8 +105,7 @@ void drawRadioButton(const QStyleOption& option, QPainter& painter, int size)
 
 CarriedStyle::CarriedStyle()
     : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
-{
-}
+{}
 
 void CarriedStyle::setIndicatorShape(int cornerRadius, int size)
 {
@@ -115,8 +113,8 @@ void CarriedStyle::setIndicatorShape(int cornerRadius, int size)
     m_indicatorSize = size;
 }
 
-void CarriedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
-                                 QPainter* painter, const QWidget* widget) const
+void CarriedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                 const QWidget* widget) const
 {
     if (option && painter) {
         if (element == PE_IndicatorCheckBox) {
@@ -135,17 +133,14 @@ void CarriedStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* o
     QProxyStyle::drawPrimitive(element, option, painter, widget);
 }
 
-int CarriedStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
-                              const QWidget* widget) const
+int CarriedStyle::pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const
 {
     switch (metric) {
     case PM_IndicatorWidth:
     case PM_IndicatorHeight:
     case PM_ExclusiveIndicatorWidth:
-    case PM_ExclusiveIndicatorHeight:
-        return m_indicatorSize;
-    default:
-        return QProxyStyle::pixelMetric(metric, option, widget);
+    case PM_ExclusiveIndicatorHeight: return m_indicatorSize;
+    default: return QProxyStyle::pixelMetric(metric, option, widget);
     }
 }
 

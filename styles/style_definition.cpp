@@ -71,8 +71,7 @@ bool splitEntry(const QString& line, QString* key, QString* value)
     return !key->isEmpty();
 }
 
-bool setEntry(StyleDefinition& definition, const QString& key, const QString& value,
-              QString* error)
+bool setEntry(StyleDefinition& definition, const QString& key, const QString& value, QString* error)
 {
     if (key == u"name") {
         definition.name = value;

@@ -12,11 +12,11 @@ namespace erakon {
 
 // How buttons, tabs and the status bar are filled.
 enum class StyleSurface {
-    Flat,     // plain colours, thin lines
+    Flat, // plain colours, thin lines
     Gradient, // soft top-to-bottom shading
-    Glossy,   // glass: a light upper half over a darker lower half
-    Glow,     // gradient with an accent-coloured halo on hover and focus
-    Bevel,    // classic raised and sunken edges
+    Glossy, // glass: a light upper half over a darker lower half
+    Glow, // gradient with an accent-coloured halo on hover and focus
+    Bevel, // classic raised and sunken edges
 };
 
 // One carried style as written in its definition file: colours and a few
@@ -24,9 +24,9 @@ enum class StyleSurface {
 struct StyleDefinition {
     QString name;
     StyleSurface surface = StyleSurface::Flat;
-    int radius = 0;      // corner radius in pixels, [0, 12]
+    int radius = 0; // corner radius in pixels, [0, 12]
     int borderWidth = 1; // [1, 3]
-    int padding = 4;     // inner space of buttons and tabs, [2, 12]
+    int padding = 4; // inner space of buttons and tabs, [2, 12]
 
     QColor window;
     QColor windowText;

@@ -11,10 +11,7 @@ namespace erakon {
 
 namespace {
 
-bool isDark(const QColor& colour)
-{
-    return colour.lightnessF() < 0.45;
-}
+bool isDark(const QColor& colour) { return colour.lightnessF() < 0.45; }
 
 // Disabled controls: their text keeps a trace of the normal colour so it
 // still reads as text, at about half its contrast.
@@ -36,9 +33,8 @@ DisabledColours disabledColours(const StyleDefinition& d)
     // of the two text colours stands out more there (a coloured button with
     // white text would otherwise fade into its own face).
     c.button = mixedColour(d.button, d.window, 0.6);
-    const QColor& strongest = contrast(d.buttonText, c.button) >= contrast(d.windowText, c.button)
-                                  ? d.buttonText
-                                  : d.windowText;
+    const QColor& strongest = contrast(d.buttonText, c.button) >= contrast(d.windowText, c.button) ? d.buttonText
+                                                                                                   : d.windowText;
     c.buttonText = mixedColour(strongest, c.button, 0.4);
     return c;
 }
@@ -95,17 +91,15 @@ QString surfaceFill(StyleSurface surface, const QColor& c)
     const bool dark = isDark(c);
     switch (surface) {
     case StyleSurface::Flat:
-    case StyleSurface::Bevel:
-        return c.name();
+    case StyleSurface::Bevel: return c.name();
     case StyleSurface::Gradient:
     case StyleSurface::Glow:
         return linear(mixedColour(c, white, dark ? 0.08 : 0.35), mixedColour(c, black, dark ? 0.12 : 0.04));
     case StyleSurface::Glossy:
         return QStringLiteral("qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %1, "
                               "stop:0.48 %2, stop:0.52 %3, stop:1 %4)")
-            .arg(mixedColour(c, white, dark ? 0.14 : 0.6).name(),
-                 mixedColour(c, white, dark ? 0.06 : 0.25).name(), c.name(),
-                 mixedColour(c, black, dark ? 0.1 : 0.06).name());
+            .arg(mixedColour(c, white, dark ? 0.14 : 0.6).name(), mixedColour(c, white, dark ? 0.06 : 0.25).name(),
+                 c.name(), mixedColour(c, black, dark ? 0.1 : 0.06).name());
     }
     return c.name();
 }
@@ -241,25 +235,20 @@ QString makeStyleSheet(const StyleDefinition& d)
         values[QStringLiteral("pane_border")] = bevelBorder(d.window, false);
         values[QStringLiteral("tab_border")] = bevelBorder(d.button, false);
     } else {
-        values[QStringLiteral("button_border")] =
-            QStringLiteral("border: %1;").arg(solid.arg(d.buttonBorder.name()));
-        values[QStringLiteral("hover_border")] =
-            QStringLiteral("border-color: %1;").arg(d.accent.name());
+        values[QStringLiteral("button_border")] = QStringLiteral("border: %1;").arg(solid.arg(d.buttonBorder.name()));
+        values[QStringLiteral("hover_border")] = QStringLiteral("border-color: %1;").arg(d.accent.name());
         values[QStringLiteral("pressed_border")] = values[QStringLiteral("hover_border")];
         values[QStringLiteral("disabled_border")] =
             QStringLiteral("border-color: %1;").arg(mixedColour(d.border, d.window, 0.5).name());
         values[QStringLiteral("group_border")] = solid.arg(d.border.name());
-        values[QStringLiteral("edit_border")] =
-            QStringLiteral("border: %1;").arg(solid.arg(d.border.name()));
-        values[QStringLiteral("focus_border")] =
-            QStringLiteral("border-color: %1;").arg(d.accent.name());
-        values[QStringLiteral("pane_border")] =
-            QStringLiteral("border: %1;").arg(solid.arg(d.border.name()));
+        values[QStringLiteral("edit_border")] = QStringLiteral("border: %1;").arg(solid.arg(d.border.name()));
+        values[QStringLiteral("focus_border")] = QStringLiteral("border-color: %1;").arg(d.accent.name());
+        values[QStringLiteral("pane_border")] = QStringLiteral("border: %1;").arg(solid.arg(d.border.name()));
         values[QStringLiteral("tab_border")] = values[QStringLiteral("pane_border")];
     }
-    values[QStringLiteral("tab_selected")] =
-        underlinedTabs ? QStringLiteral("border-top: 2px solid %1;").arg(d.accent.name())
-                       : QString();
+    values[QStringLiteral("tab_selected")] = underlinedTabs
+        ? QStringLiteral("border-top: 2px solid %1;").arg(d.accent.name())
+        : QString();
 
     QString sheet = QString::fromUtf8(kTemplate);
     static const QRegularExpression placeholder(QStringLiteral("\\{([a-z_]+)\\}"));

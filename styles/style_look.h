@@ -12,7 +12,7 @@ namespace erakon {
 struct StyleLook {
     QPalette palette;
     QString styleSheet;
-    int cornerRadius = 0;   // for the indicators the proxy style draws
+    int cornerRadius = 0; // for the indicators the proxy style draws
     int indicatorSize = 14; // check box and radio button squares, pixels
 };
 

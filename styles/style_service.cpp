@@ -24,10 +24,7 @@ struct RegisteredStyle {
     QString path; // empty for the system style
 };
 
-QString notFound(const QString& name)
-{
-    return QStringLiteral("スタイル '%1' が見つかりません").arg(name);
-}
+QString notFound(const QString& name) { return QStringLiteral("スタイル '%1' が見つかりません").arg(name); }
 
 } // namespace
 
@@ -111,10 +108,7 @@ struct StyleService::Private {
     }
 };
 
-QString StyleService::systemStyleName()
-{
-    return QStringLiteral("Windows");
-}
+QString StyleService::systemStyleName() { return QStringLiteral("Windows"); }
 
 StyleService::StyleService(const QString& styleFolder)
     : d(std::make_unique<Private>())
@@ -140,15 +134,9 @@ QStringList StyleService::names()
     return result;
 }
 
-QString StyleService::activeName() const
-{
-    return d->styles[d->active].name;
-}
+QString StyleService::activeName() const { return d->styles[d->active].name; }
 
-void StyleService::Initialize()
-{
-    d->discovered = false;
-}
+void StyleService::Initialize() { d->discovered = false; }
 
 bool StyleService::SetStyle(const QString& name, QString* error)
 {

@@ -19,7 +19,7 @@ ButtonPage::ButtonPage(const std::vector<Command>& commands, int rows, const QSt
                        const QString& groupCaption, const QString& groupHint, QWidget* parent)
     : QWidget(parent)
 {
-    auto* outer = new QGridLayout(this);   // two columns of 50 %, the right one empty
+    auto* outer = new QGridLayout(this); // two columns of 50 %, the right one empty
     outer->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
     outer->setColumnStretch(0, 1);
     outer->setColumnStretch(1, 1);
@@ -49,18 +49,16 @@ ButtonPage::ButtonPage(const std::vector<Command>& commands, int rows, const QSt
         buttons->setRowStretch(row, 1);
 }
 
-QPushButton* ButtonPage::button(const char* name) const
-{
-    return findChild<QPushButton*>(QString::fromLatin1(name));
-}
+QPushButton* ButtonPage::button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
 
 ButtonPage* createFilePage(QWidget* parent)
 {
-    return new ButtonPage({{"ButtonDeskTop", QStringLiteral("デスクトップに登録"), QStringLiteral("ShortCut to DeskTop")},
-                           {"ButtonStartMenu", QStringLiteral("スタートメニューに登録"), QStringLiteral("ShortCut to StartMenu")},
-                           {"ButtonStartUp", QStringLiteral("スタートアップに登録"), QStringLiteral("ShortCut to StartUp")}},
-                          3, QStringLiteral("GroupBox2"), QStringLiteral("起動ショートカット"),
-                          QStringLiteral("Create ShortCut"), parent);
+    return new ButtonPage(
+        {{"ButtonDeskTop", QStringLiteral("デスクトップに登録"), QStringLiteral("ShortCut to DeskTop")},
+         {"ButtonStartMenu", QStringLiteral("スタートメニューに登録"), QStringLiteral("ShortCut to StartMenu")},
+         {"ButtonStartUp", QStringLiteral("スタートアップに登録"), QStringLiteral("ShortCut to StartUp")}},
+        3, QStringLiteral("GroupBox2"), QStringLiteral("起動ショートカット"), QStringLiteral("Create ShortCut"),
+        parent);
 }
 
 ButtonPage* createHelpPage(QWidget* parent)

@@ -25,8 +25,8 @@ public:
     };
 
     // With a group caption the buttons sit in a group box named groupName.
-    ButtonPage(const std::vector<Command>& commands, int rows, const QString& groupName,
-               const QString& groupCaption, const QString& groupHint, QWidget* parent = nullptr);
+    ButtonPage(const std::vector<Command>& commands, int rows, const QString& groupName, const QString& groupCaption,
+               const QString& groupHint, QWidget* parent = nullptr);
 
     QPushButton* button(const char* name) const;
     QGroupBox* group() const { return m_group; }

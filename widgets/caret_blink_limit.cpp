@@ -34,8 +34,7 @@ bool CaretBlinkLimit::eventFilter(QObject* watched, QEvent* event)
         resumeBlinking();
         m_quietTimer.start();
         break;
-    default:
-        break;
+    default: break;
     }
     return QObject::eventFilter(watched, event);
 }

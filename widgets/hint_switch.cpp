@@ -17,10 +17,7 @@ HintSwitch::HintSwitch(QWidget* window)
     qApp->installEventFilter(this);
 }
 
-HintSwitch::~HintSwitch()
-{
-    qApp->removeEventFilter(this);
-}
+HintSwitch::~HintSwitch() { qApp->removeEventFilter(this); }
 
 void HintSwitch::setHintsShown(bool shown)
 {

@@ -10,7 +10,9 @@ namespace {
 
 class FixedWidthTabBar final : public QTabBar {
 public:
-    explicit FixedWidthTabBar(QWidget* parent) : QTabBar(parent) {}
+    explicit FixedWidthTabBar(QWidget* parent)
+        : QTabBar(parent)
+    {}
 
     void setTabWidth(int width)
     {
@@ -25,10 +27,7 @@ public:
 
 protected:
     QSize tabSizeHint(int index) const override { return withTabWidth(QTabBar::tabSizeHint(index)); }
-    QSize minimumTabSizeHint(int index) const override
-    {
-        return withTabWidth(QTabBar::minimumTabSizeHint(index));
-    }
+    QSize minimumTabSizeHint(int index) const override { return withTabWidth(QTabBar::minimumTabSizeHint(index)); }
 
     // The style's padding leaves too little room for a caption in a narrow
     // tab; the caption is drawn over the whole tab, centred, instead.
@@ -63,8 +62,8 @@ private:
         const QString caption = option.text;
         option.text.clear();
         painter.drawControl(QStyle::CE_TabBarTab, option);
-        painter.drawItemText(option.rect, Qt::AlignCenter, option.palette,
-                             option.state.testFlag(QStyle::State_Enabled), caption, QPalette::WindowText);
+        painter.drawItemText(option.rect, Qt::AlignCenter, option.palette, option.state.testFlag(QStyle::State_Enabled),
+                             caption, QPalette::WindowText);
     }
 
     int m_width = 0;
@@ -84,19 +83,10 @@ PageControl::PageControl(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void PageControl::setTabWidth(int width)
-{
-    static_cast<FixedWidthTabBar*>(tabBar())->setTabWidth(width);
-}
+void PageControl::setTabWidth(int width) { static_cast<FixedWidthTabBar*>(tabBar())->setTabWidth(width); }
 
-int PageControl::tabWidth() const
-{
-    return static_cast<const FixedWidthTabBar*>(tabBar())->tabWidth();
-}
+int PageControl::tabWidth() const { return static_cast<const FixedWidthTabBar*>(tabBar())->tabWidth(); }
 
-int PageControl::tabWidthFor(int clientWidth, int pageCount)
-{
-    return clientWidth / (pageCount + 1);
-}
+int PageControl::tabWidthFor(int clientWidth, int pageCount) { return clientWidth / (pageCount + 1); }
 
 } // namespace erakon

@@ -26,10 +26,7 @@ int RadioGroup::itemIndex() const { return m_group->checkedId(); }
 
 int RadioGroup::count() const { return int(m_group->buttons().size()); }
 
-QRadioButton* RadioGroup::button(int index) const
-{
-    return qobject_cast<QRadioButton*>(m_group->button(index));
-}
+QRadioButton* RadioGroup::button(int index) const { return qobject_cast<QRadioButton*>(m_group->button(index)); }
 
 void RadioGroup::setItemIndex(int index)
 {

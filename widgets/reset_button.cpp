@@ -10,8 +10,7 @@ namespace erakon {
 
 ResetButton::ResetButton(QWidget* parent)
     : QPushButton(parent)
-{
-}
+{}
 
 void ResetButton::paintEvent(QPaintEvent* event)
 {
@@ -44,8 +43,8 @@ void ResetButton::paintEvent(QPaintEvent* event)
     const qreal head = stroke * 2.3;
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawPolygon(QPolygonF{top + QPointF(-head, 0), top + QPointF(head * 0.5, -head),
-                                  top + QPointF(head * 0.5, head)});
+    painter.drawPolygon(
+        QPolygonF{top + QPointF(-head, 0), top + QPointF(head * 0.5, -head), top + QPointF(head * 0.5, head)});
 }
 
 } // namespace erakon

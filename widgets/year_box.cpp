@@ -37,10 +37,7 @@ constexpr int firstRepeatDelayMs = 500;
 constexpr int repeatIntervalMs = 100;
 constexpr int wheelStepDelta = 120; // one notch of a standard wheel
 
-bool isAcceptedCharacter(QChar c)
-{
-    return (c >= u'0' && c <= u'9') || QStringView(u" ()*+-/").contains(c);
-}
+bool isAcceptedCharacter(QChar c) { return (c >= u'0' && c <= u'9') || QStringView(u" ()*+-/").contains(c); }
 
 bool isControlText(const QString& text)
 {
@@ -63,10 +60,7 @@ std::optional<double> plainNumber(const QString& text)
     return value == 0 ? 0.0 : value; // no "-0"
 }
 
-bool isPlainNumberOrEmpty(const QString& text)
-{
-    return text.isEmpty() || plainNumber(text).has_value();
-}
+bool isPlainNumberOrEmpty(const QString& text) { return text.isEmpty() || plainNumber(text).has_value(); }
 
 // Rounded to a whole number, halves to even, in plain decimal without grouping.
 QString plainText(double value)
@@ -127,7 +121,9 @@ protected:
 
 class Editor final : public QLineEdit {
 public:
-    Editor(EditorHost& host, QWidget* parent) : QLineEdit(parent), host_(host)
+    Editor(EditorHost& host, QWidget* parent)
+        : QLineEdit(parent)
+        , host_(host)
     {
         setObjectName(QStringLiteral("yearBoxEdit"));
         setAlignment(Qt::AlignCenter);
@@ -214,7 +210,9 @@ private:
 // further step.
 class SpinButton final : public QAbstractButton {
 public:
-    SpinButton(bool up, QWidget* parent) : QAbstractButton(parent), up_(up)
+    SpinButton(bool up, QWidget* parent)
+        : QAbstractButton(parent)
+        , up_(up)
     {
         setObjectName(up ? QStringLiteral("spinUp") : QStringLiteral("spinDown"));
         setFocusPolicy(Qt::NoFocus);
@@ -252,8 +250,8 @@ protected:
             panel.state |= QStyle::State_AutoRaise | (isDown() ? QStyle::State_Sunken : QStyle::State_Raised);
             style()->drawPrimitive(QStyle::PE_PanelButtonTool, &panel, &painter, this);
         }
-        style()->drawPrimitive(up_ ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &option,
-                               &painter, this);
+        style()->drawPrimitive(up_ ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &option, &painter,
+                               this);
     }
 
 private:
@@ -271,7 +269,9 @@ private:
 } // namespace
 
 struct YearBox::Private final : EditorHost {
-    explicit Private(YearBox& box) : q(box) {}
+    explicit Private(YearBox& box)
+        : q(box)
+    {}
 
     YearBox& q;
     Editor* editor = nullptr;
@@ -286,7 +286,7 @@ struct YearBox::Private final : EditorHost {
     QString displayFormat = QStringLiteral("0");
     int tag = 0;
     int wheelRemainder = 0;
-    bool editing = false;        // the box has the focus, as far as its window is concerned
+    bool editing = false; // the box has the focus, as far as its window is concerned
     bool showingProgram = false; // the line edit is being written by the box itself
 
     double limited(double v) const
@@ -366,10 +366,7 @@ struct YearBox::Private final : EditorHost {
         changeText(newText, /*fromValue=*/false);
     }
 
-    void step(int delta)
-    {
-        setValue(value + delta);
-    }
+    void step(int delta) { setValue(value + delta); }
 
     void evaluate()
     {
@@ -410,9 +407,7 @@ struct YearBox::Private final : EditorHost {
         case Qt::Key_PageUp: step(10); return true;
         case Qt::Key_PageDown: step(-10); return true;
         case Qt::Key_Return:
-        case Qt::Key_Enter:
-            evaluate();
-            return false; // the line edit passes Enter on, as it always does
+        case Qt::Key_Enter: evaluate(); return false; // the line edit passes Enter on, as it always does
         default: break;
         }
         if (event->matches(QKeySequence::Paste)) {
@@ -426,8 +421,8 @@ struct YearBox::Private final : EditorHost {
         const QString typed = event->text();
         if (typed.isEmpty() || isControlText(typed))
             return false; // editing keys, Tab, Esc and shortcuts
-        const Qt::KeyboardModifiers chord =
-            event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+        const Qt::KeyboardModifiers chord = event->modifiers()
+            & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
         if (chord == Qt::ControlModifier)
             return false; // the line edit's shortcuts; it types no character with Ctrl
         if (chord != Qt::NoModifier) {
@@ -497,8 +492,7 @@ struct YearBox::Private final : EditorHost {
         const int width = std::clamp(inner.height() * 3 / 4, 9, 16);
         const int upHeight = inner.height() / 2;
         upButton->setGeometry(inner.right() + 1 - width, inner.top(), width, upHeight);
-        downButton->setGeometry(inner.right() + 1 - width, inner.top() + upHeight, width,
-                                inner.height() - upHeight);
+        downButton->setGeometry(inner.right() + 1 - width, inner.top() + upHeight, width, inner.height() - upHeight);
         // The same margin on both sides keeps the text centred on the box.
         editor->setTextMargins(width, 0, width, 0);
     }
@@ -512,15 +506,16 @@ struct YearBox::Private final : EditorHost {
     }
 };
 
-YearBox::YearBox(QWidget* parent) : QWidget(parent), d(std::make_unique<Private>(*this))
+YearBox::YearBox(QWidget* parent)
+    : QWidget(parent)
+    , d(std::make_unique<Private>(*this))
 {
     d->editor = new Editor(*d, this);
     d->upButton = new SpinButton(true, d->editor);
     d->downButton = new SpinButton(false, d->editor);
     for (SpinButton* button : {d->upButton, d->downButton}) {
         button->onStep = [this](int delta) { d->step(delta); };
-        connect(button, &QAbstractButton::pressed, d->editor,
-                [this] { d->editor->setFocus(Qt::MouseFocusReason); });
+        connect(button, &QAbstractButton::pressed, d->editor, [this] { d->editor->setFocus(Qt::MouseFocusReason); });
     }
 
     auto* layout = new QHBoxLayout(this);
@@ -553,8 +548,8 @@ void YearBox::setValue(double value) { d->setValue(value); }
 int YearBox::intValue() const
 {
     const double rounded = std::nearbyint(d->value);
-    return static_cast<int>(std::clamp(rounded, double(std::numeric_limits<int>::min()),
-                                       double(std::numeric_limits<int>::max())));
+    return static_cast<int>(
+        std::clamp(rounded, double(std::numeric_limits<int>::min()), double(std::numeric_limits<int>::max())));
 }
 
 QString YearBox::text() const { return d->text; }
@@ -605,9 +600,7 @@ bool YearBox::event(QEvent* event)
         d->downButton->setToolTip(toolTip());
         break;
     case QEvent::Polish:
-    case QEvent::Show:
-        d->syncAccessibility();
-        break;
+    case QEvent::Show: d->syncAccessibility(); break;
     default: break;
     }
     return QWidget::event(event);

@@ -26,11 +26,11 @@ public:
     ~YearBox() override;
 
     double value() const;
-    void setValue(double value);          // limited to the range; quiet when nothing changes
-    int intValue() const;                 // value rounded to nearest, halves to even
+    void setValue(double value); // limited to the range; quiet when nothing changes
+    int intValue() const; // value rounded to nearest, halves to even
 
-    QString text() const;                 // the text as typed (not the display form)
-    void setText(const QString& text);    // quiet when the text is the same
+    QString text() const; // the text as typed (not the display form)
+    void setText(const QString& text); // quiet when the text is the same
 
     void setRange(double minValue, double maxValue);
     double minValue() const;

@@ -7,13 +7,9 @@ namespace erakon {
 
 FontConfigPreload::FontConfigPreload()
     : m_thread([] { FcInit(); })
-{
-}
+{}
 
-FontConfigPreload::~FontConfigPreload()
-{
-    wait();
-}
+FontConfigPreload::~FontConfigPreload() { wait(); }
 
 void FontConfigPreload::wait()
 {

@@ -2,18 +2,18 @@
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
 #include "core/version.h"
+#include "desktop/graphical_session.h"
+#include "desktop/linux_desktop_platform.h"
+#include "desktop/program_icon.h"
+#include "desktop/qt_messages.h"
+#include "desktop/termination_signals.h"
+#include "settings/settings_file.h"
+#include "settings/system_paths.h"
+#include "styles/style_service.h"
 #include "widgets/caret_blink_limit.h"
 #include "window/command_line.h"
 #include "window/font_config_preload.h"
-#include "desktop/graphical_session.h"
-#include "desktop/linux_desktop_platform.h"
 #include "window/main_window.h"
-#include "desktop/program_icon.h"
-#include "desktop/qt_messages.h"
-#include "settings/settings_file.h"
-#include "styles/style_service.h"
-#include "settings/system_paths.h"
-#include "desktop/termination_signals.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -28,7 +28,8 @@ int main(int argc, char** argv)
     // --help, --version and a wrong option are answered before anything
     // touches the display or the settings.
     const erakon::CommandLine commandLine = erakon::parseCommandLine(argc, argv);
-    if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout, std::cerr))
+    if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout,
+                                                      std::cerr))
         return *status;
     // Before anything reads the environment: a relative XDG folder would put
     // settings and caches wherever the program happens to run.
@@ -70,9 +71,14 @@ int main(int argc, char** argv)
     erakon::SystemClock clock;
     erakon::QtMessages messages;
     erakon::LinuxDesktopPlatform desktop;
-    erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles,
-                              .desktop = desktop, .locale = QLocale::system(), .trayAvailable = {},
-                              .errorOutput = {}, .settings = erakon::systemSettingsLocation()});
+    erakon::TErakonForm form({.clock = clock,
+                              .messages = messages,
+                              .styles = styles,
+                              .desktop = desktop,
+                              .locale = QLocale::system(),
+                              .trayAvailable = {},
+                              .errorOutput = {},
+                              .settings = erakon::systemSettingsLocation()});
     // exit, not quit: quit first asks every window to close, and a window that
     // the end of a session left open would ask its close question again.
     // Settings that could not be written make a failure status.

@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "window/main_window.h"
 
+#include "core/convertible_years.h"
 #include "core/version.h"
 #include "desktop/about_dialog.h"
+#include "desktop/help_commands.h"
+#include "desktop/program_icon.h"
+#include "desktop/shortcuts.h"
+#include "desktop/utc_offset.h"
+#include "settings/locale_settings.h"
+#include "settings/profile_reader.h"
 #include "widgets/button_page.h"
 #include "widgets/clock_status_bar.h"
 #include "widgets/control_hint.h"
-#include "window/conversion_page.h"
-#include "core/convertible_years.h"
-#include "desktop/help_commands.h"
 #include "widgets/hint_switch.h"
-#include "settings/locale_settings.h"
 #include "widgets/page_control.h"
-#include "window/popup_menus.h"
-#include "settings/profile_reader.h"
-#include "desktop/program_icon.h"
 #include "widgets/radio_group.h"
-#include "window/settings_page.h"
-#include "desktop/shortcuts.h"
-#include "window/style_list.h"
-#include "window/table_page.h"
-#include "desktop/utc_offset.h"
 #include "widgets/window_font.h"
 #include "widgets/year_box.h"
+#include "window/conversion_page.h"
+#include "window/popup_menus.h"
+#include "window/settings_page.h"
+#include "window/style_list.h"
+#include "window/table_page.h"
 
 #include <QAction>
 #include <QApplication>
@@ -198,8 +198,7 @@ void TErakonForm::createTablePage()
     TabSheetTable = new TablePage(m_clock, this);
     TabSheetTable->setObjectName(QStringLiteral("TabSheetTable"));
     TabSheetTable->setShowEtoSource([this] { return CheckBoxShowEto->isChecked(); });
-    TabSheetTable->setOffsetSources([this] { return NumberBox1->tag(); },
-                                    [this] { return NumberBox5->tag(); });
+    TabSheetTable->setOffsetSources([this] { return NumberBox1->tag(); }, [this] { return NumberBox5->tag(); });
 }
 
 void TErakonForm::createStylePage()
@@ -443,15 +442,12 @@ void TErakonForm::RestoreP2Click()
     activateWindow();
 }
 
-void TErakonForm::CloseP2Click()
-{
-    close();
-}
+void TErakonForm::CloseP2Click() { close(); }
 
 void TErakonForm::Timer1Timer()
 {
-    StatusBar1->setPanelText(fromUtf8(FormatDatePattern(kClockPattern.toStdString(), m_clock.now(),
-                                                         m_formatSettings, m_eraNameLanguage)));
+    StatusBar1->setPanelText(
+        fromUtf8(FormatDatePattern(kClockPattern.toStdString(), m_clock.now(), m_formatSettings, m_eraNameLanguage)));
     if (!TrayIcon1->isVisible())
         return;
     // The panel that held the icon has gone (it crashed, or was ended): a
@@ -511,10 +507,7 @@ void TErakonForm::refillFormatSettings(const QLocale& locale)
 
 // ---------------------------------------------------------------- view options
 
-void TErakonForm::CheckBoxStatusBarClick()
-{
-    StatusBar1->setVisible(CheckBoxStatusBar->isChecked());
-}
+void TErakonForm::CheckBoxStatusBarClick() { StatusBar1->setVisible(CheckBoxStatusBar->isChecked()); }
 
 void TErakonForm::CheckBoxStayOnTopClick()
 {
@@ -533,10 +526,7 @@ void TErakonForm::CheckBoxStayOnTopClick()
         native->setFlags(flags);
 }
 
-void TErakonForm::CheckBoxShowHintClick()
-{
-    m_hints->setHintsShown(CheckBoxShowHint->isChecked());
-}
+void TErakonForm::CheckBoxShowHintClick() { m_hints->setHintsShown(CheckBoxShowHint->isChecked()); }
 
 void TErakonForm::CheckBoxAddItemClick()
 {
@@ -545,10 +535,7 @@ void TErakonForm::CheckBoxAddItemClick()
     NumberBox61->setEnabled(enabled);
 }
 
-void TErakonForm::CheckBoxShowBoldClick()
-{
-    NumberBox0Change();
-}
+void TErakonForm::CheckBoxShowBoldClick() { NumberBox0Change(); }
 
 // ---------------------------------------------------------------- conversion
 
@@ -663,10 +650,7 @@ void TErakonForm::PageControl1Change()
     emit pageDispatched(page);
 }
 
-void TErakonForm::buildYearTable()
-{
-    TabSheetTable->BuildYearTable(NumberBox0->text());
-}
+void TErakonForm::buildYearTable() { TabSheetTable->BuildYearTable(NumberBox0->text()); }
 
 void TErakonForm::contextMenuEvent(QContextMenuEvent* event)
 {
@@ -746,15 +730,9 @@ void TErakonForm::AddItemP1Click()
 void TErakonForm::IconTaskBarP1Click() { RadioGroup1->setItemIndex(0); }
 void TErakonForm::IconTaskTrayP1Click() { RadioGroup1->setItemIndex(1); }
 
-void TErakonForm::CloseQueryP1Click()
-{
-    CheckBoxCloseQuery->setChecked(PopupMenu1->CloseQueryP1->isChecked());
-}
+void TErakonForm::CloseQueryP1Click() { CheckBoxCloseQuery->setChecked(PopupMenu1->CloseQueryP1->isChecked()); }
 
-void TErakonForm::SaveStatusP1Click()
-{
-    CheckBoxSaveStatus->setChecked(PopupMenu1->SaveStatusP1->isChecked());
-}
+void TErakonForm::SaveStatusP1Click() { CheckBoxSaveStatus->setChecked(PopupMenu1->SaveStatusP1->isChecked()); }
 
 // ---------------------------------------------------------------- styles
 
@@ -878,9 +856,9 @@ void TErakonForm::saveSettings(bool endingSession)
     if (!m_settingsLocation)
         return;
     const QString lastClose = fromUtf8(FormatDatePattern("c", m_clock.now(), m_formatSettings));
-    const std::optional<QString> error
-        = SaveSettings(*m_settingsLocation, programRecord(m_settingsLocation->executablePath, lastClose),
-                       placementNow(), windowStateNow(), optionsFromControls());
+    const std::optional<QString> error = SaveSettings(*m_settingsLocation,
+                                                      programRecord(m_settingsLocation->executablePath, lastClose),
+                                                      placementNow(), windowStateNow(), optionsFromControls());
     m_settingsSaveFailed = error.has_value();
     if (!error)
         return;
@@ -902,7 +880,7 @@ OptionSettings TErakonForm::optionsFromControls() const
     options.showBold = CheckBoxShowBold->isChecked();
     options.addItem = CheckBoxAddItem->isChecked();
     options.addName = Edit61->text();
-    options.addYear = NumberBox61->intValue();  // an empty box holds 0
+    options.addYear = NumberBox61->intValue(); // an empty box holds 0
     options.showHint = CheckBoxShowHint->isChecked();
     options.minimize = RadioGroup1->itemIndex();
     options.closeQuery = CheckBoxCloseQuery->isChecked();
@@ -915,9 +893,9 @@ WindowPlacement TErakonForm::placementNow() const
 {
     WindowPlacement placement = m_placement;
     const int state = windowStateNow();
-    placement.showCmd = state == kWindowStateMinimized   ? kShowCmdShowMinimized
-                        : state == kWindowStateMaximized ? kShowCmdShowMaximized
-                                                         : kShowCmdNormal;
+    placement.showCmd = state == kWindowStateMinimized ? kShowCmdShowMinimized
+        : state == kWindowStateMaximized               ? kShowCmdShowMaximized
+                                                       : kShowCmdNormal;
     if (state == kWindowStateMaximized)
         placement.maxPosition = geometry().topLeft();
     setNormalRect(placement, normalGeometry());

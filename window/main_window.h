@@ -119,9 +119,9 @@ public:
     // --- window life ---
     void FormCreate();
     void FormResize();
-    bool FormCloseQuery();                  // true: the window may close
-    bool WMQueryEndSession();               // the session is ending; true: it may
-    void endSession();                      // the desktop ends the program: close as at a session's end
+    bool FormCloseQuery(); // true: the window may close
+    bool WMQueryEndSession(); // the session is ending; true: it may
+    void endSession(); // the desktop ends the program: close as at a session's end
     void ApplicationMinimize();
     void ApplicationRestore();
     void RestoreP2Click();

@@ -7,8 +7,7 @@ namespace erakon {
 
 StyleList::StyleList(QWidget* parent)
     : QListWidget(parent)
-{
-}
+{}
 
 void StyleList::mousePressEvent(QMouseEvent* event)
 {

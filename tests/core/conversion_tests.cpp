@@ -54,20 +54,20 @@ constexpr int kIntMin = std::numeric_limits<int>::min();
 
 INSTANTIATE_TEST_SUITE_P(
     On20May2023, ConvertYearTest,
-    ::testing::Values(YearCase{"CurrentYear", 2023, 2023, {156, 112, 98, 35, 5, 144}, 0},
-                      YearCase{"NextYear", 2024, 2024, {157, 113, 99, 36, 6, 145}, 1},
-                      YearCase{"ReiwaBegins", 2019, 2019, {152, 108, 94, 31, 1, 140}, -4},
-                      YearCase{"HeiseiBegins", 1989, 1989, {122, 78, 64, 1, -29, 110}, -34},
-                      YearCase{"UserEraBegins", 1880, 1880, {13, -31, -45, -108, -138, 1}, -143},
-                      YearCase{"FirstMeijiYear", 1868, 1868, {1, -43, -57, -120, -150, -11}, -155},
-                      YearCase{"BeforeMeiji", 1867, 1867, {0, -44, -58, -121, -151, -12}, -156},
-                      YearCase{"YearZero", 0, 0, {-1867, -1911, -1925, -1988, -2018, -1879}, -2023},
-                      YearCase{"LastYear", 9999, 9999, {8132, 8088, 8074, 8011, 7981, 8120}, 7976},
-                      YearCase{"BeyondTheLastYear", kIntMax, 9999, {8132, 8088, 8074, 8011, 7981, 8120}, 7976},
-                      YearCase{"FirstYearTheDistanceAllows", -7976, -7976,
-                               {-9843, -9887, -9901, -9964, -9994, -9855}, -9999},
-                      YearCase{"FarPast", -9999, -7976, {-9843, -9887, -9901, -9964, -9994, -9855}, -9999},
-                      YearCase{"IntMin", kIntMin, -7976, {-9843, -9887, -9901, -9964, -9994, -9855}, -9999}),
+    ::testing::Values(
+        YearCase{"CurrentYear", 2023, 2023, {156, 112, 98, 35, 5, 144}, 0},
+        YearCase{"NextYear", 2024, 2024, {157, 113, 99, 36, 6, 145}, 1},
+        YearCase{"ReiwaBegins", 2019, 2019, {152, 108, 94, 31, 1, 140}, -4},
+        YearCase{"HeiseiBegins", 1989, 1989, {122, 78, 64, 1, -29, 110}, -34},
+        YearCase{"UserEraBegins", 1880, 1880, {13, -31, -45, -108, -138, 1}, -143},
+        YearCase{"FirstMeijiYear", 1868, 1868, {1, -43, -57, -120, -150, -11}, -155},
+        YearCase{"BeforeMeiji", 1867, 1867, {0, -44, -58, -121, -151, -12}, -156},
+        YearCase{"YearZero", 0, 0, {-1867, -1911, -1925, -1988, -2018, -1879}, -2023},
+        YearCase{"LastYear", 9999, 9999, {8132, 8088, 8074, 8011, 7981, 8120}, 7976},
+        YearCase{"BeyondTheLastYear", kIntMax, 9999, {8132, 8088, 8074, 8011, 7981, 8120}, 7976},
+        YearCase{"FirstYearTheDistanceAllows", -7976, -7976, {-9843, -9887, -9901, -9964, -9994, -9855}, -9999},
+        YearCase{"FarPast", -9999, -7976, {-9843, -9887, -9901, -9964, -9994, -9855}, -9999},
+        YearCase{"IntMin", kIntMin, -7976, {-9843, -9887, -9901, -9964, -9994, -9855}, -9999}),
     [](const ::testing::TestParamInfo<YearCase>& info) { return std::string(info.param.name); });
 
 struct OriginCase {
@@ -89,13 +89,12 @@ TEST_P(UserOriginLimitTest, UserEraYearStaysWithinRange)
     EXPECT_EQ(conversion.eraYears[std::size_t(EraRow::UserDefined)], c.shown - (c.origin - 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    On20May2023, UserOriginLimitTest,
-    ::testing::Values(OriginCase{"OriginZeroLastYear", 0, 9999, 9998},
-                      OriginCase{"OriginZeroFarPast", 0, -9999, -7976},
-                      OriginCase{"LateOriginFarPast", 9999, -5000, -1},
-                      OriginCase{"LateOriginLastYear", 9999, 9999, 9999}),
-    [](const ::testing::TestParamInfo<OriginCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(On20May2023, UserOriginLimitTest,
+                         ::testing::Values(OriginCase{"OriginZeroLastYear", 0, 9999, 9998},
+                                           OriginCase{"OriginZeroFarPast", 0, -9999, -7976},
+                                           OriginCase{"LateOriginFarPast", 9999, -5000, -1},
+                                           OriginCase{"LateOriginLastYear", 9999, 9999, 9999}),
+                         [](const ::testing::TestParamInfo<OriginCase>& info) { return std::string(info.param.name); });
 
 TEST(ConvertYear, SentenceAndEmphasisFollowTheSwitches)
 {

@@ -33,10 +33,8 @@ TEST_P(FormatDatePatternTest, WritesTheExpectedText)
 
 const FormatCase kFormatCases[] = {
     {"ClockPattern", kClockPattern, makeDateTime(2023, 5, 20, 14, 5, 9), "令和5年(2023年) 5月20日(土)  14:05"},
-    {"ClockPatternInFirstEraYear", kClockPattern, makeDateTime(2019, 5, 1, 0, 0),
-     "令和元年(2019年) 5月1日(水)  00:00"},
-    {"ClockPatternBeforeFirstEra", kClockPattern, makeDateTime(1867, 12, 31, 23, 59),
-     "年(1867年) 12月31日(火)  23:59"},
+    {"ClockPatternInFirstEraYear", kClockPattern, makeDateTime(2019, 5, 1, 0, 0), "令和元年(2019年) 5月1日(水)  00:00"},
+    {"ClockPatternBeforeFirstEra", kClockPattern, makeDateTime(1867, 12, 31, 23, 59), "年(1867年) 12月31日(火)  23:59"},
     {"LastDayOfHeisei", "ggge", makeDateTime(2019, 4, 30), "平成31"},
     {"FirstDayOfReiwa", "ggge", makeDateTime(2019, 5, 1), "令和元"},
     {"LastDayOfMeiji", "ggge", makeDateTime(1912, 7, 29), "明治45"},
@@ -73,8 +71,7 @@ const FormatCase kFormatCases[] = {
     {"TwelveHourClockAmPmFirst", "AM/PM hh", makeDateTime(2023, 5, 20, 0, 5), "AM 12"},
     {"DateTimeAtMidnight", "c", makeDateTime(2023, 5, 20), "2023/05/20"},
     {"DateTimeInAfternoon", "c", makeDateTime(2023, 5, 20, 14, 5, 9), "2023/05/20 14:05:09"},
-    {"DateTimeOneMillisecondAfterMidnight", "c", makeDateTime(2023, 5, 20, 0, 0, 0, 1),
-     "2023/05/20 0:00:00"},
+    {"DateTimeOneMillisecondAfterMidnight", "c", makeDateTime(2023, 5, 20, 0, 0, 0, 1), "2023/05/20 0:00:00"},
     {"DoubleQuotedText", "\"yyyy\"yyyy", makeDateTime(2023, 5, 20), "yyyy2023"},
     {"SingleQuotedText", "'hh'hh", makeDateTime(2023, 5, 20, 9), "hh09"},
     {"UnterminatedQuoteCopiesTheRest", "yyyy'mm dd", makeDateTime(2023, 5, 20), "2023mm dd"},
@@ -99,8 +96,7 @@ TEST(FormatDatePatternSeparators, SlashWritesTheDateSeparator)
     TFormatSettings settings = test::japaneseFormatSettings();
     settings.DateSeparator = ".";
     settings.TimeSeparator = "時";
-    EXPECT_EQ(FormatDatePattern("d/m/yyyy h:nn", makeDateTime(2023, 5, 20, 14, 5), settings),
-              "20.5.2023 14時05");
+    EXPECT_EQ(FormatDatePattern("d/m/yyyy h:nn", makeDateTime(2023, 5, 20, 14, 5), settings), "20.5.2023 14時05");
 }
 
 struct LanguageCase {
@@ -119,8 +115,8 @@ TEST_P(ShortEraNameTest, SingleGDependsOnTheLocaleLanguage)
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShortEraNameTest,
                          ::testing::Values(LanguageCase{"Japanese", EraNameLanguage::Japanese, "令|令和"},
-                                           LanguageCase{"TraditionalChinese",
-                                                        EraNameLanguage::TraditionalChinese, "令和|令和"},
+                                           LanguageCase{"TraditionalChinese", EraNameLanguage::TraditionalChinese,
+                                                        "令和|令和"},
                                            LanguageCase{"Other", EraNameLanguage::Other, "令和|令和"}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -33,18 +33,18 @@ TEST_P(EraConversionTest, ConvertsBothWays)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Years, EraConversionTest,
-    ::testing::Values(ConversionCase{"FirstMeijiYear", 1868, {1, -43, -57, -120, -150}},
-                      ConversionCase{"MeijiZero", 1867, {0, -44, -58, -121, -151}},
-                      ConversionCase{"TaishoBegins", 1912, {45, 1, -13, -76, -106}},
-                      ConversionCase{"ShowaBegins", 1926, {59, 15, 1, -62, -92}},
-                      ConversionCase{"HeiseiBegins", 1989, {122, 78, 64, 1, -29}},
-                      ConversionCase{"ReiwaBegins", 2019, {152, 108, 94, 31, 1}},
-                      ConversionCase{"BeforeMeiji", 1800, {-67, -111, -125, -188, -218}},
-                      ConversionCase{"YearZero", 0, {-1867, -1911, -1925, -1988, -2018}},
-                      ConversionCase{"NegativeYear", -9999, {-11866, -11910, -11924, -11987, -12017}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Years, EraConversionTest,
+                         ::testing::Values(ConversionCase{"FirstMeijiYear", 1868, {1, -43, -57, -120, -150}},
+                                           ConversionCase{"MeijiZero", 1867, {0, -44, -58, -121, -151}},
+                                           ConversionCase{"TaishoBegins", 1912, {45, 1, -13, -76, -106}},
+                                           ConversionCase{"ShowaBegins", 1926, {59, 15, 1, -62, -92}},
+                                           ConversionCase{"HeiseiBegins", 1989, {122, 78, 64, 1, -29}},
+                                           ConversionCase{"ReiwaBegins", 2019, {152, 108, 94, 31, 1}},
+                                           ConversionCase{"BeforeMeiji", 1800, {-67, -111, -125, -188, -218}},
+                                           ConversionCase{"YearZero", 0, {-1867, -1911, -1925, -1988, -2018}},
+                                           ConversionCase{
+                                               "NegativeYear", -9999, {-11866, -11910, -11924, -11987, -12017}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The era boxes and the era calendar tell the same era year: on the first day
 // of each era, at the ends of its first calendar year and on its last day.
@@ -99,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ZodiacCase{"Meiji1", 1868, 4, "辰・たつ"}, ZodiacCase{"Year2020", 2020, 0, "子・ね"},
                       ZodiacCase{"Year2023", 2023, 3, "卯・う"}, ZodiacCase{"YearZero", 0, 8, "申・さる"},
                       ZodiacCase{"Year4", 4, 0, "子・ね"}, ZodiacCase{"MinusEight", -8, 0, "子・ね"},
-                      ZodiacCase{"MinusNine", -9, 11, "亥・い"},
-                      ZodiacCase{"MinusTwenty", -20, 0, "子・ね"},
+                      ZodiacCase{"MinusNine", -9, 11, "亥・い"}, ZodiacCase{"MinusTwenty", -20, 0, "子・ね"},
                       ZodiacCase{"MinYear", kMinYear, 5, "巳・み"},
                       ZodiacCase{"IntMin", std::numeric_limits<int>::min(), 0, "子・ね"},
                       ZodiacCase{"IntMax", std::numeric_limits<int>::max(), 3, "卯・う"}),
@@ -133,22 +132,22 @@ constexpr bool B = true;
 constexpr bool _ = false;
 constexpr EraOffsets kOriginZero{1867, 1911, 1925, 1988, 2018, -1};
 
-INSTANTIATE_TEST_SUITE_P(
-    Years, EmphasisTest,
-    ::testing::Values(EmphasisCase{"BeforeMeiji", 1867, kOffsets, {_, _, _, _, _, _}, false},
-                      EmphasisCase{"Meiji1", 1868, kOffsets, {B, _, _, _, _, _}, true},
-                      EmphasisCase{"UserOrigin", 1880, kOffsets, {B, _, _, _, _, B}, true},
-                      EmphasisCase{"MeijiAndTaisho", 1912, kOffsets, {B, B, _, _, _, B}, true},
-                      EmphasisCase{"Taisho2", 1913, kOffsets, {_, B, _, _, _, B}, true},
-                      EmphasisCase{"TaishoAndShowa", 1926, kOffsets, {_, B, B, _, _, B}, true},
-                      EmphasisCase{"ShowaAndHeisei", 1989, kOffsets, {_, _, B, B, _, B}, true},
-                      EmphasisCase{"Heisei2", 1990, kOffsets, {_, _, _, B, _, B}, true},
-                      EmphasisCase{"HeiseiAndReiwa", 2019, kOffsets, {_, _, _, B, B, B}, true},
-                      EmphasisCase{"Reiwa2", 2020, kOffsets, {_, _, _, _, B, B}, true},
-                      EmphasisCase{"Year1800", 1800, kOffsets, {_, _, _, _, _, _}, false},
-                      EmphasisCase{"OriginZeroAtZero", 0, kOriginZero, {_, _, _, _, _, B}, false},
-                      EmphasisCase{"OriginZeroBeforeZero", -1, kOriginZero, {_, _, _, _, _, _}, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Years, EmphasisTest,
+                         ::testing::Values(EmphasisCase{"BeforeMeiji", 1867, kOffsets, {_, _, _, _, _, _}, false},
+                                           EmphasisCase{"Meiji1", 1868, kOffsets, {B, _, _, _, _, _}, true},
+                                           EmphasisCase{"UserOrigin", 1880, kOffsets, {B, _, _, _, _, B}, true},
+                                           EmphasisCase{"MeijiAndTaisho", 1912, kOffsets, {B, B, _, _, _, B}, true},
+                                           EmphasisCase{"Taisho2", 1913, kOffsets, {_, B, _, _, _, B}, true},
+                                           EmphasisCase{"TaishoAndShowa", 1926, kOffsets, {_, B, B, _, _, B}, true},
+                                           EmphasisCase{"ShowaAndHeisei", 1989, kOffsets, {_, _, B, B, _, B}, true},
+                                           EmphasisCase{"Heisei2", 1990, kOffsets, {_, _, _, B, _, B}, true},
+                                           EmphasisCase{"HeiseiAndReiwa", 2019, kOffsets, {_, _, _, B, B, B}, true},
+                                           EmphasisCase{"Reiwa2", 2020, kOffsets, {_, _, _, _, B, B}, true},
+                                           EmphasisCase{"Year1800", 1800, kOffsets, {_, _, _, _, _, _}, false},
+                                           EmphasisCase{"OriginZeroAtZero", 0, kOriginZero, {_, _, _, _, _, B}, false},
+                                           EmphasisCase{
+                                               "OriginZeroBeforeZero", -1, kOriginZero, {_, _, _, _, _, _}, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Emphasis, OffMeansEverythingPlain)
 {
@@ -185,10 +184,8 @@ INSTANTIATE_TEST_SUITE_P(
         SentenceCase{"NextYearCountsDays", 2024, kToday2023, true, "この年（辰・たつ）まで、あと 225日です"},
         SentenceCase{"NextYearOnLastDay", 2024, year{2023} / 12 / 31, false, "この年まで、あと 0日です"},
         SentenceCase{"NextYearOnDayBeforeLast", 2024, year{2023} / 12 / 30, false, "この年まで、あと 1日です"},
-        SentenceCase{"NextYearOnFirstDayOfCommonYear", 2024, year{2023} / 1 / 1, false,
-                     "この年まで、あと 364日です"},
-        SentenceCase{"NextYearOnFirstDayOfLeapYear", 2025, year{2024} / 1 / 1, false,
-                     "この年まで、あと 365日です"},
+        SentenceCase{"NextYearOnFirstDayOfCommonYear", 2024, year{2023} / 1 / 1, false, "この年まで、あと 364日です"},
+        SentenceCase{"NextYearOnFirstDayOfLeapYear", 2025, year{2024} / 1 / 1, false, "この年まで、あと 365日です"},
         SentenceCase{"YearAfterNext", 2025, kToday2023, false, "この年まで、あと 2年です"},
         SentenceCase{"FarFuture", 9999, kToday2023, true, "この年（亥・い）まで、あと 7976年です"},
         SentenceCase{"NegativeYear", -9, kToday2023, true, "この年（亥・い）に生まれた人は、今年 2032才です"}),

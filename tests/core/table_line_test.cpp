@@ -20,11 +20,7 @@ struct TableLineCase {
     bool showEto;
     std::string expected;
 };
-void PrintTo(const TableLineCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
-
+void PrintTo(const TableLineCase& c, std::ostream* out) { *out << c.name; }
 
 class TableLineTest : public ::testing::TestWithParam<TableLineCase> {};
 

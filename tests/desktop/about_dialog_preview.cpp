@@ -39,7 +39,8 @@ int main(int argc, char** argv)
     erakon::QtMessages messages;
     QTimer::singleShot(300, &mainWindow, [&] {
         if (arguments.contains(QStringLiteral("--report")))
-            messages.report(QStringLiteral("フォルダ デスクトップ に \r\n/home/user/Desktop/Erakon.desktop\r\n新規作成しました。"));
+            messages.report(
+                QStringLiteral("フォルダ デスクトップ に \r\n/home/user/Desktop/Erakon.desktop\r\n新規作成しました。"));
         erakon::ButtonAboutClick({&mainWindow, platform.executablePath(), clock, erakon::localUtcOffset(),
                                   erakon::ukrainianFormatSettings(), activeStyle, basicStyle, random});
         QApplication::quit();

@@ -26,14 +26,10 @@ class AboutDialogTest : public ::testing::Test {
 protected:
     AboutContext context(const QString& activeStyle = kBasicStyle)
     {
-        return AboutContext{&mainWindow,
-                            QCoreApplication::applicationFilePath(),
-                            tokyoClock,
-                            [](const DateTime&) { return 9 * 3600; },
-                            ukrainianNames(),
-                            activeStyle,
-                            kBasicStyle,
-                            random};
+        return AboutContext{&mainWindow,      QCoreApplication::applicationFilePath(),
+                            tokyoClock,       [](const DateTime&) { return 9 * 3600; },
+                            ukrainianNames(), activeStyle,
+                            kBasicStyle,      random};
     }
 
     QWidget mainWindow;
@@ -47,16 +43,17 @@ TEST_F(AboutDialogTest, TextHasNineLinesEachEndedByCrLf)
     const QString version = QString::fromUtf8(kVersionText);
     const QString expected = QStringLiteral("desktop_tests ") + version + QStringLiteral(" (")
         + QString::fromUtf8(kFileVersion) + QStringLiteral(") Release Build\r\n")
-        + QCoreApplication::applicationFilePath() + QStringLiteral("\r\n"
-                                                                  "CurrentScreen 1920 x 1080\r\n"
-                                                                  "\r\n"
-                                                                  "Copyright (C) Harunagi. All rights reserved.\r\n"
-                                                                  "erakon@harunagi.example\r\n"
-                                                                  "https://www.harunagi.example/\r\n"
-                                                                  "\r\n"
-                                                                  "Peace for Ukraine\r\n"
-                                                                  "20 травня 2023 субота 14:05, Ukraine Standard Time "
-                                                                  "(in Daylight Saving Time)\r\n");
+        + QCoreApplication::applicationFilePath()
+        + QStringLiteral("\r\n"
+                         "CurrentScreen 1920 x 1080\r\n"
+                         "\r\n"
+                         "Copyright (C) Harunagi. All rights reserved.\r\n"
+                         "erakon@harunagi.example\r\n"
+                         "https://www.harunagi.example/\r\n"
+                         "\r\n"
+                         "Peace for Ukraine\r\n"
+                         "20 травня 2023 субота 14:05, Ukraine Standard Time "
+                         "(in Daylight Saving Time)\r\n");
     EXPECT_EQ(aboutText(context(), QSize(1920, 1080)), expected);
 }
 
@@ -103,8 +100,9 @@ TEST_F(AboutDialogTest, DialogLooksAsTheCommandAsks)
     EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(kApplicationTitle));
     const Qt::WindowFlags flags = dialog->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
-    for (const Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
-                                        Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
+    for (const Qt::WindowType button :
+         {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+          Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
         EXPECT_FALSE(flags.testFlag(button)) << button;
 
     ASSERT_EQ(dialog->buttons().size(), 1);

@@ -30,7 +30,8 @@ std::optional<QString> validatorComplaints(const QByteArray& entry)
     process.start(validator, {path});
     process.waitForFinished();
     const QString output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || output.contains(QStringLiteral("error")))
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0
+        || output.contains(QStringLiteral("error")))
         return output.isEmpty() ? QStringLiteral("validator failed") : output;
     return QString();
 }
@@ -90,7 +91,9 @@ TEST(DesktopEntryTest, PathsNoEntryCanCarryAreRefused)
         {"line feed", QStringLiteral("/tmp/a\nExec=/bin/sh")},
         {"carriage return", QStringLiteral("/tmp/a\rb")},
         {"tab", QStringLiteral("/tmp/a\tb")},
-        {"delete", QStringLiteral("/tmp/a\x7f" "b")},
+        {"delete",
+         QStringLiteral("/tmp/a\x7f"
+                        "b")},
         {"C1 control", QStringLiteral("/tmp/a") + QChar(0x85) + QStringLiteral("b")},
         {"lone surrogate", QStringLiteral("/tmp/a") + QChar(0xd800) + QStringLiteral("b")},
         {"empty", QString()},

@@ -51,7 +51,7 @@ protected:
 
     static struct stat status(const QString& file)
     {
-        struct stat result{};
+        struct stat result {};
         ::lstat(encodeFileName(file).constData(), &result);
         return result;
     }
@@ -72,7 +72,7 @@ TEST_F(AtomicFileTest, ReplacementKeepsOwnerGroupAndMode)
     EXPECT_EQ(ownerChanges[0].owner, before.st_uid);
     EXPECT_EQ(ownerChanges[0].group, before.st_gid);
     EXPECT_EQ(status(file).st_mode & 07777, 0640u);
-    EXPECT_NE(status(file).st_ino, before.st_ino);  // replaced, not written in place
+    EXPECT_NE(status(file).st_ino, before.st_ino); // replaced, not written in place
 }
 
 TEST_F(AtomicFileTest, NewFileTakesTheDefaultModeAndNoOwner)
@@ -98,7 +98,8 @@ TEST_F(AtomicFileTest, LinksAreWrittenThroughOrReplaced)
         ASSERT_EQ(::chmod(encodeFileName(target).constData(), 0600), 0);
         ASSERT_TRUE(QFile::link(u"target"_s, link));
 
-        ASSERT_EQ(writeFileAtomically(link, "new", {.links = links, .mode = through ? std::nullopt : std::optional<mode_t>(0755)}),
+        ASSERT_EQ(writeFileAtomically(link, "new",
+                                      {.links = links, .mode = through ? std::nullopt : std::optional<mode_t>(0755)}),
                   std::nullopt);
         EXPECT_EQ(S_ISLNK(status(link).st_mode), through);
         EXPECT_EQ(read(target), through ? "new" : "target");
@@ -147,7 +148,7 @@ TEST_F(AtomicFileTest, PathsWithBytesThatAreNotUtf8ReachTheirFiles)
 
     const QString file = folder + u"/erakon.ini"_s;
     ASSERT_EQ(writeFileAtomically(file, "x"), std::nullopt);
-    struct stat result{};
+    struct stat result {};
     EXPECT_EQ(::stat((folderBytes + "/erakon.ini").constData(), &result), 0);
     EXPECT_EQ(read(file), "x");
     EXPECT_EQ(makeFolders(folder + u"/sub/folder"_s), std::nullopt);

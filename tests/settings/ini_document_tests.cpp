@@ -23,23 +23,25 @@ TEST_P(IniDocumentLoadTest, LoadsAndWritesBack)
     EXPECT_EQ(IniDocument::fromText(GetParam().input).toText(), GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, IniDocumentLoadTest, testing::Values(
-    LoadCase{"Empty", QString(), QString()},
-    LoadCase{"SectionsGetEmptyLineAndCrLf", u"[A]\nk=v\n[B]\nj=w"_s, u"[A]\r\nk=v\r\n\r\n[B]\r\nj=w\r\n\r\n"_s},
-    LoadCase{"BlanksAroundEqualsRemoved", u"[A]\n \tk \t= \tv w \t\n"_s, u"[A]\r\nk=v w\r\n\r\n"_s},
-    LoadCase{"ControlCharactersAtEndsTrimmed", u"[A]\n\x01k=v\x1F\n"_s, u"[A]\r\nk=v\r\n\r\n"_s},
-    LoadCase{"CommentsAndEmptyLinesDropped", u"[A]\n; note\n\n  ;k=1\nk=2\n"_s, u"[A]\r\nk=2\r\n\r\n"_s},
-    LoadCase{"LinesBeforeFirstSectionDropped", u"k=1\nloose\n[A]\n"_s, u"[A]\r\n\r\n"_s},
-    LoadCase{"LineWithoutEqualsKept", u"[A]\n  some text \n"_s, u"[A]\r\nsome text\r\n\r\n"_s},
-    LoadCase{"SectionNameTrimmed", u"[  A b  ]\n"_s, u"[A b]\r\n\r\n"_s},
-    LoadCase{"RepeatedSectionDropped", u"[A]\nk=1\n[B]\nj=1\n[a]\nk=2\nx=3\n[C]\n"_s,
-             u"[A]\r\nk=1\r\n\r\n[B]\r\nj=1\r\n\r\n[C]\r\n\r\n"_s},
-    LoadCase{"DuplicateKeysKept", u"[A]\nk=1\nk=2\n"_s, u"[A]\r\nk=1\r\nk=2\r\n\r\n"_s},
-    LoadCase{"OpenBracketIsAPlainLine", u"[A]\n[B\n"_s, u"[A]\r\n[B\r\n\r\n"_s},
-    LoadCase{"HeaderWithTrailingTextIsAPlainLine", u"[A]\n[B] x\n"_s, u"[A]\r\n[B] x\r\n\r\n"_s},
-    LoadCase{"EmptySectionName", u"[]\nk=1\n"_s, u"[]\r\nk=1\r\n\r\n"_s},
-    LoadCase{"MixedLineEnds", u"[A]\r\nk=1\rj=2\nl=3\r\n"_s, u"[A]\r\nk=1\r\nj=2\r\nl=3\r\n\r\n"_s},
-    LoadCase{"EmptyKeyName", u"[A]\n=v\n"_s, u"[A]\r\n=v\r\n\r\n"_s}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, IniDocumentLoadTest,
+    testing::Values(
+        LoadCase{"Empty", QString(), QString()},
+        LoadCase{"SectionsGetEmptyLineAndCrLf", u"[A]\nk=v\n[B]\nj=w"_s, u"[A]\r\nk=v\r\n\r\n[B]\r\nj=w\r\n\r\n"_s},
+        LoadCase{"BlanksAroundEqualsRemoved", u"[A]\n \tk \t= \tv w \t\n"_s, u"[A]\r\nk=v w\r\n\r\n"_s},
+        LoadCase{"ControlCharactersAtEndsTrimmed", u"[A]\n\x01k=v\x1F\n"_s, u"[A]\r\nk=v\r\n\r\n"_s},
+        LoadCase{"CommentsAndEmptyLinesDropped", u"[A]\n; note\n\n  ;k=1\nk=2\n"_s, u"[A]\r\nk=2\r\n\r\n"_s},
+        LoadCase{"LinesBeforeFirstSectionDropped", u"k=1\nloose\n[A]\n"_s, u"[A]\r\n\r\n"_s},
+        LoadCase{"LineWithoutEqualsKept", u"[A]\n  some text \n"_s, u"[A]\r\nsome text\r\n\r\n"_s},
+        LoadCase{"SectionNameTrimmed", u"[  A b  ]\n"_s, u"[A b]\r\n\r\n"_s},
+        LoadCase{"RepeatedSectionDropped", u"[A]\nk=1\n[B]\nj=1\n[a]\nk=2\nx=3\n[C]\n"_s,
+                 u"[A]\r\nk=1\r\n\r\n[B]\r\nj=1\r\n\r\n[C]\r\n\r\n"_s},
+        LoadCase{"DuplicateKeysKept", u"[A]\nk=1\nk=2\n"_s, u"[A]\r\nk=1\r\nk=2\r\n\r\n"_s},
+        LoadCase{"OpenBracketIsAPlainLine", u"[A]\n[B\n"_s, u"[A]\r\n[B\r\n\r\n"_s},
+        LoadCase{"HeaderWithTrailingTextIsAPlainLine", u"[A]\n[B] x\n"_s, u"[A]\r\n[B] x\r\n\r\n"_s},
+        LoadCase{"EmptySectionName", u"[]\nk=1\n"_s, u"[]\r\nk=1\r\n\r\n"_s},
+        LoadCase{"MixedLineEnds", u"[A]\r\nk=1\rj=2\nl=3\r\n"_s, u"[A]\r\nk=1\r\nj=2\r\nl=3\r\n\r\n"_s},
+        LoadCase{"EmptyKeyName", u"[A]\n=v\n"_s, u"[A]\r\n=v\r\n\r\n"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(IniDocumentEditTest, RemovesSectionsWithoutRegardToCase)

@@ -28,8 +28,7 @@ TEST(LocaleSettings, UkrainianAboutDialogLine)
 {
     const TFormatSettings settings = ukrainianFormatSettings();
     EXPECT_EQ(settings.TimeSeparator, ":");
-    EXPECT_EQ(FormatDatePattern("d mmmm yyyy aaaa hh:nn", kSaturdayAfternoon, settings),
-              "20 травня 2023 субота 14:05");
+    EXPECT_EQ(FormatDatePattern("d mmmm yyyy aaaa hh:nn", kSaturdayAfternoon, settings), "20 травня 2023 субота 14:05");
 }
 
 TEST(LocaleSettings, DayNamesStartOnSunday)
@@ -71,16 +70,15 @@ TEST_P(TimePatternTest, KeepsDigitsAndSeparators)
     EXPECT_EQ(timePatternFromQt(QString::fromUtf8(c.qtFormat), QString::fromUtf8(c.separator)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, TimePatternTest,
-    ::testing::Values(ConversionCase{"JapaneseUnitWords", "H時mm分ss秒 t", ":", "h:nn:ss"},
-                      ConversionCase{"ZoneInBrackets", "Bh:mm:ss [t]", ":", "h:nn:ss"},
-                      ConversionCase{"AmPmBefore", "AP h시 m분 s초 t", ":", "ampm h:n:s"},
-                      ConversionCase{"QuotedUnits", "HH 'h' mm 'min' ss 's' t", ":", "hh:nn:ss"},
-                      ConversionCase{"DotSeparator", "H.mm.ss t", ".", "h:nn:ss"},
-                      ConversionCase{"Milliseconds", "HH:mm:ss.zzz", ":", "hh:nn:ss"},
-                      ConversionCase{"Empty", "", ":", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, TimePatternTest,
+                         ::testing::Values(ConversionCase{"JapaneseUnitWords", "H時mm分ss秒 t", ":", "h:nn:ss"},
+                                           ConversionCase{"ZoneInBrackets", "Bh:mm:ss [t]", ":", "h:nn:ss"},
+                                           ConversionCase{"AmPmBefore", "AP h시 m분 s초 t", ":", "ampm h:n:s"},
+                                           ConversionCase{"QuotedUnits", "HH 'h' mm 'min' ss 's' t", ":", "hh:nn:ss"},
+                                           ConversionCase{"DotSeparator", "H.mm.ss t", ".", "h:nn:ss"},
+                                           ConversionCase{"Milliseconds", "HH:mm:ss.zzz", ":", "hh:nn:ss"},
+                                           ConversionCase{"Empty", "", ":", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 class DatePatternTest : public ::testing::TestWithParam<ConversionCase> {};
 
@@ -90,16 +88,15 @@ TEST_P(DatePatternTest, LowerCaseLettersAndQuotedText)
     EXPECT_EQ(datePatternFromQt(QString::fromUtf8(c.qtFormat), QString::fromUtf8(c.separator)), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Formats, DatePatternTest,
-    ::testing::Values(ConversionCase{"Japanese", "yyyy/MM/dd", "/", "yyyy/mm/dd"},
-                      ConversionCase{"OtherSeparator", "dd.MM.yy", ".", "dd/mm/yy"},
-                      ConversionCase{"SpacedSeparator", "yy. M. d.", ".", "yy. m. d/"},
-                      ConversionCase{"DayNames", "ddd, d MMM yyyy", "/", "aaa, d mmm yyyy"},
-                      ConversionCase{"QuotedLetters", "d 'de' MMMM", "/", "d\" de \"mmmm"},
-                      ConversionCase{"QuoteInText", "d '' M", "/", "d\" ' \"m"},
-                      ConversionCase{"SlashThatIsNoSeparator", "d/M.yy", ".", "d\"/\"m/yy"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Formats, DatePatternTest,
+                         ::testing::Values(ConversionCase{"Japanese", "yyyy/MM/dd", "/", "yyyy/mm/dd"},
+                                           ConversionCase{"OtherSeparator", "dd.MM.yy", ".", "dd/mm/yy"},
+                                           ConversionCase{"SpacedSeparator", "yy. M. d.", ".", "yy. m. d/"},
+                                           ConversionCase{"DayNames", "ddd, d MMM yyyy", "/", "aaa, d mmm yyyy"},
+                                           ConversionCase{"QuotedLetters", "d 'de' MMMM", "/", "d\" de \"mmmm"},
+                                           ConversionCase{"QuoteInText", "d '' M", "/", "d\" ' \"m"},
+                                           ConversionCase{"SlashThatIsNoSeparator", "d/M.yy", ".", "d\"/\"m/yy"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SeparatorFromQt, FirstSeparatorOrFallback)
 {

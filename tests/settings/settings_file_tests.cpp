@@ -2,8 +2,8 @@
 #include "settings/settings_file.h"
 
 #include "core/version.h"
-#include "tests/support/environment_value.h"
 #include "settings/raw_bytes.h"
+#include "tests/support/environment_value.h"
 #include "tests/support/settings_test_printers.h"
 
 #include <QDir>
@@ -17,15 +17,15 @@
 #include <csignal>
 #include <fcntl.h>
 #include <future>
-#include <memory>
-#include <thread>
 #include <limits>
+#include <memory>
 #include <pwd.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace erakon {
@@ -130,21 +130,36 @@ TEST_P(SettingsPathTest, FollowsTheProgramName)
     EXPECT_EQ(fallbackSettingsPath(GetParam().location), GetParam().fallbackFile);
 }
 
-INSTANTIATE_TEST_SUITE_P(Locations, SettingsPathTest, testing::Values(
-    PathCase{"Installed", {u"/home/u/.config"_s, u"/usr/bin/erakon"_s},
-             u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
-    PathCase{"FolderWithSlash", {u"/home/u/.config/"_s, u"/usr/bin/erakon"_s},
-             u"/home/u/.config/Harunagi/erakon/erakon.ini"_s, u"/usr/bin/erakon.ini"_s},
-    PathCase{"NoFolderGivesNoPath", {QString(), u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
-    PathCase{"RelativeFolderGivesNoPath", {u"relcfg"_s, u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
-    PathCase{"UnknownProgramIsErakon", {u"/c"_s, QString()}, u"/c/Harunagi/erakon/erakon.ini"_s, QString()},
-    PathCase{"ProgramNameNotUtf8IsErakon", {u"/c"_s, u"/opt/er"_s + QChar(0xDCFF) + u"akon"_s},
-             u"/c/Harunagi/erakon/erakon.ini"_s, u"/opt/er"_s + QChar(0xDCFF) + u"akon.ini"_s},
-    PathCase{"ExtensionDropped", {u"/c"_s, u"/opt/erakon.bin"_s}, u"/c/Harunagi/erakon/erakon.ini"_s, u"/opt/erakon.ini"_s},
-    PathCase{"LastDotOnly", {u"/c"_s, u"/opt/erakon.v3.bin"_s}, u"/c/Harunagi/erakon.v3/erakon.v3.ini"_s,
-             u"/opt/erakon.v3.ini"_s},
-    PathCase{"DotInFolderNotAnExtension", {u"/c"_s, u"/opt/x.y/erakon"_s}, u"/c/Harunagi/erakon/erakon.ini"_s,
-             u"/opt/x.y/erakon.ini"_s}),
+INSTANTIATE_TEST_SUITE_P(
+    Locations, SettingsPathTest,
+    testing::Values(
+        PathCase{"Installed",
+                 {u"/home/u/.config"_s, u"/usr/bin/erakon"_s},
+                 u"/home/u/.config/Harunagi/erakon/erakon.ini"_s,
+                 u"/usr/bin/erakon.ini"_s},
+        PathCase{"FolderWithSlash",
+                 {u"/home/u/.config/"_s, u"/usr/bin/erakon"_s},
+                 u"/home/u/.config/Harunagi/erakon/erakon.ini"_s,
+                 u"/usr/bin/erakon.ini"_s},
+        PathCase{"NoFolderGivesNoPath", {QString(), u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
+        PathCase{"RelativeFolderGivesNoPath", {u"relcfg"_s, u"/usr/bin/erakon"_s}, QString(), u"/usr/bin/erakon.ini"_s},
+        PathCase{"UnknownProgramIsErakon", {u"/c"_s, QString()}, u"/c/Harunagi/erakon/erakon.ini"_s, QString()},
+        PathCase{"ProgramNameNotUtf8IsErakon",
+                 {u"/c"_s, u"/opt/er"_s + QChar(0xDCFF) + u"akon"_s},
+                 u"/c/Harunagi/erakon/erakon.ini"_s,
+                 u"/opt/er"_s + QChar(0xDCFF) + u"akon.ini"_s},
+        PathCase{"ExtensionDropped",
+                 {u"/c"_s, u"/opt/erakon.bin"_s},
+                 u"/c/Harunagi/erakon/erakon.ini"_s,
+                 u"/opt/erakon.ini"_s},
+        PathCase{"LastDotOnly",
+                 {u"/c"_s, u"/opt/erakon.v3.bin"_s},
+                 u"/c/Harunagi/erakon.v3/erakon.v3.ini"_s,
+                 u"/opt/erakon.v3.ini"_s},
+        PathCase{"DotInFolderNotAnExtension",
+                 {u"/c"_s, u"/opt/x.y/erakon"_s},
+                 u"/c/Harunagi/erakon/erakon.ini"_s,
+                 u"/opt/x.y/erakon.ini"_s}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramRecordTest, NamesTheExecutableAndItsFolder)
@@ -205,14 +220,14 @@ TEST_P(StoredStateTest, GivesOneOfTheThreeWindowStates)
     EXPECT_EQ(loadFile(QByteArray("[POSITION]\r\nState=") + GetParam().stored).windowState, GetParam().state);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, StoredStateTest, testing::Values(
-    StateCase{"Normal", "0", kWindowStateNormal},
-    StateCase{"Minimized", "1", kWindowStateMinimized},
-    StateCase{"Maximized", "2", kWindowStateMaximized},
-    StateCase{"UnknownIsNormal", "7", kWindowStateNormal},
-    StateCase{"NegativeIsNormal", "-1", kWindowStateNormal},
-    StateCase{"NotANumberIsCurrent", "max", kWindowStateNormal}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, StoredStateTest,
+                         testing::Values(StateCase{"Normal", "0", kWindowStateNormal},
+                                         StateCase{"Minimized", "1", kWindowStateMinimized},
+                                         StateCase{"Maximized", "2", kWindowStateMaximized},
+                                         StateCase{"UnknownIsNormal", "7", kWindowStateNormal},
+                                         StateCase{"NegativeIsNormal", "-1", kWindowStateNormal},
+                                         StateCase{"NotANumberIsCurrent", "max", kWindowStateNormal}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFileTest, MissingStateKeepsTheCurrentState)
 {
@@ -234,33 +249,63 @@ TEST_P(StoredOptionTest, TakesValuesAsTheControlsDo)
     EXPECT_EQ(loadFile(QByteArray("[OPTION]\r\n") + GetParam().lines).options, GetParam().expected());
 }
 
-OptionSettings withAddYear(int year) { OptionSettings o; o.addYear = year; return o; }
-OptionSettings withShowEto(bool on) { OptionSettings o; o.showEto = on; return o; }
-OptionSettings withMinimize(int index) { OptionSettings o; o.minimize = index; return o; }
-OptionSettings withAddName(const QString& name) { OptionSettings o; o.addName = name; return o; }
+OptionSettings withAddYear(int year)
+{
+    OptionSettings o;
+    o.addYear = year;
+    return o;
+}
+OptionSettings withShowEto(bool on)
+{
+    OptionSettings o;
+    o.showEto = on;
+    return o;
+}
+OptionSettings withMinimize(int index)
+{
+    OptionSettings o;
+    o.minimize = index;
+    return o;
+}
+OptionSettings withAddName(const QString& name)
+{
+    OptionSettings o;
+    o.addName = name;
+    return o;
+}
 
-INSTANTIATE_TEST_SUITE_P(Options, StoredOptionTest, testing::Values(
-    OptionCase{"AddYearBelowRange", "AddYear=-5", [] { return withAddYear(0); }},
-    OptionCase{"AddYearAboveRange", "AddYear=12000", [] { return withAddYear(9999); }},
-    OptionCase{"AddYearHex", "AddYear=0x7D0", [] { return withAddYear(2000); }},
-    OptionCase{"AddYearNotANumber", "AddYear=abc", [] { return withAddYear(1880); }},
-    OptionCase{"AddYearBeyond32Bits", "AddYear=4294967296", [] { return withAddYear(1880); }},
-    OptionCase{"ShowEtoTwo", "ShowEto=2", [] { return withShowEto(true); }},
-    OptionCase{"ShowEtoMinusOne", "ShowEto=-1", [] { return withShowEto(true); }},
-    OptionCase{"ShowEtoWord", "ShowEto=true", [] { return withShowEto(false); }},
-    OptionCase{"MinimizeAboveRange", "Minimize=5", [] { return withMinimize(1); }},
-    OptionCase{"MinimizeBelowRange", "Minimize=-3", [] { return withMinimize(-1); }},
-    OptionCase{"AddNameEmpty", "AddName=", [] { return withAddName(QString()); }},
-    OptionCase{"AddNameControlCharacters", "AddName=a\tb\x01" "c", [] { return withAddName(u"abc"_s); }},
-    OptionCase{"LowerCaseNames", "addname=x\r\nsavestatus=0",
-               [] { OptionSettings o = withAddName(u"x"_s); o.saveStatus = false; return o; }},
-    OptionCase{"EveryOption",
-               "ShowEto=1\r\nStatusBar=1\r\nStayOnTop=1\r\nShowBold=1\r\nAddItem=1\r\nAddName=\xE7\xB4\x80\xE5\x85\x83\r\n"
-               "ShowHint=1\r\nAddYear=-660\r\nMinimize=1\r\nCloseQuery=1\r\nSaveStatus=0\r\nStyleName=Windows10",
-               [] {
-                   OptionSettings o{true, true, true, true, true, u"紀元"_s, 0, true, 1, true, false, u"Windows10"_s};
-                   return o;
-               }}),
+INSTANTIATE_TEST_SUITE_P(
+    Options, StoredOptionTest,
+    testing::Values(
+        OptionCase{"AddYearBelowRange", "AddYear=-5", [] { return withAddYear(0); }},
+        OptionCase{"AddYearAboveRange", "AddYear=12000", [] { return withAddYear(9999); }},
+        OptionCase{"AddYearHex", "AddYear=0x7D0", [] { return withAddYear(2000); }},
+        OptionCase{"AddYearNotANumber", "AddYear=abc", [] { return withAddYear(1880); }},
+        OptionCase{"AddYearBeyond32Bits", "AddYear=4294967296", [] { return withAddYear(1880); }},
+        OptionCase{"ShowEtoTwo", "ShowEto=2", [] { return withShowEto(true); }},
+        OptionCase{"ShowEtoMinusOne", "ShowEto=-1", [] { return withShowEto(true); }},
+        OptionCase{"ShowEtoWord", "ShowEto=true", [] { return withShowEto(false); }},
+        OptionCase{"MinimizeAboveRange", "Minimize=5", [] { return withMinimize(1); }},
+        OptionCase{"MinimizeBelowRange", "Minimize=-3", [] { return withMinimize(-1); }},
+        OptionCase{"AddNameEmpty", "AddName=", [] { return withAddName(QString()); }},
+        OptionCase{"AddNameControlCharacters",
+                   "AddName=a\tb\x01"
+                   "c",
+                   [] { return withAddName(u"abc"_s); }},
+        OptionCase{"LowerCaseNames", "addname=x\r\nsavestatus=0",
+                   [] {
+                       OptionSettings o = withAddName(u"x"_s);
+                       o.saveStatus = false;
+                       return o;
+                   }},
+        OptionCase{
+            "EveryOption",
+            "ShowEto=1\r\nStatusBar=1\r\nStayOnTop=1\r\nShowBold=1\r\nAddItem=1\r\nAddName=\xE7\xB4\x80\xE5\x85\x83\r\n"
+            "ShowHint=1\r\nAddYear=-660\r\nMinimize=1\r\nCloseQuery=1\r\nSaveStatus=0\r\nStyleName=Windows10",
+            [] {
+                OptionSettings o{true, true, true, true, true, u"紀元"_s, 0, true, 1, true, false, u"Windows10"_s};
+                return o;
+            }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFileTest, LowerCaseSectionIsReadAndReplaced)
@@ -278,14 +323,16 @@ TEST_F(SettingsFileTest, FreshSaveWritesTheThreeSectionsExactly)
     OptionSettings options;
     options.styleName = u"Windows"_s;
     ASSERT_EQ(save(options), std::nullopt);
-    const QString expected =
-        u"[PROGRAM]\r\nName=erakon\r\nPath="_s + m_root.filePath(u"bin"_s) + u"\r\nVersion="_s + QString::fromUtf8(kVersionText) + u"\r\nIniFile="_s
-        + QFileInfo(userFile()).absoluteFilePath() + u"\r\nLastClose=2023/05/20 14:05:09\r\n\r\n"_s
-        u"[POSITION]\r\nFlags=0\r\nShowCmd=1\r\nMaxX=-1\r\nMaxY=-1\r\nLeft=640\r\nTop=360\r\nRight=1280\r\nBottom=720\r\n"
-        u"State=0\r\n\r\n"
-        u"[OPTION]\r\nShowEto=0\r\nStatusBar=0\r\nStayOnTop=0\r\nShowBold=0\r\nAddItem=0\r\nAddName=創業\r\nShowHint=0\r\n"
-        u"AddYear=1880\r\nMinimize=0\r\nCloseQuery=0\r\nSaveStatus=1\r\nStyleName=Windows\r\n\r\n"_s;
-    EXPECT_EQ(readFile(userFile()), expected.toUtf8());  // UTF-8, no byte-order mark
+    const QString expected = u"[PROGRAM]\r\nName=erakon\r\nPath="_s + m_root.filePath(u"bin"_s) + u"\r\nVersion="_s
+        + QString::fromUtf8(kVersionText) + u"\r\nIniFile="_s + QFileInfo(userFile()).absoluteFilePath()
+        + u"\r\nLastClose=2023/05/20 14:05:09\r\n\r\n"_s
+          u"[POSITION]\r\nFlags=0\r\nShowCmd=1\r\nMaxX=-1\r\nMaxY=-1\r\nLeft=640\r\nTop=360\r\nRight=1280\r\nBottom="
+          u"720\r\n"
+          u"State=0\r\n\r\n"
+          u"[OPTION]\r\nShowEto=0\r\nStatusBar=0\r\nStayOnTop=0\r\nShowBold=0\r\nAddItem=0\r\nAddName=創業\r\nShowHint="
+          u"0\r\n"
+          u"AddYear=1880\r\nMinimize=0\r\nCloseQuery=0\r\nSaveStatus=1\r\nStyleName=Windows\r\n\r\n"_s;
+    EXPECT_EQ(readFile(userFile()), expected.toUtf8()); // UTF-8, no byte-order mark
 }
 
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
@@ -293,7 +340,8 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     OptionSettings options{true, false, true, false, true, u" 創業 𠮷 "_s, 42, true, -1, true, true, u"'Glow'"_s};
     const WindowPlacement placement = placementAt(-100, 5, 700, 605);
     ASSERT_EQ(SaveSettings(m_location, programRecord(m_location.executablePath, u"x"_s), placement,
-                           kWindowStateMaximized, options), std::nullopt);
+                           kWindowStateMaximized, options),
+              std::nullopt);
     const LoadedSettings loaded = load();
     EXPECT_EQ(loaded.options, options);
     EXPECT_EQ(normalRect(loaded.placement), normalRect(placement));
@@ -325,10 +373,10 @@ TEST_P(LastCloseTest, StoresTheTextItIsGiven)
     EXPECT_TRUE(readFile(userFile()).contains("\r\nLastClose=" + GetParam().text.toUtf8() + "\r\n\r\n[POSITION]"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Times, LastCloseTest, testing::Values(
-    LastCloseCase{"Afternoon", u"2023/05/20 14:05:09"_s},
-    LastCloseCase{"MidnightDateOnly", u"2023/05/20"_s}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Times, LastCloseTest,
+                         testing::Values(LastCloseCase{"Afternoon", u"2023/05/20 14:05:09"_s},
+                                         LastCloseCase{"MidnightDateOnly", u"2023/05/20"_s}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFileTest, SaveStatusOffKeepsOnlyProgramAndForeignSections)
 {
@@ -345,11 +393,13 @@ TEST_F(SettingsFileTest, SaveStatusOffKeepsOnlyProgramAndForeignSections)
 
 TEST_F(SettingsFileTest, ForeignSectionsComeFirstAndModeAndCommentsGo)
 {
-    writeFile(userFile(), "[MODE]\r\nm=1\r\n[OPTION]\r\nShowEto=1\r\n[NOTES]\r\n; mine\r\nKey = Value\r\nfree text\r\n"
-                          "[PROGRAM]\r\nName=old\r\n");
+    writeFile(userFile(),
+              "[MODE]\r\nm=1\r\n[OPTION]\r\nShowEto=1\r\n[NOTES]\r\n; mine\r\nKey = Value\r\nfree text\r\n"
+              "[PROGRAM]\r\nName=old\r\n");
     ASSERT_EQ(save(), std::nullopt);
     EXPECT_EQ(savedSectionNames(), (QStringList{u"[NOTES]"_s, u"[PROGRAM]"_s, u"[POSITION]"_s, u"[OPTION]"_s}));
-    EXPECT_TRUE(readFile(userFile()).startsWith("[NOTES]\r\nKey=Value\r\nfree text\r\n\r\n[PROGRAM]\r\nName=erakon\r\n"));
+    EXPECT_TRUE(
+        readFile(userFile()).startsWith("[NOTES]\r\nKey=Value\r\nfree text\r\n\r\n[PROGRAM]\r\nName=erakon\r\n"));
 }
 
 TEST_F(SettingsFileTest, HeaderWithTrailingTextNeverHidesTheSavedSection)
@@ -388,14 +438,18 @@ QByteArray utf16(const QString& text, bool littleEndian)
     return out;
 }
 
-INSTANTIATE_TEST_SUITE_P(Encodings, FileEncodingTest, testing::Values(
-    EncodingCase{"Utf8WithMark", "\xEF\xBB\xBF[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"_ba,
-                 "\xEF\xBB\xBF[PROGRAM]\r\n"_ba},
-    EncodingCase{"Utf8WithoutMark", "[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"_ba, "[PROGRAM]\r\n"_ba},
-    EncodingCase{"Utf16LittleEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, true), utf16(u"[PROGRAM]\r\n"_s, true)},
-    EncodingCase{"Utf16BigEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, false), utf16(u"[PROGRAM]\r\n"_s, false)},
-    EncodingCase{"ShiftJisBecomesUtf8", "[NOTES]\r\nk=\x91\x6E\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n"_ba,
-                 "[NOTES]\r\nk=\xE5\x89\xB5\r\n\r\n[PROGRAM]\r\n"_ba}),
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, FileEncodingTest,
+    testing::Values(
+        EncodingCase{"Utf8WithMark", "\xEF\xBB\xBF[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"_ba,
+                     "\xEF\xBB\xBF[PROGRAM]\r\n"_ba},
+        EncodingCase{"Utf8WithoutMark", "[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"_ba, "[PROGRAM]\r\n"_ba},
+        EncodingCase{"Utf16LittleEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, true),
+                     utf16(u"[PROGRAM]\r\n"_s, true)},
+        EncodingCase{"Utf16BigEndian", utf16(u"[OPTION]\r\nAddName=創業\r\n"_s, false),
+                     utf16(u"[PROGRAM]\r\n"_s, false)},
+        EncodingCase{"ShiftJisBecomesUtf8", "[NOTES]\r\nk=\x91\x6E\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n"_ba,
+                     "[NOTES]\r\nk=\xE5\x89\xB5\r\n\r\n[PROGRAM]\r\n"_ba}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFileTest, FileBesideTheProgramIsReadThenLeftAlone)
@@ -431,7 +485,7 @@ TEST_F(SettingsFileTest, NowhereToWriteReportsTheError)
 
 TEST_F(SettingsFileTest, UnreadableFileReportsTheErrorAndStaysUntouched)
 {
-    ASSERT_TRUE(QDir().mkpath(userFile()));  // a folder where the file should be
+    ASSERT_TRUE(QDir().mkpath(userFile())); // a folder where the file should be
     const std::optional<QString> error = save();
     ASSERT_TRUE(error.has_value());
     EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
@@ -490,30 +544,37 @@ TEST_P(DamagedFileTest, GivesDefaultsAndSavesCleanly)
     EXPECT_EQ(again.placement.left, 640);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, DamagedFileTest, testing::Values(
-    DamagedCase{"BinaryJunk", [] {
-        QByteArray junk;
-        for (int i = 0; i < 4096; ++i)
-            junk.append(char((i * 7919 + 13) % 256));
-        return junk;
-    }},
-    DamagedCase{"NulBytes", [] { return "[POSITION]\0\r\nLeft=1\0" "00\r\n[OPTION\0]\r\n"_ba; }},
-    DamagedCase{"OneMegabyteLine", [] { return "[POSITION]\r\nLeft=" + QByteArray(1 << 20, '9') + "\r\n"; }},
-    DamagedCase{"InvalidUtf8", [] { return "[POSITION]\r\nLeft=\xC3\x28\xFF\r\n[OPTION]\r\nAddYear=\xED\xA0\x80\r\n"_ba; }},
-    DamagedCase{"InvalidUtf16", [] { return "\xFF\xFE\x00\xD8[\0P\0\x00\xDC\x00\xDC="_ba; }},
-    DamagedCase{"BracketWithoutClose", [] { return "[POSITION\r\nLeft=1\r\n[OPTION\r\nAddYear=5\r\n"_ba; }},
-    DamagedCase{"ThousandsOfSections", [] {
-        QByteArray text;
-        for (int i = 0; i < 10000; ++i)
-            text += "[S" + QByteArray::number(i) + "]\r\nk=v\r\n";
-        return text;
-    }},
-    DamagedCase{"DuplicateKeysAndSections", [] {
-        return "[POSITION]\r\nLeft=abc\r\nLeft=100\r\n[OPTION]\r\n[POSITION]\r\nLeft=200\r\n"_ba;
-    }},
-    DamagedCase{"IntegersBeyond32Bits", [] {
-        return "[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n"_ba;
-    }}),
+INSTANTIATE_TEST_SUITE_P(
+    Files, DamagedFileTest,
+    testing::Values(
+        DamagedCase{"BinaryJunk",
+                    [] {
+                        QByteArray junk;
+                        for (int i = 0; i < 4096; ++i)
+                            junk.append(char((i * 7919 + 13) % 256));
+                        return junk;
+                    }},
+        DamagedCase{"NulBytes",
+                    [] {
+                        return "[POSITION]\0\r\nLeft=1\0"
+                               "00\r\n[OPTION\0]\r\n"_ba;
+                    }},
+        DamagedCase{"OneMegabyteLine", [] { return "[POSITION]\r\nLeft=" + QByteArray(1 << 20, '9') + "\r\n"; }},
+        DamagedCase{"InvalidUtf8",
+                    [] { return "[POSITION]\r\nLeft=\xC3\x28\xFF\r\n[OPTION]\r\nAddYear=\xED\xA0\x80\r\n"_ba; }},
+        DamagedCase{"InvalidUtf16", [] { return "\xFF\xFE\x00\xD8[\0P\0\x00\xDC\x00\xDC="_ba; }},
+        DamagedCase{"BracketWithoutClose", [] { return "[POSITION\r\nLeft=1\r\n[OPTION\r\nAddYear=5\r\n"_ba; }},
+        DamagedCase{"ThousandsOfSections",
+                    [] {
+                        QByteArray text;
+                        for (int i = 0; i < 10000; ++i)
+                            text += "[S" + QByteArray::number(i) + "]\r\nk=v\r\n";
+                        return text;
+                    }},
+        DamagedCase{"DuplicateKeysAndSections",
+                    [] { return "[POSITION]\r\nLeft=abc\r\nLeft=100\r\n[OPTION]\r\n[POSITION]\r\nLeft=200\r\n"_ba; }},
+        DamagedCase{"IntegersBeyond32Bits",
+                    [] { return "[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n"_ba; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- the kind of file at the settings path ----------------------------------
@@ -523,7 +584,8 @@ TEST_F(SettingsFileTest, LinkedSettingsFileIsWrittenThroughTheLink)
     // Dotfiles kept in a folder of their own, linked into place.
     const QString target = m_root.filePath(u"dotfiles/erakon.ini"_s);
     writeFile(target, "[NOTES]\r\nk=v\r\n");
-    ASSERT_TRUE(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    ASSERT_TRUE(
+        QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(userFile()).absolutePath()));
     ASSERT_TRUE(QFile::link(target, userFile()));
 
@@ -544,10 +606,7 @@ struct SpecialFileCase {
 
 class SpecialFileTest : public SettingsFileTest, public testing::WithParamInterface<SpecialFileCase> {};
 
-bool makeFifo(const QString& path, const QString&)
-{
-    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-}
+bool makeFifo(const QString& path, const QString&) { return mkfifo(QFile::encodeName(path).constData(), 0600) == 0; }
 
 bool makeLinkToFifo(const QString& path, const QString& folder)
 {
@@ -590,8 +649,8 @@ TEST_P(SpecialFileTest, GivesDefaultsAndIsNeverOpenedOrReplaced)
     auto result = std::make_shared<std::promise<std::optional<QString>>>();
     std::future<std::optional<QString>> closing = result->get_future();
     std::thread([result, location = m_location] {
-        result->set_value(SaveSettings(location, programRecord(location.executablePath, u"x"_s),
-                                       currentPlacement(), kWindowStateNormal, {}));
+        result->set_value(SaveSettings(location, programRecord(location.executablePath, u"x"_s), currentPlacement(),
+                                       kWindowStateNormal, {}));
     }).detach();
     ASSERT_EQ(closing.wait_for(std::chrono::seconds(30)), std::future_status::ready)
         << "the close blocked on the special file";
@@ -600,18 +659,18 @@ TEST_P(SpecialFileTest, GivesDefaultsAndIsNeverOpenedOrReplaced)
     EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
     EXPECT_TRUE(error->contains(u"not a regular file"_s)) << error->toStdString();
 
-    struct stat status{};
+    struct stat status {};
     ASSERT_EQ(stat(QFile::encodeName(userFile()).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & S_IFMT, GetParam().type);
     EXPECT_EQ(load().options, OptionSettings{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileTest, testing::Values(
-    SpecialFileCase{"Fifo", makeFifo, S_IFIFO},
-    SpecialFileCase{"LinkToFifo", makeLinkToFifo, S_IFIFO},
-    SpecialFileCase{"Socket", makeSocket, S_IFSOCK},
-    SpecialFileCase{"LinkToZeroDevice", makeLinkToZeroDevice, S_IFCHR}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Kinds, SpecialFileTest,
+                         testing::Values(SpecialFileCase{"Fifo", makeFifo, S_IFIFO},
+                                         SpecialFileCase{"LinkToFifo", makeLinkToFifo, S_IFIFO},
+                                         SpecialFileCase{"Socket", makeSocket, S_IFSOCK},
+                                         SpecialFileCase{"LinkToZeroDevice", makeLinkToZeroDevice, S_IFCHR}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsFileTest, FileBeyondTheSizeLimitGivesDefaultsAndIsLeftAlone)
 {
@@ -651,7 +710,7 @@ TEST_F(SettingsFileTest, RewriteByRootLeavesTheFileToItsOwner)
     ASSERT_EQ(chmod(path.constData(), 0604), 0);
 
     ASSERT_EQ(save(), std::nullopt);
-    struct stat status{};
+    struct stat status {};
     ASSERT_EQ(stat(path.constData(), &status), 0);
     EXPECT_EQ(status.st_uid, 4242u);
     EXPECT_EQ(status.st_gid, 4243u);
@@ -674,12 +733,14 @@ TEST_F(SettingsFileTest, StrayShiftJisLineLeavesTheUtf8TextAlone)
 // and the program's texts still read right.
 TEST_F(SettingsFileTest, UsersLinesKeepTheirBytesInAMixedFile)
 {
-    const QByteArray utf8Memo = "\xE3\x83\xA1\xE3\x83\xA2=\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\xA1\xE3\x83\xA2";
-    const QByteArray shiftJisMemo = "sjis=\x93\xFA\x96\x7B\x8C\xEA";          // 日本語
-    const QByteArray neither = "raw=\xFF\xFE\x80 \xE6\x97";                   // no encoding reads it
-    const QByteArray cp932Only = "ibm=\xED\x40";                              // reads, but writes back as FA 5C
-    writeFile(userFile(), "[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither
-                              + "\r\n" + cp932Only + "\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n");
+    const QByteArray utf8Memo =
+        "\xE3\x83\xA1\xE3\x83\xA2=\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xE3\x81\xAE\xE3\x83\xA1\xE3\x83\xA2";
+    const QByteArray shiftJisMemo = "sjis=\x93\xFA\x96\x7B\x8C\xEA"; // 日本語
+    const QByteArray neither = "raw=\xFF\xFE\x80 \xE6\x97"; // no encoding reads it
+    const QByteArray cp932Only = "ibm=\xED\x40"; // reads, but writes back as FA 5C
+    writeFile(userFile(),
+              "[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither + "\r\n"
+                  + cp932Only + "\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n");
     const LoadedSettings loaded = load();
     EXPECT_EQ(loaded.options.addName, u"創業"_s);
 
@@ -761,7 +822,8 @@ TEST_F(SettingsFileTest, ProgramInAFolderThatIsNotUtf8)
     const QString text = QString::fromUtf8(written.readAll());
     EXPECT_TRUE(text.contains(u"\r\nName=erakon\r\n"_s)) << text.toStdString();
     EXPECT_TRUE(text.contains(u"\r\nPath="_s + m_root.path() + u"/bad\uFFFD\r\n"_s)) << text.toStdString();
-    EXPECT_TRUE(text.contains(u"\r\nIniFile="_s + m_root.path() + u"/bad\uFFFD/erakon.ini\r\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"\r\nIniFile="_s + m_root.path() + u"/bad\uFFFD/erakon.ini\r\n"_s))
+        << text.toStdString();
     EXPECT_EQ(load().filePath, m_location.executablePath + u".ini"_s);
     EXPECT_TRUE(load().options.showEto);
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "settings/system_paths.h"
 
-#include "tests/support/environment_value.h"
 #include "settings/raw_bytes.h"
+#include "tests/support/environment_value.h"
 #include "tests/support/settings_test_printers.h"
 
 #include <QFile>

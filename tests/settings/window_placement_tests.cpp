@@ -30,29 +30,35 @@ TEST_P(KeepOnScreenTest, BringsTheWindowWhollyOntoAScreen)
     EXPECT_EQ(keepOnScreen(GetParam().stored, GetParam().minimum, GetParam().screens), GetParam().placed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rectangles, KeepOnScreenTest, testing::Values(
-    ScreenCase{"OnPrimaryUnchanged", QRect(640, 360, 640, 360), {kPrimary}, QRect(640, 360, 640, 360)},
-    ScreenCase{"OnSecondaryUnchanged", QRect(2000, 100, 640, 360), {kPrimary, kSecondary}, QRect(2000, 100, 640, 360)},
-    ScreenCase{"AcrossTwoScreensUnchanged", QRect(1700, 100, 640, 360), {kPrimary, kSecondary},
-               QRect(1700, 100, 640, 360)},
-    ScreenCase{"PartlyOffTheLeftEdge", QRect(-300, 100, 640, 360), {kPrimary}, QRect(0, 100, 640, 360)},
-    ScreenCase{"RemovedMonitorRight", QRect(2000, 100, 640, 360), {kPrimary}, QRect(1280, 100, 640, 360)},
-    ScreenCase{"FarAboveLeft", QRect(-5000, -5000, 640, 360), {kPrimary}, QRect(0, 0, 640, 360)},
-    ScreenCase{"OnlyASliverShows", QRect(1910, 100, 640, 360), {kPrimary}, QRect(1280, 100, 640, 360)},
-    ScreenCase{"MostlyOnTheSecondary", QRect(3000, 100, 640, 360), {kPrimary, kSecondary},
-               QRect(2560, 100, 640, 360)},
-    ScreenCase{"LargerThanScreenAndOff", QRect(3000, 0, 4000, 3000), {kPrimary}, QRect(0, 0, 1920, 1040)},
-    ScreenCase{"NoScreensUnchanged", QRect(9000, 9000, 10, 10), {}, QRect(9000, 9000, 10, 10)},
-    // A stored size below the window's minimum: judged at the size the window
-    // really gets.
-    ScreenCase{"TinyStoredSizeAtTheRightEdge", QRect(1250, 100, 10, 10), {kLaptop}, QRect(1080, 100, 200, 200),
-               kMinimum},
-    ScreenCase{"NoWidthBeyondTheRightEdge", QRect(2000, 266, 0, 266), {kLaptop}, QRect(1080, 266, 200, 266),
-               kMinimum},
-    ScreenCase{"DefaultThirdOfATinyScreen", QRect(106, 80, 106, 80), {kTiny}, QRect(106, 40, 200, 200), kMinimum},
-    ScreenCase{"MinimumLargerThanTheScreen", QRect(50, 50, 100, 100), {QRect(0, 0, 150, 100)},
-               QRect(0, 0, 200, 200), kMinimum},
-    ScreenCase{"NoSizeWithoutMinimum", QRect(2000, 100, 0, 0), {kLaptop}, QRect(1279, 100, 1, 1)}),
+INSTANTIATE_TEST_SUITE_P(
+    Rectangles, KeepOnScreenTest,
+    testing::Values(
+        ScreenCase{"OnPrimaryUnchanged", QRect(640, 360, 640, 360), {kPrimary}, QRect(640, 360, 640, 360)},
+        ScreenCase{
+            "OnSecondaryUnchanged", QRect(2000, 100, 640, 360), {kPrimary, kSecondary}, QRect(2000, 100, 640, 360)},
+        ScreenCase{
+            "AcrossTwoScreensUnchanged", QRect(1700, 100, 640, 360), {kPrimary, kSecondary}, QRect(1700, 100, 640, 360)},
+        ScreenCase{"PartlyOffTheLeftEdge", QRect(-300, 100, 640, 360), {kPrimary}, QRect(0, 100, 640, 360)},
+        ScreenCase{"RemovedMonitorRight", QRect(2000, 100, 640, 360), {kPrimary}, QRect(1280, 100, 640, 360)},
+        ScreenCase{"FarAboveLeft", QRect(-5000, -5000, 640, 360), {kPrimary}, QRect(0, 0, 640, 360)},
+        ScreenCase{"OnlyASliverShows", QRect(1910, 100, 640, 360), {kPrimary}, QRect(1280, 100, 640, 360)},
+        ScreenCase{
+            "MostlyOnTheSecondary", QRect(3000, 100, 640, 360), {kPrimary, kSecondary}, QRect(2560, 100, 640, 360)},
+        ScreenCase{"LargerThanScreenAndOff", QRect(3000, 0, 4000, 3000), {kPrimary}, QRect(0, 0, 1920, 1040)},
+        ScreenCase{"NoScreensUnchanged", QRect(9000, 9000, 10, 10), {}, QRect(9000, 9000, 10, 10)},
+        // A stored size below the window's minimum: judged at the size the window
+        // really gets.
+        ScreenCase{
+            "TinyStoredSizeAtTheRightEdge", QRect(1250, 100, 10, 10), {kLaptop}, QRect(1080, 100, 200, 200), kMinimum},
+        ScreenCase{
+            "NoWidthBeyondTheRightEdge", QRect(2000, 266, 0, 266), {kLaptop}, QRect(1080, 266, 200, 266), kMinimum},
+        ScreenCase{"DefaultThirdOfATinyScreen", QRect(106, 80, 106, 80), {kTiny}, QRect(106, 40, 200, 200), kMinimum},
+        ScreenCase{"MinimumLargerThanTheScreen",
+                   QRect(50, 50, 100, 100),
+                   {QRect(0, 0, 150, 100)},
+                   QRect(0, 0, 200, 200),
+                   kMinimum},
+        ScreenCase{"NoSizeWithoutMinimum", QRect(2000, 100, 0, 0), {kLaptop}, QRect(1279, 100, 1, 1)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(NormalRectTest, ConvertsExclusiveEdgesBothWays)

@@ -24,18 +24,59 @@
 namespace erakon {
 namespace {
 
-const QStringList kListBoxOrder{
-    "Amakrits", "Amethyst Kamri", "Aqua Graphite", "Aqua Light Slate", "Auric", "Calypso",
-    "Calypso LE", "Calypso SE", "Calypso SLE", "Carbon", "Charcoal Dark Slate",
-    "Cobalt XEMedia", "Cyan Dusk", "Cyan Night", "Emerald Light Slate", "Flat UI Light",
-    "Glossy", "Glow", "Golden Graphite", "Iceberg Classico", "Lavender Classico", "Light",
-    "Luna", "Material Oxford Blue", "Material Oxford Blue SE", "Obsidian", "Onyx Blue",
-    "Puerto Rico", "Ruby Graphite", "Sapphire Kamri", "Silver", "Sky", "Slate Classico",
-    "Smokey Quartz Kamri", "Stellar", "Stellar Dark", "Tablet Dark", "Tablet Light",
-    "Turquoise Gray", "Wedgewood Light", "Windows", "Windows10", "Windows10 BlackPearl",
-    "Windows10 Blue", "Windows10 Blue Whale", "Windows10 Blue Whale LE", "Windows10 Charcoal",
-    "Windows10 Clear Day", "Windows10 Dark", "Windows10 Green", "Windows10 Malibu",
-    "Windows10 Purple", "Windows10 SlateGray"};
+const QStringList kListBoxOrder{"Amakrits",
+                                "Amethyst Kamri",
+                                "Aqua Graphite",
+                                "Aqua Light Slate",
+                                "Auric",
+                                "Calypso",
+                                "Calypso LE",
+                                "Calypso SE",
+                                "Calypso SLE",
+                                "Carbon",
+                                "Charcoal Dark Slate",
+                                "Cobalt XEMedia",
+                                "Cyan Dusk",
+                                "Cyan Night",
+                                "Emerald Light Slate",
+                                "Flat UI Light",
+                                "Glossy",
+                                "Glow",
+                                "Golden Graphite",
+                                "Iceberg Classico",
+                                "Lavender Classico",
+                                "Light",
+                                "Luna",
+                                "Material Oxford Blue",
+                                "Material Oxford Blue SE",
+                                "Obsidian",
+                                "Onyx Blue",
+                                "Puerto Rico",
+                                "Ruby Graphite",
+                                "Sapphire Kamri",
+                                "Silver",
+                                "Sky",
+                                "Slate Classico",
+                                "Smokey Quartz Kamri",
+                                "Stellar",
+                                "Stellar Dark",
+                                "Tablet Dark",
+                                "Tablet Light",
+                                "Turquoise Gray",
+                                "Wedgewood Light",
+                                "Windows",
+                                "Windows10",
+                                "Windows10 BlackPearl",
+                                "Windows10 Blue",
+                                "Windows10 Blue Whale",
+                                "Windows10 Blue Whale LE",
+                                "Windows10 Charcoal",
+                                "Windows10 Clear Day",
+                                "Windows10 Dark",
+                                "Windows10 Green",
+                                "Windows10 Malibu",
+                                "Windows10 Purple",
+                                "Windows10 SlateGray"};
 
 QStringList carriedStyleNames()
 {
@@ -59,16 +100,12 @@ TEST_F(StyleServiceTest, NamesSortedAsTheListBoxShowsThem)
 {
     QStringList names = service.names();
     EXPECT_EQ(names.first(), QStringLiteral("Windows"));
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return a.compare(b, Qt::CaseInsensitive) < 0;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     EXPECT_EQ(names, kListBoxOrder);
 }
 
-TEST_F(StyleServiceTest, StartsInTheSystemStyle)
-{
-    EXPECT_EQ(service.activeName(), QStringLiteral("Windows"));
-}
+TEST_F(StyleServiceTest, StartsInTheSystemStyle) { EXPECT_EQ(service.activeName(), QStringLiteral("Windows")); }
 
 struct NameCase {
     const char* label;
@@ -76,8 +113,7 @@ struct NameCase {
     const char* active;
 };
 
-class StyleServiceNameTest : public StyleServiceTest,
-                             public ::testing::WithParamInterface<NameCase> {};
+class StyleServiceNameTest : public StyleServiceTest, public ::testing::WithParamInterface<NameCase> {};
 
 TEST_P(StyleServiceNameTest, FindsTheStyleWithoutRegardToCase)
 {
@@ -87,23 +123,20 @@ TEST_P(StyleServiceNameTest, FindsTheStyleWithoutRegardToCase)
     EXPECT_TRUE(error.isEmpty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Names, StyleServiceNameTest,
-    ::testing::Values(NameCase{"exact", "Carbon", "Carbon"},
-                      NameCase{"lower", "carbon", "Carbon"},
-                      NameCase{"upper_with_spaces", "WINDOWS10 BLUE WHALE LE",
-                               "Windows10 Blue Whale LE"},
-                      NameCase{"system_lower", "windows", "Windows"},
-                      NameCase{"windows10_is_not_the_system_style", "windows10", "Windows10"}),
-    [](const auto& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Names, StyleServiceNameTest,
+                         ::testing::Values(NameCase{"exact", "Carbon", "Carbon"}, NameCase{"lower", "carbon", "Carbon"},
+                                           NameCase{"upper_with_spaces", "WINDOWS10 BLUE WHALE LE",
+                                                    "Windows10 Blue Whale LE"},
+                                           NameCase{"system_lower", "windows", "Windows"},
+                                           NameCase{"windows10_is_not_the_system_style", "windows10", "Windows10"}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 struct UnknownCase {
     const char* label;
     const char* asked;
 };
 
-class StyleServiceUnknownTest : public StyleServiceTest,
-                                public ::testing::WithParamInterface<UnknownCase> {};
+class StyleServiceUnknownTest : public StyleServiceTest, public ::testing::WithParamInterface<UnknownCase> {};
 
 TEST_P(StyleServiceUnknownTest, ReportsTheNameAndKeepsTheActiveStyle)
 {
@@ -119,8 +152,7 @@ TEST_P(StyleServiceUnknownTest, ReportsTheNameAndKeepsTheActiveStyle)
 }
 
 INSTANTIATE_TEST_SUITE_P(Unknown, StyleServiceUnknownTest,
-                         ::testing::Values(UnknownCase{"unknown", "Nimbus"},
-                                           UnknownCase{"empty", ""},
+                         ::testing::Values(UnknownCase{"unknown", "Nimbus"}, UnknownCase{"empty", ""},
                                            UnknownCase{"trailing_space", "Carbon "},
                                            UnknownCase{"space_inside", "Windows 10"},
                                            UnknownCase{"placeholder_text", "%1 %s"}),
@@ -192,13 +224,11 @@ TEST_F(StyleServiceTest, EveryCarriedStyleIsLegible)
         EXPECT_GE(pair(QPalette::ToolTipText, QPalette::ToolTipBase), 4.5);
         // Disabled text: visibly different from normal text, yet still readable.
         for (const auto& [text, background] :
-             {std::pair{QPalette::WindowText, QPalette::Window},
-              std::pair{QPalette::Text, QPalette::Base},
+             {std::pair{QPalette::WindowText, QPalette::Window}, std::pair{QPalette::Text, QPalette::Base},
               std::pair{QPalette::ButtonText, QPalette::Button}}) {
             const QColor disabled = p.color(QPalette::Disabled, text);
             EXPECT_NE(disabled, p.color(QPalette::Active, text));
-            EXPECT_GE(contrast(disabled, p.color(QPalette::Disabled, background)), 2.5)
-                << "role " << text;
+            EXPECT_GE(contrast(disabled, p.color(QPalette::Disabled, background)), 2.5) << "role " << text;
         }
         EXPECT_FALSE(qApp->styleSheet().isEmpty());
     }
@@ -236,21 +266,17 @@ TEST_F(StyleServiceTest, IndicatorsStandOutFromTheWindowInEveryStyle)
         QString error;
         ASSERT_TRUE(service.SetStyle(name, &error)) << error.toStdString();
         const QColor window = QApplication::palette().color(QPalette::Window);
-        for (QAbstractButton* button : {static_cast<QAbstractButton*>(&checkBox),
-                                        static_cast<QAbstractButton*>(&radio)}) {
+        for (QAbstractButton* button :
+             {static_cast<QAbstractButton*>(&checkBox), static_cast<QAbstractButton*>(&radio)}) {
             for (const bool checked : {false, true}) {
-                SCOPED_TRACE(QStringLiteral("%1 %2 %3")
-                                 .arg(name, button->text())
-                                 .arg(checked)
-                                 .toStdString());
+                SCOPED_TRACE(QStringLiteral("%1 %2 %3").arg(name, button->text()).arg(checked).toStdString());
                 button->setChecked(checked);
                 button->adjustSize();
                 const QImage image = button->grab().toImage();
                 QStyleOptionButton option;
                 option.initFrom(button);
                 const QRect indicator = button->style()->subElementRect(
-                    qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxIndicator
-                                                     : QStyle::SE_RadioButtonIndicator,
+                    qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator,
                     &option, button);
                 double strongest = 1.0;
                 for (int y = indicator.top(); y <= indicator.bottom(); ++y) {
@@ -288,13 +314,11 @@ TEST(StyleServiceFolder, RegistersByTheNameInsideEachDefinition)
     write("e.txt", "name = Not A Definition\n");
 
     StyleService service(dir.path());
-    EXPECT_EQ(service.names(),
-              (QStringList{"Windows", "Deep Carbon", "Broken"}));
+    EXPECT_EQ(service.names(), (QStringList{"Windows", "Deep Carbon", "Broken"}));
 
     QString error;
     EXPECT_FALSE(service.SetStyle(QStringLiteral("broken"), &error));
-    EXPECT_TRUE(error.startsWith(QStringLiteral("スタイル 'Broken' を読み込めません")))
-        << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("スタイル 'Broken' を読み込めません"))) << error.toStdString();
     EXPECT_EQ(service.activeName(), QStringLiteral("Windows"));
 
     EXPECT_TRUE(service.SetStyle(QStringLiteral("deep carbon"), &error));
@@ -318,33 +342,28 @@ TEST_P(StyleDefinitionErrorTest, RejectsTheDefinitionWithAReason)
 {
     QString error;
     const auto definition = parseStyleDefinition(
-        QString::fromUtf8(GetParam().text).replace(QStringLiteral("{colours}"),
-                                                   QString::fromUtf8(kColours)),
-        &error);
+        QString::fromUtf8(GetParam().text).replace(QStringLiteral("{colours}"), QString::fromUtf8(kColours)), &error);
     EXPECT_FALSE(definition);
     EXPECT_TRUE(error.contains(QString::fromUtf8(GetParam().mentions))) << error.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Errors, StyleDefinitionErrorTest,
-    ::testing::Values(
-        DefinitionErrorCase{"no_name", "{colours}", "no name"},
-        DefinitionErrorCase{"empty_text", "", "no name"},
-        DefinitionErrorCase{"missing_colour", "name = X\nwindow = #fff\n", "missing colour"},
-        DefinitionErrorCase{"bad_colour", "name = X\n{colours}hover = bluish\n", "hover"},
-        DefinitionErrorCase{"unknown_key", "name = X\n{colours}shadow = #000\n", "shadow"},
-        DefinitionErrorCase{"radius_too_large", "name = X\n{colours}radius = 99\n", "radius"},
-        DefinitionErrorCase{"not_a_number", "name = X\n{colours}padding = wide\n", "padding"},
-        DefinitionErrorCase{"unknown_surface", "name = X\n{colours}surface = velvet\n",
-                            "velvet"},
-        DefinitionErrorCase{"no_equals_sign", "name = X\n{colours}window #000\n", "line 12"}),
+    ::testing::Values(DefinitionErrorCase{"no_name", "{colours}", "no name"},
+                      DefinitionErrorCase{"empty_text", "", "no name"},
+                      DefinitionErrorCase{"missing_colour", "name = X\nwindow = #fff\n", "missing colour"},
+                      DefinitionErrorCase{"bad_colour", "name = X\n{colours}hover = bluish\n", "hover"},
+                      DefinitionErrorCase{"unknown_key", "name = X\n{colours}shadow = #000\n", "shadow"},
+                      DefinitionErrorCase{"radius_too_large", "name = X\n{colours}radius = 99\n", "radius"},
+                      DefinitionErrorCase{"not_a_number", "name = X\n{colours}padding = wide\n", "padding"},
+                      DefinitionErrorCase{"unknown_surface", "name = X\n{colours}surface = velvet\n", "velvet"},
+                      DefinitionErrorCase{"no_equals_sign", "name = X\n{colours}window #000\n", "line 12"}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST(StyleDefinition, DerivesTheColoursItLeavesOut)
 {
     QString error;
-    const auto d = parseStyleDefinition(
-        QStringLiteral("name = Plain\n") + QString::fromUtf8(kColours), &error);
+    const auto d = parseStyleDefinition(QStringLiteral("name = Plain\n") + QString::fromUtf8(kColours), &error);
     ASSERT_TRUE(d) << error.toStdString();
     EXPECT_EQ(d->header, d->windowText);
     EXPECT_EQ(d->toolTipBase, d->button);

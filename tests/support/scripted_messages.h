@@ -19,7 +19,7 @@ public:
     void report(const QString& text) override { record(QStringLiteral("report: ") + text); }
     void showError(const QString& text) override { record(QStringLiteral("error: ") + text); }
 
-    QList<Answer> answers;   // consumed from the front; No when the script has run out
+    QList<Answer> answers; // consumed from the front; No when the script has run out
     QStringList shown;
     std::function<void()> whileShown; // runs inside every message, as a modal box would
 

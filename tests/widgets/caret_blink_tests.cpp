@@ -72,23 +72,23 @@ TEST_P(CaretBlinkInput, ResumesThePlatformRateAndStopsAgainLater)
     QTRY_VERIFY(!limit.isBlinking());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Events, CaretBlinkInput,
-    ::testing::Values(
-        InputCase{"KeyPress", [](QWidget* w) { QTest::keyPress(w, Qt::Key_A); }},
-        InputCase{"MouseButtonPress", [](QWidget* w) { QTest::mousePress(w, Qt::LeftButton); }},
-        InputCase{"Wheel",
-                  [](QWidget* w) {
-                      QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(), QPoint(0, 120), Qt::NoButton,
-                                        Qt::NoModifier, Qt::NoScrollPhase, false);
-                      QApplication::sendEvent(w, &wheel);
-                  }},
-        InputCase{"FocusIn",
-                  [](QWidget* w) {
-                      QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-                      QApplication::sendEvent(w, &focus);
-                  }}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Events, CaretBlinkInput,
+                         ::testing::Values(InputCase{"KeyPress", [](QWidget* w) { QTest::keyPress(w, Qt::Key_A); }},
+                                           InputCase{"MouseButtonPress",
+                                                     [](QWidget* w) { QTest::mousePress(w, Qt::LeftButton); }},
+                                           InputCase{"Wheel",
+                                                     [](QWidget* w) {
+                                                         QWheelEvent wheel(QPointF(1, 1), QPointF(1, 1), QPoint(),
+                                                                           QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                                                                           Qt::NoScrollPhase, false);
+                                                         QApplication::sendEvent(w, &wheel);
+                                                     }},
+                                           InputCase{"FocusIn",
+                                                     [](QWidget* w) {
+                                                         QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+                                                         QApplication::sendEvent(w, &focus);
+                                                     }}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CaretBlinkTest, LeavesAPlatformWithoutBlinkingAlone)
 {

@@ -17,7 +17,8 @@ int pixelsOf(const QImage& image, const QColor& colour)
         for (int x = 0; x < image.width(); ++x) {
             const QColor pixel = image.pixelColor(x, y);
             if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green())
-                    + std::abs(pixel.blue() - colour.blue()) < 30)
+                    + std::abs(pixel.blue() - colour.blue())
+                < 30)
                 ++count;
         }
     return count;

@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -124,16 +124,16 @@ TEST_P(YearBoxSetValue, LimitsAndRounds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, YearBoxSetValue,
-    ::testing::Values(
-        SetValueCase{"AboveRange", 12345, 9999, "9999", 9999},
-        SetValueCase{"BelowRange", -20000, -9999, "-9999", -9999},
-        SetValueCase{"Infinity", std::numeric_limits<double>::infinity(), 9999, "9999", 9999},
-        SetValueCase{"HalfRoundsDownToEven", 2.5, 2.5, "2", 2},
-        SetValueCase{"HalfRoundsUpToEven", 3.5, 3.5, "4", 4},
-        SetValueCase{"NegativeHalfToEven", -2.5, -2.5, "-2", -2},
-        SetValueCase{"SmallNegativeIsPlainZero", -0.4, -0.4, "0", 0},
-        SetValueCase{"NotANumberIgnored", std::nan(""), 0, "0", 0}),
-    [](const auto& info) { return testName(info.param.name); });
+                         ::testing::Values(SetValueCase{"AboveRange", 12345, 9999, "9999", 9999},
+                                           SetValueCase{"BelowRange", -20000, -9999, "-9999", -9999},
+                                           SetValueCase{"Infinity", std::numeric_limits<double>::infinity(), 9999,
+                                                        "9999", 9999},
+                                           SetValueCase{"HalfRoundsDownToEven", 2.5, 2.5, "2", 2},
+                                           SetValueCase{"HalfRoundsUpToEven", 3.5, 3.5, "4", 4},
+                                           SetValueCase{"NegativeHalfToEven", -2.5, -2.5, "-2", -2},
+                                           SetValueCase{"SmallNegativeIsPlainZero", -0.4, -0.4, "0", 0},
+                                           SetValueCase{"NotANumberIgnored", std::nan(""), 0, "0", 0}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 TEST_F(YearBoxTest, ValueChangeThatKeepsTheTextIsQuiet)
 {
@@ -193,7 +193,7 @@ TEST_F(YearBoxTest, SettingTheSameTextIsQuiet)
 struct SetTextCase {
     const char* name;
     const char* text;
-    double value;     // after the text was set on a box holding 1989
+    double value; // after the text was set on a box holding 1989
     const char* kept; // the text afterwards
     int events;
 };
@@ -211,23 +211,21 @@ TEST_P(YearBoxSetText, ReadsPlainNumbersOnly)
     EXPECT_EQ(changed.count(), c.events);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rule, YearBoxSetText,
+INSTANTIATE_TEST_SUITE_P(
+    Rule, YearBoxSetText,
     ::testing::Values(
-        SetTextCase{"PlainNumber", "2023", 2023, "2023", 1},
-        SetTextCase{"Negative", "-100", -100, "-100", 1},
-        SetTextCase{"LeadingZeros", "0042", 42, "0042", 1},
-        SetTextCase{"NegativeZero", "-0", 0, "-0", 1},
-        SetTextCase{"Empty", "", 0, "", 1},
-        SetTextCase{"MinusAlone", "-", 1989, "-", 1},
-        SetTextCase{"Expression", "1989+", 1989, "1989+", 1},
-        SetTextCase{"Spaces", " 5", 1989, " 5", 1},
+        SetTextCase{"PlainNumber", "2023", 2023, "2023", 1}, SetTextCase{"Negative", "-100", -100, "-100", 1},
+        SetTextCase{"LeadingZeros", "0042", 42, "0042", 1}, SetTextCase{"NegativeZero", "-0", 0, "-0", 1},
+        SetTextCase{"Empty", "", 0, "", 1}, SetTextCase{"MinusAlone", "-", 1989, "-", 1},
+        SetTextCase{"Expression", "1989+", 1989, "1989+", 1}, SetTextCase{"Spaces", " 5", 1989, " 5", 1},
         SetTextCase{"AboveRangeRewritten", "12345", 9999, "9999", 2},
-        SetTextCase{"FarBeyondDoubleRewritten",
-                    "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-                    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-                    "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
-                    "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
-                    9999, "9999", 2},
+        SetTextCase{
+            "FarBeyondDoubleRewritten",
+            "1000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "0000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000"
+            "00000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000000",
+            9999, "9999", 2},
         SetTextCase{"BelowRangeRewritten", "-10000", -9999, "-9999", 2}),
     [](const auto& info) { return testName(info.param.name); });
 
@@ -341,19 +339,18 @@ TEST_P(YearBoxEnter, EvaluatesTheText)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, YearBoxEnter,
-    ::testing::Values(
-        EnterCase{"Sum", 1989, "1989+5", 1994, "1994", false},
-        EnterCase{"Precedence", 0, "2000+ 4*(6-1)", 2020, "2020", false},
-        EnterCase{"ResultBeyondRange", 0, "9999*2", 9999, "9999", false},
-        EnterCase{"TypedBeyondRange", 0, "12345", 9999, "9999", false},
-        EnterCase{"ResultEqualsHeldValue", 1994, "1994+0", 1994, "1994", false},
-        EnterCase{"LeadingZeros", 42, "0042", 42, "42", false},
-        EnterCase{"FractionRounded", 0, "7/2", 3.5, "4", false},
-        EnterCase{"TrailingOperator", 1989, "1989+", 1989, "1989+", true},
-        EnterCase{"DivisionByZero", 1989, "1989/0", 1989, "1989/0", true},
-        EnterCase{"Unbalanced", 1989, "(1989", 1989, "(1989", true},
-        EnterCase{"Empty", 1989, "", 0, "", true}),
-    [](const auto& info) { return testName(info.param.name); });
+                         ::testing::Values(EnterCase{"Sum", 1989, "1989+5", 1994, "1994", false},
+                                           EnterCase{"Precedence", 0, "2000+ 4*(6-1)", 2020, "2020", false},
+                                           EnterCase{"ResultBeyondRange", 0, "9999*2", 9999, "9999", false},
+                                           EnterCase{"TypedBeyondRange", 0, "12345", 9999, "9999", false},
+                                           EnterCase{"ResultEqualsHeldValue", 1994, "1994+0", 1994, "1994", false},
+                                           EnterCase{"LeadingZeros", 42, "0042", 42, "42", false},
+                                           EnterCase{"FractionRounded", 0, "7/2", 3.5, "4", false},
+                                           EnterCase{"TrailingOperator", 1989, "1989+", 1989, "1989+", true},
+                                           EnterCase{"DivisionByZero", 1989, "1989/0", 1989, "1989/0", true},
+                                           EnterCase{"Unbalanced", 1989, "(1989", 1989, "(1989", true},
+                                           EnterCase{"Empty", 1989, "", 0, "", true}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 // Keys (rule 6)
 
@@ -383,14 +380,13 @@ TEST_P(YearBoxRejectedKey, IsDroppedWithABeep)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, YearBoxRejectedKey,
-    ::testing::Values(
-        RejectedKeyCase{"Letter", Qt::Key_A, "a"},
-        RejectedKeyCase{"DecimalPoint", Qt::Key_Period, "."},
-        RejectedKeyCase{"Comma", Qt::Key_Comma, ","},
-        RejectedKeyCase{"Equals", Qt::Key_Equal, "="},
-        RejectedKeyCase{"FullWidthDigit", Qt::Key_unknown, "\xEF\xBC\x91"},
-        RejectedKeyCase{"Kanji", Qt::Key_unknown, "\xE5\xB9\xB4"}),
-    [](const auto& info) { return testName(info.param.name); });
+                         ::testing::Values(RejectedKeyCase{"Letter", Qt::Key_A, "a"},
+                                           RejectedKeyCase{"DecimalPoint", Qt::Key_Period, "."},
+                                           RejectedKeyCase{"Comma", Qt::Key_Comma, ","},
+                                           RejectedKeyCase{"Equals", Qt::Key_Equal, "="},
+                                           RejectedKeyCase{"FullWidthDigit", Qt::Key_unknown, "\xEF\xBC\x91"},
+                                           RejectedKeyCase{"Kanji", Qt::Key_unknown, "\xE5\xB9\xB4"}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 TEST_F(YearBoxTest, AltChordTypesNothingAndDoesNotBeep)
 {
@@ -420,16 +416,15 @@ TEST_P(YearBoxStepKey, Steps)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, YearBoxStepKey,
-    ::testing::Values(
-        StepCase{"Up", Qt::Key_Up, 1989, 1990},
-        StepCase{"Down", Qt::Key_Down, 1989, 1988},
-        StepCase{"PageUp", Qt::Key_PageUp, 1989, 1999},
-        StepCase{"PageDown", Qt::Key_PageDown, 1989, 1979},
-        StepCase{"UpStopsAtMaximum", Qt::Key_Up, 9999, 9999},
-        StepCase{"PageUpStopsAtMaximum", Qt::Key_PageUp, 9995, 9999},
-        StepCase{"DownStopsAtMinimum", Qt::Key_Down, -9999, -9999},
-        StepCase{"PageDownStopsAtMinimum", Qt::Key_PageDown, -9995, -9999}),
-    [](const auto& info) { return testName(info.param.name); });
+                         ::testing::Values(StepCase{"Up", Qt::Key_Up, 1989, 1990},
+                                           StepCase{"Down", Qt::Key_Down, 1989, 1988},
+                                           StepCase{"PageUp", Qt::Key_PageUp, 1989, 1999},
+                                           StepCase{"PageDown", Qt::Key_PageDown, 1989, 1979},
+                                           StepCase{"UpStopsAtMaximum", Qt::Key_Up, 9999, 9999},
+                                           StepCase{"PageUpStopsAtMaximum", Qt::Key_PageUp, 9995, 9999},
+                                           StepCase{"DownStopsAtMinimum", Qt::Key_Down, -9999, -9999},
+                                           StepCase{"PageDownStopsAtMinimum", Qt::Key_PageDown, -9995, -9999}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 TEST_F(YearBoxTest, StepFromATypedValueBeyondRangeLandsOnTheLimit)
 {
@@ -538,21 +533,27 @@ TEST_P(YearBoxPaste, InsertsOnlyWhatLeavesAPlainNumber)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, YearBoxPaste,
-    ::testing::Values(
-        PasteCase{"OverSelection", "1989", 0, 4, "2023", "2023", false},
-        PasteCase{"AtCursor", "198", -1, 0, "5", "1985", false},
-        PasteCase{"SignInFront", "1989", 0, 0, "-", "-1989", false},
-        PasteCase{"ThousandsSeparator", "0", 0, 1, "1,989", "1989", false},
-        PasteCase{"CurrencyAndSpaces", "0", 0, 1, " \xC2\xA5" "2 023 ", "2023", false},
-        PasteCase{"FullWidthYen", "0", 0, 1, "\xEF\xBF\xA5" "1,000", "1000", false},
-        PasteCase{"FullWidthDigits", "0", 0, 1, "\xEF\xBC\x92\xEF\xBC\x90\xEF\xBC\x92\xEF\xBC\x93", "2023", false},
-        PasteCase{"EmptyOverEverything", "1989", 0, 4, "", "", false},
-        PasteCase{"Expression", "0", 0, 1, "1989+5", "0", true},
-        PasteCase{"Letters", "1989", -1, 0, "abc", "1989", true},
-        PasteCase{"MinusAlone", "1989", 0, 4, "-", "1989", true},
-        PasteCase{"SignInTheMiddle", "1989", 2, 0, "-", "1989", true},
-        PasteCase{"IntoAnExpression", "1989+", -1, 0, "5", "1989+", true}),
-    [](const auto& info) { return testName(info.param.name); });
+                         ::testing::Values(PasteCase{"OverSelection", "1989", 0, 4, "2023", "2023", false},
+                                           PasteCase{"AtCursor", "198", -1, 0, "5", "1985", false},
+                                           PasteCase{"SignInFront", "1989", 0, 0, "-", "-1989", false},
+                                           PasteCase{"ThousandsSeparator", "0", 0, 1, "1,989", "1989", false},
+                                           PasteCase{"CurrencyAndSpaces", "0", 0, 1,
+                                                     " \xC2\xA5"
+                                                     "2 023 ",
+                                                     "2023", false},
+                                           PasteCase{"FullWidthYen", "0", 0, 1,
+                                                     "\xEF\xBF\xA5"
+                                                     "1,000",
+                                                     "1000", false},
+                                           PasteCase{"FullWidthDigits", "0", 0, 1,
+                                                     "\xEF\xBC\x92\xEF\xBC\x90\xEF\xBC\x92\xEF\xBC\x93", "2023", false},
+                                           PasteCase{"EmptyOverEverything", "1989", 0, 4, "", "", false},
+                                           PasteCase{"Expression", "0", 0, 1, "1989+5", "0", true},
+                                           PasteCase{"Letters", "1989", -1, 0, "abc", "1989", true},
+                                           PasteCase{"MinusAlone", "1989", 0, 4, "-", "1989", true},
+                                           PasteCase{"SignInTheMiddle", "1989", 2, 0, "-", "1989", true},
+                                           PasteCase{"IntoAnExpression", "1989+", -1, 0, "5", "1989+", true}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 struct CutCase {
     const char* name;
@@ -580,13 +581,12 @@ TEST_P(YearBoxCut, CopiesAlwaysRemovesOnlyWhenAPlainNumberRemains)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, YearBoxCut,
-    ::testing::Values(
-        CutCase{"LastDigit", "1989", 3, 1, "198", false},
-        CutCase{"Everything", "1989", 0, 4, "", false},
-        CutCase{"OperatorPart", "1989+5", 4, 2, "1989", false},
-        CutCase{"LeavesAnExpression", "1989+5", 0, 4, "1989+5", true},
-        CutCase{"LeavesMinusAlone", "-5", 1, 1, "-5", true}),
-    [](const auto& info) { return testName(info.param.name); });
+                         ::testing::Values(CutCase{"LastDigit", "1989", 3, 1, "198", false},
+                                           CutCase{"Everything", "1989", 0, 4, "", false},
+                                           CutCase{"OperatorPart", "1989+5", 4, 2, "1989", false},
+                                           CutCase{"LeavesAnExpression", "1989+5", 0, 4, "1989+5", true},
+                                           CutCase{"LeavesMinusAlone", "-5", 1, 1, "-5", true}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 // The menu of the line edit stays, and its cut and paste keep the rules.
 class YearBoxContextMenu : public YearBoxTest {
@@ -672,15 +672,14 @@ TEST_P(YearBoxDisplay, ShowsTheFormattedValueWithoutFocus)
 }
 
 INSTANTIATE_TEST_SUITE_P(Rule, YearBoxDisplay,
-    ::testing::Values(
-        DisplayCase{"PlainPositive", "0", 5, "5"},
-        DisplayCase{"PlainNegative", "0", -5, "-5"},
-        DisplayCase{"SignedZero", "+###0", 0, "+0"},
-        DisplayCase{"SignedPositive", "+###0", 100, "+100"},
-        DisplayCase{"SignedNegative", "+###0", -100, "-100"},
-        DisplayCase{"UnsignedPositive", "###0", 5, "5"},
-        DisplayCase{"UnsignedNegative", "###0", -100, "-100"}),
-    [](const auto& info) { return testName(info.param.name); });
+                         ::testing::Values(DisplayCase{"PlainPositive", "0", 5, "5"},
+                                           DisplayCase{"PlainNegative", "0", -5, "-5"},
+                                           DisplayCase{"SignedZero", "+###0", 0, "+0"},
+                                           DisplayCase{"SignedPositive", "+###0", 100, "+100"},
+                                           DisplayCase{"SignedNegative", "+###0", -100, "-100"},
+                                           DisplayCase{"UnsignedPositive", "###0", 5, "5"},
+                                           DisplayCase{"UnsignedNegative", "###0", -100, "-100"}),
+                         [](const auto& info) { return testName(info.param.name); });
 
 TEST_F(YearBoxTest, FocusShowsTheTypedTextAndSwitchingIsNoChange)
 {
