@@ -2,11 +2,10 @@
 """The layer checks find what they are there to find: a cycle, an arrow against the
 layers, an include from a folder that may not be used, Qt in the core, an include not
 written from the source root, a file whose own header is not first."""
-import importlib.machinery
-import importlib.util
 import os
 import sys
 import tempfile
+import types
 import unittest
 
 SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts")
@@ -14,10 +13,12 @@ sys.path.insert(0, SCRIPTS)
 
 
 def load(name):
-    loader = importlib.machinery.SourceFileLoader(name.replace("_", ""), os.path.join(SCRIPTS, name))
-    spec = importlib.util.spec_from_loader(loader.name, loader)
-    module = importlib.util.module_from_spec(spec)
-    loader.exec_module(module)
+    """A script of scripts/ as a module, although its file name has no .py."""
+    path = os.path.join(SCRIPTS, name)
+    module = types.ModuleType(name)
+    module.__file__ = path
+    with open(path, encoding="utf-8") as file:
+        exec(compile(file.read(), path, "exec"), module.__dict__)
     return module
 
 
