@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for the start-up figures: a Qt Widgets program that does nothing but show an
 // empty main window of the program's size. bench/startup.sh compares erakon against it.
 #include <QApplication>

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Figures for the calendar core: the formatter runs once a second for the
-// status-bar clock and twice per line (250 years) for the year table.
-#include "date_format.h"
-#include "era_table.h"
+// status-bar clock and twice per line (250 years) for the year table; the
+// conversion of one year runs at every keystroke in a year box.
+#include "core/conversion.h"
+#include "core/date_format.h"
+#include "core/era_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,8 +32,7 @@ void BM_FormatClock(benchmark::State& state)
     const erakon::TFormatSettings settings = japaneseSettings();
     const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            erakon::FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
+        benchmark::DoNotOptimize(erakon::FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
 }
 BENCHMARK(BM_FormatClock);
 
@@ -53,6 +55,18 @@ void BM_YearSentence(benchmark::State& state)
     }
 }
 BENCHMARK(BM_YearSentence);
+
+void BM_ConvertYear(benchmark::State& state)
+{
+    const auto today = std::chrono::year{2023} / 5 / 20;
+    const erakon::EraOffsets offsets = erakon::eraOffsetsFor(erakon::kDefaultUserEraOrigin);
+    int year = 1868;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(erakon::convertYear(year, offsets, today, {.showEto = true, .showBold = true}));
+        year = year == 2117 ? 1868 : year + 1;
+    }
+}
+BENCHMARK(BM_ConvertYear);
 
 } // namespace
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The second floor for the start-up figures: the bare main window with one line of
 // Japanese text in the program's font, as any Qt program that shows Japanese text
 // starts. What it costs above bare_window is what the font system costs: fontconfig's

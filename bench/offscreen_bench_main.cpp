@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // main() for the benchmarks that need widgets: a QApplication on the offscreen
 // platform unless QT_QPA_PLATFORM names another one.
 #include <QApplication>

@@ -1,7 +1,8 @@
-#include "sample_window.h"
+// SPDX-License-Identifier: MIT
+#include "bench/sample_window.h"
 
-#include "reset_button.h"
-#include "year_box.h"
+#include "widgets/reset_button.h"
+#include "widgets/year_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

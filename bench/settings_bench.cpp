@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // The settings file at start and at close, with a 1 MB file whose bulk is
 // sections the program does not know.
-#include "ini_document.h"
-#include "settings_file.h"
+#include "settings/ini_document.h"
+#include "settings/settings_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,8 @@ QByteArray largeSettingsFile()
     for (int section = 0; text.size() < (1 << 20); ++section) {
         text += "[Notes" + QByteArray::number(section) + "]\r\n";
         for (int key = 0; key < 4; ++key)
-            text += "Key" + QByteArray::number(key) + " = some value of the user's own " + QByteArray::number(key) + "\r\n";
+            text += "Key" + QByteArray::number(key) + " = some value of the user's own " + QByteArray::number(key)
+                + "\r\n";
         text += "; a comment\r\n\r\n";
     }
     text += "[POSITION]\r\nLeft=100\r\nTop=50\r\n[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\nAddYear=1900\r\n";
@@ -85,7 +87,8 @@ BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMillisecond);
 void BM_SaveSettings(benchmark::State& state)
 {
     const SettingsFolder folder;
-    const ProgramRecord program = programRecord(folder.location().executablePath, QStringLiteral("2023/05/20 14:05:09"));
+    const ProgramRecord program = programRecord(folder.location().executablePath,
+                                                QStringLiteral("2023/05/20 14:05:09"));
     for (auto _ : state) {
         if (SaveSettings(folder.location(), program, WindowPlacement{}, kWindowStateNormal, OptionSettings{}))
             state.SkipWithError("the settings could not be saved");

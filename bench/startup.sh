@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Whole-process start-up time and peak memory of erakon against two floors: a bare Qt
 # main window, and the same window showing one line of Japanese text.
 #   bench/startup.sh [RUNS]            (default 10 runs of each, alternating)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // startup_probe SETTLE_MS PROGRAM [ARGS...]
 // Starts PROGRAM on the current X display and prints one line:
 //   shown_ms=<exec to window mapped> peak_rss_kb=<largest resident set of the process>
@@ -61,8 +62,7 @@ bool waitForShownWindow(xcb_connection_t* connection, pid_t child)
                     return true;
                 break;
             }
-            default:
-                break;
+            default: break;
             }
         }
         if (xcb_connection_has_error(connection))
@@ -93,8 +93,8 @@ int main(int argc, char** argv)
     }
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     const std::uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_void_cookie_t cookie = xcb_change_window_attributes_checked(
-        connection, screen->root, XCB_CW_EVENT_MASK, &rootMask);
+    xcb_void_cookie_t cookie = xcb_change_window_attributes_checked(connection, screen->root, XCB_CW_EVENT_MASK,
+                                                                    &rootMask);
     std::unique_ptr<xcb_generic_error_t, FreeDeleter> error{xcb_request_check(connection, cookie)};
     if (error) {
         std::fprintf(stderr, "startup_probe: cannot watch the root window\n");

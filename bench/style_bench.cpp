@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 // Cost of the visual styles: switching a window of the main window's size and
 // shape between styles (with the redraw), and what the service costs at start.
-#include "sample_window.h"
-#include "style_service.h"
+#include "bench/sample_window.h"
+#include "styles/style_service.h"
 
 #include <QApplication>
 

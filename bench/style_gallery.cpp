@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Shows the typical controls of the program in one visual style, for looking
 // at the styles side by side: style_gallery [--list] [STYLE] [--shot FILE].
 // --list prints the style names; --shot saves the window (tooltip and menu
 // included) to FILE and quits.
-#include "sample_window.h"
-#include "style_service.h"
+#include "bench/sample_window.h"
+#include "styles/style_service.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,8 +129,8 @@ int main(int argc, char** argv)
             return;
         QTimer::singleShot(400, window, [window, shot] {
             const QPoint origin = window->mapToGlobal(QPoint(0, 0));
-            const QPixmap pixmap = window->screen()->grabWindow(0, origin.x(), origin.y(),
-                                                                window->width(), window->height());
+            const QPixmap pixmap = window->screen()->grabWindow(0, origin.x(), origin.y(), window->width(),
+                                                                window->height());
             if (!pixmap.save(shot))
                 std::fprintf(stderr, "cannot save %s\n", qPrintable(shot));
             QApplication::quit();

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // Entering the table page: the whole year table built, a line selected and
 // centred, and the one repaint that follows, on the offscreen platform.
-#include "table_page.h"
+#include "window/table_page.h"
 
-#include "clock.h"
-#include "table_line.h"
+#include "core/clock.h"
+#include "core/table_line.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

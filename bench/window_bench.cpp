@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 // One keystroke in an era box until the whole conversion page is updated:
 // the box's change, the Western year, every other box, the sentence, the
 // reset button and the emphasis. Runs on the offscreen platform.
-#include "linux_desktop_platform.h"
-#include "main_window.h"
-#include "style_service.h"
-#include "year_box.h"
+#include "desktop/linux_desktop_platform.h"
+#include "styles/style_service.h"
+#include "widgets/year_box.h"
+#include "window/main_window.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -28,7 +29,10 @@ struct BenchWindow {
     SilentMessages messages;
     erakon::StyleService styles;
     erakon::LinuxDesktopPlatform desktop;
-    erakon::TErakonForm form{{.clock = clock, .messages = messages, .styles = styles, .desktop = desktop,
+    erakon::TErakonForm form{{.clock = clock,
+                              .messages = messages,
+                              .styles = styles,
+                              .desktop = desktop,
                               .locale = QLocale(QLocale::Japanese, QLocale::Japan),
                               .trayAvailable = [] { return false; },
                               .errorOutput = {},

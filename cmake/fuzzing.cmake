@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # With ERAKON_BUILD_FUZZERS and clang, every library of this build is compiled with
 # libFuzzer's coverage hooks and the address and undefined-behaviour sanitizers, so the
 # fuzzers in tests/fuzz find faults inside the code they call. Meant for a build folder

@@ -1,7 +1,8 @@
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` in the build folder makes a Debian package of what cmake/install.cmake
 # installs. The shared-library dependencies come from dpkg-shlibdeps; the list below adds
 # what the program loads at run time without linking it.
-set(CPACK_PACKAGE_NAME erakon)
+set(CPACK_PACKAGE_NAME ${ERAKON_PROGRAM_NAME})
 set(CPACK_PACKAGE_VENDOR "Harunagi")
 set(CPACK_PACKAGE_CONTACT "Harunagi <erakon@harunagi.example>")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.harunagi.example/")

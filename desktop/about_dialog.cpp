@@ -1,10 +1,12 @@
-#include "about_dialog.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/about_dialog.h"
 
-#include "clock.h"
-#include "file_version.h"
-#include "maker_info.h"
-#include "title_bar_buttons.h"
-#include "ukraine_time.h"
+#include "core/clock.h"
+#include "desktop/file_version.h"
+#include "desktop/maker_info.h"
+#include "desktop/program_icon.h"
+#include "desktop/title_bar_buttons.h"
+#include "desktop/ukraine_time.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -20,27 +22,15 @@ namespace erakon {
 
 namespace {
 
-const QString kProgramIcon = QStringLiteral(":/icons/erakon.svg");
 const QString kLineBreak = QStringLiteral("\r\n");
-
-QIcon programIcon(const QWidget* mainWindow)
-{
-    if (QFileInfo::exists(kProgramIcon)) {
-        // Without Qt's SVG support the drawing gives no pixels.
-        const QIcon drawing(kProgramIcon);
-        if (!drawing.pixmap(QSize(32, 32)).isNull())
-            return drawing;
-    }
-    return mainWindow ? mainWindow->windowIcon() : QApplication::windowIcon();
-}
 
 } // namespace
 
 QString aboutText(const AboutContext& context, QSize screenSize)
 {
     const QStringList entries{
-        QFileInfo(context.executablePath).completeBaseName() + u' ' + kVersionString + QStringLiteral(" (")
-            + FileVersionText(context.executablePath) + QStringLiteral(") Release Build"),
+        QFileInfo(context.executablePath).completeBaseName() + u' ' + QString::fromUtf8(kVersionText)
+            + QStringLiteral(" (") + FileVersionText(context.executablePath) + QStringLiteral(") Release Build"),
         context.executablePath,
         QStringLiteral("CurrentScreen %1 x %2").arg(screenSize.width()).arg(screenSize.height()),
         QString(),
@@ -62,10 +52,7 @@ QLinearGradient aboutGradient(quint32 colour, const QRectF& rect)
     return gradient;
 }
 
-quint32 aboutGradientColour(QRandomGenerator& random)
-{
-    return random.bounded(quint32{0xffffff});
-}
+quint32 aboutGradientColour(QRandomGenerator& random) { return random.bounded(quint32{0xffffff}); }
 
 void AboutDialogPaint(QWidget& dialog, quint32 colour)
 {
@@ -73,12 +60,11 @@ void AboutDialogPaint(QWidget& dialog, quint32 colour)
     painter.fillRect(dialog.rect(), aboutGradient(colour, dialog.rect()));
 }
 
-AboutDialog::AboutDialog(const QString& text, const QIcon& icon, QRandomGenerator* gradientRandom,
-                         QWidget* parent)
+AboutDialog::AboutDialog(const QString& text, const QIcon& icon, QRandomGenerator* gradientRandom, QWidget* parent)
     : QMessageBox(parent)
     , m_gradientRandom(gradientRandom)
 {
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(QString::fromUtf8(kApplicationTitle));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
 
     if (icon.isNull()) {
@@ -133,8 +119,10 @@ void AboutDialog::showEvent(QShowEvent* event)
     frame.moveCenter(owner->frameGeometry().center());
     if (const QScreen* screen = owner->screen()) {
         const QRect available = screen->availableGeometry();
-        frame.moveLeft(qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)));
-        frame.moveTop(qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
+        frame.moveLeft(
+            qBound(available.left(), frame.left(), qMax(available.left(), available.right() - frame.width() + 1)));
+        frame.moveTop(
+            qBound(available.top(), frame.top(), qMax(available.top(), available.bottom() - frame.height() + 1)));
     }
     move(frame.topLeft());
 }
@@ -144,8 +132,8 @@ std::unique_ptr<AboutDialog> createAboutDialog(const AboutContext& context)
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenSize = screen ? screen->geometry().size() : QSize();
     QRandomGenerator* gradient = context.activeStyleName == context.basicStyleName ? &context.random : nullptr;
-    return std::make_unique<AboutDialog>(aboutText(context, screenSize), programIcon(context.mainWindow),
-                                         gradient, context.mainWindow);
+    return std::make_unique<AboutDialog>(aboutText(context, screenSize), loadProgramDrawing(), gradient,
+                                         context.mainWindow);
 }
 
 void ButtonAboutClick(const AboutContext& context)

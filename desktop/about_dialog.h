@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "date_format.h"
-#include "utc_offset.h"
+#include "core/date_format.h"
+#include "desktop/utc_offset.h"
 
 #include <QLinearGradient>
 #include <QMessageBox>
@@ -22,10 +23,10 @@ struct AboutContext {
     QString executablePath;
     const Clock& clock;
     UtcOffsetAt offsetFromUtc;
-    TFormatSettings ukrainian;     // names for the time in Ukraine
-    QString activeStyleName;       // style active now
-    QString basicStyleName;        // BasicStyleName of the main window
-    QRandomGenerator& random;      // the program's generator, seeded once at start
+    TFormatSettings ukrainian; // names for the time in Ukraine
+    QString activeStyleName; // style active now
+    QString basicStyleName; // BasicStyleName of the main window
+    QRandomGenerator& random; // the program's generator, seeded once at start
 };
 
 // The nine lines of the About text, each ending with CR LF.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QPointer>
@@ -9,7 +10,8 @@ namespace erakon {
 // every way out, exceptions included.
 class ClockTimerPause final {
 public:
-    explicit ClockTimerPause(QTimer* timer) : m_timer(timer)
+    explicit ClockTimerPause(QTimer* timer)
+        : m_timer(timer)
     {
         if (m_timer)
             m_timer->stop();

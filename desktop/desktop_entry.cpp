@@ -1,6 +1,7 @@
-#include "desktop_entry.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/desktop_entry.h"
 
-#include "maker_info.h"
+#include "desktop/maker_info.h"
 
 #include <algorithm>
 
@@ -8,10 +9,7 @@ namespace erakon {
 
 namespace {
 
-bool isControl(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control;
-}
+bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f || c.category() == QChar::Other_Control; }
 
 } // namespace
 
@@ -55,9 +53,9 @@ std::optional<QByteArray> desktopEntryFor(const QString& target)
                                         "Version=1.0\n"
                                         "Name=%1\n"
                                         "Exec=%2\n"
-                                        "Icon=erakon\n"
+                                        "Icon=%3\n"
                                         "Terminal=false\n")
-                             .arg(kApplicationTitle, *exec);
+                             .arg(QString::fromUtf8(kApplicationTitle), *exec, QString::fromUtf8(kProgramName));
     return text.toUtf8();
 }
 

@@ -1,6 +1,7 @@
-#include "file_properties_window.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/file_properties_window.h"
 
-#include "file_version.h"
+#include "desktop/file_version.h"
 
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -52,9 +53,10 @@ FilePropertiesWindow::FilePropertiesWindow(const QString& path, QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("名前:"), valueLabel(file.fileName()));
     form->addRow(QStringLiteral("場所:"), valueLabel(file.absolutePath()));
-    form->addRow(QStringLiteral("サイズ:"),
-                 valueLabel(QStringLiteral("%1 (%2 バイト)")
-                                .arg(locale.formattedDataSize(file.size()), locale.toString(file.size()))));
+    form->addRow(
+        QStringLiteral("サイズ:"),
+        valueLabel(
+            QStringLiteral("%1 (%2 バイト)").arg(locale.formattedDataSize(file.size()), locale.toString(file.size()))));
     form->addRow(QStringLiteral("作成日時:"), valueLabel(dateText(file.birthTime())));
     form->addRow(QStringLiteral("更新日時:"), valueLabel(dateText(file.lastModified())));
     form->addRow(QStringLiteral("アクセス権:"), valueLabel(permissionsText(file.permissions())));

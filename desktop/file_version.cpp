@@ -1,6 +1,7 @@
-#include "file_version.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/file_version.h"
 
-#include "version_note.h"
+#include "desktop/version_note.h"
 
 #include <QFile>
 
@@ -20,7 +21,9 @@ constexpr std::uint64_t kMaxNoteSectionSize = 1 << 12;
 
 class ElfFile final {
 public:
-    explicit ElfFile(QFile& file) : m_file(file) {}
+    explicit ElfFile(QFile& file)
+        : m_file(file)
+    {}
 
     // Bytes [offset, offset + size) of the file, or nullopt when they are not
     // all there.
@@ -86,7 +89,9 @@ std::optional<std::array<std::uint32_t, 4>> readVersion(QFile& file)
 {
     ElfFile elf(file);
     const std::optional<QByteArray> ident = elf.read(0, 16);
-    if (!ident || !ident->startsWith("\x7f" "ELF"))
+    if (!ident
+        || !ident->startsWith("\x7f"
+                              "ELF"))
         return std::nullopt;
     const char elfClass = (*ident)[4];
     const char byteOrder = (*ident)[5];

@@ -1,4 +1,7 @@
-#include "graphical_session.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/graphical_session.h"
+
+#include "core/version.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -28,7 +31,7 @@ std::string_view argument(int argc, const char* const* argv, std::string_view na
     for (int i = 1; i < argc; ++i) {
         std::string_view given = argv[i];
         if (given.starts_with("--"))
-            given.remove_prefix(1);   // Qt takes both forms
+            given.remove_prefix(1); // Qt takes both forms
         if (given == name && i + 1 < argc)
             return argv[i + 1];
         if (given.size() > name.size() && given.starts_with(name) && given[name.size()] == '=')
@@ -132,7 +135,7 @@ bool displayReachable(int argc, const char* const* argv)
 
 std::string noDisplayMessage()
 {
-    return "Erakon needs a graphical desktop session, but no display could be opened ("
+    return std::string(kApplicationTitle) + " needs a graphical desktop session, but no display could be opened ("
         + described("DISPLAY") + ", " + described("WAYLAND_DISPLAY") + ").";
 }
 

@@ -1,9 +1,10 @@
-#include "help_commands.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/help_commands.h"
 
-#include "desktop_platform.h"
-#include "file_properties_window.h"
-#include "maker_info.h"
-#include "messages.h"
+#include "desktop/desktop_platform.h"
+#include "desktop/file_properties_window.h"
+#include "desktop/maker_info.h"
+#include "desktop/messages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -87,14 +88,8 @@ void ButtonPropertiesClick(QWidget* mainWindow, DesktopPlatform& platform)
     ShowFileProperties(mainWindow, platform, platform.executablePath());
 }
 
-void ButtonDonationClick(DesktopPlatform& platform)
-{
-    platform.openUrl(QUrl(kSiteRoot + kDonationPage));
-}
+void ButtonDonationClick(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot + kDonationPage)); }
 
-void ButtonHomeSiteClick(DesktopPlatform& platform)
-{
-    platform.openUrl(QUrl(kSiteRoot));
-}
+void ButtonHomeSiteClick(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot)); }
 
 } // namespace erakon

@@ -1,6 +1,7 @@
-#include "linux_desktop_platform.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/linux_desktop_platform.h"
 
-#include "system_paths.h"
+#include "settings/system_paths.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -20,9 +21,9 @@ bool callFileManager(const QString& method, const QUrl& fileUrl)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
-        QStringLiteral("org.freedesktop.FileManager1"), method);
+    QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.FileManager1"),
+                                                       QStringLiteral("/org/freedesktop/FileManager1"),
+                                                       QStringLiteral("org.freedesktop.FileManager1"), method);
     call << QStringList{fileUrl.toString(QUrl::FullyEncoded)} << QString(); // no startup id
     const QDBusMessage reply = bus.call(call, QDBus::Block, kFileManagerTimeoutMs);
     return reply.type() == QDBusMessage::ReplyMessage;
@@ -33,8 +34,7 @@ bool callFileManager(const QString& method, const QUrl& fileUrl)
 QString LinuxDesktopPlatform::specialFolder(SpecialFolder folder) const
 {
     switch (folder) {
-    case SpecialFolder::Desktop:
-        return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    case SpecialFolder::Desktop: return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     case SpecialFolder::Programs: {
         const QString data = xdgDataHome();
         return data.isEmpty() ? QString() : data + QStringLiteral("/applications");
@@ -47,15 +47,9 @@ QString LinuxDesktopPlatform::specialFolder(SpecialFolder folder) const
     return {};
 }
 
-QString LinuxDesktopPlatform::executablePath() const
-{
-    return runningExecutablePath();
-}
+QString LinuxDesktopPlatform::executablePath() const { return runningExecutablePath(); }
 
-bool LinuxDesktopPlatform::openUrl(const QUrl& url)
-{
-    return QDesktopServices::openUrl(url);
-}
+bool LinuxDesktopPlatform::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
 
 bool LinuxDesktopPlatform::showItems(const QUrl& fileUrl)
 {

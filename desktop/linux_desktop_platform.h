@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "desktop_platform.h"
+#include "desktop/desktop_platform.h"
 
 namespace erakon {
 

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 #pragma once
+
+#include "core/version.h"
 
 #include <QString>
 
 namespace erakon {
 
-// The program's own name and the maker's lines shown in the About dialog and
-// used for the web pages.
-inline const QString kApplicationTitle = QStringLiteral("Erakon");
-inline const QString kVersionString = QStringLiteral("V3.3");
+// The maker's lines shown in the About dialog and used for the web pages; the
+// program's own name and version come from core/version.h.
 // Absolute, ending with "/" so that page paths are appended directly.
 inline const QString kSiteRoot = QStringLiteral("https://www.harunagi.example/");
 inline const QString kDonationPage = QStringLiteral("software/index3.html");

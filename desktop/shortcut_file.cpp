@@ -1,9 +1,10 @@
-#include "shortcut_file.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/shortcut_file.h"
 
-#include "atomic_file.h"
-#include "desktop_entry.h"
-#include "raw_bytes.h"
-#include "shortcut_texts.h"
+#include "desktop/desktop_entry.h"
+#include "desktop/shortcut_texts.h"
+#include "settings/atomic_file.h"
+#include "settings/raw_bytes.h"
 
 #include <QFileInfo>
 
@@ -14,10 +15,7 @@ namespace {
 // Desktops refuse to launch an entry on the desktop that is not executable.
 constexpr mode_t kShortcutMode = 0755;
 
-QString folderOf(const QString& path)
-{
-    return path.first(path.lastIndexOf(u'/') + 1);
-}
+QString folderOf(const QString& path) { return path.first(path.lastIndexOf(u'/') + 1); }
 
 } // namespace
 
@@ -36,9 +34,6 @@ std::optional<QString> writeShortcutFile(const QString& linkPath, const QString&
     return writeFileAtomically(linkPath, *entry, {.links = LinkHandling::ReplaceLink, .mode = kShortcutMode});
 }
 
-bool deleteShortcutFile(const QString& linkPath)
-{
-    return !removeEntry(linkPath);
-}
+bool deleteShortcutFile(const QString& linkPath) { return !removeEntry(linkPath); }
 
 } // namespace erakon

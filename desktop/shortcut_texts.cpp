@@ -1,4 +1,5 @@
-#include "shortcut_texts.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/shortcut_texts.h"
 
 namespace erakon {
 
@@ -15,8 +16,7 @@ QString shortcutExistsQuestion(const QString& folder, const QString& linkFileNam
         + QStringLiteral("[はい]: 更新, [いいえ]: 削除, [Cancel]: 取消し");
 }
 
-QString shortcutReport(ShortcutOutcome outcome, const QString& folder, const QString& linkPath,
-                       const QString& reason)
+QString shortcutReport(ShortcutOutcome outcome, const QString& folder, const QString& linkPath, const QString& reason)
 {
     QString preposition;
     QString result;
@@ -35,7 +35,8 @@ QString shortcutReport(ShortcutOutcome outcome, const QString& folder, const QSt
         break;
     case ShortcutOutcome::DeleteFailed:
         preposition = QStringLiteral(" から ");
-        result = QStringLiteral("削除できませんでした。") + kLineBreak + QStringLiteral("削除済み、または他で使用中です。");
+        result = QStringLiteral("削除できませんでした。") + kLineBreak
+            + QStringLiteral("削除済み、または他で使用中です。");
         break;
     case ShortcutOutcome::Created:
         preposition = QStringLiteral(" に ");
@@ -61,10 +62,7 @@ QString folderUnknownReport(const QString& folder)
     return QStringLiteral("フォルダ ") + folder + QStringLiteral(" の場所がわかりません。");
 }
 
-QString programPathUnknownReason()
-{
-    return QStringLiteral("プログラムの場所がわかりません。");
-}
+QString programPathUnknownReason() { return QStringLiteral("プログラムの場所がわかりません。"); }
 
 QString programPathNotUtf8Reason()
 {

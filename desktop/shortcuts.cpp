@@ -1,11 +1,12 @@
-#include "shortcuts.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/shortcuts.h"
 
-#include "atomic_file.h"
-#include "clock_timer_pause.h"
-#include "maker_info.h"
-#include "messages.h"
-#include "shortcut_file.h"
-#include "shortcut_texts.h"
+#include "desktop/clock_timer_pause.h"
+#include "desktop/maker_info.h"
+#include "desktop/messages.h"
+#include "desktop/shortcut_file.h"
+#include "desktop/shortcut_texts.h"
+#include "settings/atomic_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +36,8 @@ QString SpecialFolderPath(const DesktopPlatform& platform, SpecialFolder folder)
 
 QString shortcutFileName(const QString& target, const QString& executablePath)
 {
-    const QString name = target == executablePath ? kApplicationTitle : QFileInfo(target).completeBaseName();
+    const QString name = target == executablePath ? QString::fromUtf8(kApplicationTitle)
+                                                  : QFileInfo(target).completeBaseName();
     return name + kLinkExtension;
 }
 
@@ -64,8 +66,7 @@ void RegisterShortcut(const ShortcutContext& context, SpecialFolder folder, cons
         case Messages::Answer::No:
             outcome = deleteShortcutFile(linkPath) ? ShortcutOutcome::Deleted : ShortcutOutcome::DeleteFailed;
             break;
-        case Messages::Answer::Cancel:
-            return;
+        case Messages::Answer::Cancel: return;
         }
     } else {
         reason = writeShortcutFile(linkPath, target);

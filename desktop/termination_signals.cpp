@@ -1,4 +1,5 @@
-#include "termination_signals.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/termination_signals.h"
 
 #include <QSocketNotifier>
 

@@ -1,4 +1,5 @@
-#include "title_bar_buttons.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/title_bar_buttons.h"
 
 #include <QGuiApplication>
 #include <QWidget>
@@ -25,16 +26,16 @@ void hideTitleBarButtons([[maybe_unused]] QWidget& window)
     if (!connection)
         return;
     static constexpr char kName[] = "_MOTIF_WM_HINTS";
-    xcb_intern_atom_reply_t* atom =
-        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(kName), kName), nullptr);
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::strlen(kName), kName), nullptr);
     if (!atom)
         return;
     // Motif hints: functions and decorations given; the window may only be
     // moved, and has a border and a caption.
     enum : std::uint32_t { HintFunctions = 1, HintDecorations = 2, FunctionMove = 4, DecorBorder = 2, DecorTitle = 8 };
     const std::uint32_t hints[5] = {HintFunctions | HintDecorations, FunctionMove, DecorBorder | DecorTitle, 0, 0};
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), atom->atom, atom->atom, 32,
-                        5, hints);
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(window.winId()), atom->atom, atom->atom, 32, 5,
+                        hints);
     std::free(atom);
     xcb_flush(connection);
 #endif

@@ -1,4 +1,5 @@
-#include "ukraine_time.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/ukraine_time.h"
 
 #include <chrono>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "date_format.h"
-#include "date_time.h"
-#include "utc_offset.h"
+#include "core/date_format.h"
+#include "core/date_time.h"
+#include "desktop/utc_offset.h"
 
 #include <QString>
 

@@ -1,4 +1,5 @@
-#include "utc_offset.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/utc_offset.h"
 
 #include <QDateTime>
 #include <QTimeZone>
@@ -12,18 +13,14 @@ QDate toQDate(const DateTime& local)
     return QDate(int(local.date.year()), int(unsigned(local.date.month())), int(unsigned(local.date.day())));
 }
 
-QTime toQTime(const DateTime& local)
-{
-    return QTime::fromMSecsSinceStartOfDay(int(local.time.count()));
-}
+QTime toQTime(const DateTime& local) { return QTime::fromMSecsSinceStartOfDay(int(local.time.count())); }
 
 } // namespace
 
 UtcOffsetAt localUtcOffset()
 {
-    return [](const DateTime& local) {
-        return QDateTime(toQDate(local), toQTime(local), Qt::LocalTime).offsetFromUtc();
-    };
+    return
+        [](const DateTime& local) { return QDateTime(toQDate(local), toQTime(local), Qt::LocalTime).offsetFromUtc(); };
 }
 
 UtcOffsetAt utcOffsetIn(const QTimeZone& zone)

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "date_time.h"
+#include "core/date_time.h"
 
 #include <functional>
 

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "command_line.h"
+#include "window/command_line.h"
+
+#include "core/version.h"
 
 #include <algorithm>
 #include <array>
@@ -19,9 +21,22 @@ constexpr int kHighestYear = 9999;
 // themselves; Qt takes them with one dash or two. The session manager
 // restarts a program with -session, so they must not be refused.
 constexpr std::array kQtOptionsWithValue = {
-    "platform"sv, "platformpluginpath"sv, "platformtheme"sv, "plugin"sv, "qwindowgeometry"sv,
-    "geometry"sv, "qwindowtitle"sv, "title"sv, "qwindowicon"sv, "icon"sv, "session"sv,
-    "display"sv, "name"sv, "visual"sv, "style"sv, "stylesheet"sv,
+    "platform"sv,
+    "platformpluginpath"sv,
+    "platformtheme"sv,
+    "plugin"sv,
+    "qwindowgeometry"sv,
+    "geometry"sv,
+    "qwindowtitle"sv,
+    "title"sv,
+    "qwindowicon"sv,
+    "icon"sv,
+    "session"sv,
+    "display"sv,
+    "name"sv,
+    "visual"sv,
+    "style"sv,
+    "stylesheet"sv,
 };
 constexpr std::array kQtFlags = {
     "reverse"sv, "widgetcount"sv, "testability"sv, "sync"sv, "nograb"sv, "dograb"sv,
@@ -84,8 +99,9 @@ CommandLine parseCommandLine(std::span<const char* const> arguments)
         const std::string_view option = argument.substr(longForm ? 2 : 1);
         const std::size_t equals = option.find('=');
         const std::string_view name = option.substr(0, equals);
-        const std::optional<std::string_view> joinedValue =
-            equals == std::string_view::npos ? std::nullopt : std::optional(option.substr(equals + 1));
+        const std::optional<std::string_view> joinedValue = equals == std::string_view::npos
+            ? std::nullopt
+            : std::optional(option.substr(equals + 1));
         const std::string spelled = std::string(longForm ? "--" : "-") + std::string(name);
 
         // The value of an option that takes one: after "=" or the next argument.
@@ -109,8 +125,8 @@ CommandLine parseCommandLine(std::span<const char* const> arguments)
                 return failure("option '--year' requires an argument");
             const std::optional<int> year = parseYear(*value);
             if (!year) {
-                return failure("invalid year " + quoted(*value) + " (a whole number from "
-                               + std::to_string(kLowestYear) + " to " + std::to_string(kHighestYear) + ")");
+                return failure("invalid year " + quoted(*value) + " (a whole number from " + std::to_string(kLowestYear)
+                               + " to " + std::to_string(kHighestYear) + ")");
             }
             result.year = year;
             continue;
@@ -140,42 +156,47 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
 std::string helpText(std::string_view programName)
 {
     const std::string name(programName);
-    return "Usage: " + name + " [OPTION]...\n"
-           "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
-           "Taisho, Showa, Heisei, Reiwa and one era of your own) in a desktop window.\n"
-           "\n"
-           "      --help     display this help and exit\n"
-           "      --version  output version information and exit\n"
-           "\n"
-           "Qt's own options, such as -platform NAME, -style NAME, -display DISPLAY\n"
-           "and -session ID, are passed on to Qt.\n"
-           "\n"
-           "The settings are kept in $XDG_CONFIG_HOME/Harunagi/erakon/erakon.ini\n"
-           "(~/.config/Harunagi/erakon/erakon.ini when XDG_CONFIG_HOME is not set).\n"
-           "F1 in the window opens the user's manual.\n";
+    const std::string program(kProgramName);
+    const std::string settingsFile = "Harunagi/" + program + "/" + program + ".ini";
+    return "Usage: " + name
+        + " [OPTION]...\n"
+          "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
+          "Taisho, Showa, Heisei, Reiwa and one era of your own) in a desktop window.\n"
+          "\n"
+          "      --help     display this help and exit\n"
+          "      --version  output version information and exit\n"
+          "\n"
+          "Qt's own options, such as -platform NAME, -style NAME, -display DISPLAY\n"
+          "and -session ID, are passed on to Qt.\n"
+          "\n"
+          "The settings are kept in $XDG_CONFIG_HOME/"
+        + settingsFile
+        + "\n"
+          "(~/.config/"
+        + settingsFile
+        + " when XDG_CONFIG_HOME is not set).\n"
+          "F1 in the window opens the user's manual.\n";
 }
 
 std::string versionText(std::string_view programName)
 {
-    return std::string(programName) + " " ERAKON_VERSION "\n"
-           "Copyright (C) 2026 the Erakon authors.\n"
-           "License MIT: <https://opensource.org/license/mit>.\n"
-           "This is free software: you are free to change and redistribute it.\n"
-           "There is NO WARRANTY, to the extent permitted by law.\n";
+    return std::string(programName) + " " + std::string(kVersion)
+        + "\n"
+          "Copyright (C) 2026 the "
+        + std::string(kApplicationTitle)
+        + " authors.\n"
+          "License MIT: <https://opensource.org/license/mit>.\n"
+          "This is free software: you are free to change and redistribute it.\n"
+          "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
-std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string_view programName,
-                                     std::ostream& out, std::ostream& err)
+std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string_view programName, std::ostream& out,
+                                     std::ostream& err)
 {
     switch (commandLine.action) {
-    case CommandLine::Action::Start:
-        return std::nullopt;
-    case CommandLine::Action::PrintHelp:
-        out << helpText(programName) << std::flush;
-        return out ? 0 : 1;
-    case CommandLine::Action::PrintVersion:
-        out << versionText(programName) << std::flush;
-        return out ? 0 : 1;
+    case CommandLine::Action::Start: return std::nullopt;
+    case CommandLine::Action::PrintHelp: out << helpText(programName) << std::flush; return out ? 0 : 1;
+    case CommandLine::Action::PrintVersion: out << versionText(programName) << std::flush; return out ? 0 : 1;
     case CommandLine::Action::Fail:
         err << programName << ": " << commandLine.error << "\n"
             << "Try '" << programName << " --help' for more information.\n"
@@ -188,11 +209,11 @@ std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string
 std::string_view programNameOf(int argc, const char* const* argv)
 {
     if (argc < 1 || !argv || !argv[0] || !*argv[0])
-        return "erakon";
+        return kProgramName;
     const std::string_view path = argv[0];
     const std::size_t slash = path.rfind('/');
     const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return name.empty() ? std::string_view("erakon") : name;
+    return name.empty() ? kProgramName : name;
 }
 
 } // namespace erakon

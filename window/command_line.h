@@ -34,8 +34,8 @@ std::string versionText(std::string_view programName);
 
 // Prints what the command line asks for: the help or the version on out, a
 // fault on err. Gives the exit status, or nothing when the program starts.
-std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string_view programName,
-                                     std::ostream& out, std::ostream& err);
+std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string_view programName, std::ostream& out,
+                                     std::ostream& err);
 
 // The name the program was started by, for its messages: the last part of
 // argv[0], or "erakon".

@@ -1,10 +1,11 @@
-#include "conversion_page.h"
+// SPDX-License-Identifier: MIT
+#include "window/conversion_page.h"
 
-#include "control_hint.h"
-#include "era_table.h"
-#include "reset_button.h"
-#include "window_font.h"
-#include "year_box.h"
+#include "core/era_table.h"
+#include "widgets/control_hint.h"
+#include "widgets/reset_button.h"
+#include "widgets/window_font.h"
+#include "widgets/year_box.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,8 +22,7 @@ constexpr int kBoxMargin = 8;
 
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
 
-YearBox* createYearBox(const QString& name, const QString& accessibleName, const QString& hint,
-                       QWidget* parent)
+YearBox* createYearBox(const QString& name, const QString& accessibleName, const QString& hint, QWidget* parent)
 {
     auto* box = new YearBox(parent);
     box->setObjectName(name);
@@ -60,7 +60,7 @@ void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::in
 ConversionPage::ConversionPage(QWidget* parent)
     : QWidget(parent)
 {
-    auto* grid = new QGridLayout;   // GridPanel1
+    auto* grid = new QGridLayout; // GridPanel1
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     grid->addWidget(createEraGroup(), 0, 0);
@@ -81,7 +81,7 @@ QWidget* ConversionPage::createEraGroup()
     GroupBox5->setFont(windowFont(13));
     setHint(GroupBox5, QStringLiteral("Japanese Era"));
 
-    auto* grid = new QGridLayout(GroupBox5);   // GridPanel0
+    auto* grid = new QGridLayout(GroupBox5); // GridPanel0
     grid->setObjectName(QStringLiteral("GridPanel0"));
     grid->setContentsMargins(kBoxMargin, kCellMargin, kBoxMargin, kCellMargin);
     grid->setHorizontalSpacing(2 * kBoxMargin);
@@ -124,9 +124,10 @@ QWidget* ConversionPage::createWesternGroup()
     Label7 = createLabel(QStringLiteral("Label7"), QStringLiteral("今から"), QStringLiteral("From Now"), GroupBox4);
     Label7->setFont(windowFont(12));
 
-    NumberBox7 = createYearBox(QStringLiteral("NumberBox7"), QStringLiteral("今から"), QStringLiteral("From Now"), GroupBox4);
+    NumberBox7 = createYearBox(QStringLiteral("NumberBox7"), QStringLiteral("今から"), QStringLiteral("From Now"),
+                               GroupBox4);
 
-    auto* grid = new QGridLayout(GroupBox4);   // GridPanel6
+    auto* grid = new QGridLayout(GroupBox4); // GridPanel6
     grid->setObjectName(QStringLiteral("GridPanel6"));
     grid->setContentsMargins(kBoxMargin, kCellMargin, kBoxMargin, kCellMargin);
     grid->setVerticalSpacing(0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
@@ -22,10 +23,10 @@ class ConversionPage final : public QWidget {
 public:
     explicit ConversionPage(QWidget* parent = nullptr);
 
-    QGroupBox* GroupBox5;          // 和暦
-    QGroupBox* GroupBox4;          // 西暦
-    std::array<QLabel*, 6> eraLabels;   // Label1 .. Label6
-    std::array<YearBox*, 6> eraBoxes;   // NumberBox1 .. NumberBox6
+    QGroupBox* GroupBox5; // 和暦
+    QGroupBox* GroupBox4; // 西暦
+    std::array<QLabel*, 6> eraLabels; // Label1 .. Label6
+    std::array<YearBox*, 6> eraBoxes; // NumberBox1 .. NumberBox6
     QLabel* Label7;
     YearBox* NumberBox0;
     YearBox* NumberBox7;

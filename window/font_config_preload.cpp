@@ -1,4 +1,5 @@
-#include "font_config_preload.h"
+// SPDX-License-Identifier: MIT
+#include "window/font_config_preload.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -6,13 +7,9 @@ namespace erakon {
 
 FontConfigPreload::FontConfigPreload()
     : m_thread([] { FcInit(); })
-{
-}
+{}
 
-FontConfigPreload::~FontConfigPreload()
-{
-    wait();
-}
+FontConfigPreload::~FontConfigPreload() { wait(); }
 
 void FontConfigPreload::wait()
 {

@@ -1,17 +1,19 @@
+// SPDX-License-Identifier: MIT
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
-#include "caret_blink_limit.h"
-#include "command_line.h"
-#include "font_config_preload.h"
-#include "graphical_session.h"
-#include "linux_desktop_platform.h"
-#include "main_window.h"
-#include "program_icon.h"
-#include "qt_messages.h"
-#include "settings_file.h"
-#include "style_service.h"
-#include "system_paths.h"
-#include "termination_signals.h"
+#include "core/version.h"
+#include "desktop/graphical_session.h"
+#include "desktop/linux_desktop_platform.h"
+#include "desktop/program_icon.h"
+#include "desktop/qt_messages.h"
+#include "desktop/termination_signals.h"
+#include "settings/settings_file.h"
+#include "settings/system_paths.h"
+#include "styles/style_service.h"
+#include "widgets/caret_blink_limit.h"
+#include "window/command_line.h"
+#include "window/font_config_preload.h"
+#include "window/main_window.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -26,7 +28,8 @@ int main(int argc, char** argv)
     // --help, --version and a wrong option are answered before anything
     // touches the display or the settings.
     const erakon::CommandLine commandLine = erakon::parseCommandLine(argc, argv);
-    if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout, std::cerr))
+    if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout,
+                                                      std::cerr))
         return *status;
     // Before anything reads the environment: a relative XDG folder would put
     // settings and caches wherever the program happens to run.
@@ -40,10 +43,10 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     fontConfig.wait();
-    QApplication::setApplicationName(erakon::kDefaultProgramName.toString());
-    QApplication::setApplicationDisplayName(QStringLiteral("Erakon"));
+    QApplication::setApplicationName(QString::fromUtf8(erakon::kProgramName));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(erakon::kApplicationTitle));
     // The desktop entry's name lets the shell match the window to its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("jp.harunagi.Erakon"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(erakon::kDesktopId));
     QApplication::setWindowIcon(erakon::loadProgramIcon());
     // Takes the look the application starts with as the system style, so it
     // is made before anything changes the style.
@@ -68,9 +71,14 @@ int main(int argc, char** argv)
     erakon::SystemClock clock;
     erakon::QtMessages messages;
     erakon::LinuxDesktopPlatform desktop;
-    erakon::TErakonForm form({.clock = clock, .messages = messages, .styles = styles,
-                              .desktop = desktop, .locale = QLocale::system(), .trayAvailable = {},
-                              .errorOutput = {}, .settings = erakon::systemSettingsLocation()});
+    erakon::TErakonForm form({.clock = clock,
+                              .messages = messages,
+                              .styles = styles,
+                              .desktop = desktop,
+                              .locale = QLocale::system(),
+                              .trayAvailable = {},
+                              .errorOutput = {},
+                              .settings = erakon::systemSettingsLocation()});
     // exit, not quit: quit first asks every window to close, and a window that
     // the end of a session left open would ask its close question again.
     // Settings that could not be written make a failure status.

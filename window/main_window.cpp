@@ -1,26 +1,28 @@
-#include "main_window.h"
+// SPDX-License-Identifier: MIT
+#include "window/main_window.h"
 
-#include "about_dialog.h"
-#include "button_page.h"
-#include "clock_status_bar.h"
-#include "control_hint.h"
-#include "conversion_page.h"
-#include "convertible_years.h"
-#include "help_commands.h"
-#include "hint_switch.h"
-#include "locale_settings.h"
-#include "page_control.h"
-#include "popup_menus.h"
-#include "profile_reader.h"
-#include "program_icon.h"
-#include "radio_group.h"
-#include "settings_page.h"
-#include "shortcuts.h"
-#include "style_list.h"
-#include "table_page.h"
-#include "utc_offset.h"
-#include "window_font.h"
-#include "year_box.h"
+#include "core/convertible_years.h"
+#include "core/version.h"
+#include "desktop/about_dialog.h"
+#include "desktop/help_commands.h"
+#include "desktop/program_icon.h"
+#include "desktop/shortcuts.h"
+#include "desktop/utc_offset.h"
+#include "settings/locale_settings.h"
+#include "settings/profile_reader.h"
+#include "widgets/button_page.h"
+#include "widgets/clock_status_bar.h"
+#include "widgets/control_hint.h"
+#include "widgets/hint_switch.h"
+#include "widgets/page_control.h"
+#include "widgets/radio_group.h"
+#include "widgets/window_font.h"
+#include "widgets/year_box.h"
+#include "window/conversion_page.h"
+#include "window/popup_menus.h"
+#include "window/settings_page.h"
+#include "window/style_list.h"
+#include "window/table_page.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,7 +39,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSessionManager>
-#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -49,15 +50,11 @@
 namespace erakon {
 namespace {
 
-const QString kApplicationTitle = QStringLiteral("Erakon");
+const QString kTitle = QString::fromUtf8(kApplicationTitle);
 constexpr int kStyleItemHeight = 14;
 const QString kClockPattern = QStringLiteral("ggge年(yyyy年) m月d日(aaa)  HH:MM");
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
-
-// Show commands of a placement read from a shown window.
-constexpr int kShowCmdShowMinimized = 2;
-constexpr int kShowCmdShowMaximized = 3;
 
 Qt::WindowStates qtWindowState(int storedState)
 {
@@ -70,7 +67,7 @@ Qt::WindowStates qtWindowState(int storedState)
 
 void writeToStandardError(const QString& text)
 {
-    std::fprintf(stderr, "erakon: %s\n", qPrintable(text));
+    std::fprintf(stderr, "%s: %s\n", kProgramName.data(), qPrintable(text));
 }
 
 } // namespace
@@ -201,8 +198,7 @@ void TErakonForm::createTablePage()
     TabSheetTable = new TablePage(m_clock, this);
     TabSheetTable->setObjectName(QStringLiteral("TabSheetTable"));
     TabSheetTable->setShowEtoSource([this] { return CheckBoxShowEto->isChecked(); });
-    TabSheetTable->setOffsetSources([this] { return NumberBox1->tag(); },
-                                    [this] { return NumberBox5->tag(); });
+    TabSheetTable->setOffsetSources([this] { return NumberBox1->tag(); }, [this] { return NumberBox5->tag(); });
 }
 
 void TErakonForm::createStylePage()
@@ -263,20 +259,9 @@ void TErakonForm::createTrayIcon()
 {
     TrayIcon1 = new QSystemTrayIcon(this);
     TrayIcon1->setObjectName(QStringLiteral("TrayIcon1"));
-    TrayIcon1->setIcon(programIcon());
-    TrayIcon1->setToolTip(kApplicationTitle);
+    TrayIcon1->setIcon(loadProgramIcon());
+    TrayIcon1->setToolTip(kTitle);
     TrayIcon1->setContextMenu(PopupMenu2);
-}
-
-QIcon TErakonForm::programIcon() const
-{
-    // The application's icon is the program's icon already decoded.
-    if (!windowIcon().isNull())
-        return windowIcon();
-    const QIcon icon = loadProgramIcon();
-    if (!icon.isNull())
-        return icon;
-    return style()->standardIcon(QStyle::SP_ComputerIcon);
 }
 
 void TErakonForm::connectCheckBox(QCheckBox* box, void (TErakonForm::*handler)())
@@ -371,7 +356,7 @@ void TErakonForm::FormCreate()
 {
     BasicStyleName = activeStyleName();
     // Minimise and restore arrive as window state changes (changeEvent).
-    setWindowTitle(kApplicationTitle);
+    setWindowTitle(kTitle);
     loadSettings();
     NumberBox1->setTag(kEraTable[0].offset);
     NumberBox2->setTag(kEraTable[1].offset);
@@ -457,15 +442,12 @@ void TErakonForm::RestoreP2Click()
     activateWindow();
 }
 
-void TErakonForm::CloseP2Click()
-{
-    close();
-}
+void TErakonForm::CloseP2Click() { close(); }
 
 void TErakonForm::Timer1Timer()
 {
-    StatusBar1->setPanelText(fromUtf8(FormatDatePattern(kClockPattern.toStdString(), m_clock.now(),
-                                                         m_formatSettings, m_eraNameLanguage)));
+    StatusBar1->setPanelText(
+        fromUtf8(FormatDatePattern(kClockPattern.toStdString(), m_clock.now(), m_formatSettings, m_eraNameLanguage)));
     if (!TrayIcon1->isVisible())
         return;
     // The panel that held the icon has gone (it crashed, or was ended): a
@@ -476,8 +458,8 @@ void TErakonForm::Timer1Timer()
     }
     // Qt passes even an unchanged hint on, and a D-Bus tray host would be
     // woken by it every second.
-    if (TrayIcon1->toolTip() != kApplicationTitle)
-        TrayIcon1->setToolTip(kApplicationTitle);
+    if (TrayIcon1->toolTip() != kTitle)
+        TrayIcon1->setToolTip(kTitle);
 }
 
 void TErakonForm::changeEvent(QEvent* event)
@@ -525,10 +507,7 @@ void TErakonForm::refillFormatSettings(const QLocale& locale)
 
 // ---------------------------------------------------------------- view options
 
-void TErakonForm::CheckBoxStatusBarClick()
-{
-    StatusBar1->setVisible(CheckBoxStatusBar->isChecked());
-}
+void TErakonForm::CheckBoxStatusBarClick() { StatusBar1->setVisible(CheckBoxStatusBar->isChecked()); }
 
 void TErakonForm::CheckBoxStayOnTopClick()
 {
@@ -547,10 +526,7 @@ void TErakonForm::CheckBoxStayOnTopClick()
         native->setFlags(flags);
 }
 
-void TErakonForm::CheckBoxShowHintClick()
-{
-    m_hints->setHintsShown(CheckBoxShowHint->isChecked());
-}
+void TErakonForm::CheckBoxShowHintClick() { m_hints->setHintsShown(CheckBoxShowHint->isChecked()); }
 
 void TErakonForm::CheckBoxAddItemClick()
 {
@@ -559,10 +535,7 @@ void TErakonForm::CheckBoxAddItemClick()
     NumberBox61->setEnabled(enabled);
 }
 
-void TErakonForm::CheckBoxShowBoldClick()
-{
-    NumberBox0Change();
-}
+void TErakonForm::CheckBoxShowBoldClick() { NumberBox0Change(); }
 
 // ---------------------------------------------------------------- conversion
 
@@ -677,10 +650,7 @@ void TErakonForm::PageControl1Change()
     emit pageDispatched(page);
 }
 
-void TErakonForm::buildYearTable()
-{
-    TabSheetTable->BuildYearTable(NumberBox0->text());
-}
+void TErakonForm::buildYearTable() { TabSheetTable->BuildYearTable(NumberBox0->text()); }
 
 void TErakonForm::contextMenuEvent(QContextMenuEvent* event)
 {
@@ -760,15 +730,9 @@ void TErakonForm::AddItemP1Click()
 void TErakonForm::IconTaskBarP1Click() { RadioGroup1->setItemIndex(0); }
 void TErakonForm::IconTaskTrayP1Click() { RadioGroup1->setItemIndex(1); }
 
-void TErakonForm::CloseQueryP1Click()
-{
-    CheckBoxCloseQuery->setChecked(PopupMenu1->CloseQueryP1->isChecked());
-}
+void TErakonForm::CloseQueryP1Click() { CheckBoxCloseQuery->setChecked(PopupMenu1->CloseQueryP1->isChecked()); }
 
-void TErakonForm::SaveStatusP1Click()
-{
-    CheckBoxSaveStatus->setChecked(PopupMenu1->SaveStatusP1->isChecked());
-}
+void TErakonForm::SaveStatusP1Click() { CheckBoxSaveStatus->setChecked(PopupMenu1->SaveStatusP1->isChecked()); }
 
 // ---------------------------------------------------------------- styles
 
@@ -892,9 +856,9 @@ void TErakonForm::saveSettings(bool endingSession)
     if (!m_settingsLocation)
         return;
     const QString lastClose = fromUtf8(FormatDatePattern("c", m_clock.now(), m_formatSettings));
-    const std::optional<QString> error
-        = SaveSettings(*m_settingsLocation, programRecord(m_settingsLocation->executablePath, lastClose),
-                       placementNow(), windowStateNow(), optionsFromControls());
+    const std::optional<QString> error = SaveSettings(*m_settingsLocation,
+                                                      programRecord(m_settingsLocation->executablePath, lastClose),
+                                                      placementNow(), windowStateNow(), optionsFromControls());
     m_settingsSaveFailed = error.has_value();
     if (!error)
         return;
@@ -916,7 +880,7 @@ OptionSettings TErakonForm::optionsFromControls() const
     options.showBold = CheckBoxShowBold->isChecked();
     options.addItem = CheckBoxAddItem->isChecked();
     options.addName = Edit61->text();
-    options.addYear = NumberBox61->intValue();  // an empty box holds 0
+    options.addYear = NumberBox61->intValue(); // an empty box holds 0
     options.showHint = CheckBoxShowHint->isChecked();
     options.minimize = RadioGroup1->itemIndex();
     options.closeQuery = CheckBoxCloseQuery->isChecked();
@@ -929,9 +893,9 @@ WindowPlacement TErakonForm::placementNow() const
 {
     WindowPlacement placement = m_placement;
     const int state = windowStateNow();
-    placement.showCmd = state == kWindowStateMinimized   ? kShowCmdShowMinimized
-                        : state == kWindowStateMaximized ? kShowCmdShowMaximized
-                                                         : kShowCmdNormal;
+    placement.showCmd = state == kWindowStateMinimized ? kShowCmdShowMinimized
+        : state == kWindowStateMaximized               ? kShowCmdShowMaximized
+                                                       : kShowCmdNormal;
     if (state == kWindowStateMaximized)
         placement.maxPosition = geometry().topLeft();
     setNormalRect(placement, normalGeometry());

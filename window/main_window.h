@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "date_format.h"
-#include "era_table.h"
-#include "settings_file.h"
-#include "window_placement.h"
-#include "window_services.h"
+#include "core/date_format.h"
+#include "core/era_table.h"
+#include "settings/settings_file.h"
+#include "settings/window_placement.h"
+#include "window/window_services.h"
 
 #include <QMainWindow>
 #include <QRandomGenerator>
@@ -14,7 +15,6 @@
 
 class QCheckBox;
 class QGroupBox;
-class QIcon;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -119,9 +119,9 @@ public:
     // --- window life ---
     void FormCreate();
     void FormResize();
-    bool FormCloseQuery();                  // true: the window may close
-    bool WMQueryEndSession();               // the session is ending; true: it may
-    void endSession();                      // the desktop ends the program: close as at a session's end
+    bool FormCloseQuery(); // true: the window may close
+    bool WMQueryEndSession(); // the session is ending; true: it may
+    void endSession(); // the desktop ends the program: close as at a session's end
     void ApplicationMinimize();
     void ApplicationRestore();
     void RestoreP2Click();
@@ -212,7 +212,6 @@ private:
     void connectHandlers();
     void connectCheckBox(QCheckBox* box, void (TErakonForm::*handler)());
     void setWindowLook();
-    QIcon programIcon() const;
 
     void eraBoxChanged(YearBox* box);
     void pullBackToWesternYear(YearBox* box, int base);

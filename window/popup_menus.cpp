@@ -1,4 +1,5 @@
-#include "popup_menus.h"
+// SPDX-License-Identifier: MIT
+#include "window/popup_menus.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QMenu>
@@ -22,7 +23,7 @@ public:
     QAction* StartMenuP1;
     QAction* StartUpP1;
     QAction* N1;
-    QAction* CloseP1;          // Esc
+    QAction* CloseP1; // Esc
     QAction* ConvertP1;
     QMenu* SettingsP1;
     QAction* ShowEtoP1;
@@ -40,7 +41,7 @@ public:
     QAction* TableP1;
     QAction* StyleP1;
     QMenu* HelpP1;
-    QAction* HelpP2;           // F1
+    QAction* HelpP2; // F1
     QAction* AboutP1;
     QAction* PropertiesP1;
     QAction* DonationP1;
@@ -56,7 +57,7 @@ public:
     explicit TrayMenu(QWidget* parent = nullptr);
 
     QAction* RestoreP2;
-    QAction* CloseP2;          // shows Esc; the key itself acts through CloseP1
+    QAction* CloseP2; // shows Esc; the key itself acts through CloseP1
 };
 
 } // namespace erakon

@@ -1,10 +1,11 @@
-#include "settings_page.h"
+// SPDX-License-Identifier: MIT
+#include "window/settings_page.h"
 
-#include "control_hint.h"
-#include "era_table.h"
-#include "radio_group.h"
-#include "window_font.h"
-#include "year_box.h"
+#include "core/era_table.h"
+#include "widgets/control_hint.h"
+#include "widgets/radio_group.h"
+#include "widgets/window_font.h"
+#include "widgets/year_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -37,7 +38,7 @@ void setEvenStretches(QGridLayout* grid, int columns, int rows)
 SettingsPage::SettingsPage(QWidget* parent)
     : QWidget(parent)
 {
-    auto* grid = new QGridLayout(this);   // GridPanel5: two columns, five rows of 20 %
+    auto* grid = new QGridLayout(this); // GridPanel5: two columns, five rows of 20 %
     grid->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
     grid->addWidget(createViewGroup(), 0, 0, 3, 2);
     grid->addWidget(createMinimizeGroup(), 3, 0, 2, 1);
@@ -58,11 +59,16 @@ QCheckBox* SettingsPage::createCheckBox(const QString& name, const QString& capt
 QWidget* SettingsPage::createViewGroup()
 {
     GroupBox3 = createGroupBox(QStringLiteral("GroupBox3"), QStringLiteral("表示"), QStringLiteral("View"), this);
-    CheckBoxShowEto = createCheckBox(QStringLiteral("CheckBoxShowEto"), QStringLiteral("干支も表示"), QStringLiteral("Show Eto"), GroupBox3);
-    CheckBoxShowBold = createCheckBox(QStringLiteral("CheckBoxShowBold"), QStringLiteral("強調表示"), QStringLiteral("Bold"), GroupBox3);
-    CheckBoxStatusBar = createCheckBox(QStringLiteral("CheckBoxStatusBar"), QStringLiteral("ステータスバー"), QStringLiteral("Show Status Bar"), GroupBox3);
-    CheckBoxStayOnTop = createCheckBox(QStringLiteral("CheckBoxStayOnTop"), QStringLiteral("常に最前面"), QStringLiteral("Stay on Top"), GroupBox3);
-    CheckBoxAddItem = createCheckBox(QStringLiteral("CheckBoxAddItem"), QStringLiteral("元年を追加"), QStringLiteral("Add Original Term"), GroupBox3);
+    CheckBoxShowEto = createCheckBox(QStringLiteral("CheckBoxShowEto"), QStringLiteral("干支も表示"),
+                                     QStringLiteral("Show Eto"), GroupBox3);
+    CheckBoxShowBold = createCheckBox(QStringLiteral("CheckBoxShowBold"), QStringLiteral("強調表示"),
+                                      QStringLiteral("Bold"), GroupBox3);
+    CheckBoxStatusBar = createCheckBox(QStringLiteral("CheckBoxStatusBar"), QStringLiteral("ステータスバー"),
+                                       QStringLiteral("Show Status Bar"), GroupBox3);
+    CheckBoxStayOnTop = createCheckBox(QStringLiteral("CheckBoxStayOnTop"), QStringLiteral("常に最前面"),
+                                       QStringLiteral("Stay on Top"), GroupBox3);
+    CheckBoxAddItem = createCheckBox(QStringLiteral("CheckBoxAddItem"), QStringLiteral("元年を追加"),
+                                     QStringLiteral("Add Original Term"), GroupBox3);
 
     // The text comes after the font: a line edit made with its text lays it
     // out once in the application's font, which for Japanese text costs a
@@ -88,9 +94,10 @@ QWidget* SettingsPage::createViewGroup()
     NumberBox61->lineEdit()->setAccessibleName(QStringLiteral("Original Origin"));
     setHint(NumberBox61->lineEdit(), QStringLiteral("Original Origin"));
 
-    CheckBoxShowHint = createCheckBox(QStringLiteral("CheckBoxShowHint"), QStringLiteral("Show Hint"), QStringLiteral("Activate"), GroupBox3);
+    CheckBoxShowHint = createCheckBox(QStringLiteral("CheckBoxShowHint"), QStringLiteral("Show Hint"),
+                                      QStringLiteral("Activate"), GroupBox3);
 
-    auto* grid = new QGridLayout(GroupBox3);   // GridPanel7: four columns, two rows
+    auto* grid = new QGridLayout(GroupBox3); // GridPanel7: four columns, two rows
     grid->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
     grid->addWidget(CheckBoxShowEto, 0, 0);
     grid->addWidget(CheckBoxShowBold, 0, 1);
@@ -106,7 +113,8 @@ QWidget* SettingsPage::createViewGroup()
 
 QWidget* SettingsPage::createMinimizeGroup()
 {
-    RadioGroup1 = new RadioGroup(QStringLiteral("最小化時"), {QStringLiteral("タスクバー"), QStringLiteral("タスクトレイ")}, this);
+    RadioGroup1 = new RadioGroup(QStringLiteral("最小化時"),
+                                 {QStringLiteral("タスクバー"), QStringLiteral("タスクトレイ")}, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     setHint(RadioGroup1, QStringLiteral("Minimize"));
     RadioGroup1->setItemIndex(0);
@@ -116,11 +124,13 @@ QWidget* SettingsPage::createMinimizeGroup()
 QWidget* SettingsPage::createClosingGroup()
 {
     GroupBox1 = createGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("終了時"), QStringLiteral("Closing"), this);
-    CheckBoxCloseQuery = createCheckBox(QStringLiteral("CheckBoxCloseQuery"), QStringLiteral("確認する"), QStringLiteral("Query"), GroupBox1);
-    CheckBoxSaveStatus = createCheckBox(QStringLiteral("CheckBoxSaveStatus"), QStringLiteral("設定を保存"), QStringLiteral("Save Status"), GroupBox1);
+    CheckBoxCloseQuery = createCheckBox(QStringLiteral("CheckBoxCloseQuery"), QStringLiteral("確認する"),
+                                        QStringLiteral("Query"), GroupBox1);
+    CheckBoxSaveStatus = createCheckBox(QStringLiteral("CheckBoxSaveStatus"), QStringLiteral("設定を保存"),
+                                        QStringLiteral("Save Status"), GroupBox1);
     CheckBoxSaveStatus->setChecked(true);
 
-    auto* grid = new QGridLayout(GroupBox1);   // GridPanel3
+    auto* grid = new QGridLayout(GroupBox1); // GridPanel3
     grid->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
     grid->addWidget(CheckBoxCloseQuery, 0, 0);
     grid->addWidget(CheckBoxSaveStatus, 0, 1);

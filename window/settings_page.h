@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
@@ -20,7 +21,7 @@ class SettingsPage final : public QWidget {
 public:
     explicit SettingsPage(QWidget* parent = nullptr);
 
-    QGroupBox* GroupBox3;   // 表示
+    QGroupBox* GroupBox3; // 表示
     QCheckBox* CheckBoxShowEto;
     QCheckBox* CheckBoxShowBold;
     QCheckBox* CheckBoxStatusBar;
@@ -30,7 +31,7 @@ public:
     YearBox* NumberBox61;
     QCheckBox* CheckBoxShowHint;
     RadioGroup* RadioGroup1; // 最小化時
-    QGroupBox* GroupBox1;   // 終了時
+    QGroupBox* GroupBox1; // 終了時
     QCheckBox* CheckBoxCloseQuery;
     QCheckBox* CheckBoxSaveStatus;
 
@@ -38,8 +39,7 @@ private:
     QWidget* createViewGroup();
     QWidget* createMinimizeGroup();
     QWidget* createClosingGroup();
-    QCheckBox* createCheckBox(const QString& name, const QString& caption, const QString& hint,
-                              QWidget* parent);
+    QCheckBox* createCheckBox(const QString& name, const QString& caption, const QString& hint, QWidget* parent);
 };
 
 } // namespace erakon

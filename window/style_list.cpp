@@ -1,4 +1,5 @@
-#include "style_list.h"
+// SPDX-License-Identifier: MIT
+#include "window/style_list.h"
 
 #include <QMouseEvent>
 
@@ -6,8 +7,7 @@ namespace erakon {
 
 StyleList::StyleList(QWidget* parent)
     : QListWidget(parent)
-{
-}
+{}
 
 void StyleList::mousePressEvent(QMouseEvent* event)
 {

@@ -1,9 +1,10 @@
-#include "table_page.h"
+// SPDX-License-Identifier: MIT
+#include "window/table_page.h"
 
-#include "clock.h"
-#include "control_hint.h"
-#include "era_table.h"
-#include "table_line.h"
+#include "core/clock.h"
+#include "core/era_table.h"
+#include "core/table_line.h"
+#include "widgets/control_hint.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -26,7 +27,11 @@ namespace {
 // itself after the box has selected the word under the pointer.
 class YearTableMemo final : public QPlainTextEdit {
 public:
-    explicit YearTableMemo(QWidget* parent) : QPlainTextEdit(parent) { keepSelectionColours(); }
+    explicit YearTableMemo(QWidget* parent)
+        : QPlainTextEdit(parent)
+    {
+        keepSelectionColours();
+    }
 
     std::function<void()> onDoubleClick;
 
@@ -84,11 +89,8 @@ struct YearRange {
 // program handles whatever the offsets hold.
 YearRange tableYears(int meijiOffset, int reiwaOffset)
 {
-    const auto clampYear = [](long long year) {
-        return int(std::clamp<long long>(year, kMinYear, kMaxYear));
-    };
-    return {clampYear(static_cast<long long>(meijiOffset) + 1),
-            clampYear(static_cast<long long>(reiwaOffset) + 99)};
+    const auto clampYear = [](long long year) { return int(std::clamp<long long>(year, kMinYear, kMaxYear)); };
+    return {clampYear(static_cast<long long>(meijiOffset) + 1), clampYear(static_cast<long long>(reiwaOffset) + 99)};
 }
 
 bool containsSearch(const std::string& line, const std::string& search)
@@ -108,8 +110,7 @@ int lineCountOf(const QTextDocument& document)
 // the table looks exactly as a fresh build would leave it.
 bool holdsUneditedText(const QTextDocument& document, const QString& text)
 {
-    return !document.isUndoAvailable() && !document.isRedoAvailable()
-        && document.toPlainText() == text;
+    return !document.isUndoAvailable() && !document.isRedoAvailable() && document.toPlainText() == text;
 }
 
 constexpr int kPageMargin = 3;
@@ -252,10 +253,7 @@ void TablePage::Memo1DblClick()
     emit yearChosen(line.mid(tab + 1, 4));
 }
 
-QString TablePage::tableText() const
-{
-    return Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n"));
-}
+QString TablePage::tableText() const { return Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
 
 QString TablePage::selectedTableText() const
 {

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "clock.h"
-#include "messages.h"
-#include "settings_file.h"
-#include "style_service.h"
+#include "core/clock.h"
+#include "desktop/messages.h"
+#include "settings/settings_file.h"
+#include "styles/style_service.h"
 
 #include <QLocale>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the program icon's PNG sizes from the SVG drawings. The PNGs are committed,
 # so a build needs no converter; run this only after changing a drawing.
 # Needs rsvg-convert (Debian librsvg2-bin).

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 // Shows the About dialog over a stand-in main window, for looking at it under
 // a real X server: about_dialog_preview [--active-style NAME] [--report]
 // --active-style NAME makes NAME the active style, so the gradient is left out;
 // --report shows a multi-line report through the message service first.
-#include "about_dialog.h"
+#include "desktop/about_dialog.h"
 
-#include "clock.h"
-#include "linux_desktop_platform.h"
-#include "qt_messages.h"
-#include "locale_settings.h"
+#include "core/clock.h"
+#include "desktop/linux_desktop_platform.h"
+#include "desktop/qt_messages.h"
+#include "settings/locale_settings.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -38,7 +39,8 @@ int main(int argc, char** argv)
     erakon::QtMessages messages;
     QTimer::singleShot(300, &mainWindow, [&] {
         if (arguments.contains(QStringLiteral("--report")))
-            messages.report(QStringLiteral("フォルダ デスクトップ に \r\n/home/user/Desktop/Erakon.desktop\r\n新規作成しました。"));
+            messages.report(
+                QStringLiteral("フォルダ デスクトップ に \r\n/home/user/Desktop/Erakon.desktop\r\n新規作成しました。"));
         erakon::ButtonAboutClick({&mainWindow, platform.executablePath(), clock, erakon::localUtcOffset(),
                                   erakon::ukrainianFormatSettings(), activeStyle, basicStyle, random});
         QApplication::quit();

@@ -1,7 +1,9 @@
-#include "about_dialog.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/about_dialog.h"
 
-#include "clock.h"
-#include "ukrainian_names.h"
+#include "core/clock.h"
+#include "core/version.h"
+#include "tests/desktop/ukrainian_names.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -24,14 +26,10 @@ class AboutDialogTest : public ::testing::Test {
 protected:
     AboutContext context(const QString& activeStyle = kBasicStyle)
     {
-        return AboutContext{&mainWindow,
-                            QCoreApplication::applicationFilePath(),
-                            tokyoClock,
-                            [](const DateTime&) { return 9 * 3600; },
-                            ukrainianNames(),
-                            activeStyle,
-                            kBasicStyle,
-                            random};
+        return AboutContext{&mainWindow,      QCoreApplication::applicationFilePath(),
+                            tokyoClock,       [](const DateTime&) { return 9 * 3600; },
+                            ukrainianNames(), activeStyle,
+                            kBasicStyle,      random};
     }
 
     QWidget mainWindow;
@@ -41,17 +39,21 @@ protected:
 
 TEST_F(AboutDialogTest, TextHasNineLinesEachEndedByCrLf)
 {
-    const QString expected = QStringLiteral("desktop_tests V3.3 (" ERAKON_FILE_VERSION ") Release Build\r\n")
-        + QCoreApplication::applicationFilePath() + QStringLiteral("\r\n"
-                                                                  "CurrentScreen 1920 x 1080\r\n"
-                                                                  "\r\n"
-                                                                  "Copyright (C) Harunagi. All rights reserved.\r\n"
-                                                                  "erakon@harunagi.example\r\n"
-                                                                  "https://www.harunagi.example/\r\n"
-                                                                  "\r\n"
-                                                                  "Peace for Ukraine\r\n"
-                                                                  "20 травня 2023 субота 14:05, Ukraine Standard Time "
-                                                                  "(in Daylight Saving Time)\r\n");
+    // The version this build gives the program, and the file version its note carries.
+    const QString version = QString::fromUtf8(kVersionText);
+    const QString expected = QStringLiteral("desktop_tests ") + version + QStringLiteral(" (")
+        + QString::fromUtf8(kFileVersion) + QStringLiteral(") Release Build\r\n")
+        + QCoreApplication::applicationFilePath()
+        + QStringLiteral("\r\n"
+                         "CurrentScreen 1920 x 1080\r\n"
+                         "\r\n"
+                         "Copyright (C) Harunagi. All rights reserved.\r\n"
+                         "erakon@harunagi.example\r\n"
+                         "https://www.harunagi.example/\r\n"
+                         "\r\n"
+                         "Peace for Ukraine\r\n"
+                         "20 травня 2023 субота 14:05, Ukraine Standard Time "
+                         "(in Daylight Saving Time)\r\n");
     EXPECT_EQ(aboutText(context(), QSize(1920, 1080)), expected);
 }
 
@@ -62,7 +64,9 @@ TEST_F(AboutDialogTest, ProgramWithoutVersionShowsEmptyParentheses)
     QFile(program).open(QIODevice::WriteOnly);
     AboutContext about = context();
     about.executablePath = program;
-    EXPECT_TRUE(aboutText(about, QSize(800, 600)).startsWith(QStringLiteral("Erakon V3.3 () Release Build\r\n")));
+    EXPECT_TRUE(aboutText(about, QSize(800, 600))
+                    .startsWith(QStringLiteral("Erakon ") + QString::fromUtf8(kVersionText)
+                                + QStringLiteral(" () Release Build\r\n")));
 }
 
 TEST(AboutGradientTest, OddColoursRunLeftToRightEvenOnesTopToBottom)
@@ -93,11 +97,12 @@ TEST_F(AboutDialogTest, DialogLooksAsTheCommandAsks)
 {
     const std::unique_ptr<AboutDialog> dialog = createAboutDialog(context());
 
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Erakon"));
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8(kApplicationTitle));
     const Qt::WindowFlags flags = dialog->windowFlags();
     EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
-    for (const Qt::WindowType button : {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
-                                        Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
+    for (const Qt::WindowType button :
+         {Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+          Qt::WindowMaximizeButtonHint, Qt::WindowContextHelpButtonHint})
         EXPECT_FALSE(flags.testFlag(button)) << button;
 
     ASSERT_EQ(dialog->buttons().size(), 1);

@@ -1,4 +1,7 @@
-#include "desktop_entry.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/desktop_entry.h"
+
+#include "core/version.h"
 
 #include <QFile>
 #include <QProcess>
@@ -27,7 +30,8 @@ std::optional<QString> validatorComplaints(const QByteArray& entry)
     process.start(validator, {path});
     process.waitForFinished();
     const QString output = QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError());
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0 || output.contains(QStringLiteral("error")))
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0
+        || output.contains(QStringLiteral("error")))
         return output.isEmpty() ? QStringLiteral("validator failed") : output;
     return QString();
 }
@@ -71,8 +75,10 @@ TEST(DesktopEntryTest, EntryHasTheKeysALauncherNeeds)
     ASSERT_TRUE(entry);
     const QList<QByteArray> lines = entry->split('\n');
     EXPECT_EQ(lines.first(), "[Desktop Entry]");
-    for (const char* line : {"Type=Application", "Name=Erakon", "Icon=erakon", "Terminal=false"})
-        EXPECT_TRUE(lines.contains(line)) << line;
+    const QByteArray name = "Name=" + QByteArray(kApplicationTitle.data(), qsizetype(kApplicationTitle.size()));
+    const QByteArray icon = "Icon=" + QByteArray(kProgramName.data(), qsizetype(kProgramName.size()));
+    for (const QByteArray& line : {QByteArray("Type=Application"), name, icon, QByteArray("Terminal=false")})
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
 }
 
 TEST(DesktopEntryTest, PathsNoEntryCanCarryAreRefused)
@@ -85,7 +91,9 @@ TEST(DesktopEntryTest, PathsNoEntryCanCarryAreRefused)
         {"line feed", QStringLiteral("/tmp/a\nExec=/bin/sh")},
         {"carriage return", QStringLiteral("/tmp/a\rb")},
         {"tab", QStringLiteral("/tmp/a\tb")},
-        {"delete", QStringLiteral("/tmp/a\x7f" "b")},
+        {"delete",
+         QStringLiteral("/tmp/a\x7f"
+                        "b")},
         {"C1 control", QStringLiteral("/tmp/a") + QChar(0x85) + QStringLiteral("b")},
         {"lone surrogate", QStringLiteral("/tmp/a") + QChar(0xd800) + QStringLiteral("b")},
         {"empty", QString()},

@@ -1,4 +1,7 @@
-#include "file_version.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/file_version.h"
+
+#include "core/version.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -39,7 +42,9 @@ QByteArray buildElf(const ElfLayout& layout)
     const int word = layout.wide ? 8 : 4;
     const qsizetype headerSize = layout.wide ? 64 : 52;
     QByteArray bytes(headerSize, '\0');
-    bytes.replace(0, 4, "\x7f" "ELF");
+    bytes.replace(0, 4,
+                  "\x7f"
+                  "ELF");
     bytes[4] = char(layout.wide ? 2 : 1);
     bytes[5] = char(layout.bigEndian ? 2 : 1);
     bytes[6] = 1;
@@ -102,7 +107,7 @@ protected:
 
 TEST_F(FileVersionTest, ThisTestProgramCarriesTheBuildsVersion)
 {
-    EXPECT_EQ(FileVersionText(QCoreApplication::applicationFilePath()), QStringLiteral(ERAKON_FILE_VERSION));
+    EXPECT_EQ(FileVersionText(QCoreApplication::applicationFilePath()), QString::fromUtf8(kFileVersion));
 }
 
 TEST_F(FileVersionTest, ReadsTheNoteInEveryLayout)
@@ -150,9 +155,15 @@ TEST_F(FileVersionTest, FilesWithoutTheNoteGiveEmptyText)
     const Row rows[] = {
         {"empty file", QByteArray()},
         {"text", QByteArray("#!/bin/sh\necho erakon\n")},
-        {"magic only", QByteArray("\x7f" "ELF")},
+        {"magic only",
+         QByteArray("\x7f"
+                    "ELF")},
         {"junk", QByteArray(4096, '\xa5')},
-        {"ELF header full of ones", QByteArray("\x7f" "ELF\x02\x01\x01", 7) + QByteArray(4096, '\xff')},
+        {"ELF header full of ones",
+         QByteArray("\x7f"
+                    "ELF\x02\x01\x01",
+                    7)
+             + QByteArray(4096, '\xff')},
         {"another section", buildElf(otherSection)},
         {"another owner", buildElf(otherOwner)},
         {"another type", buildElf(otherType)},

@@ -1,4 +1,5 @@
-#include "graphical_session.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/graphical_session.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +30,8 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(fs::exists("/tmp/.X11-unix/X987")) << "an X server uses " << kNoServer;
-        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
             const char* value = std::getenv(name);
             m_saved[name] = value ? std::optional<std::string>(value) : std::nullopt;
             unsetenv(name);
@@ -88,10 +90,7 @@ private:
     int m_listener = -1;
 };
 
-TEST_F(DisplayReachableTest, NothingSetIsNoDisplay)
-{
-    EXPECT_FALSE(reachable());
-}
+TEST_F(DisplayReachableTest, NothingSetIsNoDisplay) { EXPECT_FALSE(reachable()); }
 
 TEST_F(DisplayReachableTest, AnX11DisplayWithoutServerIsNoDisplay)
 {

@@ -1,8 +1,9 @@
-#include "help_commands.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/help_commands.h"
 
-#include "fake_desktop_platform.h"
-#include "file_properties_window.h"
-#include "scripted_messages.h"
+#include "desktop/file_properties_window.h"
+#include "tests/support/fake_desktop_platform.h"
+#include "tests/support/scripted_messages.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -27,19 +28,37 @@ TEST(FindHelpFileTest, SearchesFromTheProgramsFolderUpToTheRoot)
         QStringList looked;
     };
     const Row rows[] = {
-        {"beside the program", QStringLiteral("/a/b/c/erakon"), {QStringLiteral("/a/b/c/erakon.chm")},
-         QStringLiteral("/a/b/c/erakon.chm"), {QStringLiteral("/a/b/c/erakon.chm")}},
-        {"two folders up", QStringLiteral("/a/b/c/erakon"), {QStringLiteral("/a/erakon.chm")}, QStringLiteral("/a/erakon.chm"),
+        {"beside the program",
+         QStringLiteral("/a/b/c/erakon"),
+         {QStringLiteral("/a/b/c/erakon.chm")},
+         QStringLiteral("/a/b/c/erakon.chm"),
+         {QStringLiteral("/a/b/c/erakon.chm")}},
+        {"two folders up",
+         QStringLiteral("/a/b/c/erakon"),
+         {QStringLiteral("/a/erakon.chm")},
+         QStringLiteral("/a/erakon.chm"),
          {QStringLiteral("/a/b/c/erakon.chm"), QStringLiteral("/a/b/erakon.chm"), QStringLiteral("/a/erakon.chm")}},
-        {"nearest wins", QStringLiteral("/a/b/erakon"), {QStringLiteral("/erakon.chm"), QStringLiteral("/a/erakon.chm")},
-         QStringLiteral("/a/erakon.chm"), {QStringLiteral("/a/b/erakon.chm"), QStringLiteral("/a/erakon.chm")}},
-        {"nowhere", QStringLiteral("/a/b/erakon"), {}, std::nullopt,
+        {"nearest wins",
+         QStringLiteral("/a/b/erakon"),
+         {QStringLiteral("/erakon.chm"), QStringLiteral("/a/erakon.chm")},
+         QStringLiteral("/a/erakon.chm"),
+         {QStringLiteral("/a/b/erakon.chm"), QStringLiteral("/a/erakon.chm")}},
+        {"nowhere",
+         QStringLiteral("/a/b/erakon"),
+         {},
+         std::nullopt,
          {QStringLiteral("/a/b/erakon.chm"), QStringLiteral("/a/erakon.chm"), QStringLiteral("/erakon.chm")}},
         {"program at the root", QStringLiteral("/erakon"), {}, std::nullopt, {QStringLiteral("/erakon.chm")}},
-        {"last extension replaced", QStringLiteral("/a/erakon.bin"), {QStringLiteral("/a/erakon.chm")},
-         QStringLiteral("/a/erakon.chm"), {QStringLiteral("/a/erakon.chm")}},
-        {"dotted folder keeps its dot", QStringLiteral("/a/my.app/erakon"), {QStringLiteral("/a/my.app/erakon.chm")},
-         QStringLiteral("/a/my.app/erakon.chm"), {QStringLiteral("/a/my.app/erakon.chm")}},
+        {"last extension replaced",
+         QStringLiteral("/a/erakon.bin"),
+         {QStringLiteral("/a/erakon.chm")},
+         QStringLiteral("/a/erakon.chm"),
+         {QStringLiteral("/a/erakon.chm")}},
+        {"dotted folder keeps its dot",
+         QStringLiteral("/a/my.app/erakon"),
+         {QStringLiteral("/a/my.app/erakon.chm")},
+         QStringLiteral("/a/my.app/erakon.chm"),
+         {QStringLiteral("/a/my.app/erakon.chm")}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -158,7 +177,8 @@ TEST(ButtonHelpClickTest, MissingHelpFileIsReportedByItsBareName)
     ButtonHelpClick(platform, messages);
 
     EXPECT_TRUE(platform.opened.isEmpty());
-    EXPECT_EQ(messages.shown, QStringList{QStringLiteral("report: HelpFile Not Found.\r\n\r\nerakon-help-test-7f3a.chm")});
+    EXPECT_EQ(messages.shown,
+              QStringList{QStringLiteral("report: HelpFile Not Found.\r\n\r\nerakon-help-test-7f3a.chm")});
 }
 
 TEST(WebPagesTest, PagesHangOffTheSiteRoot)
@@ -166,8 +186,9 @@ TEST(WebPagesTest, PagesHangOffTheSiteRoot)
     FakeDesktopPlatform platform;
     ButtonHomeSiteClick(platform);
     ButtonDonationClick(platform);
-    EXPECT_EQ(platform.opened, (QList<QUrl>{QUrl(QStringLiteral("https://www.harunagi.example/")),
-                                            QUrl(QStringLiteral("https://www.harunagi.example/software/index3.html"))}));
+    EXPECT_EQ(platform.opened,
+              (QList<QUrl>{QUrl(QStringLiteral("https://www.harunagi.example/")),
+                           QUrl(QStringLiteral("https://www.harunagi.example/software/index3.html"))}));
 }
 
 class ShowFilePropertiesTest : public ::testing::Test {

@@ -1,6 +1,7 @@
-#include "linux_desktop_platform.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/linux_desktop_platform.h"
 
-#include "environment_value.h"
+#include "tests/support/environment_value.h"
 
 #include <QDir>
 #include <QFile>
@@ -50,7 +51,8 @@ TEST(LinuxDesktopPlatformTest, RelativeValuesAndMissingHomeAreNotUsed)
         const EnvironmentValue config("XDG_CONFIG_HOME", QByteArray("relative/config"));
         const EnvironmentValue data("XDG_DATA_HOME", QByteArray("relative/data"));
         const LinuxDesktopPlatform platform;
-        EXPECT_EQ(platform.specialFolder(SpecialFolder::Startup), row.expectedHome + QStringLiteral("/.config/autostart"));
+        EXPECT_EQ(platform.specialFolder(SpecialFolder::Startup),
+                  row.expectedHome + QStringLiteral("/.config/autostart"));
         EXPECT_EQ(platform.specialFolder(SpecialFolder::Programs),
                   row.expectedHome + QStringLiteral("/.local/share/applications"));
     }

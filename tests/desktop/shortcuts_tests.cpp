@@ -1,7 +1,8 @@
-#include "shortcuts.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/shortcuts.h"
 
-#include "fake_desktop_platform.h"
-#include "scripted_messages.h"
+#include "tests/support/fake_desktop_platform.h"
+#include "tests/support/scripted_messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,7 +62,8 @@ TEST_F(ShortcutsTest, DesktopWithoutShortcutCreatesItAndOffersToShowIt)
     ButtonDeskTopClick(context());
 
     const QStringList expected{
-        QStringLiteral("report: フォルダ デスクトップ に \r\n") + desktopLink() + QStringLiteral("\r\n新規作成しました。"),
+        QStringLiteral("report: フォルダ デスクトップ に \r\n") + desktopLink()
+            + QStringLiteral("\r\n新規作成しました。"),
         QStringLiteral("yes/no: フォルダ デスクトップ を開きますか？"),
     };
     EXPECT_EQ(messages.shown, expected);
@@ -96,7 +98,8 @@ TEST_F(ShortcutsTest, RenewWritesTheCurrentProgramPath)
 
     ASSERT_EQ(messages.shown.size(), 3);
     EXPECT_EQ(messages.shown[1],
-              QStringLiteral("report: フォルダ デスクトップ の \r\n") + desktopLink() + QStringLiteral("\r\n更新しました。"));
+              QStringLiteral("report: フォルダ デスクトップ の \r\n") + desktopLink()
+                  + QStringLiteral("\r\n更新しました。"));
     EXPECT_EQ(messages.shown[2], QStringLiteral("yes/no: フォルダ デスクトップ を開きますか？"));
     EXPECT_TRUE(linkText(desktopLink()).contains(QStringLiteral("\nExec=\"/new/place/erakon\"\n")));
     EXPECT_FALSE(linkText(desktopLink()).contains(QStringLiteral("/old/place")));
@@ -111,7 +114,8 @@ TEST_F(ShortcutsTest, DeleteRemovesTheShortcutAndThenOpensTheFolder)
 
     ASSERT_EQ(messages.shown.size(), 3);
     EXPECT_EQ(messages.shown[1],
-              QStringLiteral("report: フォルダ デスクトップ から \r\n") + desktopLink() + QStringLiteral("\r\n削除しました。"));
+              QStringLiteral("report: フォルダ デスクトップ から \r\n") + desktopLink()
+                  + QStringLiteral("\r\n削除しました。"));
     EXPECT_EQ(messages.shown[2], QStringLiteral("yes/no: フォルダ デスクトップ を開きますか？"));
     EXPECT_FALSE(QFileInfo::exists(desktopLink()));
     // The link is gone, so the folder itself is opened.
@@ -175,7 +179,8 @@ TEST_F(ShortcutsTest, FailedCreateIsReported)
     QFile blocker(root.filePath(QStringLiteral("not-a-folder")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    const QString controlCharacter = QStringLiteral("プログラムのパスに改行などの制御文字があり、ショートカットに書けません。");
+    const QString controlCharacter = QStringLiteral(
+        "プログラムのパスに改行などの制御文字があり、ショートカットに書けません。");
     const Row rows[] = {
         {"folder is a file", blocker.fileName() + QStringLiteral("/Desktop"), platform.executable,
          qt_error_string(ENOTDIR)},
@@ -193,8 +198,9 @@ TEST_F(ShortcutsTest, FailedCreateIsReported)
 
         const QString link = row.folder + u'/' + shortcutFileName(row.target, platform.executable);
         ASSERT_EQ(messages.shown.size(), 2);
-        EXPECT_EQ(messages.shown[0], QStringLiteral("report: フォルダ デスクトップ に \r\n") + link
-                                         + QStringLiteral("\r\n新規作成できませんでした。\r\n") + row.reason);
+        EXPECT_EQ(messages.shown[0],
+                  QStringLiteral("report: フォルダ デスクトップ に \r\n") + link
+                      + QStringLiteral("\r\n新規作成できませんでした。\r\n") + row.reason);
         EXPECT_FALSE(QFileInfo::exists(link));
     }
 }
@@ -265,7 +271,8 @@ TEST_F(ShortcutsTest, ProgramPathThatCannotBeWrittenIsReportedWithTheReason)
     // carries it in a path.
     const QString notUtf8 = QStringLiteral("/opt/bad") + QChar(0xDCFF) + QStringLiteral("/erakon");
     const Row rows[] = {
-        {"not UTF-8", notUtf8, QStringLiteral("プログラムのパスに UTF-8 として読めない文字があり、ショートカットに書けません。")},
+        {"not UTF-8", notUtf8,
+         QStringLiteral("プログラムのパスに UTF-8 として読めない文字があり、ショートカットに書けません。")},
         {"unknown", QString(), QStringLiteral("プログラムの場所がわかりません。")},
     };
     for (const Row& row : rows) {
@@ -306,10 +313,11 @@ TEST_F(ShortcutsTest, EachButtonUsesItsFolderAndName)
         // Missing folders (applications, autostart) are created.
         const QString link = platform.folders[row.folder] + QStringLiteral("/Erakon.desktop");
         EXPECT_TRUE(QFileInfo(link).isFile());
-        EXPECT_EQ(messages.shown,
-                  (QStringList{QStringLiteral("report: フォルダ ") + row.displayName + QStringLiteral(" に \r\n") + link
-                                   + QStringLiteral("\r\n新規作成しました。"),
-                               QStringLiteral("yes/no: フォルダ ") + row.displayName + QStringLiteral(" を開きますか？")}));
+        EXPECT_EQ(
+            messages.shown,
+            (QStringList{QStringLiteral("report: フォルダ ") + row.displayName + QStringLiteral(" に \r\n") + link
+                             + QStringLiteral("\r\n新規作成しました。"),
+                         QStringLiteral("yes/no: フォルダ ") + row.displayName + QStringLiteral(" を開きますか？")}));
     }
 }
 

@@ -1,7 +1,8 @@
-#include "ukraine_time.h"
+// SPDX-License-Identifier: MIT
+#include "desktop/ukraine_time.h"
 
-#include "locale_settings.h"
-#include "ukrainian_names.h"
+#include "settings/locale_settings.h"
+#include "tests/desktop/ukrainian_names.h"
 
 #include <QTimeZone>
 
@@ -59,7 +60,8 @@ TEST(UkraineTimeTextTest, TheUsersTimeZoneDoesNotMatter)
     };
     const Row rows[] = {
         {"summer", makeDateTime(2023, 5, 20, 20, 5), makeDateTime(2023, 5, 20, 12, 5),
-         QStringLiteral("Peace for Ukraine\r\n20 травня 2023 субота 14:05, Ukraine Standard Time (in Daylight Saving Time)")},
+         QStringLiteral(
+             "Peace for Ukraine\r\n20 травня 2023 субота 14:05, Ukraine Standard Time (in Daylight Saving Time)")},
         {"winter", makeDateTime(2023, 1, 15, 19, 0), makeDateTime(2023, 1, 15, 10, 0),
          QStringLiteral("Peace For Ukraine\r\n15 січня 2023 неділя 12:00, Ukraine Standard Time")},
     };
@@ -75,7 +77,8 @@ TEST(UkraineTimeTextTest, TheUsersTimeZoneDoesNotMatter)
 TEST(UkraineTimeTextTest, ProgramsUkrainianRecordGivesTheSameLine)
 {
     EXPECT_EQ(UkraineTimeText(makeDateTime(2023, 5, 20, 11, 5), kUtc, ukrainianFormatSettings()),
-              QStringLiteral("Peace for Ukraine\r\n20 травня 2023 субота 14:05, Ukraine Standard Time (in Daylight Saving Time)"));
+              QStringLiteral(
+                  "Peace for Ukraine\r\n20 травня 2023 субота 14:05, Ukraine Standard Time (in Daylight Saving Time)"));
 }
 
 } // namespace

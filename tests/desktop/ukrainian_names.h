@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "date_format.h"
+#include "core/date_format.h"
 
 namespace erakon {
 
@@ -10,7 +11,7 @@ inline TFormatSettings ukrainianNames()
 {
     TFormatSettings settings;
     settings.LongDayNames = {"неділя", "понеділок", "вівторок", "середа", "четвер", "пʼятниця", "субота"};
-    settings.LongMonthNames = {"січня", "лютого", "березня", "квітня", "травня", "червня",
+    settings.LongMonthNames = {"січня", "лютого", "березня", "квітня", "травня",    "червня",
                                "липня", "серпня", "вересня", "жовтня", "листопада", "грудня"};
     settings.TimeSeparator = "."; // the line must use ":" whatever the record says
     return settings;

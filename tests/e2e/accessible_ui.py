@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Reads the running program through the accessibility tree (AT-SPI) and acts
 on it with real X input (xdotool), as a user would: click where a control is
 shown, type into the focused control."""

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A private desktop session for driving the real program: an Xvfb display, a
 D-Bus session bus with the accessibility bus, the openbox window manager and a
 tray, either the trayer system tray (XEmbed) or a StatusNotifierWatcher on the

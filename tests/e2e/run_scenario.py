@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """End-to-end scenarios of the real erakon program in a private desktop session.
 
     run_scenario.py --erakon PATH [--platform wayland --weston-input SO] SCENARIO...

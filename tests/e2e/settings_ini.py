@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The program's settings file as the scenarios prepare and read it: sections
 in file order, each a dict of key to value with the names as written."""
 

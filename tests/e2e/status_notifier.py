@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The test's side of a StatusNotifierItem host: it finds the items that
 registered with status_notifier_watcher.py, reads an item's properties and its
 menu (com.canonical.dbusmenu), and acts on it as a panel does when the user

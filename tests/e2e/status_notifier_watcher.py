@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """A StatusNotifierWatcher with a host, as a panel that shows tray icons over
 D-Bus runs one (KDE Plasma, Ubuntu's AppIndicator extension, most Wayland
 panels). It serves org.kde.StatusNotifierWatcher on the session bus, says that a

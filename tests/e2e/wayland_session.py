@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """A private Wayland session for driving the real program: weston with its
 headless backend (no screen, no input devices of its own) and desktop shell, a
 D-Bus session bus with the accessibility bus, and optionally a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The running program under Wayland, driven without xdotool: text goes in
 through AT-SPI's EditableText, buttons, tabs and check boxes are pressed
 through their AT-SPI Action, and keys and clicks go through weston's test seat

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Keys and pointer clicks under weston's headless backend, through the test
 seat of weston_test_input.so: a key pressed here reaches the focused window as
 real wl_keyboard events, a click as wl_pointer events, in the compositor's

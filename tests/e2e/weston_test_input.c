@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 /* A weston module for the end-to-end tests: a seat with a keyboard and a
  * pointer whose input comes from the test driver. weston's headless backend has
  * no input devices at all, so without it no window would ever get the keyboard

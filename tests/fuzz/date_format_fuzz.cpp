@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Writes fuzzed dates through fuzzed patterns and locale records. The formatter must give
 // text for anything, and never split a character: from valid UTF-8 comes valid UTF-8.
-#include "date_format.h"
+#include "core/date_format.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -54,10 +55,7 @@ bool isValidUtf8(std::string_view text)
 }
 
 // A separator is one character or none; take up to four bytes, which may form one.
-std::string takeSeparator(FuzzedDataProvider& input)
-{
-    return input.ConsumeRandomLengthString(4);
-}
+std::string takeSeparator(FuzzedDataProvider& input) { return input.ConsumeRandomLengthString(4); }
 
 erakon::DateTime takeDateTime(FuzzedDataProvider& input)
 {
@@ -100,9 +98,8 @@ bool settingsAreValidUtf8(const erakon::TFormatSettings& settings)
                 return false;
         return true;
     };
-    return isValidUtf8(settings.TimeSeparator) && isValidUtf8(settings.DateSeparator)
-        && valid(settings.ShortDayNames) && valid(settings.LongDayNames)
-        && valid(settings.ShortMonthNames) && valid(settings.LongMonthNames)
+    return isValidUtf8(settings.TimeSeparator) && isValidUtf8(settings.DateSeparator) && valid(settings.ShortDayNames)
+        && valid(settings.LongDayNames) && valid(settings.ShortMonthNames) && valid(settings.LongMonthNames)
         && isValidUtf8(settings.ShortDateFormat) && isValidUtf8(settings.LongTimeFormat)
         && isValidUtf8(settings.TimeAMString) && isValidUtf8(settings.TimePMString);
 }
@@ -113,9 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     FuzzedDataProvider input(data, size);
     const erakon::DateTime dateTime = takeDateTime(input);
-    const auto language = input.PickValueInArray(
-        {erakon::EraNameLanguage::Japanese, erakon::EraNameLanguage::TraditionalChinese,
-         erakon::EraNameLanguage::Other});
+    const auto language = input.PickValueInArray({erakon::EraNameLanguage::Japanese,
+                                                  erakon::EraNameLanguage::TraditionalChinese,
+                                                  erakon::EraNameLanguage::Other});
     const erakon::TFormatSettings settings = takeSettings(input);
     const std::string pattern = input.ConsumeRemainingBytesAsString();
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the year box's expression evaluator: it must never crash,
 // hang or overflow the stack, and its result must keep its promises.
-#include "expression.h"
+#include "core/expression.h"
 
 #include <cmath>
 #include <cstddef>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 cmake_minimum_required(VERSION 3.25)
 # Runs one fuzzer for a bounded time on a fresh copy of its seed corpus; a crash, leak,
 # sanitizer report, time-out or memory blow-up fails the test and leaves the input that

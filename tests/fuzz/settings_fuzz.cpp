@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer entry for the settings file: any bytes must load, edit, write and
 // read back without a crash, and a written document must load back to itself.
 // Lines of the user's own keep their bytes whatever encoding each is in.
-#include "ini_document.h"
-#include "profile_reader.h"
-#include "text_encoding.h"
+#include "settings/ini_document.h"
+#include "settings/profile_reader.h"
+#include "settings/text_encoding.h"
 
 #include <QByteArrayView>
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 cmake_minimum_required(VERSION 3.25)
 # Installs the build into a fresh staging folder (DESTDIR, prefix /usr) and checks that
 # every file a desktop needs is where it looks for it, and nothing is missing.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 cmake_minimum_required(VERSION 3.25)
 # Builds the Debian package into a fresh folder and checks that it holds exactly the
 # installed files and declares what the program needs at run time.

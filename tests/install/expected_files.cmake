@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The files an installation of the program consists of, relative to the root (prefix /usr).
 set(expected
   usr/bin/erakon

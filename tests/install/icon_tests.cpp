@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's icon: every committed size is drawn at its own size, the sizes compiled
 // into the program load from the resources, and the scalable drawing renders.
 #include <QIcon>

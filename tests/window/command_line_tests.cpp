@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The command line: what starts the window, what answers in the terminal,
 // what is refused, and what is left for Qt.
-#include "command_line.h"
+#include "window/command_line.h"
+
+#include "core/version.h"
 
 #include <sstream>
 #include <vector>
@@ -32,8 +34,7 @@ TEST(ParseCommandLineTest, ActionsYearsAndFaults)
         {"help", {"--help"}, Action::PrintHelp, {}, ""},
         {"version", {"--version"}, Action::PrintVersion, {}, ""},
         {"the first of help and version decides", {"--version", "--help"}, Action::PrintVersion, {}, ""},
-        {"help after a fault is not reached", {"--bogus", "--help"}, Action::Fail, {},
-         "unrecognized option '--bogus'"},
+        {"help after a fault is not reached", {"--bogus", "--help"}, Action::Fail, {}, "unrecognized option '--bogus'"},
         {"a fault after help is not reached", {"--help", "--bogus"}, Action::PrintHelp, {}, ""},
         {"year as the next argument", {"--year", "1989"}, Action::Start, 1989, ""},
         {"year joined", {"--year=2019"}, Action::Start, 2019, ""},
@@ -42,13 +43,25 @@ TEST(ParseCommandLineTest, ActionsYearsAndFaults)
         {"lowest year", {"--year=-9999"}, Action::Start, -9999, ""},
         {"highest year", {"--year=9999"}, Action::Start, 9999, ""},
         {"the last year wins", {"--year=1", "--year=2"}, Action::Start, 2, ""},
-        {"year beyond the boxes", {"--year=10000"}, Action::Fail, {},
+        {"year beyond the boxes",
+         {"--year=10000"},
+         Action::Fail,
+         {},
          "invalid year '10000' (a whole number from -9999 to 9999)"},
-        {"year below the boxes", {"--year", "-10000"}, Action::Fail, {},
+        {"year below the boxes",
+         {"--year", "-10000"},
+         Action::Fail,
+         {},
          "invalid year '-10000' (a whole number from -9999 to 9999)"},
-        {"year that is no number", {"--year=令和5"}, Action::Fail, {},
+        {"year that is no number",
+         {"--year=令和5"},
+         Action::Fail,
+         {},
          "invalid year '令和5' (a whole number from -9999 to 9999)"},
-        {"year with trailing text", {"--year=1989x"}, Action::Fail, {},
+        {"year with trailing text",
+         {"--year=1989x"},
+         Action::Fail,
+         {},
          "invalid year '1989x' (a whole number from -9999 to 9999)"},
         {"empty year", {"--year="}, Action::Fail, {}, "invalid year '' (a whole number from -9999 to 9999)"},
         {"year without its value", {"--year"}, Action::Fail, {}, "option '--year' requires an argument"},
@@ -65,8 +78,11 @@ TEST(ParseCommandLineTest, ActionsYearsAndFaults)
         {"the session manager's restart", {"-session", "10abc", "--year=3"}, Action::Start, 3, ""},
         {"Qt's style joined", {"-style=Fusion", "-stylesheet=a.qss"}, Action::Start, {}, ""},
         {"Qt's flags", {"-widgetcount", "-sync", "-nograb"}, Action::Start, {}, ""},
-        {"the value of Qt's option is not read as an option", {"-display", ":1", "-name", "--help"}, Action::Start,
-         {}, ""},
+        {"the value of Qt's option is not read as an option",
+         {"-display", ":1", "-name", "--help"},
+         Action::Start,
+         {},
+         ""},
         {"Qt's option without its value", {"-platform"}, Action::Fail, {}, "option '-platform' requires an argument"},
         {"Qt's flag takes no value", {"-reverse=1"}, Action::Fail, {}, "unrecognized option '-reverse=1'"},
         {"QML debugger only joined", {"-qmljsdebugger=port:1234"}, Action::Start, {}, ""},
@@ -94,8 +110,8 @@ TEST(ProgramNameTest, LastPartOfTheNameItWasStartedBy)
     const char* empty[] = {""};
     EXPECT_EQ(programNameOf(1, path), "erakon");
     EXPECT_EQ(programNameOf(1, bare), "erakon-dev");
-    EXPECT_EQ(programNameOf(1, empty), "erakon");
-    EXPECT_EQ(programNameOf(0, nullptr), "erakon");
+    EXPECT_EQ(programNameOf(1, empty), kProgramName);
+    EXPECT_EQ(programNameOf(0, nullptr), kProgramName);
 }
 
 struct Answer {
@@ -122,7 +138,7 @@ TEST(AnswerCommandLineTest, HelpAndVersionGoToStandardOutputAndSucceed)
 
     const Answer version = answer(parse({"--version"}));
     EXPECT_EQ(version.status, 0);
-    EXPECT_TRUE(version.out.starts_with("erakon " ERAKON_VERSION "\n")) << version.out;
+    EXPECT_TRUE(version.out.starts_with("erakon " + std::string(kVersion) + "\n")) << version.out;
     EXPECT_NE(version.out.find("License MIT"), std::string::npos);
     EXPECT_TRUE(version.err.empty());
 }
@@ -132,8 +148,9 @@ TEST(AnswerCommandLineTest, AFaultIsShortOnStandardErrorWithStatusTwo)
     const Answer fault = answer(parse({"--bogus"}));
     EXPECT_EQ(fault.status, 2);
     EXPECT_TRUE(fault.out.empty());
-    EXPECT_EQ(fault.err, "erakon: unrecognized option '--bogus'\n"
-                         "Try 'erakon --help' for more information.\n");
+    EXPECT_EQ(fault.err,
+              "erakon: unrecognized option '--bogus'\n"
+              "Try 'erakon --help' for more information.\n");
 }
 
 TEST(AnswerCommandLineTest, StartingSaysNothing)

@@ -1,20 +1,21 @@
-#include "main_window.h"
+// SPDX-License-Identifier: MIT
+#include "window/main_window.h"
 
-#include "clock_status_bar.h"
-#include "conversion_page.h"
-#include "convertible_years.h"
-#include "page_control.h"
-#include "popup_menus.h"
-#include "radio_group.h"
-#include "settings_page.h"
-#include "table_page.h"
-#include "window_fixture.h"
-#include "year_box.h"
+#include "core/version.h"
+#include "tests/window/window_fixture.h"
+#include "widgets/clock_status_bar.h"
+#include "widgets/page_control.h"
+#include "widgets/radio_group.h"
+#include "widgets/year_box.h"
+#include "window/conversion_page.h"
+#include "window/popup_menus.h"
+#include "window/settings_page.h"
+#include "window/table_page.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QContextMenuEvent>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -82,8 +83,8 @@ protected:
     void expectConsistent(int currentYear = 2023) const
     {
         const int year = form->NumberBox0->intValue();
-        for (YearBox* box : {form->NumberBox1, form->NumberBox2, form->NumberBox3,
-                             form->NumberBox4, form->NumberBox5, form->NumberBox6})
+        for (YearBox* box : {form->NumberBox1, form->NumberBox2, form->NumberBox3, form->NumberBox4, form->NumberBox5,
+                             form->NumberBox6})
             EXPECT_EQ(box->intValue(), year - box->tag()) << box->objectName().toStdString() << " at " << year;
         EXPECT_EQ(form->NumberBox7->intValue(), year - currentYear) << "at " << year;
     }
@@ -94,7 +95,7 @@ protected:
 TEST_F(MainWindowTest, CreationShowsTheCurrentYearOnTheConversionPage)
 {
     EXPECT_EQ(form->objectName(), "ErakonForm");
-    EXPECT_EQ(form->windowTitle(), "Erakon");
+    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kApplicationTitle));
     EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheetConvert);
     EXPECT_EQ(form->NumberBox0->text(), "2023");
     EXPECT_EQ(form->NumberBox5->intValue(), 5);
@@ -115,11 +116,14 @@ TEST_F(MainWindowTest, CreationShowsTheCurrentYearOnTheConversionPage)
 
 TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)
 {
-    struct Row { const char* name; const char* hint; };
-    for (const Row& row : {Row{"NumberBox0", "A.D."}, Row{"NumberBox5", "REIWA"}, Row{"NumberBox7", "From Now"},
-                           Row{"ButtonReset", "Reset to Now"}, Row{"ButtonClose", "Close"},
-                           Row{"CheckBoxShowHint", "Activate"}, Row{"ListBox1", "View Style"},
-                           Row{"StatusBar1", "Return to Now"}, Row{"ButtonAbout", "About "}}) {
+    struct Row {
+        const char* name;
+        const char* hint;
+    };
+    for (const Row& row :
+         {Row{"NumberBox0", "A.D."}, Row{"NumberBox5", "REIWA"}, Row{"NumberBox7", "From Now"},
+          Row{"ButtonReset", "Reset to Now"}, Row{"ButtonClose", "Close"}, Row{"CheckBoxShowHint", "Activate"},
+          Row{"ListBox1", "View Style"}, Row{"StatusBar1", "Return to Now"}, Row{"ButtonAbout", "About "}}) {
         auto* widget = form->findChild<QWidget*>(QString::fromLatin1(row.name));
         ASSERT_NE(widget, nullptr) << row.name;
         EXPECT_EQ(widget->toolTip(), row.hint) << row.name;
@@ -158,17 +162,17 @@ TEST_P(ConversionTyping, EveryOtherBoxFollows)
     EXPECT_EQ(form->ButtonReset->isEnabled(), row.year != 2023);
 }
 
-INSTANTIATE_TEST_SUITE_P(, ConversionTyping, ::testing::Values(
-    TypingCase{"ReiwaOne", "NumberBox5", "1", 2019},
-    TypingCase{"MeijiFortyFive", "NumberBox1", "45", 1912},
-    TypingCase{"TaishoOne", "NumberBox2", "1", 1912},
-    TypingCase{"ShowaSixtyFour", "NumberBox3", "64", 1989},
-    TypingCase{"HeiseiThirtyOne", "NumberBox4", "31", 2019},
-    TypingCase{"UserEraOne", "NumberBox6", "1", 1880},
-    TypingCase{"HundredYearsAgo", "NumberBox7", "-100", 1923},
-    TypingCase{"WesternNineThousand", "NumberBox0", "9999", 9999},
-    TypingCase{"WesternNegative", "NumberBox0", "-50", -50}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(, ConversionTyping,
+                         ::testing::Values(TypingCase{"ReiwaOne", "NumberBox5", "1", 2019},
+                                           TypingCase{"MeijiFortyFive", "NumberBox1", "45", 1912},
+                                           TypingCase{"TaishoOne", "NumberBox2", "1", 1912},
+                                           TypingCase{"ShowaSixtyFour", "NumberBox3", "64", 1989},
+                                           TypingCase{"HeiseiThirtyOne", "NumberBox4", "31", 2019},
+                                           TypingCase{"UserEraOne", "NumberBox6", "1", 1880},
+                                           TypingCase{"HundredYearsAgo", "NumberBox7", "-100", 1923},
+                                           TypingCase{"WesternNineThousand", "NumberBox0", "9999", 9999},
+                                           TypingCase{"WesternNegative", "NumberBox0", "-50", -50}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, WesternYearNineThousandNineHundredNinetyNine)
 {
@@ -270,8 +274,8 @@ TEST_P(Emphasis, BoldMarksTheErasOfTheYear)
     const EmphasisCase& row = GetParam();
     form->CheckBoxShowBold->setChecked(true);
     form->NumberBox0->setValue(row.year);
-    const std::array<QWidget*, 5> eraBoxes{form->NumberBox1, form->NumberBox2, form->NumberBox3,
-                                           form->NumberBox4, form->NumberBox5};
+    const std::array<QWidget*, 5> eraBoxes{form->NumberBox1, form->NumberBox2, form->NumberBox3, form->NumberBox4,
+                                           form->NumberBox5};
     const std::array<QWidget*, 5> labels{form->Label1, form->Label2, form->Label3, form->Label4, form->Label5};
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(eraBoxes[i]->font().bold(), row.eras[i]) << "box " << i + 1;
@@ -281,38 +285,27 @@ TEST_P(Emphasis, BoldMarksTheErasOfTheYear)
     EXPECT_EQ(form->NumberBox6->font().bold(), row.year >= 1880);
 }
 
-INSTANTIATE_TEST_SUITE_P(, Emphasis, ::testing::Values(
-    EmphasisCase{"BeforeMeiji", 1867, {false, false, false, false, false}, false},
-    EmphasisCase{"FirstMeijiYear", 1868, {true, false, false, false, false}, true},
-    EmphasisCase{"MeijiToTaisho", 1912, {true, true, false, false, false}, true},
-    EmphasisCase{"TaishoToShowa", 1926, {false, true, true, false, false}, true},
-    EmphasisCase{"ShowaToHeisei", 1989, {false, false, true, true, false}, true},
-    EmphasisCase{"HeiseiToReiwa", 2019, {false, false, false, true, true}, true},
-    EmphasisCase{"Reiwa", 2023, {false, false, false, false, true}, true}),
+INSTANTIATE_TEST_SUITE_P(
+    , Emphasis,
+    ::testing::Values(EmphasisCase{"BeforeMeiji", 1867, {false, false, false, false, false}, false},
+                      EmphasisCase{"FirstMeijiYear", 1868, {true, false, false, false, false}, true},
+                      EmphasisCase{"MeijiToTaisho", 1912, {true, true, false, false, false}, true},
+                      EmphasisCase{"TaishoToShowa", 1926, {false, true, true, false, false}, true},
+                      EmphasisCase{"ShowaToHeisei", 1989, {false, false, true, true, false}, true},
+                      EmphasisCase{"HeiseiToReiwa", 2019, {false, false, false, true, true}, true},
+                      EmphasisCase{"Reiwa", 2023, {false, false, false, false, true}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, EmphasisOffLeavesEverythingPlain)
 {
     form->CheckBoxShowBold->setChecked(true);
     form->CheckBoxShowBold->setChecked(false);
-    for (QWidget* widget : std::initializer_list<QWidget*>{form->NumberBox0, form->NumberBox5, form->Label5, form->NumberBox6})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{form->NumberBox0, form->NumberBox5, form->Label5, form->NumberBox6})
         EXPECT_FALSE(widget->font().bold()) << widget->objectName().toStdString();
 }
 
 // ---------------------------------------------------------------- years at the edge of the range
-
-TEST(ConvertibleYears, LimitsFollowTheOffsetsAndTheCurrentYear)
-{
-    const EraOffsets defaults{1867, 1911, 1925, 1988, 2018, 1879};
-    EXPECT_EQ(convertibleYears(defaults, 2023).first, 2023 - 9999);
-    EXPECT_EQ(convertibleYears(defaults, 2023).last, 9999);
-    EraOffsets originZero = defaults;
-    originZero[5] = -1;
-    EXPECT_EQ(convertibleYears(originZero, 2023).last, 9998);
-    EraOffsets originLate = defaults;
-    originLate[5] = 9998;
-    EXPECT_EQ(convertibleYears(originLate, 2023).first, -1);
-}
 
 struct LimitCase {
     const char* name;
@@ -334,15 +327,15 @@ TEST_P(YearLimit, PageShowsOneYearWithinRange)
     expectConsistent();
 }
 
-INSTANTIATE_TEST_SUITE_P(, YearLimit, ::testing::Values(
-    LimitCase{"WesternFarPast", "NumberBox0", -9999, 1880, 2023 - 9999},
-    LimitCase{"DistanceFarPast", "NumberBox7", -9999, 1880, 2023 - 9999},
-    LimitCase{"DistanceFarFuture", "NumberBox7", 9999, 1880, 9999},
-    LimitCase{"ReiwaFarPast", "NumberBox5", -9999, 1880, 2023 - 9999},
-    LimitCase{"MeijiFarFuture", "NumberBox1", 9999, 1880, 9999},
-    LimitCase{"OriginZeroLastYear", "NumberBox0", 9999, 0, 9998},
-    LimitCase{"LateOriginFarPast", "NumberBox0", -5000, 9999, -1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(, YearLimit,
+                         ::testing::Values(LimitCase{"WesternFarPast", "NumberBox0", -9999, 1880, 2023 - 9999},
+                                           LimitCase{"DistanceFarPast", "NumberBox7", -9999, 1880, 2023 - 9999},
+                                           LimitCase{"DistanceFarFuture", "NumberBox7", 9999, 1880, 9999},
+                                           LimitCase{"ReiwaFarPast", "NumberBox5", -9999, 1880, 2023 - 9999},
+                                           LimitCase{"MeijiFarFuture", "NumberBox1", 9999, 1880, 9999},
+                                           LimitCase{"OriginZeroLastYear", "NumberBox0", 9999, 0, 9998},
+                                           LimitCase{"LateOriginFarPast", "NumberBox0", -5000, 9999, -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, EveryValueInEveryBoxEndsWithinRange)
 {
@@ -375,8 +368,9 @@ TEST_F(MainWindowTest, TabMovesThroughTheEraBoxesThenTheWesternYear)
             focused = focused->parentWidget();
         order << (focused ? focused->objectName() : QStringLiteral("-"));
     }
-    EXPECT_EQ(order.mid(0, 7), (QStringList{"NumberBox2", "NumberBox3", "NumberBox4", "NumberBox5",
-                                            "NumberBox6", "NumberBox0", "NumberBox7"}));
+    EXPECT_EQ(order.mid(0, 7),
+              (QStringList{"NumberBox2", "NumberBox3", "NumberBox4", "NumberBox5", "NumberBox6", "NumberBox0",
+                           "NumberBox7"}));
 }
 
 // ---------------------------------------------------------------- check boxes
@@ -386,7 +380,7 @@ TEST_F(MainWindowTest, CheckBoxHandlerRunsOnlyWhenTheStateChanges)
     form->CheckBoxStatusBar->setChecked(true);
     EXPECT_FALSE(form->StatusBar1->isHidden());
     form->StatusBar1->hide();
-    form->CheckBoxStatusBar->setChecked(true);   // no change: the handler does not run
+    form->CheckBoxStatusBar->setChecked(true); // no change: the handler does not run
     EXPECT_TRUE(form->StatusBar1->isHidden());
 
     showActive();
@@ -504,15 +498,15 @@ TEST_P(MenuCheckItem, ChoosingFlipsTheSetting)
     EXPECT_EQ(box->isChecked(), !before);
 }
 
-INSTANTIATE_TEST_SUITE_P(, MenuCheckItem, ::testing::Values(
-    MenuCase{"ShowEto", "ShowEtoP1", "CheckBoxShowEto"},
-    MenuCase{"StatusBar", "StatusBarP1", "CheckBoxStatusBar"},
-    MenuCase{"StayOnTop", "StayOnTopP1", "CheckBoxStayOnTop"},
-    MenuCase{"ShowBold", "ShowBoldP1", "CheckBoxShowBold"},
-    MenuCase{"AddItem", "AddItemP1", "CheckBoxAddItem"},
-    MenuCase{"CloseQuery", "CloseQueryP1", "CheckBoxCloseQuery"},
-    MenuCase{"SaveStatus", "SaveStatusP1", "CheckBoxSaveStatus"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(, MenuCheckItem,
+                         ::testing::Values(MenuCase{"ShowEto", "ShowEtoP1", "CheckBoxShowEto"},
+                                           MenuCase{"StatusBar", "StatusBarP1", "CheckBoxStatusBar"},
+                                           MenuCase{"StayOnTop", "StayOnTopP1", "CheckBoxStayOnTop"},
+                                           MenuCase{"ShowBold", "ShowBoldP1", "CheckBoxShowBold"},
+                                           MenuCase{"AddItem", "AddItemP1", "CheckBoxAddItem"},
+                                           MenuCase{"CloseQuery", "CloseQueryP1", "CheckBoxCloseQuery"},
+                                           MenuCase{"SaveStatus", "SaveStatusP1", "CheckBoxSaveStatus"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, MenuCommandsActOnThePage)
 {

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // The main window with its settings file: what a close writes and the next
 // start reads back, in a temporary configuration folder.
-#include "main_window.h"
+#include "window/main_window.h"
 
-#include "radio_group.h"
-#include "scripted_messages.h"
-#include "settings_test_printers.h"
-#include "window_fixture.h"
-#include "year_box.h"
+#include "tests/support/scripted_messages.h"
+#include "tests/support/settings_test_printers.h"
+#include "tests/window/window_fixture.h"
+#include "widgets/radio_group.h"
+#include "widgets/year_box.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -93,9 +94,8 @@ public:
 
     QList<QCheckBox*> checkBoxes() const
     {
-        return {form->CheckBoxShowEto, form->CheckBoxStatusBar, form->CheckBoxStayOnTop,
-                form->CheckBoxShowBold, form->CheckBoxAddItem, form->CheckBoxShowHint,
-                form->CheckBoxCloseQuery, form->CheckBoxSaveStatus};
+        return {form->CheckBoxShowEto, form->CheckBoxStatusBar, form->CheckBoxStayOnTop,  form->CheckBoxShowBold,
+                form->CheckBoxAddItem, form->CheckBoxShowHint,  form->CheckBoxCloseQuery, form->CheckBoxSaveStatus};
     }
 
     static QRect middleThird()
@@ -136,7 +136,7 @@ TEST_F(SettingsWiringTest, OptionsSetOnTheSettingsPageSurviveARestart)
     form->NumberBox61->setValue(1603);
     form->RadioGroup1->setItemIndex(1);
     const QString styleAtClose = form->BasicStyleName;
-    messages.answers = {Messages::Answer::Yes};  // 確認する is now on
+    messages.answers = {Messages::Answer::Yes}; // 確認する is now on
 
     restart();
 
@@ -198,9 +198,10 @@ TEST_F(SettingsWiringTest, NameWithALineBreakStaysOneValue)
     QStringList keys;
     for (const QString& line : option)
         keys.append(line.section(u'=', 0, 0));
-    EXPECT_EQ(keys, (QStringList{u"ShowEto"_s, u"StatusBar"_s, u"StayOnTop"_s, u"ShowBold"_s, u"AddItem"_s,
-                                 u"AddName"_s, u"ShowHint"_s, u"AddYear"_s, u"Minimize"_s, u"CloseQuery"_s,
-                                 u"SaveStatus"_s, u"StyleName"_s}));
+    EXPECT_EQ(
+        keys,
+        (QStringList{u"ShowEto"_s, u"StatusBar"_s, u"StayOnTop"_s, u"ShowBold"_s, u"AddItem"_s, u"AddName"_s,
+                     u"ShowHint"_s, u"AddYear"_s, u"Minimize"_s, u"CloseQuery"_s, u"SaveStatus"_s, u"StyleName"_s}));
     EXPECT_FALSE(form->Edit61->text().contains(u'\n'));
     EXPECT_TRUE(form->Edit61->text().startsWith(u"創業"_s));
 }
@@ -209,7 +210,7 @@ TEST_F(SettingsWiringTest, LongestNameSurvivesARestart)
 {
     start();
     const QString longest(form->Edit61->maxLength(), u'名');
-    form->Edit61->setText(longest + u'x');  // one more than the box takes
+    form->Edit61->setText(longest + u'x'); // one more than the box takes
     restart();
     EXPECT_EQ(form->Edit61->text(), longest);
 }
@@ -266,20 +267,25 @@ TEST_P(SmallPlaceTest, WindowAtItsMinimumLiesOnTheScreen)
         << form->geometry().x() << "," << form->geometry().y() << " on " << screen.width() << "x" << screen.height();
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, SmallPlaceTest, ::testing::Values(
-    SmallPlaceCase{"TenPixelsAtTheRightEdge", [](const QRect& screen) {
-        const QByteArray left = QByteArray::number(screen.right() - 29);
-        const QByteArray right = QByteArray::number(screen.right() - 19);
-        return "Left=" + left + "\r\nTop=100\r\nRight=" + right + "\r\nBottom=110\r\n";
-    }},
-    SmallPlaceCase{"NoWidthBeyondTheRightEdge", [](const QRect& screen) {
-        const QByteArray edge = QByteArray::number(screen.right() + 700);
-        return "Left=" + edge + "\r\nRight=" + edge + "\r\n";
-    }},
-    SmallPlaceCase{"NearTheBottom", [](const QRect& screen) {
-        return "Left=100\r\nTop=" + QByteArray::number(screen.bottom() - 100) + "\r\nRight=150\r\nBottom="
-            + QByteArray::number(screen.bottom() - 50) + "\r\n";
-    }}),
+INSTANTIATE_TEST_SUITE_P(
+    Positions, SmallPlaceTest,
+    ::testing::Values(SmallPlaceCase{"TenPixelsAtTheRightEdge",
+                                     [](const QRect& screen) {
+                                         const QByteArray left = QByteArray::number(screen.right() - 29);
+                                         const QByteArray right = QByteArray::number(screen.right() - 19);
+                                         return "Left=" + left + "\r\nTop=100\r\nRight=" + right + "\r\nBottom=110\r\n";
+                                     }},
+                      SmallPlaceCase{"NoWidthBeyondTheRightEdge",
+                                     [](const QRect& screen) {
+                                         const QByteArray edge = QByteArray::number(screen.right() + 700);
+                                         return "Left=" + edge + "\r\nRight=" + edge + "\r\n";
+                                     }},
+                      SmallPlaceCase{"NearTheBottom",
+                                     [](const QRect& screen) {
+                                         return "Left=100\r\nTop=" + QByteArray::number(screen.bottom() - 100)
+                                             + "\r\nRight=150\r\nBottom=" + QByteArray::number(screen.bottom() - 50)
+                                             + "\r\n";
+                                     }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The place a window is shown at and stores again, with stay-on-top on or off:

@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: MIT
 // The style page and the File and Help commands as the window runs them.
-#include "main_window.h"
+#include "window/main_window.h"
 
-#include "about_dialog.h"
-#include "conversion_page.h"
-#include "year_box.h"
-#include "page_control.h"
-#include "popup_menus.h"
-#include "radio_group.h"
-#include "scripted_messages.h"
-#include "settings_file.h"
-#include "settings_test_printers.h"
-#include "window_fixture.h"
+#include "desktop/about_dialog.h"
+#include "settings/settings_file.h"
+#include "tests/support/scripted_messages.h"
+#include "tests/support/settings_test_printers.h"
+#include "tests/window/window_fixture.h"
+#include "widgets/page_control.h"
+#include "widgets/radio_group.h"
+#include "widgets/year_box.h"
+#include "window/conversion_page.h"
+#include "window/popup_menus.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -85,17 +86,59 @@ protected:
 
 TEST_F(StylePageTest, ListsEveryStyleOnceInCaseInsensitiveOrder)
 {
-    const QStringList expected{
-        "Amakrits", "Amethyst Kamri", "Aqua Graphite", "Aqua Light Slate", "Auric", "Calypso", "Calypso LE",
-        "Calypso SE", "Calypso SLE", "Carbon", "Charcoal Dark Slate", "Cobalt XEMedia", "Cyan Dusk",
-        "Cyan Night", "Emerald Light Slate", "Flat UI Light", "Glossy", "Glow", "Golden Graphite",
-        "Iceberg Classico", "Lavender Classico", "Light", "Luna", "Material Oxford Blue",
-        "Material Oxford Blue SE", "Obsidian", "Onyx Blue", "Puerto Rico", "Ruby Graphite", "Sapphire Kamri",
-        "Silver", "Sky", "Slate Classico", "Smokey Quartz Kamri", "Stellar", "Stellar Dark", "Tablet Dark",
-        "Tablet Light", "Turquoise Gray", "Wedgewood Light", "Windows", "Windows10", "Windows10 BlackPearl",
-        "Windows10 Blue", "Windows10 Blue Whale", "Windows10 Blue Whale LE", "Windows10 Charcoal",
-        "Windows10 Clear Day", "Windows10 Dark", "Windows10 Green", "Windows10 Malibu", "Windows10 Purple",
-        "Windows10 SlateGray"};
+    const QStringList expected{"Amakrits",
+                               "Amethyst Kamri",
+                               "Aqua Graphite",
+                               "Aqua Light Slate",
+                               "Auric",
+                               "Calypso",
+                               "Calypso LE",
+                               "Calypso SE",
+                               "Calypso SLE",
+                               "Carbon",
+                               "Charcoal Dark Slate",
+                               "Cobalt XEMedia",
+                               "Cyan Dusk",
+                               "Cyan Night",
+                               "Emerald Light Slate",
+                               "Flat UI Light",
+                               "Glossy",
+                               "Glow",
+                               "Golden Graphite",
+                               "Iceberg Classico",
+                               "Lavender Classico",
+                               "Light",
+                               "Luna",
+                               "Material Oxford Blue",
+                               "Material Oxford Blue SE",
+                               "Obsidian",
+                               "Onyx Blue",
+                               "Puerto Rico",
+                               "Ruby Graphite",
+                               "Sapphire Kamri",
+                               "Silver",
+                               "Sky",
+                               "Slate Classico",
+                               "Smokey Quartz Kamri",
+                               "Stellar",
+                               "Stellar Dark",
+                               "Tablet Dark",
+                               "Tablet Light",
+                               "Turquoise Gray",
+                               "Wedgewood Light",
+                               "Windows",
+                               "Windows10",
+                               "Windows10 BlackPearl",
+                               "Windows10 Blue",
+                               "Windows10 Blue Whale",
+                               "Windows10 Blue Whale LE",
+                               "Windows10 Charcoal",
+                               "Windows10 Clear Day",
+                               "Windows10 Dark",
+                               "Windows10 Green",
+                               "Windows10 Malibu",
+                               "Windows10 Purple",
+                               "Windows10 SlateGray"};
     EXPECT_EQ(listedNames(), expected);
 }
 
@@ -181,8 +224,8 @@ TEST_F(StylePageTest, OnlyALeftClickInTheListAppliesAStyle)
     ASSERT_NE(carbon, nullptr);
     form->ListBox1->scrollToItem(carbon);
     QWindow* window = form->windowHandle();
-    const QPoint onCarbon = form->ListBox1->viewport()->mapTo(
-        form.get(), form->ListBox1->visualItemRect(carbon).center());
+    const QPoint onCarbon = form->ListBox1->viewport()->mapTo(form.get(),
+                                                              form->ListBox1->visualItemRect(carbon).center());
 
     QSignalSpy menuOpened(form->PopupMenu1, &QMenu::aboutToShow);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
@@ -280,9 +323,8 @@ protected:
         const QString folder = QDir::current().absoluteFilePath(QStringLiteral("failed_grabs"));
         QDir().mkpath(folder);
         const QString base = folder + u'/'
-                             + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name())
-                                   .replace(u'/', u'_')
-                             + u'_' + QString::fromLatin1(what);
+            + QString::fromLatin1(::testing::UnitTest::GetInstance()->current_test_info()->name()).replace(u'/', u'_')
+            + u'_' + QString::fromLatin1(what);
         actual.save(base + QStringLiteral("_actual.png"));
         expected.save(base + QStringLiteral("_expected.png"));
         return base.toStdString();
@@ -394,8 +436,7 @@ TEST_P(AboutStyleTest, GradientOnlyInTheBasicStyle)
 }
 
 INSTANTIATE_TEST_SUITE_P(ActiveStyle, AboutStyleTest,
-                         ::testing::Values(AboutCase{"Basic", "Windows", true},
-                                           AboutCase{"Chosen", "Carbon", false}),
+                         ::testing::Values(AboutCase{"Basic", "Windows", true}, AboutCase{"Chosen", "Carbon", false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StylePageTest, F1OpensTheHelpFileFoundAboveTheProgram)

@@ -1,6 +1,7 @@
-#include "table_page.h"
+// SPDX-License-Identifier: MIT
+#include "window/table_page.h"
 
-#include "clock.h"
+#include "core/clock.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -16,10 +17,7 @@
 #include <ostream>
 
 // Readable failures for texts of the table.
-inline void PrintTo(const QString& text, std::ostream* out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace erakon {
 namespace {
@@ -88,14 +86,9 @@ struct YearLinesCase {
     int year;
     QStringList lines;
 };
-void PrintTo(const YearLinesCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
+void PrintTo(const YearLinesCase& c, std::ostream* out) { *out << c.name; }
 
-
-class TablePageYearLinesTest : public TablePageTest,
-                               public ::testing::WithParamInterface<YearLinesCase> {};
+class TablePageYearLinesTest : public TablePageTest, public ::testing::WithParamInterface<YearLinesCase> {};
 
 TEST_P(TablePageYearLinesTest, ShowsTheYearsLinesInOrder)
 {
@@ -108,20 +101,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         YearLinesCase{"FirstYear", 1868, {"明治元\t1868年\t155年前\t辰・たつ\t"}},
         YearLinesCase{"LastMeijiOnlyYear", 1911, {"明治44\t1911年\t112年前\t亥・い\t"}},
-        YearLinesCase{"TaishoBegins", 1912,
-                      {"明治45\t1912年\t111年前\t子・ね\t", "大正元\t1912年\t111年前\t子・ね\t"}},
-        YearLinesCase{"ShowaBegins", 1926,
-                      {"大正15\t1926年\t97年前\t寅・とら\t", "昭和元\t1926年\t97年前\t寅・とら\t"}},
-        YearLinesCase{"HeiseiBegins", 1989,
-                      {"昭和64\t1989年\t34年前\t巳・み\t", "平成元\t1989年\t34年前\t巳・み\t"}},
-        YearLinesCase{"ReiwaBegins", 2019,
-                      {"平成31\t2019年\t4年前\t亥・い\t", "令和元\t2019年\t4年前\t亥・い\t"}},
+        YearLinesCase{"TaishoBegins", 1912, {"明治45\t1912年\t111年前\t子・ね\t", "大正元\t1912年\t111年前\t子・ね\t"}},
+        YearLinesCase{"ShowaBegins", 1926, {"大正15\t1926年\t97年前\t寅・とら\t", "昭和元\t1926年\t97年前\t寅・とら\t"}},
+        YearLinesCase{"HeiseiBegins", 1989, {"昭和64\t1989年\t34年前\t巳・み\t", "平成元\t1989年\t34年前\t巳・み\t"}},
+        YearLinesCase{"ReiwaBegins", 2019, {"平成31\t2019年\t4年前\t亥・い\t", "令和元\t2019年\t4年前\t亥・い\t"}},
         YearLinesCase{"LastYear", 2022, {"令和4\t2022年\t1年前\t寅・とら\t"}},
         YearLinesCase{"CurrentYear", 2023, {"令和5\t2023年\t-----\t卯・う\t"}},
         YearLinesCase{"NextYear", 2024, {"令和6\t2024年\t1年後\t辰・たつ\t"}},
         YearLinesCase{"LastYearOfTheTable", 2117, {"令和99\t2117年\t94年後\t丑・うし\t"}},
-        YearLinesCase{"BeforeTheTable", 1867, {}},
-        YearLinesCase{"AfterTheTable", 2118, {}}),
+        YearLinesCase{"BeforeTheTable", 1867, {}}, YearLinesCase{"AfterTheTable", 2118, {}}),
     [](const ::testing::TestParamInfo<YearLinesCase>& info) { return std::string(info.param.name); });
 
 TEST_F(TablePageTest, HoldsEveryYearOnceOrTwiceWithCrLfAfterEachLine)
@@ -190,10 +178,11 @@ TEST_F(TablePageTest, TakesItsYearsFromTheEraOffsets)
     meiji = 2019;
     reiwa = 1924;
     page.BuildYearTable(QStringLiteral("2001"));
-    EXPECT_EQ(page.tableText(), "令和2\t2020年\t3年前\t子・ね\t\r\n"
-                                "令和3\t2021年\t2年前\t丑・うし\t\r\n"
-                                "令和4\t2022年\t1年前\t寅・とら\t\r\n"
-                                "令和5\t2023年\t-----\t卯・う\t\r\n");
+    EXPECT_EQ(page.tableText(),
+              "令和2\t2020年\t3年前\t子・ね\t\r\n"
+              "令和3\t2021年\t2年前\t丑・うし\t\r\n"
+              "令和4\t2022年\t1年前\t寅・とら\t\r\n"
+              "令和5\t2023年\t-----\t卯・う\t\r\n");
     // 2001 is not in the table: the first line is selected.
     EXPECT_EQ(page.selectedTableText(), "令和2\t2020年\t3年前\t子・ね\t\r\n");
 
@@ -210,14 +199,9 @@ struct SelectionCase {
     QString selected;
     View view;
 };
-void PrintTo(const SelectionCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
+void PrintTo(const SelectionCase& c, std::ostream* out) { *out << c.name; }
 
-
-class TablePageSelectionTest : public TablePageTest,
-                               public ::testing::WithParamInterface<SelectionCase> {};
+class TablePageSelectionTest : public TablePageTest, public ::testing::WithParamInterface<SelectionCase> {};
 
 TEST_P(TablePageSelectionTest, SelectsTheLastMatchingYearAndScrollsItIntoTheMiddle)
 {
@@ -228,12 +212,8 @@ TEST_P(TablePageSelectionTest, SelectsTheLastMatchingYearAndScrollsItIntoTheMidd
     const QScrollBar* bar = page.Memo1->verticalScrollBar();
     ASSERT_GT(bar->maximum(), 0);
     switch (c.view) {
-    case View::Top:
-        EXPECT_EQ(bar->value(), 0);
-        break;
-    case View::End:
-        EXPECT_EQ(bar->value(), bar->maximum());
-        break;
+    case View::Top: EXPECT_EQ(bar->value(), 0); break;
+    case View::End: EXPECT_EQ(bar->value(), bar->maximum()); break;
     case View::Middle: {
         const int visibleLines = page.Memo1->viewport()->height() / page.Memo1->fontMetrics().height();
         const int line = selectedLineIndex();
@@ -283,14 +263,9 @@ struct EditedLineCase {
     QString selected;
     std::optional<QString> year;
 };
-void PrintTo(const EditedLineCase& c, std::ostream* out)
-{
-    *out << c.name;
-}
+void PrintTo(const EditedLineCase& c, std::ostream* out) { *out << c.name; }
 
-
-class TablePageEditedLineTest : public TablePageTest,
-                                public ::testing::WithParamInterface<EditedLineCase> {};
+class TablePageEditedLineTest : public TablePageTest, public ::testing::WithParamInterface<EditedLineCase> {};
 
 TEST_P(TablePageEditedLineTest, DoubleClickTakesWhatFollowsTheFirstTab)
 {
@@ -311,14 +286,14 @@ TEST_P(TablePageEditedLineTest, DoubleClickTakesWhatFollowsTheFirstTab)
 
 INSTANTIATE_TEST_SUITE_P(
     UserEdits, TablePageEditedLineTest,
-    ::testing::Values(
-        EditedLineCase{"LineWithoutTabIsOnlySelected", "first\nno tab here\n", 1, "no tab here", std::nullopt},
-        EditedLineCase{"AtMostFourCharacters", "x\t12345年\n", 0, "x\t12345年", "1234"},
-        EditedLineCase{"TextAsItStands", "x\tab\n", 0, "x\tab", "ab"},
-        EditedLineCase{"NothingAfterTheTab", "x\t\n", 0, "x\t", ""},
-        EditedLineCase{"EmptyLastLineDoesNothing", "x\t2019年\n", 1, "", std::nullopt},
-        EditedLineCase{"EmptyLineInBetweenDoesNothing", "x\t2019年\n\ny\t2020年\n", 1, "", std::nullopt},
-        EditedLineCase{"LastLineWithoutLineBreak", "x\t2019年\ny\t2020年", 1, "y\t2020年", "2020"}),
+    ::testing::Values(EditedLineCase{"LineWithoutTabIsOnlySelected", "first\nno tab here\n", 1, "no tab here",
+                                     std::nullopt},
+                      EditedLineCase{"AtMostFourCharacters", "x\t12345年\n", 0, "x\t12345年", "1234"},
+                      EditedLineCase{"TextAsItStands", "x\tab\n", 0, "x\tab", "ab"},
+                      EditedLineCase{"NothingAfterTheTab", "x\t\n", 0, "x\t", ""},
+                      EditedLineCase{"EmptyLastLineDoesNothing", "x\t2019年\n", 1, "", std::nullopt},
+                      EditedLineCase{"EmptyLineInBetweenDoesNothing", "x\t2019年\n\ny\t2020年\n", 1, "", std::nullopt},
+                      EditedLineCase{"LastLineWithoutLineBreak", "x\t2019年\ny\t2020年", 1, "y\t2020年", "2020"}),
     [](const ::testing::TestParamInfo<EditedLineCase>& info) { return std::string(info.param.name); });
 
 // Counts the paint events of one widget.

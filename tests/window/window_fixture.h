@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "main_window.h"
+#include "window/main_window.h"
 
-#include "fake_desktop_platform.h"
-#include "shared_style_service.h"
+#include "tests/support/fake_desktop_platform.h"
+#include "tests/support/shared_style_service.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/date_time.h"
+#include "core/era_calendar.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace erakon {
+
+// Locale-dependent names, separators and formats used by FormatDatePattern.
+// Day names: index 0 = Sunday .. 6 = Saturday. Month names: index 0 = January.
+// All texts are UTF-8; a separator is one character or empty (nothing written).
+struct TFormatSettings {
+    std::string TimeSeparator = ":";
+    std::string DateSeparator = "/";
+    std::array<std::string, 7> ShortDayNames;
+    std::array<std::string, 7> LongDayNames;
+    std::array<std::string, 12> ShortMonthNames;
+    std::array<std::string, 12> LongMonthNames;
+    std::string ShortDateFormat = "yyyy/mm/dd";
+    std::string LongTimeFormat = "h:nn:ss";
+    // Written by the "ampm" element of 12-hour time formats.
+    std::string TimeAMString = "AM";
+    std::string TimePMString = "PM";
+};
+
+// Writes a date-time by a pattern of format letters (g, e, y, m, d, a, h, n,
+// s, c, quotes, ":" and "/"). Never throws: any pattern gives text; what the
+// era calendar cannot supply comes out empty. The era letters always use the
+// Japanese era calendar; `language` is the primary language of the locale the
+// program runs in, which only decides how a single "g" shortens the era name.
+std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime, const TFormatSettings& settings,
+                              EraNameLanguage language = EraNameLanguage::Japanese);
+
+} // namespace erakon

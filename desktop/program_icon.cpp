@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#include "desktop/program_icon.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
+
+namespace erakon {
+
+QIcon loadProgramIcon()
+{
+    if (const QIcon applicationIcon = QGuiApplication::windowIcon(); !applicationIcon.isNull())
+        return applicationIcon;
+    // The PNG sizes only, read as PNG without probing: a file handed to QIcon
+    // by name or to a format-guessing reader makes Qt load every image format
+    // plugin, and the SVG one brings the whole Qt SVG library, which would be
+    // a good part of the program's start-up.
+    QIcon icon;
+    for (const int size : {16, 32, 48}) {
+        QImageReader reader(QStringLiteral(":/icons/erakon-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+QIcon loadProgramDrawing()
+{
+    const QString drawingPath = QStringLiteral(":/icons/erakon.svg");
+    if (QFileInfo::exists(drawingPath)) {
+        // Without Qt's SVG support the drawing gives no pixels.
+        const QIcon drawing(drawingPath);
+        if (!drawing.pixmap(QSize(32, 32)).isNull())
+            return drawing;
+    }
+    return loadProgramIcon();
+}
+
+} // namespace erakon

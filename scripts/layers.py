@@ -1,0 +1,41 @@
+# SPDX-License-Identifier: MIT
+"""The program's layers: which folder may use which. One table for the include
+check (scripts/check_includes) and the library graph (scripts/dependency_graph).
+
+Each source folder is one library, erakon_<folder>. The arrows run one way:
+window -> desktop, widgets, styles, settings -> core; desktop may also use
+settings and widgets. Nothing uses window.
+"""
+
+# The project folders each folder may include from, itself included.
+ALLOWED_FOLDERS = {
+    "core": {"core"},
+    "settings": {"settings", "core"},
+    "styles": {"styles", "core"},
+    "widgets": {"widgets", "core"},
+    "desktop": {"desktop", "settings", "widgets", "core"},
+    "window": {"window", "desktop", "widgets", "styles", "settings", "core"},
+}
+
+# The Qt modules each folder may include from. core uses no Qt at all, and
+# nothing but the C++ standard library.
+ALLOWED_QT_MODULES = {
+    "core": set(),
+    "settings": {"QtCore"},
+    "styles": {"QtCore", "QtGui", "QtWidgets"},
+    "widgets": {"QtCore", "QtGui", "QtWidgets"},
+    "desktop": {"QtCore", "QtGui", "QtWidgets", "QtDBus"},
+    "window": {"QtCore", "QtGui", "QtWidgets"},
+}
+
+FOLDERS = list(ALLOWED_FOLDERS)
+
+
+def library_of(folder):
+    return "erakon_" + folder
+
+
+def folder_of(library):
+    """The source folder a library is built from, or None for other targets."""
+    name = library.removeprefix("erakon_")
+    return name if name != library and name in ALLOWED_FOLDERS else None

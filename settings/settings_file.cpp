@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: MIT
+#include "settings/settings_file.h"
+
+#include "settings/atomic_file.h"
+#include "settings/ini_document.h"
+#include "settings/ini_text.h"
+#include "settings/profile_reader.h"
+#include "settings/raw_bytes.h"
+#include "settings/system_paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace erakon {
+
+namespace {
+
+constexpr QStringView kProgramSection = u"PROGRAM";
+constexpr QStringView kPositionSection = u"POSITION";
+constexpr QStringView kOptionSection = u"OPTION";
+constexpr QStringView kModeSection = u"MODE";
+constexpr QStringView kVendorFolder = u"Harunagi";
+
+constexpr int kAddYearMin = 0;
+constexpr int kAddYearMax = 9999;
+constexpr int kMinimizeMin = -1;
+constexpr int kMinimizeMax = 1;
+
+QString joinPath(const QString& left, const QString& right)
+{
+    if (left.isEmpty() || left.endsWith(u'/'))
+        return left + right;
+    return left + u'/' + right;
+}
+
+int doubled(int value)
+{
+    const qint64 twice = 2 * qint64(value);
+    return int(std::clamp<qint64>(twice, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+QString withoutControlCharacters(QString text)
+{
+    text.removeIf([](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
+    return text;
+}
+
+// A text as the file stores it: on one line, and quoted exactly when the
+// reader would otherwise change it (blanks at an end are trimmed, a pair of
+// quotes around it is removed), so every text reads back as it was written.
+QString storedText(const QString& text)
+{
+    const QString clean = withoutControlCharacters(text);
+    if (clean.isEmpty())
+        return clean;
+    const QChar first = clean.front();
+    const QChar last = clean.back();
+    const bool trimmed = isIniBlank(first) || isIniBlank(last);
+    const bool quoted = clean.size() >= 2 && (first == u'"' || first == u'\'') && last == first;
+    return trimmed || quoted ? u'"' + clean + u'"' : clean;
+}
+
+QString readText(const ProfileReader& reader, QStringView section, QStringView key, const QString& defaultValue)
+{
+    return withoutControlCharacters(reader.readString(section, key, defaultValue));
+}
+
+OptionSettings readOptions(const ProfileReader& reader)
+{
+    OptionSettings options;
+    const auto readBool = [&](OptionKey key, bool defaultValue) {
+        return reader.readBool(kOptionSection, optionKeyName(key), defaultValue);
+    };
+    const auto readInteger = [&](OptionKey key, int defaultValue) {
+        return reader.readInteger(kOptionSection, optionKeyName(key), defaultValue);
+    };
+    for (const OptionKey key : kOptionReadOrder) {
+        switch (key) {
+        case OptionKey::ShowEto: options.showEto = readBool(key, options.showEto); break;
+        case OptionKey::StatusBar: options.statusBar = readBool(key, options.statusBar); break;
+        case OptionKey::StayOnTop: options.stayOnTop = readBool(key, options.stayOnTop); break;
+        case OptionKey::ShowBold: options.showBold = readBool(key, options.showBold); break;
+        case OptionKey::AddItem: options.addItem = readBool(key, options.addItem); break;
+        case OptionKey::AddName:
+            options.addName = readText(reader, kOptionSection, optionKeyName(key), options.addName);
+            break;
+        case OptionKey::AddYear:
+            options.addYear = std::clamp(readInteger(key, options.addYear), kAddYearMin, kAddYearMax);
+            break;
+        case OptionKey::ShowHint: options.showHint = readBool(key, options.showHint); break;
+        case OptionKey::Minimize:
+            options.minimize = std::clamp(readInteger(key, options.minimize), kMinimizeMin, kMinimizeMax);
+            break;
+        case OptionKey::CloseQuery: options.closeQuery = readBool(key, options.closeQuery); break;
+        case OptionKey::SaveStatus: options.saveStatus = readBool(key, options.saveStatus); break;
+        case OptionKey::StyleName:
+            options.styleName = readText(reader, kOptionSection, optionKeyName(key), options.styleName);
+            break;
+        }
+    }
+    return options;
+}
+
+QString optionValueText(const OptionSettings& options, OptionKey key)
+{
+    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+    switch (key) {
+    case OptionKey::ShowEto: return flag(options.showEto);
+    case OptionKey::StatusBar: return flag(options.statusBar);
+    case OptionKey::StayOnTop: return flag(options.stayOnTop);
+    case OptionKey::ShowBold: return flag(options.showBold);
+    case OptionKey::AddItem: return flag(options.addItem);
+    case OptionKey::AddName: return storedText(options.addName);
+    case OptionKey::ShowHint: return flag(options.showHint);
+    case OptionKey::AddYear: return QString::number(options.addYear);
+    case OptionKey::Minimize: return QString::number(options.minimize);
+    case OptionKey::CloseQuery: return flag(options.closeQuery);
+    case OptionKey::SaveStatus: return flag(options.saveStatus);
+    case OptionKey::StyleName: return storedText(options.styleName);
+    }
+    return {};
+}
+
+void writeProgramSection(IniDocument& document, const ProgramRecord& program, const QString& iniFile)
+{
+    document.removeSection(kProgramSection);
+    document.writeValue(kProgramSection, u"Name", storedText(program.name));
+    document.writeValue(kProgramSection, u"Path", storedText(program.path));
+    document.writeValue(kProgramSection, u"Version", storedText(program.version));
+    document.writeValue(kProgramSection, u"IniFile", storedText(iniFile));
+    document.writeValue(kProgramSection, u"LastClose", storedText(program.lastClose));
+}
+
+void writePositionSection(IniDocument& document, const WindowPlacement& placement, int windowState)
+{
+    const auto write = [&](QStringView key, int value) {
+        document.writeValue(kPositionSection, key, QString::number(value));
+    };
+    document.removeSection(kPositionSection);
+    write(u"Flags", qint32(placement.flags));
+    write(u"ShowCmd", placement.showCmd);
+    write(u"MaxX", placement.maxPosition.x());
+    write(u"MaxY", placement.maxPosition.y());
+    write(u"Left", placement.left);
+    write(u"Top", placement.top);
+    write(u"Right", placement.right);
+    write(u"Bottom", placement.bottom);
+    write(u"State", windowState);
+}
+
+void writeOptionSection(IniDocument& document, const OptionSettings& options)
+{
+    document.removeSection(kOptionSection);
+    for (const OptionKey key : kOptionWriteOrder)
+        document.writeValue(kOptionSection, optionKeyName(key), optionValueText(options, key));
+}
+
+// The file the close writes: the per-user file, or the one beside the
+// executable when the per-user folder cannot be made; empty when neither is
+// known.
+QString settingsFileToWrite(const SettingsLocation& location)
+{
+    const QString path = SettingsFilePath(location);
+    if (!path.isEmpty() && !makeFolders(QFileInfo(path).absolutePath()))
+        return path;
+    return fallbackSettingsPath(location);
+}
+
+QString openError(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+QString createError(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Cannot create file \"%1\". %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// Why the file may not be replaced although the rename would succeed: a
+// read-only file (no write bit for the owner, which holds for root too, who
+// may open any file for writing) or one the system refuses to write.
+std::optional<QString> notWritableReason(const QString& path)
+{
+    const QByteArray name = encodeFileName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0)
+        return qt_error_string(errno);
+    if (!(status.st_mode & S_IWUSR))
+        return qt_error_string(EACCES);
+    const int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return qt_error_string(errno);
+    ::close(fd);
+    return std::nullopt;
+}
+
+bool isAbsolute(const QString& path) { return path.startsWith(u'/'); }
+
+} // namespace
+
+SettingsLocation systemSettingsLocation() { return {xdgConfigHome(), runningExecutablePath()}; }
+
+QString programName(const QString& executablePath)
+{
+    const QString fileName = executablePath.sliced(executablePath.lastIndexOf(u'/') + 1);
+    // A name the file system holds in bytes that are not UTF-8 would make a
+    // folder no one can read: such a program, or one with no known path, is erakon.
+    if (fileName.isEmpty() || containsRawBytes(fileName))
+        return kDefaultProgramName;
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    return dot > 0 ? fileName.first(dot) : fileName;
+}
+
+QString SettingsFilePath(const SettingsLocation& location)
+{
+    // A relative path would put the settings wherever the program happens to run.
+    if (!isAbsolute(location.configHome))
+        return {};
+    const QString name = programName(location.executablePath);
+    return joinPath(joinPath(joinPath(location.configHome, kVendorFolder.toString()), name),
+                    name + QStringLiteral(".ini"));
+}
+
+QString fallbackSettingsPath(const SettingsLocation& location)
+{
+    const QString& path = location.executablePath;
+    if (!isAbsolute(path))
+        return {};
+    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
+    const qsizetype dot = path.lastIndexOf(u'.');
+    const QString withoutExtension = dot > nameStart ? path.first(dot) : path;
+    return withoutExtension + QStringLiteral(".ini");
+}
+
+QStringView optionKeyName(OptionKey key)
+{
+    switch (key) {
+    case OptionKey::ShowEto: return u"ShowEto";
+    case OptionKey::StatusBar: return u"StatusBar";
+    case OptionKey::StayOnTop: return u"StayOnTop";
+    case OptionKey::ShowBold: return u"ShowBold";
+    case OptionKey::AddItem: return u"AddItem";
+    case OptionKey::AddName: return u"AddName";
+    case OptionKey::ShowHint: return u"ShowHint";
+    case OptionKey::AddYear: return u"AddYear";
+    case OptionKey::Minimize: return u"Minimize";
+    case OptionKey::CloseQuery: return u"CloseQuery";
+    case OptionKey::SaveStatus: return u"SaveStatus";
+    case OptionKey::StyleName: return u"StyleName";
+    }
+    return {};
+}
+
+int windowStateFromStored(int stored)
+{
+    switch (stored) {
+    case kWindowStateNormal:
+    case kWindowStateMinimized:
+    case kWindowStateMaximized: return stored;
+    default: return kWindowStateNormal;
+    }
+}
+
+LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
+                            const ScreenMetrics& screen)
+{
+    LoadedSettings loaded;
+    // Whatever stands at the per-user path is the settings file: a FIFO or a
+    // file too large gives the defaults now and a report at close, rather
+    // than the file beside the executable.
+    loaded.filePath = SettingsFilePath(location);
+    if (loaded.filePath.isEmpty() || !fileExists(loaded.filePath))
+        loaded.filePath = fallbackSettingsPath(location);
+    const ProfileReader reader = loaded.filePath.isEmpty() ? ProfileReader() : ProfileReader::fromFile(loaded.filePath);
+    const auto read = [&](QStringView key, int defaultValue) {
+        return reader.readInteger(kPositionSection, key, defaultValue);
+    };
+
+    WindowPlacement& placement = loaded.placement;
+    placement = current;
+    placement.flags = quint32(read(u"Flags", qint32(current.flags)));
+    placement.showCmd = read(u"ShowCmd", current.showCmd);
+    placement.maxPosition.setX(read(u"MaxX", current.maxPosition.x()));
+    placement.maxPosition.setY(read(u"MaxY", current.maxPosition.y()));
+    placement.top = read(u"Top", screen.screenHeight / 3);
+    placement.left = read(u"Left", screen.workAreaWidth / 3);
+    placement.right = read(u"Right", doubled(placement.left));
+    placement.bottom = read(u"Bottom", doubled(placement.top));
+    // The window takes its place while still hidden; the state alone decides how it shows.
+    placement.showCmd = kShowCmdHide;
+
+    loaded.windowState = windowStateFromStored(read(u"State", currentState));
+    loaded.options = readOptions(reader);
+    return loaded;
+}
+
+ProgramRecord programRecord(const QString& executablePath, const QString& lastClose)
+{
+    const QString version = QString::fromUtf8(kVersionText);
+    if (executablePath.isEmpty())
+        return {QString(), QString(), version, lastClose};
+    const QFileInfo executable(executablePath);
+    return {executable.fileName(), executable.absolutePath(), version, lastClose};
+}
+
+std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
+                                    const WindowPlacement& placement, int windowState, const OptionSettings& options)
+{
+    const QString path = settingsFileToWrite(location);
+    if (path.isEmpty())
+        return QStringLiteral("Cannot save the settings: neither the configuration folder nor the program's "
+                              "folder is known.");
+
+    IniDocument document;
+    const FileContent existing = readRegularFile(path, kIniFileMaxSize);
+    switch (existing.outcome) {
+    case FileContent::Outcome::Missing: break;
+    case FileContent::Outcome::Read:
+        document = IniDocument::fromBytes(existing.bytes);
+        // The rename below would replace a file that may not be written;
+        // refuse as a direct write would.
+        if (const std::optional<QString> reason = notWritableReason(path))
+            return createError(path, *reason);
+        break;
+    case FileContent::Outcome::NotRegular:
+    case FileContent::Outcome::TooLarge:
+    case FileContent::Outcome::Failed: return openError(path, existing.reason);
+    }
+
+    writeProgramSection(document, program, QFileInfo(path).absoluteFilePath());
+    if (options.saveStatus) {
+        writePositionSection(document, placement, windowState);
+        document.removeSection(kModeSection);
+        writeOptionSection(document, options);
+    } else {
+        document.removeSection(kPositionSection);
+        document.removeSection(kOptionSection);
+        document.removeSection(kModeSection);
+    }
+
+    if (const std::optional<QString> reason = writeFileAtomically(path, document.toBytes()))
+        return createError(path, *reason);
+    return std::nullopt;
+}
+
+} // namespace erakon

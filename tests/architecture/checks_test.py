@@ -1,0 +1,105 @@
+# SPDX-License-Identifier: MIT
+"""The layer checks find what they are there to find: a cycle, an arrow against the
+layers, an include from a folder that may not be used, Qt in the core, an include not
+written from the source root, a file whose own header is not first."""
+import os
+import sys
+import tempfile
+import types
+import unittest
+
+SCRIPTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts")
+sys.path.insert(0, SCRIPTS)
+
+
+def load(name):
+    """A script of scripts/ as a module, although its file name has no .py."""
+    path = os.path.join(SCRIPTS, name)
+    module = types.ModuleType(name)
+    module.__file__ = path
+    with open(path, encoding="utf-8") as file:
+        exec(compile(file.read(), path, "exec"), module.__dict__)
+    return module
+
+
+dependency_graph = load("dependency_graph")
+check_includes = load("check_includes")
+
+
+class GraphTest(unittest.TestCase):
+    def test_cycle_is_found(self):
+        graph = {"erakon_window": ["erakon_desktop"], "erakon_desktop": ["erakon_settings"],
+                 "erakon_settings": ["erakon_desktop"]}
+        self.assertEqual(dependency_graph.find_cycle(graph),
+                         ["erakon_desktop", "erakon_settings", "erakon_desktop"])
+
+    def test_one_way_graph_has_no_cycle(self):
+        graph = {"erakon": ["erakon_window"], "erakon_window": ["erakon_core"], "erakon_core": []}
+        self.assertIsNone(dependency_graph.find_cycle(graph))
+
+    def test_arrow_against_the_layers_is_found(self):
+        graph = {"erakon_desktop": ["erakon_window", "erakon_core"], "erakon_window": [], "erakon_core": [],
+                 "erakon": ["erakon_window"]}
+        self.assertEqual(dependency_graph.forbidden_arrows(graph), ["erakon_desktop -> erakon_window"])
+
+    def test_graph_is_read_from_cmake_output(self):
+        dot = '''
+    "node0" [ label = "erakon_styles", shape = octagon ];
+    "node1" [ label = "erakon_styles_resources_1", shape = hexagon ];
+    "node0" -> "node1" [ style = dashed ] // erakon_styles -> erakon_styles_resources_1
+    "node2" [ label = "erakon_settings", shape = octagon ];
+    "node3" [ label = "erakon_core", shape = octagon ];
+    "node2" -> "node3"  // erakon_settings -> erakon_core
+'''
+        self.assertEqual(dependency_graph.parse(dot),
+                         {"erakon_styles": [], "erakon_settings": ["erakon_core"], "erakon_core": []})
+
+
+class IncludeTest(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.root = self.folder.name
+        self.write("core/clock.h", "#pragma once\n#include <chrono>\n")
+        self.write("core/version.h.in", "#pragma once\n")
+        self.write("window/main_window.h", "#pragma once\n#include <QMainWindow>\n")
+        self.write("settings/ini_text.h", "#pragma once\n#include <QString>\n")
+        for header in ("QtCore/QString", "QtWidgets/QWidget", "QtWidgets/QMainWindow"):
+            self.write("qt/" + header, "")
+
+    def tearDown(self):
+        self.folder.cleanup()
+
+    def write(self, path, text):
+        os.makedirs(os.path.dirname(os.path.join(self.root, path)), exist_ok=True)
+        with open(os.path.join(self.root, path), "w", encoding="utf-8") as file:
+            file.write(text)
+
+    def faults(self):
+        return check_includes.check(self.root, os.path.join(self.root, "qt"))
+
+    def test_sound_tree_passes(self):
+        self.write("desktop/shortcuts.cpp",
+                   '#include "desktop/shortcuts.h"\n\n#include "core/clock.h"\n#include "core/version.h"\n')
+        self.write("desktop/shortcuts.h", "#pragma once\n#include <QString>\n")
+        self.assertEqual(self.faults(), [])
+
+    def test_each_fault_is_named(self):
+        self.write("desktop/shortcuts.cpp", '#include "core/clock.h"\n#include "window/main_window.h"\n'
+                   '#include "clock.h"\n')
+        self.write("desktop/shortcuts.h", "#pragma once\n")
+        self.write("core/era.cpp", "#include <QString>\n#include <unistd.h>\n#include <vector>\n")
+        self.write("settings/ini_text.cpp", '#include "settings/ini_text.h"\n#include <QWidget>\n')
+        self.write("widgets/year_box.cpp", "#include <QNotAQtHeader>\n")
+        self.assertEqual(sorted(self.faults()), sorted([
+            "core/era.cpp: <QString>: core/ may not use QtCore",
+            "core/era.cpp: <unistd.h>: core/ uses nothing but the C++ standard library",
+            'desktop/shortcuts.cpp: "window/main_window.h": desktop/ may not use window/',
+            'desktop/shortcuts.cpp: "clock.h" is not a path from the source root',
+            'desktop/shortcuts.cpp: its own header "desktop/shortcuts.h" is not the first include',
+            "settings/ini_text.cpp: <QWidget>: settings/ may not use QtWidgets",
+            "widgets/year_box.cpp: <QNotAQtHeader>: widgets/ may not use Qt",
+        ]))
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "core/table_line.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+
+namespace erakon {
+namespace {
+
+using std::chrono::year;
+using std::chrono::year_month_day;
+
+constexpr int kCurrentYear = 2023;
+
+struct TableLineCase {
+    const char* name;
+    year_month_day date;
+    bool showEto;
+    std::string expected;
+};
+void PrintTo(const TableLineCase& c, std::ostream* out) { *out << c.name; }
+
+class TableLineTest : public ::testing::TestWithParam<TableLineCase> {};
+
+TEST_P(TableLineTest, WritesEraYearDistanceAndZodiac)
+{
+    const TableLineCase& c = GetParam();
+    EXPECT_EQ(TableLine(c.date, kCurrentYear, c.showEto), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    In2023, TableLineTest,
+    ::testing::Values(
+        TableLineCase{"FirstTableYear", year{1868} / 1 / 1, true, "明治元\t1868年\t155年前\t辰・たつ\t"},
+        TableLineCase{"LastFullMeijiYear", year{1911} / 12 / 31, true, "明治44\t1911年\t112年前\t亥・い\t"},
+        TableLineCase{"TaishoBeginsJanuaryLine", year{1912} / 1 / 1, true, "明治45\t1912年\t111年前\t子・ね\t"},
+        TableLineCase{"TaishoBeginsDecemberLine", year{1912} / 12 / 31, true, "大正元\t1912年\t111年前\t子・ね\t"},
+        TableLineCase{"ShowaBeginsJanuaryLine", year{1926} / 1 / 1, true, "大正15\t1926年\t97年前\t寅・とら\t"},
+        TableLineCase{"ShowaBeginsDecemberLine", year{1926} / 12 / 31, true, "昭和元\t1926年\t97年前\t寅・とら\t"},
+        TableLineCase{"HeiseiBeginsJanuaryLine", year{1989} / 1 / 1, true, "昭和64\t1989年\t34年前\t巳・み\t"},
+        TableLineCase{"HeiseiBeginsDecemberLine", year{1989} / 12 / 31, true, "平成元\t1989年\t34年前\t巳・み\t"},
+        TableLineCase{"ReiwaBeginsJanuaryLine", year{2019} / 1 / 1, true, "平成31\t2019年\t4年前\t亥・い\t"},
+        TableLineCase{"DayBeforeReiwa", year{2019} / 4 / 30, true, "平成31\t2019年\t4年前\t亥・い\t"},
+        TableLineCase{"ReiwaBeginsDecemberLine", year{2019} / 12 / 31, true, "令和元\t2019年\t4年前\t亥・い\t"},
+        TableLineCase{"LastYear", year{2022} / 1 / 1, true, "令和4\t2022年\t1年前\t寅・とら\t"},
+        TableLineCase{"CurrentYear", year{2023} / 1 / 1, true, "令和5\t2023年\t-----\t卯・う\t"},
+        TableLineCase{"NextYear", year{2024} / 1 / 1, true, "令和6\t2024年\t1年後\t辰・たつ\t"},
+        TableLineCase{"LastTableYear", year{2117} / 1 / 1, true, "令和99\t2117年\t94年後\t丑・うし\t"},
+        TableLineCase{"BeforeTheFirstEra", year{1867} / 12 / 31, true, "\t1867年\t156年前\t卯・う\t"},
+        TableLineCase{"ZodiacOffEndsWithTwoTabs", year{2023} / 1 / 1, false, "令和5\t2023年\t-----\t\t"}),
+    [](const ::testing::TestParamInfo<TableLineCase>& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace erakon
