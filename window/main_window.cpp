@@ -291,14 +291,14 @@ void TErakonForm::connectHandlers()
     connectCheckBox(CheckBoxAddItem, &TErakonForm::CheckBoxAddItemClick);
     connectCheckBox(CheckBoxShowHint, &TErakonForm::CheckBoxShowHintClick);
 
-    connect(ButtonDeskTop, &QPushButton::clicked, this, &TErakonForm::ButtonDeskTopClick);
-    connect(ButtonStartMenu, &QPushButton::clicked, this, &TErakonForm::ButtonStartMenuClick);
-    connect(ButtonStartUp, &QPushButton::clicked, this, &TErakonForm::ButtonStartUpClick);
-    connect(ButtonHelp, &QPushButton::clicked, this, &TErakonForm::ButtonHelpClick);
-    connect(ButtonAbout, &QPushButton::clicked, this, &TErakonForm::ButtonAboutClick);
-    connect(ButtonProperties, &QPushButton::clicked, this, &TErakonForm::ButtonPropertiesClick);
-    connect(ButtonDonation, &QPushButton::clicked, this, &TErakonForm::ButtonDonationClick);
-    connect(ButtonHomeSite, &QPushButton::clicked, this, &TErakonForm::ButtonHomeSiteClick);
+    connect(ButtonDeskTop, &QPushButton::clicked, this, &TErakonForm::registerDesktopShortcut);
+    connect(ButtonStartMenu, &QPushButton::clicked, this, &TErakonForm::registerStartMenuShortcut);
+    connect(ButtonStartUp, &QPushButton::clicked, this, &TErakonForm::registerStartupShortcut);
+    connect(ButtonHelp, &QPushButton::clicked, this, &TErakonForm::showHelp);
+    connect(ButtonAbout, &QPushButton::clicked, this, &TErakonForm::showAboutBox);
+    connect(ButtonProperties, &QPushButton::clicked, this, &TErakonForm::showProgramProperties);
+    connect(ButtonDonation, &QPushButton::clicked, this, &TErakonForm::openDonationPage);
+    connect(ButtonHomeSite, &QPushButton::clicked, this, &TErakonForm::openHomeSite);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
         if (!m_pageChangeByProgram)
@@ -313,9 +313,9 @@ void TErakonForm::connectHandlers()
     connect(ListBox1, &QListWidget::currentRowChanged, this, &TErakonForm::ListBox1Click);
 
     connect(PopupMenu1, &QMenu::aboutToShow, this, &TErakonForm::PopupMenu1Popup);
-    connect(PopupMenu1->DeskTopP1, &QAction::triggered, this, &TErakonForm::ButtonDeskTopClick);
-    connect(PopupMenu1->StartMenuP1, &QAction::triggered, this, &TErakonForm::ButtonStartMenuClick);
-    connect(PopupMenu1->StartUpP1, &QAction::triggered, this, &TErakonForm::ButtonStartUpClick);
+    connect(PopupMenu1->DeskTopP1, &QAction::triggered, this, &TErakonForm::registerDesktopShortcut);
+    connect(PopupMenu1->StartMenuP1, &QAction::triggered, this, &TErakonForm::registerStartMenuShortcut);
+    connect(PopupMenu1->StartUpP1, &QAction::triggered, this, &TErakonForm::registerStartupShortcut);
     connect(PopupMenu1->CloseP1, &QAction::triggered, this, &TErakonForm::CloseP2Click);
     connect(PopupMenu1->ConvertP1, &QAction::triggered, this, &TErakonForm::ConvertP1Click);
     connect(PopupMenu1->ShowEtoP1, &QAction::triggered, this, &TErakonForm::ShowEtoP1Click);
@@ -329,11 +329,11 @@ void TErakonForm::connectHandlers()
     connect(PopupMenu1->SaveStatusP1, &QAction::triggered, this, &TErakonForm::SaveStatusP1Click);
     connect(PopupMenu1->TableP1, &QAction::triggered, this, &TErakonForm::TableP1Click);
     connect(PopupMenu1->StyleP1, &QAction::triggered, this, &TErakonForm::StyleP1Click);
-    connect(PopupMenu1->HelpP2, &QAction::triggered, this, &TErakonForm::ButtonHelpClick);
-    connect(PopupMenu1->AboutP1, &QAction::triggered, this, &TErakonForm::ButtonAboutClick);
-    connect(PopupMenu1->PropertiesP1, &QAction::triggered, this, &TErakonForm::ButtonPropertiesClick);
-    connect(PopupMenu1->DonationP1, &QAction::triggered, this, &TErakonForm::ButtonDonationClick);
-    connect(PopupMenu1->HomeSiteP1, &QAction::triggered, this, &TErakonForm::ButtonHomeSiteClick);
+    connect(PopupMenu1->HelpP2, &QAction::triggered, this, &TErakonForm::showHelp);
+    connect(PopupMenu1->AboutP1, &QAction::triggered, this, &TErakonForm::showAboutBox);
+    connect(PopupMenu1->PropertiesP1, &QAction::triggered, this, &TErakonForm::showProgramProperties);
+    connect(PopupMenu1->DonationP1, &QAction::triggered, this, &TErakonForm::openDonationPage);
+    connect(PopupMenu1->HomeSiteP1, &QAction::triggered, this, &TErakonForm::openHomeSite);
 
     connect(PopupMenu2->RestoreP2, &QAction::triggered, this, &TErakonForm::RestoreP2Click);
     connect(PopupMenu2->CloseP2, &QAction::triggered, this, &TErakonForm::CloseP2Click);
@@ -914,14 +914,14 @@ int TErakonForm::windowStateNow() const
 
 // ---------------------------------------------------------------- file and help commands
 
-void TErakonForm::ButtonDeskTopClick() { erakon::ButtonDeskTopClick({m_desktop, m_messages, Timer1}); }
-void TErakonForm::ButtonStartMenuClick() { erakon::ButtonStartMenuClick({m_desktop, m_messages, Timer1}); }
-void TErakonForm::ButtonStartUpClick() { erakon::ButtonStartUpClick({m_desktop, m_messages, Timer1}); }
-void TErakonForm::ButtonHelpClick() { erakon::ButtonHelpClick(m_desktop, m_messages); }
+void TErakonForm::registerDesktopShortcut() { erakon::registerDesktopShortcut({m_desktop, m_messages, Timer1}); }
+void TErakonForm::registerStartMenuShortcut() { erakon::registerStartMenuShortcut({m_desktop, m_messages, Timer1}); }
+void TErakonForm::registerStartupShortcut() { erakon::registerStartupShortcut({m_desktop, m_messages, Timer1}); }
+void TErakonForm::showHelp() { erakon::showHelp(m_desktop, m_messages); }
 
-void TErakonForm::ButtonAboutClick()
+void TErakonForm::showAboutBox()
 {
-    erakon::ButtonAboutClick({
+    erakon::showAboutBox({
         .mainWindow = this,
         .executablePath = m_desktop.executablePath(),
         .clock = m_clock,
@@ -933,8 +933,8 @@ void TErakonForm::ButtonAboutClick()
     });
 }
 
-void TErakonForm::ButtonPropertiesClick() { erakon::ButtonPropertiesClick(this, m_desktop); }
-void TErakonForm::ButtonDonationClick() { erakon::ButtonDonationClick(m_desktop); }
-void TErakonForm::ButtonHomeSiteClick() { erakon::ButtonHomeSiteClick(m_desktop); }
+void TErakonForm::showProgramProperties() { erakon::showProgramProperties(this, m_desktop); }
+void TErakonForm::openDonationPage() { erakon::openDonationPage(m_desktop); }
+void TErakonForm::openHomeSite() { erakon::openHomeSite(m_desktop); }
 
 } // namespace erakon

@@ -165,14 +165,14 @@ public:
     void ListBox1Click();
 
     // --- file and help commands ---
-    void ButtonDeskTopClick();
-    void ButtonStartMenuClick();
-    void ButtonStartUpClick();
-    void ButtonHelpClick();
-    void ButtonAboutClick();
-    void ButtonPropertiesClick();
-    void ButtonDonationClick();
-    void ButtonHomeSiteClick();
+    void registerDesktopShortcut();
+    void registerStartMenuShortcut();
+    void registerStartupShortcut();
+    void showHelp();
+    void showAboutBox();
+    void showProgramProperties();
+    void openDonationPage();
+    void openHomeSite();
 
     // Shows a page as the program does: no dispatch.
     void showPage(QWidget* page);
