@@ -34,6 +34,26 @@ public:
 
     explicit DesktopCommands(const Context& context);
 
+    // Runs the file commands of a page or menu that offers them.
+    template <typename Source>
+    void connectFileCommands(Source* source)
+    {
+        connect(source, &Source::desktopShortcutRequested, this, &DesktopCommands::registerDesktopShortcut);
+        connect(source, &Source::startMenuShortcutRequested, this, &DesktopCommands::registerStartMenuShortcut);
+        connect(source, &Source::startupShortcutRequested, this, &DesktopCommands::registerStartupShortcut);
+    }
+
+    // Runs the help commands of a page or menu that offers them.
+    template <typename Source>
+    void connectHelpCommands(Source* source)
+    {
+        connect(source, &Source::helpRequested, this, &DesktopCommands::showHelp);
+        connect(source, &Source::aboutRequested, this, &DesktopCommands::showAboutBox);
+        connect(source, &Source::propertiesRequested, this, &DesktopCommands::showProgramProperties);
+        connect(source, &Source::donationRequested, this, &DesktopCommands::openDonationPage);
+        connect(source, &Source::homeSiteRequested, this, &DesktopCommands::openHomeSite);
+    }
+
     void registerDesktopShortcut();
     void registerStartMenuShortcut();
     void registerStartupShortcut();

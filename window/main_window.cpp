@@ -13,9 +13,9 @@
 #include "window/file_page.h"
 #include "window/help_page.h"
 #include "window/options_model.h"
+#include "window/pages.h"
 #include "window/settings_page.h"
 #include "window/style_page.h"
-#include "window/table_page.h"
 #include "window/tray.h"
 #include "window/window_geometry.h"
 #include "window/window_menu.h"
@@ -35,7 +35,6 @@ namespace erakon {
 namespace {
 
 const QString kTitle = QString::fromUtf8(kApplicationTitle);
-const QString kClockPattern = QStringLiteral("ggge年(yyyy年) m月d日(aaa)  HH:MM");
 
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
@@ -44,32 +43,9 @@ void writeToStandardError(const QString& text)
     std::fprintf(stderr, "%s: %s\n", kProgramName.data(), qPrintable(text));
 }
 
-// The options before the settings are read: the defaults, in the style active now.
-OptionSettings startingOptions(const StyleService& styles)
-{
-    OptionSettings options;
-    options.styleName = styles.activeName();
-    return options;
-}
-
-template <typename PageWidget>
-PageWidget* addPage(PageControl* pages, PageWidget* page, const char* name, const QString& caption)
-{
-    page->setObjectName(QString::fromLatin1(name));
-    pages->addTab(page, caption);
-    return page;
-}
-
 } // namespace
 
 struct MainWindow::Parts {
-    PageControl* pages = nullptr;
-    FilePage* filePage = nullptr;
-    ConversionPage* conversionPage = nullptr;
-    SettingsPage* settingsPage = nullptr;
-    TablePage* tablePage = nullptr;
-    StylePage* stylePage = nullptr;
-    HelpPage* helpPage = nullptr;
     ClockStatusBar* clockStatusBar = nullptr;
     WindowMenu* windowMenu = nullptr;
 };
@@ -83,7 +59,8 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     , m_errorOutput(services.errorOutput ? services.errorOutput : &writeToStandardError)
     , m_settingsLocation(services.settings)
     , m_basicStyleName(services.styles.activeName())
-    , m_options(new OptionsModel(startingOptions(services.styles), this))
+    // Before the settings are read: the defaults, in the style active now.
+    , m_options(new OptionsModel({.styleName = m_basicStyleName}, this))
     , m_hints(new HintSwitch(this))
     , m_parts(std::make_unique<Parts>())
 {
@@ -108,18 +85,8 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::createPages()
 {
-    Parts& p = *m_parts;
-    p.pages = new PageControl(this);
-    p.pages->setObjectName(QStringLiteral("pages"));
-    p.filePage = addPage(p.pages, new FilePage(this), "filePage", QStringLiteral("ファイル"));
-    p.conversionPage = addPage(p.pages, new ConversionPage(m_clock, m_formatSettings, *m_options, this),
-                               "conversionPage", QStringLiteral("変換"));
-    p.settingsPage = addPage(p.pages, new SettingsPage(*m_options, this), "settingsPage", QStringLiteral("設 定"));
-    p.tablePage = addPage(p.pages, new TablePage(m_clock, this), "tablePage", QStringLiteral("早見表"));
-    p.tablePage->setShowEtoSource([this] { return m_options->values().showEto; });
-    p.stylePage = addPage(p.pages, new StylePage(m_styles, m_messages, this), "stylePage", QStringLiteral("スタイル"));
-    p.helpPage = addPage(p.pages, new HelpPage(this), "helpPage", QStringLiteral("ヘルプ"));
-    setCentralWidget(p.pages);
+    m_pages = new Pages(this, m_clock, m_formatSettings, *m_options, m_styles, m_messages);
+    setCentralWidget(m_pages->control());
 }
 
 void MainWindow::createStatusBar()
@@ -161,21 +128,15 @@ void MainWindow::connectParts()
 {
     const Parts& p = *m_parts;
     connect(m_options, &OptionsModel::changed, this, &MainWindow::applyOption);
-    connect(p.pages, &QTabWidget::currentChanged, this, [this] {
-        if (!m_pageChangeByProgram)
-            enterShownPage();
-    });
+    connect(m_pages, &Pages::entered, this, &MainWindow::pageEntered);
     connect(p.windowMenu, &WindowMenu::pageRequested, this, &MainWindow::openPage);
-    connect(p.tablePage, &TablePage::yearChosen, this, &MainWindow::showYearFromTable);
-    connect(p.stylePage, &StylePage::styleChosen, this,
-            [this](const QString& name) { m_options->set(&OptionSettings::styleName, name); });
-    connect(p.clockStatusBar, &ClockStatusBar::clicked, p.conversionPage, &ConversionPage::resetToCurrentYear);
+    connect(p.clockStatusBar, &ClockStatusBar::clicked, m_pages->conversionPage(), &ConversionPage::resetToCurrentYear);
     connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::clockTick);
-    connectFileCommands(p.filePage);
-    connectFileCommands(p.windowMenu);
-    connectHelpCommands(p.helpPage);
-    connectHelpCommands(p.windowMenu);
-    connect(p.conversionPage, &ConversionPage::closeRequested, this, &QWidget::close);
+    m_commands->connectFileCommands(m_pages->filePage());
+    m_commands->connectFileCommands(p.windowMenu);
+    m_commands->connectHelpCommands(m_pages->helpPage());
+    m_commands->connectHelpCommands(p.windowMenu);
+    connect(m_pages->conversionPage(), &ConversionPage::closeRequested, this, &QWidget::close);
     connect(p.windowMenu, &WindowMenu::closeRequested, this, &QWidget::close);
     connect(m_tray, &Tray::quitRequested, this, &QWidget::close);
     if (qApp)
@@ -183,26 +144,6 @@ void MainWindow::connectParts()
             if (!queryEndSession())
                 manager.cancel();
         });
-}
-
-// The file page and the window's menu offer the same file commands, the
-// help page and the menu the same help commands.
-template <typename Source>
-void MainWindow::connectFileCommands(Source* source)
-{
-    connect(source, &Source::desktopShortcutRequested, m_commands, &DesktopCommands::registerDesktopShortcut);
-    connect(source, &Source::startMenuShortcutRequested, m_commands, &DesktopCommands::registerStartMenuShortcut);
-    connect(source, &Source::startupShortcutRequested, m_commands, &DesktopCommands::registerStartupShortcut);
-}
-
-template <typename Source>
-void MainWindow::connectHelpCommands(Source* source)
-{
-    connect(source, &Source::helpRequested, m_commands, &DesktopCommands::showHelp);
-    connect(source, &Source::aboutRequested, m_commands, &DesktopCommands::showAboutBox);
-    connect(source, &Source::propertiesRequested, m_commands, &DesktopCommands::showProgramProperties);
-    connect(source, &Source::donationRequested, m_commands, &DesktopCommands::openDonationPage);
-    connect(source, &Source::homeSiteRequested, m_commands, &DesktopCommands::openHomeSite);
 }
 
 // What the window's creation does once everything is made, in this order.
@@ -217,62 +158,15 @@ void MainWindow::startUp()
         applyOption(key);
     // The style list never lacks a current item: a list without one picks
     // its first row when it gets the focus, which would apply that style.
-    m_parts->stylePage->selectActiveStyle();
+    m_pages->stylePage()->selectActiveStyle();
     m_endingSession = false;
     showPage(Page::Conversion);
-    m_parts->conversionPage->startAtCurrentYear();
+    m_pages->conversionPage()->startAtCurrentYear();
 }
 
-// ---------------------------------------------------------------- pages
-
-void MainWindow::showPage(Page page)
-{
-    m_pageChangeByProgram = true;
-    m_parts->pages->setCurrentIndex(int(page));
-    m_pageChangeByProgram = false;
-}
-
-void MainWindow::openPage(Page page)
-{
-    showPage(page);
-    enterShownPage();
-}
-
-Page MainWindow::shownPage() const { return Page(m_parts->pages->currentIndex()); }
-
-// Entering a page renews what it shows from the rest of the window.
-void MainWindow::enterShownPage()
-{
-    const Parts& p = *m_parts;
-    const Page page = shownPage();
-    switch (page) {
-    case Page::Conversion: p.conversionPage->refresh(); break;
-    case Page::Table: p.tablePage->build(p.conversionPage->westernYearText()); break;
-    case Page::Style: p.stylePage->selectActiveStyle(); break;
-    case Page::File:
-    case Page::Settings:
-    case Page::Help: break;
-    }
-    emit pageEntered(page);
-}
-
-void MainWindow::reenterIfShown(Page page)
-{
-    if (shownPage() == page)
-        enterShownPage();
-}
-
-void MainWindow::showYearFromTable(const QString& yearText)
-{
-    m_parts->conversionPage->showYearText(yearText);
-    showPage(Page::Conversion);
-}
-
-void MainWindow::resizeTabs()
-{
-    PageControl* pages = m_parts->pages;
-    pages->setTabWidth(PageControl::tabWidthFor(pages->width(), pages->count()));
-}
+void MainWindow::showPage(Page page) { m_pages->show(page); }
+void MainWindow::openPage(Page page) { m_pages->open(page); }
+Page MainWindow::shownPage() const { return m_pages->shown(); }
 
 // ---------------------------------------------------------------- options
 
@@ -280,22 +174,21 @@ void MainWindow::resizeTabs()
 // whether it came from the settings page, the window's menu or the file.
 void MainWindow::applyOption(OptionKey key)
 {
-    const Parts& p = *m_parts;
     const OptionSettings& options = m_options->values();
     switch (key) {
     case OptionKey::ShowEto: // the sentence and the year table
-        reenterIfShown(Page::Conversion);
-        reenterIfShown(Page::Table);
+        m_pages->reenterIfShown(Page::Conversion);
+        m_pages->reenterIfShown(Page::Table);
         break;
-    case OptionKey::StatusBar: p.clockStatusBar->setVisible(options.statusBar); break;
+    case OptionKey::StatusBar: m_parts->clockStatusBar->setVisible(options.statusBar); break;
     case OptionKey::StayOnTop: setStaysOnTop(*this, options.stayOnTop); break;
     case OptionKey::ShowBold:
-        p.conversionPage->refresh();
-        reenterIfShown(Page::Conversion);
+        m_pages->conversionPage()->refresh();
+        m_pages->reenterIfShown(Page::Conversion);
         break;
     case OptionKey::AddItem:
-        p.settingsPage->setUserEraEditable(options.addItem);
-        reenterIfShown(Page::Conversion);
+        m_pages->settingsPage()->setUserEraEditable(options.addItem);
+        m_pages->reenterIfShown(Page::Conversion);
         break;
     case OptionKey::ShowHint: m_hints->setHintsShown(options.showHint); break;
     case OptionKey::StyleName: applyStyleOption(); break;
@@ -312,16 +205,15 @@ void MainWindow::applyOption(OptionKey key)
 // The option then holds the active style's own name, which the file keeps.
 void MainWindow::applyStyleOption()
 {
-    m_options->set(&OptionSettings::styleName, m_parts->stylePage->applyStyleNamed(m_options->values().styleName));
-    resizeTabs();
+    m_options->set(&OptionSettings::styleName, m_pages->stylePage()->applyStyleNamed(m_options->values().styleName));
+    m_pages->resizeTabs();
 }
 
 // ---------------------------------------------------------------- the window's life
 
 void MainWindow::clockTick()
 {
-    m_parts->clockStatusBar->setPanelText(
-        fromUtf8(FormatDatePattern(kClockPattern.toStdString(), m_clock.now(), m_formatSettings, m_eraNameLanguage)));
+    m_parts->clockStatusBar->showClock(m_clock.now(), m_formatSettings, m_eraNameLanguage);
     m_tray->clockTick();
 }
 
@@ -385,7 +277,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event)
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    resizeTabs();
+    m_pages->resizeTabs();
 }
 
 void MainWindow::refillFormatSettings(const QLocale& locale)

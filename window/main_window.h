@@ -19,6 +19,7 @@ namespace erakon {
 class DesktopCommands;
 class HintSwitch;
 class OptionsModel;
+class Pages;
 class Tray;
 
 // The program's one window: six pages, the status-bar clock, the window's
@@ -69,7 +70,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct Parts; // the window's widgets, made by the create functions
+    struct Parts; // the status bar and the window's menu
 
     void createPages();
     void createStatusBar();
@@ -77,16 +78,7 @@ private:
     void createMenus();
     void createTray(std::function<bool()> trayAvailable);
     void connectParts();
-    template <typename Source>
-    void connectFileCommands(Source* source);
-    template <typename Source>
-    void connectHelpCommands(Source* source);
     void startUp();
-
-    void enterShownPage();
-    void reenterIfShown(Page page);
-    void showYearFromTable(const QString& yearText);
-    void resizeTabs();
 
     void applyOption(OptionKey key);
     void applyStyleOption();
@@ -110,9 +102,9 @@ private:
     WindowPlacement m_placement;
     bool m_endingSession = false;
     bool m_settingsSaveFailed = false;
-    bool m_pageChangeByProgram = false;
 
     OptionsModel* m_options;
+    Pages* m_pages = nullptr;
     HintSwitch* m_hints;
     QTimer* m_clockTimer = nullptr;
     DesktopCommands* m_commands = nullptr;

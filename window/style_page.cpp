@@ -5,6 +5,7 @@
 #include "styles/style_service.h"
 #include "widgets/control_hint.h"
 #include "widgets/window_font.h"
+#include "window/options_model.h"
 
 #include <QListWidget>
 #include <QMouseEvent>
@@ -39,7 +40,7 @@ protected:
 
 } // namespace
 
-StylePage::StylePage(StyleService& styles, Messages& messages, QWidget* parent)
+StylePage::StylePage(StyleService& styles, Messages& messages, OptionsModel& options, QWidget* parent)
     : QWidget(parent)
     , m_styles(styles)
     , m_messages(messages)
@@ -58,12 +59,13 @@ StylePage::StylePage(StyleService& styles, Messages& messages, QWidget* parent)
     fillStyleList();
 
     // The program moves the selection with the list's signals blocked, so
-    // only the user's choice comes through. The service looks for its
-    // carried styles anew before a chosen one is applied.
-    connect(m_styleList, &QListWidget::currentRowChanged, this, [this] {
+    // only the user's choice, by mouse or by keyboard, comes through. The
+    // service looks for its carried styles anew before the chosen one is
+    // applied, where the option takes effect.
+    connect(m_styleList, &QListWidget::currentRowChanged, this, [this, &options] {
         if (const QListWidgetItem* item = m_styleList->currentItem()) {
             m_styles.Initialize();
-            emit styleChosen(item->text());
+            options.set(&OptionSettings::styleName, item->text());
         }
     });
 }

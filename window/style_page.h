@@ -8,18 +8,19 @@ class QListWidget;
 namespace erakon {
 
 class Messages;
+class OptionsModel;
 class StyleService;
 
 // The page "スタイル": the names of every visual style, sorted without regard
-// to case, and the applying of a style. Only the user's choice of a name is
-// reported; what the program selects applies nothing.
+// to case, and the applying of a style. The user's choice of a name sets the
+// style option; what the program selects applies nothing.
 class StylePage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StylePage)
 
 public:
     // Errors of the style service are shown through messages.
-    StylePage(StyleService& styles, Messages& messages, QWidget* parent = nullptr);
+    StylePage(StyleService& styles, Messages& messages, OptionsModel& options, QWidget* parent = nullptr);
 
     // Entering the page: the active style selected and shown about in the
     // middle of the list.
@@ -29,10 +30,6 @@ public:
     // to the whole program, or keeps the active style when the list has no
     // such name. Returns the active style's own name.
     QString applyStyleNamed(const QString& name);
-
-signals:
-    // The user chose a style, by mouse or by keyboard.
-    void styleChosen(const QString& name);
 
 private:
     void fillStyleList();

@@ -168,6 +168,13 @@ TEST_P(StoredStyleTest, AppliesAKnownNameAndKeepsTheSystemStyleOtherwise)
     ASSERT_NE(styleList()->currentItem(), nullptr);
     EXPECT_EQ(styleList()->currentItem()->text(), GetParam().applied);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+
+    // The close stores the active style by its own name.
+    ASSERT_TRUE(window->close());
+    QFile saved(SettingsFilePath({folder.filePath(QStringLiteral("config")), desktop.executable}));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(saved.readAll())
+                    .contains(QStringLiteral("StyleName=") + GetParam().applied + QStringLiteral("\r\n")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
