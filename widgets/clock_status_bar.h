@@ -30,7 +30,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QLabel* m_panel;
+    QLabel* m_clockPanel;
 };
 
 } // namespace erakon

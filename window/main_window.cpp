@@ -106,7 +106,8 @@ void MainWindow::createStatusBar()
 
 void MainWindow::createCommands()
 {
-    m_commands = new DesktopCommands({this, m_clock, m_messages, m_desktop, m_styles, m_clockTimer, m_basicStyleName});
+    m_desktopCommands = new DesktopCommands(
+        {this, m_clock, m_messages, m_desktop, m_styles, m_clockTimer, m_basicStyleName});
 }
 
 void MainWindow::createMenus()
@@ -132,10 +133,10 @@ void MainWindow::connectParts()
     connect(p.windowMenu, &WindowMenu::pageRequested, this, &MainWindow::openPage);
     connect(p.clockStatusBar, &ClockStatusBar::clicked, m_pages->conversionPage(), &ConversionPage::resetToCurrentYear);
     connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::clockTick);
-    m_commands->connectFileCommands(m_pages->filePage());
-    m_commands->connectFileCommands(p.windowMenu);
-    m_commands->connectHelpCommands(m_pages->helpPage());
-    m_commands->connectHelpCommands(p.windowMenu);
+    m_desktopCommands->connectFileCommands(m_pages->filePage());
+    m_desktopCommands->connectFileCommands(p.windowMenu);
+    m_desktopCommands->connectHelpCommands(m_pages->helpPage());
+    m_desktopCommands->connectHelpCommands(p.windowMenu);
     connect(m_pages->conversionPage(), &ConversionPage::closeRequested, this, &QWidget::close);
     connect(p.windowMenu, &WindowMenu::closeRequested, this, &QWidget::close);
     connect(m_tray, &Tray::quitRequested, this, &QWidget::close);

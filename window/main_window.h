@@ -107,7 +107,7 @@ private:
     Pages* m_pages = nullptr;
     HintSwitch* m_hints;
     QTimer* m_clockTimer = nullptr;
-    DesktopCommands* m_commands = nullptr;
+    DesktopCommands* m_desktopCommands = nullptr;
     Tray* m_tray = nullptr;
     std::unique_ptr<Parts> m_parts;
 };
