@@ -23,14 +23,14 @@ Tray::Tray(QWidget* window, OptionsModel& options, std::function<bool()> trayAva
     , m_window(window)
     , m_options(options)
     , m_trayAvailable(std::move(trayAvailable))
-    , m_icon(new QSystemTrayIcon(this))
+    , m_trayIcon(new QSystemTrayIcon(this))
 {
     setObjectName(QStringLiteral("tray"));
-    m_icon->setObjectName(QStringLiteral("trayIcon"));
-    m_icon->setIcon(loadProgramIcon());
-    m_icon->setToolTip(kTitle);
+    m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
+    m_trayIcon->setIcon(loadProgramIcon());
+    m_trayIcon->setToolTip(kTitle);
     createMenu(window);
-    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::Trigger)
             restoreFromTray();
     });
@@ -39,17 +39,17 @@ Tray::Tray(QWidget* window, OptionsModel& options, std::function<bool()> trayAva
 // The menu belongs to the window, whose look and hint switch it shares.
 void Tray::createMenu(QWidget* window)
 {
-    m_menu = new QMenu(window);
-    m_menu->setObjectName(QStringLiteral("trayMenu"));
-    QAction* restore = m_menu->addAction(QStringLiteral("元の大きさに戻す"));
+    m_trayMenu = new QMenu(window);
+    m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
+    QAction* restore = m_trayMenu->addAction(QStringLiteral("元の大きさに戻す"));
     restore->setObjectName(QStringLiteral("restoreAction"));
     connect(restore, &QAction::triggered, this, &Tray::restoreFromTray);
     // The tray menu belongs to no window, so Esc is only shown here; the key
     // itself acts through the window menu's "閉じる".
-    QAction* quit = m_menu->addAction(QStringLiteral("終了\tEsc"));
+    QAction* quit = m_trayMenu->addAction(QStringLiteral("終了\tEsc"));
     quit->setObjectName(QStringLiteral("quitAction"));
     connect(quit, &QAction::triggered, this, &Tray::quitRequested);
-    m_icon->setContextMenu(m_menu);
+    m_trayIcon->setContextMenu(m_trayMenu);
 }
 
 void Tray::windowStateChanged(Qt::WindowStates oldState)
@@ -79,14 +79,14 @@ void Tray::windowMinimized()
 
 void Tray::hideToTray()
 {
-    m_icon->show();
+    m_trayIcon->show();
     m_window->hide();
 }
 
 void Tray::windowRestored()
 {
     m_options.set(&OptionSettings::minimize, kMinimizeToTray);
-    m_icon->hide();
+    m_trayIcon->hide();
     if (m_window->isHidden())
         m_window->showNormal();
 }
@@ -102,7 +102,7 @@ void Tray::restoreFromTray()
 
 void Tray::clockTick()
 {
-    if (!m_icon->isVisible())
+    if (!m_trayIcon->isVisible())
         return;
     // The panel that held the icon has gone (it crashed, or was ended): a
     // window hidden in the tray would have no way back, so it comes back.
@@ -112,14 +112,14 @@ void Tray::clockTick()
     }
     // Qt passes even an unchanged hint on, and a D-Bus tray host would be
     // woken by it every second.
-    if (m_icon->toolTip() != kTitle)
-        m_icon->setToolTip(kTitle);
+    if (m_trayIcon->toolTip() != kTitle)
+        m_trayIcon->setToolTip(kTitle);
 }
 
 void Tray::removeIcon()
 {
-    if (m_icon->isVisible())
-        m_icon->hide();
+    if (m_trayIcon->isVisible())
+        m_trayIcon->hide();
 }
 
 } // namespace erakon

@@ -52,8 +52,8 @@ private:
     QWidget* m_window;
     OptionsModel& m_options;
     std::function<bool()> m_trayAvailable;
-    QSystemTrayIcon* m_icon;
-    QMenu* m_menu = nullptr;
+    QSystemTrayIcon* m_trayIcon;
+    QMenu* m_trayMenu = nullptr;
 };
 
 } // namespace erakon
