@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -121,20 +122,23 @@ TEST_F(OptionBindingTest, ControlsStartWithTheOptions)
 // option takes it, and nothing writes the box back.
 TEST_F(OptionBindingTest, TypedYearIsNotWrittenBack)
 {
-    YearBox box;
-    box.setRange(0, 9999);
-    bindYearBox(&box, options, &OptionSettings::addYear);
-    EXPECT_EQ(box.intValue(), kDefaultUserEraOrigin);
-    box.show();
-    box.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
-    box.lineEdit()->setFocus();
-    box.lineEdit()->selectAll();
-    QTest::keyClicks(box.lineEdit(), QStringLiteral("12000"));
-    EXPECT_EQ(box.text(), "12000");
+    QWidget window;
+    auto* box = new YearBox(&window);
+    box->setRange(0, 9999);
+    (new QVBoxLayout(&window))->addWidget(box);
+    bindYearBox(box, options, &OptionSettings::addYear);
+    EXPECT_EQ(box->intValue(), kDefaultUserEraOrigin);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->lineEdit()->setFocus();
+    QTRY_VERIFY(box->lineEdit()->hasFocus());
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("12000"));
+    EXPECT_EQ(box->text(), "12000");
     EXPECT_EQ(options.values().addYear, 12000);
 
-    box.setText(QString());
+    box->setText(QString());
     EXPECT_EQ(options.values().addYear, 0) << "an empty box holds 0";
 }
 
