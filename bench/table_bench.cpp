@@ -41,7 +41,7 @@ void BM_EnterTablePage(benchmark::State& state, const char* searchText)
 
     const QString search = QString::fromUtf8(searchText);
     for (auto _ : state) {
-        page.BuildYearTable(search);
+        page.build(search);
         QCoreApplication::processEvents(); // the build's one repaint
     }
 }
@@ -61,7 +61,7 @@ void BM_EnterTablePageNewText(benchmark::State& state)
 
     const QString search = QStringLiteral("2019");
     for (auto _ : state) {
-        page.BuildYearTable(search);
+        page.build(search);
         QCoreApplication::processEvents();
     }
 }

@@ -29,28 +29,35 @@ struct BenchWindow {
     SilentMessages messages;
     erakon::StyleService styles;
     erakon::LinuxDesktopPlatform desktop;
-    erakon::TErakonForm form{{.clock = clock,
-                              .messages = messages,
-                              .styles = styles,
-                              .desktop = desktop,
-                              .locale = QLocale(QLocale::Japanese, QLocale::Japan),
-                              .trayAvailable = [] { return false; },
-                              .errorOutput = {},
-                              .settings = std::nullopt}};
+    erakon::MainWindow window{{.clock = clock,
+                               .messages = messages,
+                               .styles = styles,
+                               .desktop = desktop,
+                               .locale = QLocale(QLocale::Japanese, QLocale::Japan),
+                               .trayAvailable = [] { return false; },
+                               .errorOutput = {},
+                               .settings = std::nullopt}};
+
+    template <typename T>
+    T* control(const char* name)
+    {
+        return window.findChild<T*>(QString::fromLatin1(name));
+    }
 };
 
 void keystrokeInEraBox(benchmark::State& state)
 {
-    BenchWindow window;
-    erakon::TErakonForm& form = window.form;
-    form.CheckBoxShowBold->setChecked(true);
-    form.show();
-    form.activateWindow();
-    if (!QTest::qWaitForWindowActive(&form)) {
+    BenchWindow bench;
+    erakon::MainWindow& window = bench.window;
+    bench.control<QCheckBox>("emphasizeErasCheck")->setChecked(true);
+    const erakon::YearBox* westernYearBox = bench.control<erakon::YearBox>("westernYearBox");
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window)) {
         state.SkipWithError("the window did not become active");
         return;
     }
-    QLineEdit* edit = form.NumberBox5->lineEdit();
+    QLineEdit* edit = bench.control<erakon::YearBox>("reiwaYearBox")->lineEdit();
     edit->setFocus();
     bool up = true;
     for (auto _ : state) {
@@ -58,18 +65,18 @@ void keystrokeInEraBox(benchmark::State& state)
         QTest::keyClick(edit, up ? Qt::Key_Up : Qt::Key_Down);
         up = !up;
     }
-    if (form.NumberBox0->intValue() < 2022 || form.NumberBox0->intValue() > 2024)
+    if (westernYearBox->intValue() < 2022 || westernYearBox->intValue() > 2024)
         state.SkipWithError("the keystrokes did not reach the Western year");
 }
 BENCHMARK(keystrokeInEraBox);
 
 void settingTheWesternYear(benchmark::State& state)
 {
-    BenchWindow window;
-    erakon::TErakonForm& form = window.form;
+    BenchWindow bench;
+    erakon::YearBox* westernYearBox = bench.control<erakon::YearBox>("westernYearBox");
     int year = 1868;
     for (auto _ : state) {
-        form.NumberBox0->setValue(year);
+        westernYearBox->setValue(year);
         year = year == 2117 ? 1868 : year + 1;
     }
 }

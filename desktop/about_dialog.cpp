@@ -136,7 +136,7 @@ std::unique_ptr<AboutDialog> createAboutDialog(const AboutContext& context)
                                          context.mainWindow);
 }
 
-void ButtonAboutClick(const AboutContext& context)
+void showAboutBox(const AboutContext& context)
 {
     const std::unique_ptr<AboutDialog> dialog = createAboutDialog(context);
     dialog->exec();

@@ -25,7 +25,7 @@ struct AboutContext {
     UtcOffsetAt offsetFromUtc;
     TFormatSettings ukrainian; // names for the time in Ukraine
     QString activeStyleName; // style active now
-    QString basicStyleName; // BasicStyleName of the main window
+    QString basicStyleName; // the style active when the main window was made
     QRandomGenerator& random; // the program's generator, seeded once at start
 };
 
@@ -68,6 +68,6 @@ private:
 std::unique_ptr<AboutDialog> createAboutDialog(const AboutContext& context);
 
 // Shows the About box modally and destroys it when it closes.
-void ButtonAboutClick(const AboutContext& context);
+void showAboutBox(const AboutContext& context);
 
 } // namespace erakon

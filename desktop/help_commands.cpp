@@ -52,7 +52,7 @@ std::optional<QString> findManualIndex(const QString& executablePath,
     return std::nullopt;
 }
 
-void ButtonHelpClick(DesktopPlatform& platform, Messages& messages)
+void showHelp(DesktopPlatform& platform, Messages& messages)
 {
     const QString executable = platform.executablePath();
     const auto isFile = [](const QString& path) { return QFileInfo(path).isFile(); };
@@ -83,13 +83,13 @@ bool ShowFileProperties(QWidget* mainWindow, DesktopPlatform& platform, const QS
     return true;
 }
 
-void ButtonPropertiesClick(QWidget* mainWindow, DesktopPlatform& platform)
+void showProgramProperties(QWidget* mainWindow, DesktopPlatform& platform)
 {
     ShowFileProperties(mainWindow, platform, platform.executablePath());
 }
 
-void ButtonDonationClick(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot + kDonationPage)); }
+void openDonationPage(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot + kDonationPage)); }
 
-void ButtonHomeSiteClick(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot)); }
+void openHomeSite(DesktopPlatform& platform) { platform.openUrl(QUrl(kSiteRoot)); }
 
 } // namespace erakon

@@ -32,15 +32,15 @@ std::optional<QString> findManualIndex(const QString& executablePath,
 
 // Opens the help file; without one, the user's manual in the browser; with
 // neither, reports the help file as not found.
-void ButtonHelpClick(DesktopPlatform& platform, Messages& messages);
+void showHelp(DesktopPlatform& platform, Messages& messages);
 
 // Takes the main window out of stay-on-top (its setting keeps its state) and
 // shows the file's properties: the file manager's sheet, or the program's own
 // window when no file manager answers. True when either was shown.
 bool ShowFileProperties(QWidget* mainWindow, DesktopPlatform& platform, const QString& path);
-void ButtonPropertiesClick(QWidget* mainWindow, DesktopPlatform& platform);
+void showProgramProperties(QWidget* mainWindow, DesktopPlatform& platform);
 
-void ButtonDonationClick(DesktopPlatform& platform);
-void ButtonHomeSiteClick(DesktopPlatform& platform);
+void openDonationPage(DesktopPlatform& platform);
+void openHomeSite(DesktopPlatform& platform);
 
 } // namespace erakon

@@ -87,19 +87,19 @@ void RevealInExplorer(DesktopPlatform& platform, const QString& path)
         platform.openUrl(QUrl::fromLocalFile(folder));
 }
 
-void ButtonDeskTopClick(const ShortcutContext& context)
+void registerDesktopShortcut(const ShortcutContext& context)
 {
     RegisterShortcut(context, SpecialFolder::Desktop, QStringLiteral("デスクトップ"),
                      context.platform.executablePath());
 }
 
-void ButtonStartMenuClick(const ShortcutContext& context)
+void registerStartMenuShortcut(const ShortcutContext& context)
 {
     RegisterShortcut(context, SpecialFolder::Programs, QStringLiteral("スタートメニューのプログラム"),
                      context.platform.executablePath());
 }
 
-void ButtonStartUpClick(const ShortcutContext& context)
+void registerStartupShortcut(const ShortcutContext& context)
 {
     RegisterShortcut(context, SpecialFolder::Startup, QStringLiteral("スタートアップ"),
                      context.platform.executablePath());

@@ -12,7 +12,7 @@ namespace erakon {
 class Messages;
 
 // What the shortcut commands work with: the desktop, the message service and
-// the main window's clock timer Timer1 (may be null).
+// the main window's clock timer (may be null).
 struct ShortcutContext {
     DesktopPlatform& platform;
     Messages& messages;
@@ -37,8 +37,8 @@ void RegisterShortcut(const ShortcutContext& context, SpecialFolder folder, cons
 void RevealInExplorer(DesktopPlatform& platform, const QString& path);
 
 // Bodies of the File page's three buttons.
-void ButtonDeskTopClick(const ShortcutContext& context);
-void ButtonStartMenuClick(const ShortcutContext& context);
-void ButtonStartUpClick(const ShortcutContext& context);
+void registerDesktopShortcut(const ShortcutContext& context);
+void registerStartMenuShortcut(const ShortcutContext& context);
+void registerStartupShortcut(const ShortcutContext& context);
 
 } // namespace erakon

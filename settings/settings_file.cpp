@@ -28,10 +28,10 @@ constexpr QStringView kOptionSection = u"OPTION";
 constexpr QStringView kModeSection = u"MODE";
 constexpr QStringView kVendorFolder = u"Harunagi";
 
-constexpr int kAddYearMin = 0;
-constexpr int kAddYearMax = 9999;
-constexpr int kMinimizeMin = -1;
-constexpr int kMinimizeMax = 1;
+template <typename... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
 
 QString joinPath(const QString& left, const QString& right)
 {
@@ -75,57 +75,34 @@ QString readText(const ProfileReader& reader, QStringView section, QStringView k
 OptionSettings readOptions(const ProfileReader& reader)
 {
     OptionSettings options;
-    const auto readBool = [&](OptionKey key, bool defaultValue) {
-        return reader.readBool(kOptionSection, optionKeyName(key), defaultValue);
-    };
-    const auto readInteger = [&](OptionKey key, int defaultValue) {
-        return reader.readInteger(kOptionSection, optionKeyName(key), defaultValue);
-    };
     for (const OptionKey key : kOptionReadOrder) {
-        switch (key) {
-        case OptionKey::ShowEto: options.showEto = readBool(key, options.showEto); break;
-        case OptionKey::StatusBar: options.statusBar = readBool(key, options.statusBar); break;
-        case OptionKey::StayOnTop: options.stayOnTop = readBool(key, options.stayOnTop); break;
-        case OptionKey::ShowBold: options.showBold = readBool(key, options.showBold); break;
-        case OptionKey::AddItem: options.addItem = readBool(key, options.addItem); break;
-        case OptionKey::AddName:
-            options.addName = readText(reader, kOptionSection, optionKeyName(key), options.addName);
-            break;
-        case OptionKey::AddYear:
-            options.addYear = std::clamp(readInteger(key, options.addYear), kAddYearMin, kAddYearMax);
-            break;
-        case OptionKey::ShowHint: options.showHint = readBool(key, options.showHint); break;
-        case OptionKey::Minimize:
-            options.minimize = std::clamp(readInteger(key, options.minimize), kMinimizeMin, kMinimizeMax);
-            break;
-        case OptionKey::CloseQuery: options.closeQuery = readBool(key, options.closeQuery); break;
-        case OptionKey::SaveStatus: options.saveStatus = readBool(key, options.saveStatus); break;
-        case OptionKey::StyleName:
-            options.styleName = readText(reader, kOptionSection, optionKeyName(key), options.styleName);
-            break;
-        }
+        const OptionEntry& entry = optionEntry(key);
+        std::visit(Overloaded{
+                       [&](bool OptionSettings::*flag) {
+                           options.*flag = reader.readBool(kOptionSection, entry.name, options.*flag);
+                       },
+                       [&](int OptionSettings::*number) {
+                           options.*number = std::clamp(reader.readInteger(kOptionSection, entry.name, options.*number),
+                                                        entry.least, entry.most);
+                       },
+                       [&](QString OptionSettings::*text) {
+                           options.*text = readText(reader, kOptionSection, entry.name, options.*text);
+                       },
+                   },
+                   entry.field);
     }
     return options;
 }
 
-QString optionValueText(const OptionSettings& options, OptionKey key)
+QString optionValueText(const OptionSettings& options, const OptionEntry& entry)
 {
-    const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
-    switch (key) {
-    case OptionKey::ShowEto: return flag(options.showEto);
-    case OptionKey::StatusBar: return flag(options.statusBar);
-    case OptionKey::StayOnTop: return flag(options.stayOnTop);
-    case OptionKey::ShowBold: return flag(options.showBold);
-    case OptionKey::AddItem: return flag(options.addItem);
-    case OptionKey::AddName: return storedText(options.addName);
-    case OptionKey::ShowHint: return flag(options.showHint);
-    case OptionKey::AddYear: return QString::number(options.addYear);
-    case OptionKey::Minimize: return QString::number(options.minimize);
-    case OptionKey::CloseQuery: return flag(options.closeQuery);
-    case OptionKey::SaveStatus: return flag(options.saveStatus);
-    case OptionKey::StyleName: return storedText(options.styleName);
-    }
-    return {};
+    return std::visit(
+        Overloaded{
+            [&](bool OptionSettings::*flag) { return options.*flag ? QStringLiteral("1") : QStringLiteral("0"); },
+            [&](int OptionSettings::*number) { return QString::number(options.*number); },
+            [&](QString OptionSettings::*text) { return storedText(options.*text); },
+        },
+        entry.field);
 }
 
 void writeProgramSection(IniDocument& document, const ProgramRecord& program, const QString& iniFile)
@@ -158,8 +135,8 @@ void writePositionSection(IniDocument& document, const WindowPlacement& placemen
 void writeOptionSection(IniDocument& document, const OptionSettings& options)
 {
     document.removeSection(kOptionSection);
-    for (const OptionKey key : kOptionWriteOrder)
-        document.writeValue(kOptionSection, optionKeyName(key), optionValueText(options, key));
+    for (const OptionEntry& entry : kOptionTable)
+        document.writeValue(kOptionSection, entry.name, optionValueText(options, entry));
 }
 
 // The file the close writes: the per-user file, or the one beside the
@@ -237,25 +214,6 @@ QString fallbackSettingsPath(const SettingsLocation& location)
     const qsizetype dot = path.lastIndexOf(u'.');
     const QString withoutExtension = dot > nameStart ? path.first(dot) : path;
     return withoutExtension + QStringLiteral(".ini");
-}
-
-QStringView optionKeyName(OptionKey key)
-{
-    switch (key) {
-    case OptionKey::ShowEto: return u"ShowEto";
-    case OptionKey::StatusBar: return u"StatusBar";
-    case OptionKey::StayOnTop: return u"StayOnTop";
-    case OptionKey::ShowBold: return u"ShowBold";
-    case OptionKey::AddItem: return u"AddItem";
-    case OptionKey::AddName: return u"AddName";
-    case OptionKey::ShowHint: return u"ShowHint";
-    case OptionKey::AddYear: return u"AddYear";
-    case OptionKey::Minimize: return u"Minimize";
-    case OptionKey::CloseQuery: return u"CloseQuery";
-    case OptionKey::SaveStatus: return u"SaveStatus";
-    case OptionKey::StyleName: return u"StyleName";
-    }
-    return {};
 }
 
 int windowStateFromStored(int stored)

@@ -10,16 +10,17 @@
 
 #include <array>
 #include <optional>
+#include <variant>
 
 // The settings file: read once while the main window is created, written at
 // every close that goes ahead. The window stays thin:
 //   start: loaded = LoadSettings(location, placement read from the window,
 //              window state, primary screen metrics);
 //          the normal rectangle goes through keepOnScreen() with the window's
-//          minimum size before it is applied (hidden), then the window state; the options go into their controls
-//          in kOptionReadOrder, StyleName last, to the style selection.
+//          minimum size before it is applied (hidden), then the window state;
+//          the options go into the window's options model in kOptionReadOrder.
 //   close: error = SaveSettings(location, programRecord(executable, LastClose
-//              text), placement at close, window state, options from the controls);
+//              text), placement at close, window state, the model's options);
 //          an error text is shown to the user, and the close goes on.
 // Sections the program does not write survive every rewrite.
 
@@ -55,7 +56,15 @@ struct ScreenMetrics {
     int screenHeight = 0; // of the primary screen
 };
 
-// The settings page's options, already limited the way their controls take them.
+// Where minimising puts the window: the item index of the choice "最小化時";
+// no choice (kMinimizeToNone) minimises to the tray as the tray item does.
+inline constexpr int kMinimizeToNone = -1;
+inline constexpr int kMinimizeToTaskbar = 0;
+inline constexpr int kMinimizeToTray = 1;
+
+// The options of the settings page, already limited the way their controls
+// take them: one value for the whole program, held by the window's options
+// model. A new option is a field here and a row in kOptionTable.
 struct OptionSettings {
     bool showEto = false;
     bool statusBar = false;
@@ -65,7 +74,7 @@ struct OptionSettings {
     QString addName = QString::fromUtf8(kDefaultUserEraName); // may be empty
     int addYear = kDefaultUserEraOrigin; // 0..9999
     bool showHint = false;
-    int minimize = 0; // -1 (none), 0 taskbar, 1 tray
+    int minimize = kMinimizeToTaskbar; // kMinimizeToNone, kMinimizeToTaskbar or kMinimizeToTray
     bool closeQuery = false;
     bool saveStatus = true;
     QString styleName; // not checked against the style list
@@ -73,7 +82,7 @@ struct OptionSettings {
     friend bool operator==(const OptionSettings&, const OptionSettings&) = default;
 };
 
-// The keys of the section OPTION.
+// The keys of the section OPTION, in the order of kOptionTable.
 enum class OptionKey {
     ShowEto,
     StatusBar,
@@ -89,23 +98,73 @@ enum class OptionKey {
     StyleName,
 };
 
-// Order the keys are written in.
-inline constexpr std::array kOptionWriteOrder{
-    OptionKey::ShowEto,  OptionKey::StatusBar,  OptionKey::StayOnTop,  OptionKey::ShowBold,
-    OptionKey::AddItem,  OptionKey::AddName,    OptionKey::ShowHint,   OptionKey::AddYear,
-    OptionKey::Minimize, OptionKey::CloseQuery, OptionKey::SaveStatus, OptionKey::StyleName,
+// The field of OptionSettings that holds a key's value.
+using OptionField = std::variant<bool OptionSettings::*, int OptionSettings::*, QString OptionSettings::*>;
+
+// One key of the section OPTION: its name in the file, its field and, for a
+// number, the range its control keeps it in (the reader limits it the same way).
+struct OptionEntry {
+    OptionKey key;
+    QStringView name;
+    OptionField field;
+    int least = 0;
+    int most = 0;
 };
-// Order the keys are read in at start, and the order in which the window puts
-// them into its controls (a check box runs its click handler when its state
-// changes, so the order is visible): AddYear comes before ShowHint, and
-// StyleName, handed to the style selection, comes last.
+
+// The section OPTION, one row per key, in the order the keys are written.
+inline constexpr std::array<OptionEntry, 12> kOptionTable{{
+    {OptionKey::ShowEto, u"ShowEto", &OptionSettings::showEto},
+    {OptionKey::StatusBar, u"StatusBar", &OptionSettings::statusBar},
+    {OptionKey::StayOnTop, u"StayOnTop", &OptionSettings::stayOnTop},
+    {OptionKey::ShowBold, u"ShowBold", &OptionSettings::showBold},
+    {OptionKey::AddItem, u"AddItem", &OptionSettings::addItem},
+    {OptionKey::AddName, u"AddName", &OptionSettings::addName},
+    {OptionKey::ShowHint, u"ShowHint", &OptionSettings::showHint},
+    {OptionKey::AddYear, u"AddYear", &OptionSettings::addYear, 0, kMaxYear},
+    {OptionKey::Minimize, u"Minimize", &OptionSettings::minimize, kMinimizeToNone, kMinimizeToTray},
+    {OptionKey::CloseQuery, u"CloseQuery", &OptionSettings::closeQuery},
+    {OptionKey::SaveStatus, u"SaveStatus", &OptionSettings::saveStatus},
+    {OptionKey::StyleName, u"StyleName", &OptionSettings::styleName},
+}};
+
+// The row of a key.
+constexpr const OptionEntry& optionEntry(OptionKey key) { return kOptionTable[std::size_t(key)]; }
+
+// The order in which the keys are read at start and the window applies them;
+// applying an option can run a handler, so the order is visible. It is the
+// table's order but for AddYear, which is read before ShowHint; StyleName,
+// handed to the style selection, comes last.
 inline constexpr std::array kOptionReadOrder{
     OptionKey::ShowEto,  OptionKey::StatusBar,  OptionKey::StayOnTop,  OptionKey::ShowBold,
     OptionKey::AddItem,  OptionKey::AddName,    OptionKey::AddYear,    OptionKey::ShowHint,
     OptionKey::Minimize, OptionKey::CloseQuery, OptionKey::SaveStatus, OptionKey::StyleName,
 };
 
-QStringView optionKeyName(OptionKey key);
+namespace detail {
+constexpr bool optionTableIsInKeyOrder()
+{
+    for (std::size_t row = 0; row < kOptionTable.size(); ++row) {
+        if (kOptionTable[row].key != OptionKey(row))
+            return false;
+    }
+    return true;
+}
+constexpr bool readOrderHoldsEveryKeyOnce()
+{
+    std::array<int, kOptionTable.size()> seen{};
+    for (const OptionKey key : kOptionReadOrder)
+        ++seen[std::size_t(key)];
+    for (const int count : seen) {
+        if (count != 1)
+            return false;
+    }
+    return kOptionReadOrder.size() == kOptionTable.size();
+}
+} // namespace detail
+static_assert(detail::optionTableIsInKeyOrder(), "kOptionTable lists the keys in the order of OptionKey");
+static_assert(detail::readOrderHoldsEveryKeyOnce(), "kOptionReadOrder names every key once");
+
+constexpr QStringView optionKeyName(OptionKey key) { return optionEntry(key).name; }
 
 // The window state a stored value gives: 0, 1 and 2 as they are, any other
 // value the normal state.

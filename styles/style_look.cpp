@@ -129,7 +129,7 @@ QPushButton {
    button's 33 pixels. */
 QDialog QPushButton { min-height: {min_height}px; }
 /* The reset button is one glyph wide: side padding would cover the glyph. */
-QPushButton#ButtonReset { padding-left: 0px; padding-right: 0px; }
+QPushButton#backToNowButton { padding-left: 0px; padding-right: 0px; }
 QPushButton:hover { background: {hover_fill}; {hover_border} }
 QPushButton:pressed, QPushButton:checked { background: {pressed}; {pressed_border} }
 QPushButton:disabled { color: {disabled_button_text}; background: {disabled_button}; {disabled_border} }

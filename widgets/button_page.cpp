@@ -51,24 +51,4 @@ ButtonPage::ButtonPage(const std::vector<Command>& commands, int rows, const QSt
 
 QPushButton* ButtonPage::button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
 
-ButtonPage* createFilePage(QWidget* parent)
-{
-    return new ButtonPage(
-        {{"ButtonDeskTop", QStringLiteral("デスクトップに登録"), QStringLiteral("ShortCut to DeskTop")},
-         {"ButtonStartMenu", QStringLiteral("スタートメニューに登録"), QStringLiteral("ShortCut to StartMenu")},
-         {"ButtonStartUp", QStringLiteral("スタートアップに登録"), QStringLiteral("ShortCut to StartUp")}},
-        3, QStringLiteral("GroupBox2"), QStringLiteral("起動ショートカット"), QStringLiteral("Create ShortCut"),
-        parent);
-}
-
-ButtonPage* createHelpPage(QWidget* parent)
-{
-    return new ButtonPage({{"ButtonHelp", QStringLiteral("ヘルプ表示"), QStringLiteral("Help")},
-                           {"ButtonAbout", QStringLiteral("バージョン情報"), QStringLiteral("About ")},
-                           {"ButtonProperties", QStringLiteral("プロパティ表示"), QStringLiteral("Properties")},
-                           {"ButtonDonation", QStringLiteral("開発支援"), QStringLiteral("Donation")},
-                           {"ButtonHomeSite", QStringLiteral("ホームページ"), QStringLiteral("HomeSite")}},
-                          5, QString(), QString(), QString(), parent);
-}
-
 } // namespace erakon

@@ -11,15 +11,16 @@ class QPushButton;
 
 namespace erakon {
 
-// A page of command buttons stacked in the left half of a grid, one row each.
-// The file page puts them into a captioned group; the help page does not.
-class ButtonPage final : public QWidget {
+// A page of command buttons stacked in the left half of a grid, one row each,
+// optionally inside a captioned group. The window's file and help pages are
+// made of it.
+class ButtonPage : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ButtonPage)
 
 public:
     struct Command {
-        const char* name;
+        const char* name; // the button's object name
         QString caption;
         QString hint;
     };
@@ -34,10 +35,5 @@ public:
 private:
     QGroupBox* m_group = nullptr;
 };
-
-// The page "ファイル": the three shortcut buttons in GroupBox2.
-ButtonPage* createFilePage(QWidget* parent);
-// The page "ヘルプ": help, about, properties, donation and home site buttons.
-ButtonPage* createHelpPage(QWidget* parent);
 
 } // namespace erakon

@@ -5,22 +5,32 @@
 #include <QMouseEvent>
 
 namespace erakon {
+namespace {
+
+constexpr std::string_view kClockPattern = "ggge年(yyyy年) m月d日(aaa)  HH:MM";
+
+} // namespace
 
 ClockStatusBar::ClockStatusBar(QWidget* parent)
     : QStatusBar(parent)
-    , m_panel(new QLabel(this))
+    , m_clockPanel(new QLabel(this))
 {
-    m_panel->setObjectName(QStringLiteral("StatusPanel"));
-    m_panel->setAlignment(Qt::AlignCenter);
+    m_clockPanel->setObjectName(QStringLiteral("clockPanel"));
+    m_clockPanel->setAlignment(Qt::AlignCenter);
     // The click belongs to the whole bar.
-    m_panel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    addWidget(m_panel, 1);
+    m_clockPanel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    addWidget(m_clockPanel, 1);
     setSizeGripEnabled(false);
 }
 
-QString ClockStatusBar::panelText() const { return m_panel->text(); }
+QString ClockStatusBar::panelText() const { return m_clockPanel->text(); }
 
-void ClockStatusBar::setPanelText(const QString& text) { m_panel->setText(text); }
+void ClockStatusBar::setPanelText(const QString& text) { m_clockPanel->setText(text); }
+
+void ClockStatusBar::showClock(const DateTime& now, const TFormatSettings& settings, EraNameLanguage language)
+{
+    setPanelText(QString::fromStdString(FormatDatePattern(kClockPattern, now, settings, language)));
+}
 
 void ClockStatusBar::mouseReleaseEvent(QMouseEvent* event)
 {

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/date_format.h"
+
 #include <QStatusBar>
 
 class QLabel;
 
 namespace erakon {
 
-// The status bar: one panel with centred text; a click anywhere on it is reported.
+// The status bar: one panel with centred text, the clock with the era date;
+// a click anywhere on it is reported.
 class ClockStatusBar final : public QStatusBar {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ClockStatusBar)
@@ -17,6 +20,8 @@ public:
 
     QString panelText() const;
     void setPanelText(const QString& text);
+    // The panel shows the date and time as "令和5年(2023年) 5月20日(土)  14:05".
+    void showClock(const DateTime& now, const TFormatSettings& settings, EraNameLanguage language);
 
 signals:
     void clicked();
@@ -25,7 +30,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QLabel* m_panel;
+    QLabel* m_clockPanel;
 };
 
 } // namespace erakon

@@ -20,6 +20,13 @@ RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* 
         m_group->addButton(button, i);
         layout->addWidget(button);
     }
+    // An exclusive group unchecks the old button before it checks the new one;
+    // the new one alone is the change. No button checked is reported by
+    // setItemIndex().
+    connect(m_group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            emit itemIndexChanged(id);
+    });
 }
 
 int RadioGroup::itemIndex() const { return m_group->checkedId(); }
@@ -41,6 +48,7 @@ void RadioGroup::setItemIndex(int index)
     m_group->setExclusive(false);
     m_group->checkedButton()->setChecked(false);
     m_group->setExclusive(true);
+    emit itemIndexChanged(-1);
 }
 
 } // namespace erakon

@@ -22,6 +22,10 @@ public:
     int count() const;
     QRadioButton* button(int index) const;
 
+signals:
+    // The index changed, by a click or by setItemIndex().
+    void itemIndexChanged(int index);
+
 private:
     QButtonGroup* m_group;
 };

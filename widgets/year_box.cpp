@@ -284,7 +284,6 @@ struct YearBox::Private final : EditorHost {
     double minValue = defaultMinValue;
     double maxValue = defaultMaxValue;
     QString displayFormat = QStringLiteral("0");
-    int tag = 0;
     int wheelRemainder = 0;
     bool editing = false; // the box has the focus, as far as its window is concerned
     bool showingProgram = false; // the line edit is being written by the box itself
@@ -584,10 +583,6 @@ void YearBox::setDisplayFormat(const QString& format)
 }
 
 QString YearBox::displayFormat() const { return d->displayFormat; }
-
-int YearBox::tag() const { return d->tag; }
-
-void YearBox::setTag(int tag) { d->tag = tag; }
 
 QLineEdit* YearBox::lineEdit() const { return d->editor; }
 

@@ -40,10 +40,6 @@ public:
     void setDisplayFormat(const QString& format);
     QString displayFormat() const;
 
-    // The era offset the box carries.
-    int tag() const;
-    void setTag(int tag);
-
     QLineEdit* lineEdit() const;
 
 signals:

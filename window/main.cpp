@@ -71,27 +71,27 @@ int main(int argc, char** argv)
     erakon::SystemClock clock;
     erakon::QtMessages messages;
     erakon::LinuxDesktopPlatform desktop;
-    erakon::TErakonForm form({.clock = clock,
-                              .messages = messages,
-                              .styles = styles,
-                              .desktop = desktop,
-                              .locale = QLocale::system(),
-                              .trayAvailable = {},
-                              .errorOutput = {},
-                              .settings = erakon::systemSettingsLocation()});
+    erakon::MainWindow window({.clock = clock,
+                               .messages = messages,
+                               .styles = styles,
+                               .desktop = desktop,
+                               .locale = QLocale::system(),
+                               .trayAvailable = {},
+                               .errorOutput = {},
+                               .settings = erakon::systemSettingsLocation()});
     // exit, not quit: quit first asks every window to close, and a window that
     // the end of a session left open would ask its close question again.
     // Settings that could not be written make a failure status.
     QObject::connect(
-        &form, &erakon::TErakonForm::formClosed, &app,
-        [&form] { QCoreApplication::exit(form.settingsSaveFailed() ? EXIT_FAILURE : EXIT_SUCCESS); },
+        &window, &erakon::MainWindow::closed, &app,
+        [&window] { QCoreApplication::exit(window.settingsSaveFailed() ? EXIT_FAILURE : EXIT_SUCCESS); },
         Qt::QueuedConnection);
     // Logout without a session manager, kill, a closed terminal: the first
     // such request ends the program as the end of a session does; a second
     // signal ends it at once.
     erakon::TerminationSignals termination;
-    QObject::connect(&termination, &erakon::TerminationSignals::terminationRequested, &form,
-                     &erakon::TErakonForm::endSession, Qt::SingleShotConnection);
-    form.show();
+    QObject::connect(&termination, &erakon::TerminationSignals::terminationRequested, &window,
+                     &erakon::MainWindow::endSession, Qt::SingleShotConnection);
+    window.show();
     return app.exec();
 }

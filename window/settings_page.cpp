@@ -2,10 +2,13 @@
 #include "window/settings_page.h"
 
 #include "core/era_table.h"
+#include "settings/profile_reader.h"
 #include "widgets/control_hint.h"
 #include "widgets/radio_group.h"
 #include "widgets/window_font.h"
 #include "widgets/year_box.h"
+#include "window/option_bindings.h"
+#include "window/options_model.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -35,19 +38,19 @@ void setEvenStretches(QGridLayout* grid, int columns, int rows)
 
 } // namespace
 
-SettingsPage::SettingsPage(QWidget* parent)
+SettingsPage::SettingsPage(OptionsModel& options, QWidget* parent)
     : QWidget(parent)
 {
-    auto* grid = new QGridLayout(this); // GridPanel5: two columns, five rows of 20 %
+    auto* grid = new QGridLayout(this); // two columns, five rows of 20 %
     grid->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
     grid->addWidget(createViewGroup(), 0, 0, 3, 2);
-    grid->addWidget(createMinimizeGroup(), 3, 0, 2, 1);
+    grid->addWidget(createMinimizeTargetGroup(), 3, 0, 2, 1);
     grid->addWidget(createClosingGroup(), 3, 1, 2, 1);
     setEvenStretches(grid, 2, 5);
+    bindToOptions(options);
 }
 
-QCheckBox* SettingsPage::createCheckBox(const QString& name, const QString& caption, const QString& hint,
-                                        QWidget* parent)
+QCheckBox* SettingsPage::createCheck(const QString& name, const QString& caption, const QString& hint, QWidget* parent)
 {
     auto* box = new QCheckBox(caption, parent);
     box->setObjectName(name);
@@ -58,84 +61,108 @@ QCheckBox* SettingsPage::createCheckBox(const QString& name, const QString& capt
 
 QWidget* SettingsPage::createViewGroup()
 {
-    GroupBox3 = createGroupBox(QStringLiteral("GroupBox3"), QStringLiteral("表示"), QStringLiteral("View"), this);
-    CheckBoxShowEto = createCheckBox(QStringLiteral("CheckBoxShowEto"), QStringLiteral("干支も表示"),
-                                     QStringLiteral("Show Eto"), GroupBox3);
-    CheckBoxShowBold = createCheckBox(QStringLiteral("CheckBoxShowBold"), QStringLiteral("強調表示"),
-                                      QStringLiteral("Bold"), GroupBox3);
-    CheckBoxStatusBar = createCheckBox(QStringLiteral("CheckBoxStatusBar"), QStringLiteral("ステータスバー"),
-                                       QStringLiteral("Show Status Bar"), GroupBox3);
-    CheckBoxStayOnTop = createCheckBox(QStringLiteral("CheckBoxStayOnTop"), QStringLiteral("常に最前面"),
-                                       QStringLiteral("Stay on Top"), GroupBox3);
-    CheckBoxAddItem = createCheckBox(QStringLiteral("CheckBoxAddItem"), QStringLiteral("元年を追加"),
-                                     QStringLiteral("Add Original Term"), GroupBox3);
+    m_viewGroup = createGroupBox(QStringLiteral("viewGroup"), QStringLiteral("表示"), QStringLiteral("View"), this);
+    m_showZodiacCheck = createCheck(QStringLiteral("showZodiacCheck"), QStringLiteral("干支も表示"),
+                                    QStringLiteral("Show Eto"), m_viewGroup);
+    m_emphasizeErasCheck = createCheck(QStringLiteral("emphasizeErasCheck"), QStringLiteral("強調表示"),
+                                       QStringLiteral("Bold"), m_viewGroup);
+    m_showStatusBarCheck = createCheck(QStringLiteral("showStatusBarCheck"), QStringLiteral("ステータスバー"),
+                                       QStringLiteral("Show Status Bar"), m_viewGroup);
+    m_stayOnTopCheck = createCheck(QStringLiteral("stayOnTopCheck"), QStringLiteral("常に最前面"),
+                                   QStringLiteral("Stay on Top"), m_viewGroup);
+    m_showUserEraCheck = createCheck(QStringLiteral("showUserEraCheck"), QStringLiteral("元年を追加"),
+                                     QStringLiteral("Add Original Term"), m_viewGroup);
 
     // The text comes after the font: a line edit made with its text lays it
     // out once in the application's font, which for Japanese text costs a
     // fontconfig fallback search at start.
-    Edit61 = new QLineEdit(GroupBox3);
-    Edit61->setObjectName(QStringLiteral("Edit61"));
-    Edit61->setAlignment(Qt::AlignCenter);
-    Edit61->setFont(windowFont(13));
-    Edit61->setText(QString::fromUtf8(kDefaultUserEraName.data(), qsizetype(kDefaultUserEraName.size())));
-    Edit61->setEnabled(false);
-    Edit61->setAccessibleName(QStringLiteral("Original Name"));
-    setHint(Edit61, QStringLiteral("Original Name"));
+    m_userEraNameEdit = new QLineEdit(m_viewGroup);
+    m_userEraNameEdit->setObjectName(QStringLiteral("userEraNameEdit"));
+    m_userEraNameEdit->setAlignment(Qt::AlignCenter);
+    m_userEraNameEdit->setFont(windowFont(13));
+    m_userEraNameEdit->setText(QString::fromUtf8(kDefaultUserEraName.data(), qsizetype(kDefaultUserEraName.size())));
+    // A longer name would come back cut at the next start.
+    m_userEraNameEdit->setMaxLength(int(ProfileReader::kProfileValueMaxLength));
+    m_userEraNameEdit->setEnabled(false);
+    m_userEraNameEdit->setAccessibleName(QStringLiteral("Original Name"));
+    setHint(m_userEraNameEdit, QStringLiteral("Original Name"));
 
-    NumberBox61 = new YearBox(GroupBox3);
-    NumberBox61->setObjectName(QStringLiteral("NumberBox61"));
-    NumberBox61->setRange(0, kMaxYear);
-    NumberBox61->setDisplayFormat(QStringLiteral("0"));
-    NumberBox61->setValue(kDefaultUserEraOrigin);
-    NumberBox61->setFont(windowFont(13));
-    NumberBox61->setEnabled(false);
-    NumberBox61->setAccessibleName(QStringLiteral("Original Origin"));
-    setHint(NumberBox61, QStringLiteral("Original Origin"));
-    NumberBox61->lineEdit()->setAccessibleName(QStringLiteral("Original Origin"));
-    setHint(NumberBox61->lineEdit(), QStringLiteral("Original Origin"));
+    const OptionEntry& origin = optionEntry(OptionKey::AddYear);
+    m_userEraOriginBox = new YearBox(m_viewGroup);
+    m_userEraOriginBox->setObjectName(QStringLiteral("userEraOriginBox"));
+    m_userEraOriginBox->setRange(origin.least, origin.most);
+    m_userEraOriginBox->setDisplayFormat(QStringLiteral("0"));
+    m_userEraOriginBox->setValue(kDefaultUserEraOrigin);
+    m_userEraOriginBox->setFont(windowFont(13));
+    m_userEraOriginBox->setEnabled(false);
+    m_userEraOriginBox->setAccessibleName(QStringLiteral("Original Origin"));
+    setHint(m_userEraOriginBox, QStringLiteral("Original Origin"));
+    m_userEraOriginBox->lineEdit()->setAccessibleName(QStringLiteral("Original Origin"));
+    setHint(m_userEraOriginBox->lineEdit(), QStringLiteral("Original Origin"));
 
-    CheckBoxShowHint = createCheckBox(QStringLiteral("CheckBoxShowHint"), QStringLiteral("Show Hint"),
-                                      QStringLiteral("Activate"), GroupBox3);
+    m_showHintsCheck = createCheck(QStringLiteral("showHintsCheck"), QStringLiteral("Show Hint"),
+                                   QStringLiteral("Activate"), m_viewGroup);
 
-    auto* grid = new QGridLayout(GroupBox3); // GridPanel7: four columns, two rows
+    auto* grid = new QGridLayout(m_viewGroup); // four columns, two rows
     grid->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
-    grid->addWidget(CheckBoxShowEto, 0, 0);
-    grid->addWidget(CheckBoxShowBold, 0, 1);
-    grid->addWidget(CheckBoxStatusBar, 0, 2);
-    grid->addWidget(CheckBoxStayOnTop, 0, 3);
-    grid->addWidget(CheckBoxAddItem, 1, 0);
-    grid->addWidget(Edit61, 1, 1);
-    grid->addWidget(NumberBox61, 1, 2);
-    grid->addWidget(CheckBoxShowHint, 1, 3);
+    grid->addWidget(m_showZodiacCheck, 0, 0);
+    grid->addWidget(m_emphasizeErasCheck, 0, 1);
+    grid->addWidget(m_showStatusBarCheck, 0, 2);
+    grid->addWidget(m_stayOnTopCheck, 0, 3);
+    grid->addWidget(m_showUserEraCheck, 1, 0);
+    grid->addWidget(m_userEraNameEdit, 1, 1);
+    grid->addWidget(m_userEraOriginBox, 1, 2);
+    grid->addWidget(m_showHintsCheck, 1, 3);
     setEvenStretches(grid, 4, 2);
-    return GroupBox3;
+    return m_viewGroup;
 }
 
-QWidget* SettingsPage::createMinimizeGroup()
+QWidget* SettingsPage::createMinimizeTargetGroup()
 {
-    RadioGroup1 = new RadioGroup(QStringLiteral("最小化時"),
-                                 {QStringLiteral("タスクバー"), QStringLiteral("タスクトレイ")}, this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    setHint(RadioGroup1, QStringLiteral("Minimize"));
-    RadioGroup1->setItemIndex(0);
-    return RadioGroup1;
+    m_minimizeTargetGroup = new RadioGroup(QStringLiteral("最小化時"),
+                                           {QStringLiteral("タスクバー"), QStringLiteral("タスクトレイ")}, this);
+    m_minimizeTargetGroup->setObjectName(QStringLiteral("minimizeTargetGroup"));
+    setHint(m_minimizeTargetGroup, QStringLiteral("Minimize"));
+    m_minimizeTargetGroup->setItemIndex(kMinimizeToTaskbar);
+    return m_minimizeTargetGroup;
 }
 
 QWidget* SettingsPage::createClosingGroup()
 {
-    GroupBox1 = createGroupBox(QStringLiteral("GroupBox1"), QStringLiteral("終了時"), QStringLiteral("Closing"), this);
-    CheckBoxCloseQuery = createCheckBox(QStringLiteral("CheckBoxCloseQuery"), QStringLiteral("確認する"),
-                                        QStringLiteral("Query"), GroupBox1);
-    CheckBoxSaveStatus = createCheckBox(QStringLiteral("CheckBoxSaveStatus"), QStringLiteral("設定を保存"),
-                                        QStringLiteral("Save Status"), GroupBox1);
-    CheckBoxSaveStatus->setChecked(true);
+    m_closingGroup = createGroupBox(QStringLiteral("closingGroup"), QStringLiteral("終了時"), QStringLiteral("Closing"),
+                                    this);
+    m_askBeforeClosingCheck = createCheck(QStringLiteral("askBeforeClosingCheck"), QStringLiteral("確認する"),
+                                          QStringLiteral("Query"), m_closingGroup);
+    m_saveSettingsCheck = createCheck(QStringLiteral("saveSettingsCheck"), QStringLiteral("設定を保存"),
+                                      QStringLiteral("Save Status"), m_closingGroup);
 
-    auto* grid = new QGridLayout(GroupBox1); // GridPanel3
+    auto* grid = new QGridLayout(m_closingGroup);
     grid->setContentsMargins(kCellMargin, kCellMargin, kCellMargin, kCellMargin);
-    grid->addWidget(CheckBoxCloseQuery, 0, 0);
-    grid->addWidget(CheckBoxSaveStatus, 0, 1);
+    grid->addWidget(m_askBeforeClosingCheck, 0, 0);
+    grid->addWidget(m_saveSettingsCheck, 0, 1);
     setEvenStretches(grid, 2, 1);
-    return GroupBox1;
+    return m_closingGroup;
+}
+
+void SettingsPage::bindToOptions(OptionsModel& options)
+{
+    bindCheckBox(m_showZodiacCheck, options, &OptionSettings::showEto);
+    bindCheckBox(m_emphasizeErasCheck, options, &OptionSettings::showBold);
+    bindCheckBox(m_showStatusBarCheck, options, &OptionSettings::statusBar);
+    bindCheckBox(m_stayOnTopCheck, options, &OptionSettings::stayOnTop);
+    bindCheckBox(m_showUserEraCheck, options, &OptionSettings::addItem);
+    bindLineEdit(m_userEraNameEdit, options, &OptionSettings::addName);
+    bindYearBox(m_userEraOriginBox, options, &OptionSettings::addYear);
+    bindCheckBox(m_showHintsCheck, options, &OptionSettings::showHint);
+    bindRadioGroup(m_minimizeTargetGroup, options, &OptionSettings::minimize);
+    bindCheckBox(m_askBeforeClosingCheck, options, &OptionSettings::closeQuery);
+    bindCheckBox(m_saveSettingsCheck, options, &OptionSettings::saveStatus);
+}
+
+void SettingsPage::setUserEraEditable(bool editable)
+{
+    m_userEraNameEdit->setEnabled(editable);
+    m_userEraOriginBox->setEnabled(editable);
 }
 
 } // namespace erakon

@@ -9,37 +9,42 @@ class QLineEdit;
 
 namespace erakon {
 
+class OptionsModel;
 class RadioGroup;
 class YearBox;
 
-// The page "設 定": display options, the minimise target and the closing options.
-// The controls are the settings themselves; the window wires their handlers.
+// The page "設 定": the display options, where minimising goes and the
+// closing options. Every control is bound to its option in the model.
 class SettingsPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsPage)
 
 public:
-    explicit SettingsPage(QWidget* parent = nullptr);
+    explicit SettingsPage(OptionsModel& options, QWidget* parent = nullptr);
 
-    QGroupBox* GroupBox3; // 表示
-    QCheckBox* CheckBoxShowEto;
-    QCheckBox* CheckBoxShowBold;
-    QCheckBox* CheckBoxStatusBar;
-    QCheckBox* CheckBoxStayOnTop;
-    QCheckBox* CheckBoxAddItem;
-    QLineEdit* Edit61;
-    YearBox* NumberBox61;
-    QCheckBox* CheckBoxShowHint;
-    RadioGroup* RadioGroup1; // 最小化時
-    QGroupBox* GroupBox1; // 終了時
-    QCheckBox* CheckBoxCloseQuery;
-    QCheckBox* CheckBoxSaveStatus;
+    // The user era's name and origin can be edited while the era is shown.
+    void setUserEraEditable(bool editable);
 
 private:
     QWidget* createViewGroup();
-    QWidget* createMinimizeGroup();
+    QWidget* createMinimizeTargetGroup();
     QWidget* createClosingGroup();
-    QCheckBox* createCheckBox(const QString& name, const QString& caption, const QString& hint, QWidget* parent);
+    QCheckBox* createCheck(const QString& name, const QString& caption, const QString& hint, QWidget* parent);
+    void bindToOptions(OptionsModel& options);
+
+    QGroupBox* m_viewGroup = nullptr;
+    QCheckBox* m_showZodiacCheck = nullptr;
+    QCheckBox* m_emphasizeErasCheck = nullptr;
+    QCheckBox* m_showStatusBarCheck = nullptr;
+    QCheckBox* m_stayOnTopCheck = nullptr;
+    QCheckBox* m_showUserEraCheck = nullptr;
+    QLineEdit* m_userEraNameEdit = nullptr;
+    YearBox* m_userEraOriginBox = nullptr;
+    QCheckBox* m_showHintsCheck = nullptr;
+    RadioGroup* m_minimizeTargetGroup = nullptr;
+    QGroupBox* m_closingGroup = nullptr;
+    QCheckBox* m_askBeforeClosingCheck = nullptr;
+    QCheckBox* m_saveSettingsCheck = nullptr;
 };
 
 } // namespace erakon

@@ -25,9 +25,9 @@ namespace {
 // The table box: a plain-text box in which Enter adds no line break, the
 // selection keeps its colours without focus, and a double-click reports
 // itself after the box has selected the word under the pointer.
-class YearTableMemo final : public QPlainTextEdit {
+class YearTableBox final : public QPlainTextEdit {
 public:
-    explicit YearTableMemo(QWidget* parent)
+    explicit YearTableBox(QWidget* parent)
         : QPlainTextEdit(parent)
     {
         keepSelectionColours();
@@ -119,24 +119,23 @@ constexpr int kPageMargin = 3;
 
 TablePage::TablePage(const Clock& clock, QWidget* parent)
     : QWidget(parent)
-    , Memo1(new YearTableMemo(this))
+    , m_yearTable(new YearTableBox(this))
     , m_clock(clock)
     , m_showEto([] { return false; })
     , m_meijiOffset([] { return kEraTable[std::size_t(EraRow::Meiji)].offset; })
     , m_reiwaOffset([] { return kEraTable[std::size_t(EraRow::Reiwa)].offset; })
 {
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setHint(Memo1, QStringLiteral("Year Table"));
-    Memo1->setPlainText(QStringLiteral("Memo1"));
-    static_cast<YearTableMemo*>(Memo1)->onDoubleClick = [this] { Memo1DblClick(); };
+    m_yearTable->setObjectName(QStringLiteral("yearTable"));
+    m_yearTable->setFrameShape(QFrame::NoFrame);
+    m_yearTable->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_yearTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_yearTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHint(m_yearTable, QStringLiteral("Year Table"));
+    static_cast<YearTableBox*>(m_yearTable)->onDoubleClick = [this] { lineDoubleClicked(); };
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
-    layout->addWidget(Memo1);
+    layout->addWidget(m_yearTable);
 }
 
 TablePage::~TablePage() = default;
@@ -155,7 +154,7 @@ void TablePage::setOffsetSources(std::function<int()> meijiOffset, std::function
         m_reiwaOffset = std::move(reiwaOffset);
 }
 
-void TablePage::BuildYearTable(const QString& searchText)
+void TablePage::build(const QString& searchText)
 {
     using namespace std::chrono;
 
@@ -189,12 +188,12 @@ void TablePage::BuildYearTable(const QString& searchText)
     }
 
     // One repaint per build, however the text and selection change meanwhile.
-    Memo1->setUpdatesEnabled(false);
-    const auto resumeUpdates = qScopeGuard([this] { Memo1->setUpdatesEnabled(true); });
+    m_yearTable->setUpdatesEnabled(false);
+    const auto resumeUpdates = qScopeGuard([this] { m_yearTable->setUpdatesEnabled(true); });
 
     const QString newText = QString::fromStdString(text);
-    if (!holdsUneditedText(*Memo1->document(), newText))
-        Memo1->setPlainText(newText);
+    if (!holdsUneditedText(*m_yearTable->document(), newText))
+        m_yearTable->setPlainText(newText);
     if (lines.empty())
         return;
 
@@ -209,7 +208,7 @@ void TablePage::BuildYearTable(const QString& searchText)
 
 void TablePage::selectLines(int firstLine, int lineCount)
 {
-    QTextDocument* document = Memo1->document();
+    QTextDocument* document = m_yearTable->document();
     const QTextBlock first = document->findBlockByNumber(firstLine);
     const QTextBlock last = document->findBlockByNumber(firstLine + lineCount - 1);
     if (!first.isValid() || !last.isValid())
@@ -219,23 +218,23 @@ void TablePage::selectLines(int firstLine, int lineCount)
     QTextCursor cursor(document);
     cursor.setPosition(first.position());
     cursor.setPosition(end, QTextCursor::KeepAnchor);
-    Memo1->setTextCursor(cursor);
+    m_yearTable->setTextCursor(cursor);
 }
 
 void TablePage::centreLine(int line)
 {
-    const int lineHeight = std::max(1, Memo1->fontMetrics().height());
-    const int visibleLines = Memo1->viewport()->height() / lineHeight;
+    const int lineHeight = std::max(1, m_yearTable->fontMetrics().height());
+    const int visibleLines = m_yearTable->viewport()->height() / lineHeight;
     // From the first line down by this many lines; the scroll bar keeps the
     // value within the text, never above the first line nor past the end.
-    QScrollBar* bar = Memo1->verticalScrollBar();
+    QScrollBar* bar = m_yearTable->verticalScrollBar();
     bar->setValue(std::max(0, line - visibleLines / 2));
 }
 
-void TablePage::Memo1DblClick()
+void TablePage::lineDoubleClicked()
 {
-    QTextDocument* document = Memo1->document();
-    const QTextBlock block = document->findBlock(Memo1->textCursor().selectionStart());
+    QTextDocument* document = m_yearTable->document();
+    const QTextBlock block = document->findBlock(m_yearTable->textCursor().selectionStart());
     if (!block.isValid() || block.blockNumber() >= lineCountOf(*document))
         return;
     const QString line = block.text();
@@ -245,7 +244,7 @@ void TablePage::Memo1DblClick()
     QTextCursor wholeLine(document);
     wholeLine.setPosition(block.position());
     wholeLine.setPosition(block.position() + int(line.size()), QTextCursor::KeepAnchor);
-    Memo1->setTextCursor(wholeLine);
+    m_yearTable->setTextCursor(wholeLine);
 
     const qsizetype tab = line.indexOf(u'\t');
     if (tab < 0)
@@ -253,11 +252,11 @@ void TablePage::Memo1DblClick()
     emit yearChosen(line.mid(tab + 1, 4));
 }
 
-QString TablePage::tableText() const { return Memo1->toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
+QString TablePage::tableText() const { return m_yearTable->toPlainText().replace(u'\n', QStringLiteral("\r\n")); }
 
 QString TablePage::selectedTableText() const
 {
-    return Memo1->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return m_yearTable->textCursor().selectedText().replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
 }
 
 } // namespace erakon

@@ -22,25 +22,19 @@ public:
     explicit TablePage(const Clock& clock, QWidget* parent = nullptr);
     ~TablePage() override;
 
-    // The settings a build follows, read afresh at every build: the zodiac
-    // display (CheckBoxShowEto) and the Meiji and Reiwa offsets (the Tag of
-    // NumberBox1 and NumberBox5). Until set, the zodiac is off and the
-    // offsets are the era table's constants.
+    // What a build follows, read afresh at every build: whether the zodiac is
+    // shown, and the Meiji and Reiwa offsets that bound the table. Until set,
+    // the zodiac is off and the offsets are the era table's.
     void setShowEtoSource(std::function<bool()> showEto);
     void setOffsetSources(std::function<int()> meijiOffset, std::function<int()> reiwaOffset);
 
-    // Fills Memo1 anew and selects the line of the year in searchText.
-    void BuildYearTable(const QString& searchText);
+    // Fills the table anew and selects the line of the year in searchText.
+    void build(const QString& searchText);
 
-    // Runs after Memo1's own double-click handling has selected a word.
-    void Memo1DblClick();
-
-    // Memo1's text as the program sees it: lines ending in CR LF.
+    // The table's text as the program sees it: lines ending in CR LF.
     QString tableText() const;
     // The selected part of that text, line ends as CR LF.
     QString selectedTableText() const;
-
-    QPlainTextEdit* const Memo1;
 
 signals:
     // The Western year of a double-clicked line (up to four characters after
@@ -48,9 +42,12 @@ signals:
     void yearChosen(const QString& yearText);
 
 private:
+    // Runs after the table's own double-click handling has selected a word.
+    void lineDoubleClicked();
     void selectLines(int firstLine, int lineCount);
     void centreLine(int line);
 
+    QPlainTextEdit* const m_yearTable;
     const Clock& m_clock;
     std::function<bool()> m_showEto;
     std::function<int()> m_meijiOffset;

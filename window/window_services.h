@@ -33,7 +33,7 @@ struct WindowServices {
     std::function<void(const QString&)> errorOutput;
     // Where the settings file lives (systemSettingsLocation() for the program,
     // a temporary folder in tests). Without one the window neither reads nor
-    // writes settings and starts with the controls' own defaults.
+    // writes settings and starts with the default options.
     std::optional<SettingsLocation> settings;
 };
 

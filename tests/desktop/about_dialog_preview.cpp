@@ -41,8 +41,8 @@ int main(int argc, char** argv)
         if (arguments.contains(QStringLiteral("--report")))
             messages.report(
                 QStringLiteral("フォルダ デスクトップ に \r\n/home/user/Desktop/Erakon.desktop\r\n新規作成しました。"));
-        erakon::ButtonAboutClick({&mainWindow, platform.executablePath(), clock, erakon::localUtcOffset(),
-                                  erakon::ukrainianFormatSettings(), activeStyle, basicStyle, random});
+        erakon::showAboutBox({&mainWindow, platform.executablePath(), clock, erakon::localUtcOffset(),
+                              erakon::ukrainianFormatSettings(), activeStyle, basicStyle, random});
         QApplication::quit();
     });
     return QApplication::exec();

@@ -72,7 +72,7 @@ TEST(FindHelpFileTest, SearchesFromTheProgramsFolderUpToTheRoot)
     }
 }
 
-TEST(ButtonHelpClickTest, OpensAHelpFileFoundAboveTheProgram)
+TEST(ShowHelpTest, OpensAHelpFileFoundAboveTheProgram)
 {
     QTemporaryDir root;
     ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("x/y")));
@@ -82,7 +82,7 @@ TEST(ButtonHelpClickTest, OpensAHelpFileFoundAboveTheProgram)
     platform.executable = root.filePath(QStringLiteral("x/y/erakon"));
     ScriptedMessages messages;
 
-    ButtonHelpClick(platform, messages);
+    showHelp(platform, messages);
 
     EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
     EXPECT_TRUE(messages.shown.isEmpty());
@@ -124,7 +124,7 @@ QString makeFile(const QTemporaryDir& root, const QString& relativePath)
     return path;
 }
 
-TEST(ButtonHelpClickTest, WithoutAHelpFileTheManualOpensInTheBrowser)
+TEST(ShowHelpTest, WithoutAHelpFileTheManualOpensInTheBrowser)
 {
     struct Row {
         const char* name;
@@ -145,14 +145,14 @@ TEST(ButtonHelpClickTest, WithoutAHelpFileTheManualOpensInTheBrowser)
         platform.executable = root.filePath(row.executable);
         ScriptedMessages messages;
 
-        ButtonHelpClick(platform, messages);
+        showHelp(platform, messages);
 
         EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(manual)});
         EXPECT_TRUE(messages.shown.isEmpty());
     }
 }
 
-TEST(ButtonHelpClickTest, AHelpFileComesBeforeTheManual)
+TEST(ShowHelpTest, AHelpFileComesBeforeTheManual)
 {
     QTemporaryDir root;
     makeFile(root, QStringLiteral("bin/" ERAKON_MANUAL_BESIDE_PROGRAM "/index.html"));
@@ -161,12 +161,12 @@ TEST(ButtonHelpClickTest, AHelpFileComesBeforeTheManual)
     platform.executable = root.filePath(QStringLiteral("bin/erakon"));
     ScriptedMessages messages;
 
-    ButtonHelpClick(platform, messages);
+    showHelp(platform, messages);
 
     EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
 }
 
-TEST(ButtonHelpClickTest, MissingHelpFileIsReportedByItsBareName)
+TEST(ShowHelpTest, MissingHelpFileIsReportedByItsBareName)
 {
     QTemporaryDir root;
     FakeDesktopPlatform platform;
@@ -174,7 +174,7 @@ TEST(ButtonHelpClickTest, MissingHelpFileIsReportedByItsBareName)
     platform.executable = root.filePath(QStringLiteral("erakon-help-test-7f3a.bin"));
     ScriptedMessages messages;
 
-    ButtonHelpClick(platform, messages);
+    showHelp(platform, messages);
 
     EXPECT_TRUE(platform.opened.isEmpty());
     EXPECT_EQ(messages.shown,
@@ -184,8 +184,8 @@ TEST(ButtonHelpClickTest, MissingHelpFileIsReportedByItsBareName)
 TEST(WebPagesTest, PagesHangOffTheSiteRoot)
 {
     FakeDesktopPlatform platform;
-    ButtonHomeSiteClick(platform);
-    ButtonDonationClick(platform);
+    openHomeSite(platform);
+    openDonationPage(platform);
     EXPECT_EQ(platform.opened,
               (QList<QUrl>{QUrl(QStringLiteral("https://www.harunagi.example/")),
                            QUrl(QStringLiteral("https://www.harunagi.example/software/index3.html"))}));
@@ -224,7 +224,7 @@ TEST_F(ShowFilePropertiesTest, WithoutAFileManagerTheProgramShowsItsOwnWindow)
     platform.fileManagerAnswers = false;
     platform.executable = file;
 
-    ButtonPropertiesClick(&window, platform);
+    showProgramProperties(&window, platform);
 
     auto* properties = window.findChild<FilePropertiesWindow*>();
     ASSERT_NE(properties, nullptr);

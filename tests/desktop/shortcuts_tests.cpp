@@ -59,7 +59,7 @@ protected:
 TEST_F(ShortcutsTest, DesktopWithoutShortcutCreatesItAndOffersToShowIt)
 {
     messages.answers = {Answer::Yes};
-    ButtonDeskTopClick(context());
+    registerDesktopShortcut(context());
 
     const QStringList expected{
         QStringLiteral("report: フォルダ デスクトップ に \r\n") + desktopLink()
@@ -80,8 +80,8 @@ TEST_F(ShortcutsTest, DesktopWithoutShortcutCreatesItAndOffersToShowIt)
 TEST_F(ShortcutsTest, SecondPressAsksWhatToDoWithTheExistingShortcut)
 {
     messages.answers = {Answer::No, Answer::Cancel};
-    ButtonDeskTopClick(context());
-    ButtonDeskTopClick(context());
+    registerDesktopShortcut(context());
+    registerDesktopShortcut(context());
 
     ASSERT_EQ(messages.shown.size(), 3);
     EXPECT_EQ(messages.shown.last(),
@@ -94,7 +94,7 @@ TEST_F(ShortcutsTest, RenewWritesTheCurrentProgramPath)
     putExistingLink(QStringLiteral("[Desktop Entry]\nExec=/old/place/erakon\n"));
     platform.executable = QStringLiteral("/new/place/erakon");
     messages.answers = {Answer::Yes, Answer::No};
-    ButtonDeskTopClick(context());
+    registerDesktopShortcut(context());
 
     ASSERT_EQ(messages.shown.size(), 3);
     EXPECT_EQ(messages.shown[1],
@@ -110,7 +110,7 @@ TEST_F(ShortcutsTest, DeleteRemovesTheShortcutAndThenOpensTheFolder)
 {
     putExistingLink(QStringLiteral("[Desktop Entry]\n"));
     messages.answers = {Answer::No, Answer::Yes};
-    ButtonDeskTopClick(context());
+    registerDesktopShortcut(context());
 
     ASSERT_EQ(messages.shown.size(), 3);
     EXPECT_EQ(messages.shown[1],
@@ -128,7 +128,7 @@ TEST_F(ShortcutsTest, CancelEndsAtOnceAndTheClockRunsAgain)
 {
     putExistingLink(QStringLiteral("keep me"));
     messages.answers = {Answer::Cancel};
-    ButtonDeskTopClick(context());
+    registerDesktopShortcut(context());
 
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown[0].startsWith(QStringLiteral("yes/no/cancel: ")));
@@ -155,7 +155,7 @@ TEST_F(ShortcutsTest, FailedRenewAndFailedDeleteAreReportedAndTheFolderStillOffe
         SCOPED_TRACE(row.name);
         messages.shown.clear();
         messages.answers = {row.answer, Answer::No};
-        ButtonDeskTopClick(context());
+        registerDesktopShortcut(context());
 
         ASSERT_EQ(messages.shown.size(), 3);
         const QString preposition = row.answer == Answer::Yes ? QStringLiteral(" の ") : QStringLiteral(" から ");
@@ -238,7 +238,7 @@ TEST_F(ShortcutsTest, LinkInTheShortcutsPlaceIsReplacedOrRemovedItself)
                                 desktopLink()));
         messages.shown.clear();
         messages.answers = {row.answer, Answer::No};
-        ButtonDeskTopClick(context());
+        registerDesktopShortcut(context());
 
         ASSERT_EQ(messages.shown.size(), 3);
         EXPECT_TRUE(messages.shown[0].startsWith(QStringLiteral("yes/no/cancel: ")));
@@ -280,7 +280,7 @@ TEST_F(ShortcutsTest, ProgramPathThatCannotBeWrittenIsReportedWithTheReason)
         platform.executable = row.executable;
         messages.shown.clear();
         messages.answers = {Answer::No};
-        ButtonDeskTopClick(context());
+        registerDesktopShortcut(context());
 
         ASSERT_EQ(messages.shown.size(), 2);
         const QStringList report = messages.shown[0].split(QStringLiteral("\r\n"));
@@ -300,9 +300,10 @@ TEST_F(ShortcutsTest, EachButtonUsesItsFolderAndName)
         QString displayName;
     };
     const Row rows[] = {
-        {"desktop", ButtonDeskTopClick, SpecialFolder::Desktop, QStringLiteral("デスクトップ")},
-        {"start menu", ButtonStartMenuClick, SpecialFolder::Programs, QStringLiteral("スタートメニューのプログラム")},
-        {"startup", ButtonStartUpClick, SpecialFolder::Startup, QStringLiteral("スタートアップ")},
+        {"desktop", registerDesktopShortcut, SpecialFolder::Desktop, QStringLiteral("デスクトップ")},
+        {"start menu", registerStartMenuShortcut, SpecialFolder::Programs,
+         QStringLiteral("スタートメニューのプログラム")},
+        {"startup", registerStartupShortcut, SpecialFolder::Startup, QStringLiteral("スタートアップ")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -324,7 +325,7 @@ TEST_F(ShortcutsTest, EachButtonUsesItsFolderAndName)
 TEST_F(ShortcutsTest, UnknownFolderIsReportedWithoutFormingAPath)
 {
     platform.folders.remove(SpecialFolder::Startup);
-    ButtonStartUpClick(context());
+    registerStartupShortcut(context());
 
     EXPECT_EQ(messages.shown, QStringList{QStringLiteral("report: フォルダ スタートアップ の場所がわかりません。")});
     EXPECT_TRUE(timer.isActive());

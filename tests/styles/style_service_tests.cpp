@@ -24,63 +24,63 @@
 namespace erakon {
 namespace {
 
-const QStringList kListBoxOrder{"Amakrits",
-                                "Amethyst Kamri",
-                                "Aqua Graphite",
-                                "Aqua Light Slate",
-                                "Auric",
-                                "Calypso",
-                                "Calypso LE",
-                                "Calypso SE",
-                                "Calypso SLE",
-                                "Carbon",
-                                "Charcoal Dark Slate",
-                                "Cobalt XEMedia",
-                                "Cyan Dusk",
-                                "Cyan Night",
-                                "Emerald Light Slate",
-                                "Flat UI Light",
-                                "Glossy",
-                                "Glow",
-                                "Golden Graphite",
-                                "Iceberg Classico",
-                                "Lavender Classico",
-                                "Light",
-                                "Luna",
-                                "Material Oxford Blue",
-                                "Material Oxford Blue SE",
-                                "Obsidian",
-                                "Onyx Blue",
-                                "Puerto Rico",
-                                "Ruby Graphite",
-                                "Sapphire Kamri",
-                                "Silver",
-                                "Sky",
-                                "Slate Classico",
-                                "Smokey Quartz Kamri",
-                                "Stellar",
-                                "Stellar Dark",
-                                "Tablet Dark",
-                                "Tablet Light",
-                                "Turquoise Gray",
-                                "Wedgewood Light",
-                                "Windows",
-                                "Windows10",
-                                "Windows10 BlackPearl",
-                                "Windows10 Blue",
-                                "Windows10 Blue Whale",
-                                "Windows10 Blue Whale LE",
-                                "Windows10 Charcoal",
-                                "Windows10 Clear Day",
-                                "Windows10 Dark",
-                                "Windows10 Green",
-                                "Windows10 Malibu",
-                                "Windows10 Purple",
-                                "Windows10 SlateGray"};
+const QStringList kStyleListOrder{"Amakrits",
+                                  "Amethyst Kamri",
+                                  "Aqua Graphite",
+                                  "Aqua Light Slate",
+                                  "Auric",
+                                  "Calypso",
+                                  "Calypso LE",
+                                  "Calypso SE",
+                                  "Calypso SLE",
+                                  "Carbon",
+                                  "Charcoal Dark Slate",
+                                  "Cobalt XEMedia",
+                                  "Cyan Dusk",
+                                  "Cyan Night",
+                                  "Emerald Light Slate",
+                                  "Flat UI Light",
+                                  "Glossy",
+                                  "Glow",
+                                  "Golden Graphite",
+                                  "Iceberg Classico",
+                                  "Lavender Classico",
+                                  "Light",
+                                  "Luna",
+                                  "Material Oxford Blue",
+                                  "Material Oxford Blue SE",
+                                  "Obsidian",
+                                  "Onyx Blue",
+                                  "Puerto Rico",
+                                  "Ruby Graphite",
+                                  "Sapphire Kamri",
+                                  "Silver",
+                                  "Sky",
+                                  "Slate Classico",
+                                  "Smokey Quartz Kamri",
+                                  "Stellar",
+                                  "Stellar Dark",
+                                  "Tablet Dark",
+                                  "Tablet Light",
+                                  "Turquoise Gray",
+                                  "Wedgewood Light",
+                                  "Windows",
+                                  "Windows10",
+                                  "Windows10 BlackPearl",
+                                  "Windows10 Blue",
+                                  "Windows10 Blue Whale",
+                                  "Windows10 Blue Whale LE",
+                                  "Windows10 Charcoal",
+                                  "Windows10 Clear Day",
+                                  "Windows10 Dark",
+                                  "Windows10 Green",
+                                  "Windows10 Malibu",
+                                  "Windows10 Purple",
+                                  "Windows10 SlateGray"};
 
 QStringList carriedStyleNames()
 {
-    QStringList names = kListBoxOrder;
+    QStringList names = kStyleListOrder;
     names.removeOne(QStringLiteral("Windows"));
     return names;
 }
@@ -96,13 +96,13 @@ protected:
     StyleService service;
 };
 
-TEST_F(StyleServiceTest, NamesSortedAsTheListBoxShowsThem)
+TEST_F(StyleServiceTest, NamesSortedAsTheStyleListShowsThem)
 {
     QStringList names = service.names();
     EXPECT_EQ(names.first(), QStringLiteral("Windows"));
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    EXPECT_EQ(names, kListBoxOrder);
+    EXPECT_EQ(names, kStyleListOrder);
 }
 
 TEST_F(StyleServiceTest, StartsInTheSystemStyle) { EXPECT_EQ(service.activeName(), QStringLiteral("Windows")); }

@@ -8,8 +8,6 @@
 #include "widgets/radio_group.h"
 #include "widgets/year_box.h"
 #include "window/conversion_page.h"
-#include "window/popup_menus.h"
-#include "window/settings_page.h"
 #include "window/table_page.h"
 
 #include <QAction>
@@ -19,6 +17,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -73,20 +72,32 @@ protected:
             QTest::keyClicks(box->lineEdit(), text);
     }
 
-    std::array<YearBox*, 8> boxes() const
+    // The era boxes, rows Meiji .. user era.
+    std::array<YearBox*, kEraRowCount> eraYearBoxes() const
     {
-        return {form->NumberBox0, form->NumberBox1, form->NumberBox2, form->NumberBox3,
-                form->NumberBox4, form->NumberBox5, form->NumberBox6, form->NumberBox7};
+        return {yearBox("meijiYearBox"),  yearBox("taishoYearBox"), yearBox("showaYearBox"),
+                yearBox("heiseiYearBox"), yearBox("reiwaYearBox"),  yearBox("userEraYearBox")};
     }
 
-    // Every box shows the same year: era years and distance derive from NumberBox0.
+    std::array<YearBox*, 8> boxes() const
+    {
+        const auto eras = eraYearBoxes();
+        return {yearBox("westernYearBox"), eras[0], eras[1], eras[2], eras[3], eras[4], eras[5],
+                yearBox("yearsFromNowBox")};
+    }
+
+    EraOffsets eraOffsets() const { return control<ConversionPage>("conversionPage")->eraOffsets(); }
+
+    // Every box shows the same year: era years and distance derive from the Western year.
     void expectConsistent(int currentYear = 2023) const
     {
-        const int year = form->NumberBox0->intValue();
-        for (YearBox* box : {form->NumberBox1, form->NumberBox2, form->NumberBox3, form->NumberBox4, form->NumberBox5,
-                             form->NumberBox6})
-            EXPECT_EQ(box->intValue(), year - box->tag()) << box->objectName().toStdString() << " at " << year;
-        EXPECT_EQ(form->NumberBox7->intValue(), year - currentYear) << "at " << year;
+        const int year = yearBox("westernYearBox")->intValue();
+        const EraOffsets offsets = eraOffsets();
+        const auto eras = eraYearBoxes();
+        for (std::size_t row = 0; row < eras.size(); ++row)
+            EXPECT_EQ(eras[row]->intValue(), year - offsets[row])
+                << eras[row]->objectName().toStdString() << " at " << year;
+        EXPECT_EQ(yearBox("yearsFromNowBox")->intValue(), year - currentYear) << "at " << year;
     }
 };
 
@@ -94,24 +105,25 @@ protected:
 
 TEST_F(MainWindowTest, CreationShowsTheCurrentYearOnTheConversionPage)
 {
-    EXPECT_EQ(form->objectName(), "ErakonForm");
-    EXPECT_EQ(form->windowTitle(), QString::fromUtf8(kApplicationTitle));
-    EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheetConvert);
-    EXPECT_EQ(form->NumberBox0->text(), "2023");
-    EXPECT_EQ(form->NumberBox5->intValue(), 5);
-    EXPECT_EQ(form->NumberBox7->intValue(), 0);
-    EXPECT_EQ(form->NumberBox7->displayFormat(), "+###0");
-    EXPECT_FALSE(form->ButtonReset->isEnabled());
-    EXPECT_EQ(form->ButtonClose->text(), "この年に生まれた人は、今年 0才です");
-    EXPECT_TRUE(form->Label6->isHidden());
-    EXPECT_TRUE(form->NumberBox6->isHidden());
-    EXPECT_TRUE(form->StatusBar1->isHidden());
-    EXPECT_FALSE(form->Edit61->isEnabled());
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), 0);
-    EXPECT_TRUE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 1000);
-    EXPECT_EQ(form->eraOffsets(), (EraOffsets{1867, 1911, 1925, 1988, 2018, 1879}));
-    EXPECT_EQ(form->BasicStyleName, "Windows");
+    EXPECT_EQ(window->objectName(), "mainWindow");
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8(kApplicationTitle));
+    EXPECT_EQ(window->shownPage(), Page::Conversion);
+    EXPECT_EQ(control<PageControl>("pages")->currentWidget(), control<ConversionPage>("conversionPage"));
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "2023");
+    EXPECT_EQ(yearBox("reiwaYearBox")->intValue(), 5);
+    EXPECT_EQ(yearBox("yearsFromNowBox")->intValue(), 0);
+    EXPECT_EQ(yearBox("yearsFromNowBox")->displayFormat(), "+###0");
+    EXPECT_FALSE(control<QPushButton>("backToNowButton")->isEnabled());
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年に生まれた人は、今年 0才です");
+    EXPECT_TRUE(control<QLabel>("userEraLabel")->isHidden());
+    EXPECT_TRUE(yearBox("userEraYearBox")->isHidden());
+    EXPECT_TRUE(control<ClockStatusBar>("clockStatusBar")->isHidden());
+    EXPECT_FALSE(control<QLineEdit>("userEraNameEdit")->isEnabled());
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 0);
+    EXPECT_TRUE(control<QTimer>("clockTimer")->isActive());
+    EXPECT_EQ(control<QTimer>("clockTimer")->interval(), 1000);
+    EXPECT_EQ(eraOffsets(), (EraOffsets{1867, 1911, 1925, 1988, 2018, 1879}));
+    EXPECT_EQ(window->basicStyleName(), "Windows");
 }
 
 TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)
@@ -121,22 +133,22 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)
         const char* hint;
     };
     for (const Row& row :
-         {Row{"NumberBox0", "A.D."}, Row{"NumberBox5", "REIWA"}, Row{"NumberBox7", "From Now"},
-          Row{"ButtonReset", "Reset to Now"}, Row{"ButtonClose", "Close"}, Row{"CheckBoxShowHint", "Activate"},
-          Row{"ListBox1", "View Style"}, Row{"StatusBar1", "Return to Now"}, Row{"ButtonAbout", "About "}}) {
-        auto* widget = form->findChild<QWidget*>(QString::fromLatin1(row.name));
+         {Row{"westernYearBox", "A.D."}, Row{"reiwaYearBox", "REIWA"}, Row{"yearsFromNowBox", "From Now"},
+          Row{"backToNowButton", "Reset to Now"}, Row{"sentenceButton", "Close"}, Row{"showHintsCheck", "Activate"},
+          Row{"styleList", "View Style"}, Row{"clockStatusBar", "Return to Now"}, Row{"aboutButton", "About "}}) {
+        auto* widget = window->findChild<QWidget*>(QString::fromLatin1(row.name));
         ASSERT_NE(widget, nullptr) << row.name;
         EXPECT_EQ(widget->toolTip(), row.hint) << row.name;
         EXPECT_EQ(widget->accessibleDescription(), row.hint) << row.name;
     }
-    EXPECT_EQ(form->NumberBox3->lineEdit()->accessibleName(), "昭和");
-    EXPECT_EQ(form->NumberBox0->lineEdit()->accessibleName(), "西暦");
+    EXPECT_EQ(yearBox("showaYearBox")->lineEdit()->accessibleName(), "昭和");
+    EXPECT_EQ(yearBox("westernYearBox")->lineEdit()->accessibleName(), "西暦");
 }
 
 TEST_F(MainWindowTest, ClockTickWritesTheEraDate)
 {
-    form->Timer1Timer();
-    EXPECT_EQ(form->StatusBar1->panelText(), "令和5年(2023年) 5月20日(土)  14:05");
+    window->clockTick();
+    EXPECT_EQ(control<ClockStatusBar>("clockStatusBar")->panelText(), "令和5年(2023年) 5月20日(土)  14:05");
 }
 
 // ---------------------------------------------------------------- conversion
@@ -153,37 +165,37 @@ class ConversionTyping : public MainWindowTest, public ::testing::WithParamInter
 TEST_P(ConversionTyping, EveryOtherBoxFollows)
 {
     const TypingCase& row = GetParam();
-    form->CheckBoxAddItem->setChecked(true);
-    form->ConvertP1Click();
+    control<QCheckBox>("showUserEraCheck")->setChecked(true);
+    window->openPage(Page::Conversion);
     showActive();
-    typeOver(form->findChild<YearBox*>(QString::fromLatin1(row.box)), QString::fromUtf8(row.typed));
-    EXPECT_EQ(form->NumberBox0->intValue(), row.year);
+    typeOver(yearBox(row.box), QString::fromUtf8(row.typed));
+    EXPECT_EQ(yearBox("westernYearBox")->intValue(), row.year);
     expectConsistent();
-    EXPECT_EQ(form->ButtonReset->isEnabled(), row.year != 2023);
+    EXPECT_EQ(control<QPushButton>("backToNowButton")->isEnabled(), row.year != 2023);
 }
 
 INSTANTIATE_TEST_SUITE_P(, ConversionTyping,
-                         ::testing::Values(TypingCase{"ReiwaOne", "NumberBox5", "1", 2019},
-                                           TypingCase{"MeijiFortyFive", "NumberBox1", "45", 1912},
-                                           TypingCase{"TaishoOne", "NumberBox2", "1", 1912},
-                                           TypingCase{"ShowaSixtyFour", "NumberBox3", "64", 1989},
-                                           TypingCase{"HeiseiThirtyOne", "NumberBox4", "31", 2019},
-                                           TypingCase{"UserEraOne", "NumberBox6", "1", 1880},
-                                           TypingCase{"HundredYearsAgo", "NumberBox7", "-100", 1923},
-                                           TypingCase{"WesternNineThousand", "NumberBox0", "9999", 9999},
-                                           TypingCase{"WesternNegative", "NumberBox0", "-50", -50}),
+                         ::testing::Values(TypingCase{"ReiwaOne", "reiwaYearBox", "1", 2019},
+                                           TypingCase{"MeijiFortyFive", "meijiYearBox", "45", 1912},
+                                           TypingCase{"TaishoOne", "taishoYearBox", "1", 1912},
+                                           TypingCase{"ShowaSixtyFour", "showaYearBox", "64", 1989},
+                                           TypingCase{"HeiseiThirtyOne", "heiseiYearBox", "31", 2019},
+                                           TypingCase{"UserEraOne", "userEraYearBox", "1", 1880},
+                                           TypingCase{"HundredYearsAgo", "yearsFromNowBox", "-100", 1923},
+                                           TypingCase{"WesternNineThousand", "westernYearBox", "9999", 9999},
+                                           TypingCase{"WesternNegative", "westernYearBox", "-50", -50}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, WesternYearNineThousandNineHundredNinetyNine)
 {
-    form->NumberBox0->setValue(9999);
-    EXPECT_EQ(form->NumberBox1->intValue(), 8132);
-    EXPECT_EQ(form->NumberBox2->intValue(), 8088);
-    EXPECT_EQ(form->NumberBox3->intValue(), 8074);
-    EXPECT_EQ(form->NumberBox4->intValue(), 8011);
-    EXPECT_EQ(form->NumberBox5->intValue(), 7981);
-    EXPECT_EQ(form->NumberBox6->intValue(), 8120);
-    EXPECT_EQ(form->NumberBox7->intValue(), 9999 - 2023);
+    yearBox("westernYearBox")->setValue(9999);
+    EXPECT_EQ(yearBox("meijiYearBox")->intValue(), 8132);
+    EXPECT_EQ(yearBox("taishoYearBox")->intValue(), 8088);
+    EXPECT_EQ(yearBox("showaYearBox")->intValue(), 8074);
+    EXPECT_EQ(yearBox("heiseiYearBox")->intValue(), 8011);
+    EXPECT_EQ(yearBox("reiwaYearBox")->intValue(), 7981);
+    EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 8120);
+    EXPECT_EQ(yearBox("yearsFromNowBox")->intValue(), 9999 - 2023);
 }
 
 TEST_F(MainWindowTest, TypedValueRunsEachHandlerAtMostOnce)
@@ -192,72 +204,72 @@ TEST_F(MainWindowTest, TypedValueRunsEachHandlerAtMostOnce)
     std::vector<std::unique_ptr<QSignalSpy>> spies;
     for (YearBox* box : boxes())
         spies.push_back(std::make_unique<QSignalSpy>(box, &YearBox::changed));
-    typeOver(form->NumberBox5, QStringLiteral("1"));
+    typeOver(yearBox("reiwaYearBox"), QStringLiteral("1"));
     for (size_t i = 0; i < spies.size(); ++i)
         EXPECT_EQ(spies[i]->count(), 1) << boxes()[i]->objectName().toStdString();
-    EXPECT_EQ(form->NumberBox4->intValue(), 31);
+    EXPECT_EQ(yearBox("heiseiYearBox")->intValue(), 31);
 }
 
 TEST_F(MainWindowTest, DistanceBoxShowsItsSign)
 {
-    form->NumberBox7->setValue(-100);
-    EXPECT_EQ(form->NumberBox7->displayFormat(), "###0");
-    EXPECT_EQ(form->NumberBox7->lineEdit()->text(), "-100");
-    form->NumberBox0->setValue(2024);
-    EXPECT_EQ(form->NumberBox7->displayFormat(), "+###0");
-    EXPECT_EQ(form->NumberBox7->lineEdit()->text(), "+1");
+    yearBox("yearsFromNowBox")->setValue(-100);
+    EXPECT_EQ(yearBox("yearsFromNowBox")->displayFormat(), "###0");
+    EXPECT_EQ(yearBox("yearsFromNowBox")->lineEdit()->text(), "-100");
+    yearBox("westernYearBox")->setValue(2024);
+    EXPECT_EQ(yearBox("yearsFromNowBox")->displayFormat(), "+###0");
+    EXPECT_EQ(yearBox("yearsFromNowBox")->lineEdit()->text(), "+1");
 }
 
 TEST_F(MainWindowTest, EmptiedWesternBoxShowsZeroAtOnce)
 {
     showActive();
-    typeOver(form->NumberBox0, QString());
-    EXPECT_EQ(form->NumberBox0->text(), "0");
-    EXPECT_EQ(form->NumberBox1->intValue(), -1867);
+    typeOver(yearBox("westernYearBox"), QString());
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "0");
+    EXPECT_EQ(yearBox("meijiYearBox")->intValue(), -1867);
     expectConsistent();
 }
 
 TEST_F(MainWindowTest, ExpressionIsTakenOnEnterAndDroppedOnTab)
 {
     showActive();
-    typeOver(form->NumberBox0, QStringLiteral("1989+5"));
-    QTest::keyClick(form->NumberBox0->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(form->NumberBox0->intValue(), 1994);
-    EXPECT_EQ(form->NumberBox4->intValue(), 6);
+    typeOver(yearBox("westernYearBox"), QStringLiteral("1989+5"));
+    QTest::keyClick(yearBox("westernYearBox")->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(yearBox("westernYearBox")->intValue(), 1994);
+    EXPECT_EQ(yearBox("heiseiYearBox")->intValue(), 6);
     expectConsistent();
 
-    typeOver(form->NumberBox0, QStringLiteral("1989+5"));
-    QTest::keyClick(form->NumberBox0->lineEdit(), Qt::Key_Tab);
-    EXPECT_EQ(form->NumberBox0->text(), "1989");
-    EXPECT_EQ(form->NumberBox4->intValue(), 1);
+    typeOver(yearBox("westernYearBox"), QStringLiteral("1989+5"));
+    QTest::keyClick(yearBox("westernYearBox")->lineEdit(), Qt::Key_Tab);
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "1989");
+    EXPECT_EQ(yearBox("heiseiYearBox")->intValue(), 1);
     expectConsistent();
 }
 
 TEST_F(MainWindowTest, ResetReturnsToNowAndDisablesItself)
 {
-    form->NumberBox0->setValue(2024);
-    EXPECT_TRUE(form->ButtonReset->isEnabled());
-    EXPECT_EQ(form->ButtonClose->text(), "この年まで、あと 225日です");
-    form->ButtonReset->click();
-    EXPECT_EQ(form->NumberBox0->intValue(), 2023);
-    EXPECT_FALSE(form->ButtonReset->isEnabled());
+    yearBox("westernYearBox")->setValue(2024);
+    EXPECT_TRUE(control<QPushButton>("backToNowButton")->isEnabled());
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年まで、あと 225日です");
+    control<QPushButton>("backToNowButton")->click();
+    EXPECT_EQ(yearBox("westernYearBox")->intValue(), 2023);
+    EXPECT_FALSE(control<QPushButton>("backToNowButton")->isEnabled());
     expectConsistent();
 
-    form->NumberBox0->setValue(1900);
-    emit form->StatusBar1->clicked();
-    EXPECT_EQ(form->NumberBox0->intValue(), 2023);
+    yearBox("westernYearBox")->setValue(1900);
+    emit control<ClockStatusBar>("clockStatusBar")->clicked();
+    EXPECT_EQ(yearBox("westernYearBox")->intValue(), 2023);
 }
 
 TEST_F(MainWindowTest, SentenceFollowsZodiacSetting)
 {
-    form->CheckBoxShowEto->setChecked(true);
-    form->NumberBox0Change();
-    EXPECT_EQ(form->ButtonClose->text(), "この年（卯・う）に生まれた人は、今年 0才です");
-    form->CheckBoxShowEto->setChecked(false);
-    form->NumberBox0->setValue(1993);
-    EXPECT_EQ(form->ButtonClose->text(), "この年に生まれた人は、今年 30才です");
-    form->NumberBox0->setValue(2025);
-    EXPECT_EQ(form->ButtonClose->text(), "この年まで、あと 2年です");
+    control<QCheckBox>("showZodiacCheck")->setChecked(true);
+    window->openPage(Page::Conversion);
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年（卯・う）に生まれた人は、今年 0才です");
+    control<QCheckBox>("showZodiacCheck")->setChecked(false);
+    yearBox("westernYearBox")->setValue(1993);
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年に生まれた人は、今年 30才です");
+    yearBox("westernYearBox")->setValue(2025);
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年まで、あと 2年です");
 }
 
 struct EmphasisCase {
@@ -272,17 +284,19 @@ class Emphasis : public MainWindowTest, public ::testing::WithParamInterface<Emp
 TEST_P(Emphasis, BoldMarksTheErasOfTheYear)
 {
     const EmphasisCase& row = GetParam();
-    form->CheckBoxShowBold->setChecked(true);
-    form->NumberBox0->setValue(row.year);
-    const std::array<QWidget*, 5> eraBoxes{form->NumberBox1, form->NumberBox2, form->NumberBox3, form->NumberBox4,
-                                           form->NumberBox5};
-    const std::array<QWidget*, 5> labels{form->Label1, form->Label2, form->Label3, form->Label4, form->Label5};
+    control<QCheckBox>("emphasizeErasCheck")->setChecked(true);
+    yearBox("westernYearBox")->setValue(row.year);
+    const std::array<QWidget*, 5> eraBoxes{yearBox("meijiYearBox"), yearBox("taishoYearBox"), yearBox("showaYearBox"),
+                                           yearBox("heiseiYearBox"), yearBox("reiwaYearBox")};
+    const std::array<QWidget*, 5> labels{control<QLabel>("meijiLabel"), control<QLabel>("taishoLabel"),
+                                         control<QLabel>("showaLabel"), control<QLabel>("heiseiLabel"),
+                                         control<QLabel>("reiwaLabel")};
     for (size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(eraBoxes[i]->font().bold(), row.eras[i]) << "box " << i + 1;
         EXPECT_EQ(labels[i]->font().bold(), row.eras[i]) << "label " << i + 1;
     }
-    EXPECT_EQ(form->NumberBox0->font().bold(), row.western);
-    EXPECT_EQ(form->NumberBox6->font().bold(), row.year >= 1880);
+    EXPECT_EQ(yearBox("westernYearBox")->font().bold(), row.western);
+    EXPECT_EQ(yearBox("userEraYearBox")->font().bold(), row.year >= 1880);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -298,10 +312,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainWindowTest, EmphasisOffLeavesEverythingPlain)
 {
-    form->CheckBoxShowBold->setChecked(true);
-    form->CheckBoxShowBold->setChecked(false);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{form->NumberBox0, form->NumberBox5, form->Label5, form->NumberBox6})
+    control<QCheckBox>("emphasizeErasCheck")->setChecked(true);
+    control<QCheckBox>("emphasizeErasCheck")->setChecked(false);
+    for (QWidget* widget : std::initializer_list<QWidget*>{yearBox("westernYearBox"), yearBox("reiwaYearBox"),
+                                                           control<QLabel>("reiwaLabel"), yearBox("userEraYearBox")})
         EXPECT_FALSE(widget->font().bold()) << widget->objectName().toStdString();
 }
 
@@ -320,21 +334,21 @@ class YearLimit : public MainWindowTest, public ::testing::WithParamInterface<Li
 TEST_P(YearLimit, PageShowsOneYearWithinRange)
 {
     const LimitCase& row = GetParam();
-    form->NumberBox61->setValue(row.origin);
-    form->NumberBox0Change();
-    form->findChild<YearBox*>(QString::fromLatin1(row.box))->setValue(row.value);
-    EXPECT_EQ(form->NumberBox0->intValue(), row.year);
+    yearBox("userEraOriginBox")->setValue(row.origin);
+    window->openPage(Page::Conversion);
+    yearBox(row.box)->setValue(row.value);
+    EXPECT_EQ(yearBox("westernYearBox")->intValue(), row.year);
     expectConsistent();
 }
 
 INSTANTIATE_TEST_SUITE_P(, YearLimit,
-                         ::testing::Values(LimitCase{"WesternFarPast", "NumberBox0", -9999, 1880, 2023 - 9999},
-                                           LimitCase{"DistanceFarPast", "NumberBox7", -9999, 1880, 2023 - 9999},
-                                           LimitCase{"DistanceFarFuture", "NumberBox7", 9999, 1880, 9999},
-                                           LimitCase{"ReiwaFarPast", "NumberBox5", -9999, 1880, 2023 - 9999},
-                                           LimitCase{"MeijiFarFuture", "NumberBox1", 9999, 1880, 9999},
-                                           LimitCase{"OriginZeroLastYear", "NumberBox0", 9999, 0, 9998},
-                                           LimitCase{"LateOriginFarPast", "NumberBox0", -5000, 9999, -1}),
+                         ::testing::Values(LimitCase{"WesternFarPast", "westernYearBox", -9999, 1880, 2023 - 9999},
+                                           LimitCase{"DistanceFarPast", "yearsFromNowBox", -9999, 1880, 2023 - 9999},
+                                           LimitCase{"DistanceFarFuture", "yearsFromNowBox", 9999, 1880, 9999},
+                                           LimitCase{"ReiwaFarPast", "reiwaYearBox", -9999, 1880, 2023 - 9999},
+                                           LimitCase{"MeijiFarFuture", "meijiYearBox", 9999, 1880, 9999},
+                                           LimitCase{"OriginZeroLastYear", "westernYearBox", 9999, 0, 9998},
+                                           LimitCase{"LateOriginFarPast", "westernYearBox", -5000, 9999, -1}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, EveryValueInEveryBoxEndsWithinRange)
@@ -346,20 +360,23 @@ TEST_F(MainWindowTest, EveryValueInEveryBoxEndsWithinRange)
                 ASSERT_GE(other->intValue(), kMinYear) << box->objectName().toStdString() << " " << value;
                 ASSERT_LE(other->intValue(), kMaxYear) << box->objectName().toStdString() << " " << value;
             }
-            const int year = form->NumberBox0->intValue();
-            ASSERT_EQ(form->NumberBox7->intValue(), year - 2023) << box->objectName().toStdString() << " " << value;
-            ASSERT_EQ(form->NumberBox5->intValue(), year - 2018) << box->objectName().toStdString() << " " << value;
-            ASSERT_EQ(form->NumberBox6->intValue(), year - 1879) << box->objectName().toStdString() << " " << value;
+            const int year = yearBox("westernYearBox")->intValue();
+            ASSERT_EQ(yearBox("yearsFromNowBox")->intValue(), year - 2023)
+                << box->objectName().toStdString() << " " << value;
+            ASSERT_EQ(yearBox("reiwaYearBox")->intValue(), year - 2018)
+                << box->objectName().toStdString() << " " << value;
+            ASSERT_EQ(yearBox("userEraYearBox")->intValue(), year - 1879)
+                << box->objectName().toStdString() << " " << value;
         }
     }
 }
 
 TEST_F(MainWindowTest, TabMovesThroughTheEraBoxesThenTheWesternYear)
 {
-    form->CheckBoxAddItem->setChecked(true);
-    form->ConvertP1Click();
+    control<QCheckBox>("showUserEraCheck")->setChecked(true);
+    window->openPage(Page::Conversion);
     showActive();
-    form->NumberBox1->lineEdit()->setFocus();
+    yearBox("meijiYearBox")->lineEdit()->setFocus();
     QStringList order;
     for (int i = 0; i < 7; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -369,39 +386,39 @@ TEST_F(MainWindowTest, TabMovesThroughTheEraBoxesThenTheWesternYear)
         order << (focused ? focused->objectName() : QStringLiteral("-"));
     }
     EXPECT_EQ(order.mid(0, 7),
-              (QStringList{"NumberBox2", "NumberBox3", "NumberBox4", "NumberBox5", "NumberBox6", "NumberBox0",
-                           "NumberBox7"}));
+              (QStringList{"taishoYearBox", "showaYearBox", "heiseiYearBox", "reiwaYearBox", "userEraYearBox",
+                           "westernYearBox", "yearsFromNowBox"}));
 }
 
 // ---------------------------------------------------------------- check boxes
 
 TEST_F(MainWindowTest, CheckBoxHandlerRunsOnlyWhenTheStateChanges)
 {
-    form->CheckBoxStatusBar->setChecked(true);
-    EXPECT_FALSE(form->StatusBar1->isHidden());
-    form->StatusBar1->hide();
-    form->CheckBoxStatusBar->setChecked(true); // no change: the handler does not run
-    EXPECT_TRUE(form->StatusBar1->isHidden());
+    control<QCheckBox>("showStatusBarCheck")->setChecked(true);
+    EXPECT_FALSE(control<ClockStatusBar>("clockStatusBar")->isHidden());
+    control<ClockStatusBar>("clockStatusBar")->hide();
+    control<QCheckBox>("showStatusBarCheck")->setChecked(true); // no change: the handler does not run
+    EXPECT_TRUE(control<ClockStatusBar>("clockStatusBar")->isHidden());
 
     showActive();
-    form->PageControl1->setCurrentWidget(form->TabSheetSettings);
-    QTest::mouseClick(form->CheckBoxStatusBar, Qt::LeftButton);
-    EXPECT_FALSE(form->CheckBoxStatusBar->isChecked());
-    EXPECT_TRUE(form->StatusBar1->isHidden());
-    QTest::mouseClick(form->CheckBoxStatusBar, Qt::LeftButton);
-    EXPECT_FALSE(form->StatusBar1->isHidden());
+    control<PageControl>("pages")->setCurrentWidget(control("settingsPage"));
+    QTest::mouseClick(control<QCheckBox>("showStatusBarCheck"), Qt::LeftButton);
+    EXPECT_FALSE(control<QCheckBox>("showStatusBarCheck")->isChecked());
+    EXPECT_TRUE(control<ClockStatusBar>("clockStatusBar")->isHidden());
+    QTest::mouseClick(control<QCheckBox>("showStatusBarCheck"), Qt::LeftButton);
+    EXPECT_FALSE(control<ClockStatusBar>("clockStatusBar")->isHidden());
 }
 
 TEST_F(MainWindowTest, ViewOptionsFollowTheirCheckBoxes)
 {
-    form->CheckBoxStayOnTop->setChecked(true);
-    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    form->CheckBoxStayOnTop->setChecked(false);
-    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    control<QCheckBox>("stayOnTopCheck")->setChecked(true);
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    control<QCheckBox>("stayOnTopCheck")->setChecked(false);
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
-    form->CheckBoxAddItem->setChecked(true);
-    EXPECT_TRUE(form->Edit61->isEnabled());
-    EXPECT_TRUE(form->NumberBox61->isEnabled());
+    control<QCheckBox>("showUserEraCheck")->setChecked(true);
+    EXPECT_TRUE(control<QLineEdit>("userEraNameEdit")->isEnabled());
+    EXPECT_TRUE(yearBox("userEraOriginBox")->isEnabled());
 }
 
 // Counts the tooltip events that reach a control.
@@ -421,18 +438,19 @@ protected:
 TEST_F(MainWindowTest, HintsSwitchOffEveryTooltip)
 {
     TooltipProbe probe;
-    form->ButtonClose->installEventFilter(&probe);
+    control<QPushButton>("sentenceButton")->installEventFilter(&probe);
     auto askForTooltip = [this] {
-        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), form->ButtonClose->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(form->ButtonClose, &event);
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2),
+                         control<QPushButton>("sentenceButton")->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(control<QPushButton>("sentenceButton"), &event);
     };
-    form->CheckBoxShowHint->setChecked(true);
+    control<QCheckBox>("showHintsCheck")->setChecked(true);
     askForTooltip();
     EXPECT_EQ(probe.count, 1);
-    form->CheckBoxShowHint->setChecked(false);
+    control<QCheckBox>("showHintsCheck")->setChecked(false);
     askForTooltip();
     EXPECT_EQ(probe.count, 1);
-    EXPECT_EQ(form->ButtonClose->toolTip(), "Close");
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->toolTip(), "Close");
 }
 
 // The switch holds for the window and the windows it owns, not for a window
@@ -440,14 +458,14 @@ TEST_F(MainWindowTest, HintsSwitchOffEveryTooltip)
 // is the panel's hint.
 TEST_F(MainWindowTest, HintsOffLeaveTheTooltipsOfOtherWindows)
 {
-    QWidget owned(form.get(), Qt::Dialog);
+    QWidget owned(window.get(), Qt::Dialog);
     QWidget trayLike(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
     trayLike.setToolTip(QStringLiteral("Erakon"));
     struct Row {
         QWidget* widget;
         int tooltipEvents;
     };
-    form->CheckBoxShowHint->setChecked(false);
+    control<QCheckBox>("showHintsCheck")->setChecked(false);
     for (const Row& row : {Row{&owned, 0}, Row{&trayLike, 1}}) {
         TooltipProbe probe;
         row.widget->installEventFilter(&probe);
@@ -459,23 +477,22 @@ TEST_F(MainWindowTest, HintsOffLeaveTheTooltipsOfOtherWindows)
 
 // ---------------------------------------------------------------- menus
 
-TEST_F(MainWindowTest, PopupMarksMirrorTheSettingsPage)
+TEST_F(MainWindowTest, MenuMarksMirrorTheSettingsPage)
 {
-    form->CheckBoxShowEto->setChecked(true);
-    form->CheckBoxStayOnTop->setChecked(true);
-    form->CheckBoxCloseQuery->setChecked(true);
-    form->CheckBoxSaveStatus->setChecked(false);
-    form->RadioGroup1->setItemIndex(-1);
-    emit form->PopupMenu1->aboutToShow();
-    EXPECT_TRUE(form->PopupMenu1->ShowEtoP1->isChecked());
-    EXPECT_TRUE(form->PopupMenu1->StayOnTopP1->isChecked());
-    EXPECT_FALSE(form->PopupMenu1->StatusBarP1->isChecked());
-    EXPECT_FALSE(form->PopupMenu1->ShowBoldP1->isChecked());
-    EXPECT_FALSE(form->PopupMenu1->AddItemP1->isChecked());
-    EXPECT_TRUE(form->PopupMenu1->IconTaskTrayP1->isChecked());
-    EXPECT_FALSE(form->PopupMenu1->IconTaskBarP1->isChecked());
-    EXPECT_TRUE(form->PopupMenu1->CloseQueryP1->isChecked());
-    EXPECT_FALSE(form->PopupMenu1->SaveStatusP1->isChecked());
+    control<QCheckBox>("showZodiacCheck")->setChecked(true);
+    control<QCheckBox>("stayOnTopCheck")->setChecked(true);
+    control<QCheckBox>("askBeforeClosingCheck")->setChecked(true);
+    control<QCheckBox>("saveSettingsCheck")->setChecked(false);
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(-1);
+    EXPECT_TRUE(action("showZodiacAction")->isChecked());
+    EXPECT_TRUE(action("stayOnTopAction")->isChecked());
+    EXPECT_FALSE(action("showStatusBarAction")->isChecked());
+    EXPECT_FALSE(action("emphasizeErasAction")->isChecked());
+    EXPECT_FALSE(action("showUserEraAction")->isChecked());
+    EXPECT_TRUE(action("minimizeToTrayAction")->isChecked());
+    EXPECT_FALSE(action("minimizeToTaskbarAction")->isChecked());
+    EXPECT_TRUE(action("askBeforeClosingAction")->isChecked());
+    EXPECT_FALSE(action("saveSettingsAction")->isChecked());
 }
 
 struct MenuCase {
@@ -489,59 +506,51 @@ class MenuCheckItem : public MainWindowTest, public ::testing::WithParamInterfac
 TEST_P(MenuCheckItem, ChoosingFlipsTheSetting)
 {
     const MenuCase& row = GetParam();
-    auto* box = form->findChild<QCheckBox*>(QString::fromLatin1(row.checkBox));
-    auto* item = form->PopupMenu1->findChild<QAction*>(QString::fromLatin1(row.item));
+    auto* box = window->findChild<QCheckBox*>(QString::fromLatin1(row.checkBox));
+    auto* item = control<QMenu>("windowMenu")->findChild<QAction*>(QString::fromLatin1(row.item));
     ASSERT_TRUE(box && item);
     const bool before = box->isChecked();
-    emit form->PopupMenu1->aboutToShow();
     item->trigger();
     EXPECT_EQ(box->isChecked(), !before);
 }
 
 INSTANTIATE_TEST_SUITE_P(, MenuCheckItem,
-                         ::testing::Values(MenuCase{"ShowEto", "ShowEtoP1", "CheckBoxShowEto"},
-                                           MenuCase{"StatusBar", "StatusBarP1", "CheckBoxStatusBar"},
-                                           MenuCase{"StayOnTop", "StayOnTopP1", "CheckBoxStayOnTop"},
-                                           MenuCase{"ShowBold", "ShowBoldP1", "CheckBoxShowBold"},
-                                           MenuCase{"AddItem", "AddItemP1", "CheckBoxAddItem"},
-                                           MenuCase{"CloseQuery", "CloseQueryP1", "CheckBoxCloseQuery"},
-                                           MenuCase{"SaveStatus", "SaveStatusP1", "CheckBoxSaveStatus"}),
+                         ::testing::Values(MenuCase{"ShowEto", "showZodiacAction", "showZodiacCheck"},
+                                           MenuCase{"StatusBar", "showStatusBarAction", "showStatusBarCheck"},
+                                           MenuCase{"StayOnTop", "stayOnTopAction", "stayOnTopCheck"},
+                                           MenuCase{"ShowBold", "emphasizeErasAction", "emphasizeErasCheck"},
+                                           MenuCase{"AddItem", "showUserEraAction", "showUserEraCheck"},
+                                           MenuCase{"CloseQuery", "askBeforeClosingAction", "askBeforeClosingCheck"},
+                                           MenuCase{"SaveStatus", "saveSettingsAction", "saveSettingsCheck"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MainWindowTest, MenuCommandsActOnThePage)
 {
-    emit form->PopupMenu1->aboutToShow();
-    form->PopupMenu1->StatusBarP1->trigger();
-    EXPECT_FALSE(form->StatusBar1->isHidden());
+    action("showStatusBarAction")->trigger();
+    EXPECT_FALSE(control<ClockStatusBar>("clockStatusBar")->isHidden());
 
-    emit form->PopupMenu1->aboutToShow();
-    form->PopupMenu1->ShowBoldP1->trigger();
-    EXPECT_TRUE(form->NumberBox5->font().bold());
+    action("emphasizeErasAction")->trigger();
+    EXPECT_TRUE(yearBox("reiwaYearBox")->font().bold());
 
-    emit form->PopupMenu1->aboutToShow();
-    form->PopupMenu1->AddItemP1->trigger();
-    EXPECT_FALSE(form->Label6->isHidden());
-    EXPECT_TRUE(form->Edit61->isEnabled());
+    action("showUserEraAction")->trigger();
+    EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
+    EXPECT_TRUE(control<QLineEdit>("userEraNameEdit")->isEnabled());
 
-    emit form->PopupMenu1->aboutToShow();
-    form->PopupMenu1->ShowEtoP1->trigger();
-    EXPECT_EQ(form->ButtonClose->text(), "この年（卯・う）に生まれた人は、今年 0才です");
+    action("showZodiacAction")->trigger();
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年（卯・う）に生まれた人は、今年 0才です");
 
-    emit form->PopupMenu1->aboutToShow();
-    form->PopupMenu1->IconTaskTrayP1->trigger();
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
-    emit form->PopupMenu1->aboutToShow();
-    form->PopupMenu1->IconTaskBarP1->trigger();
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), 0);
+    action("minimizeToTrayAction")->trigger();
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 1);
+    action("minimizeToTaskbarAction")->trigger();
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 0);
 }
 
 TEST_F(MainWindowTest, ZodiacFromTheMenuRebuildsTheShownTable)
 {
-    form->TableP1Click();
-    EXPECT_FALSE(form->TabSheetTable->tableText().contains(QStringLiteral("卯・う")));
-    emit form->PopupMenu1->aboutToShow();
-    form->PopupMenu1->ShowEtoP1->trigger();
-    EXPECT_TRUE(form->TabSheetTable->tableText().contains(QStringLiteral("卯・う")));
+    window->openPage(Page::Table);
+    EXPECT_FALSE(control<TablePage>("tablePage")->tableText().contains(QStringLiteral("卯・う")));
+    action("showZodiacAction")->trigger();
+    EXPECT_TRUE(control<TablePage>("tablePage")->tableText().contains(QStringLiteral("卯・う")));
 }
 
 // ---------------------------------------------------------------- page dispatch
@@ -549,107 +558,110 @@ TEST_F(MainWindowTest, ZodiacFromTheMenuRebuildsTheShownTable)
 TEST_F(MainWindowTest, UserTabChoiceRunsTheDispatchOfThatPage)
 {
     showActive();
-    QSignalSpy dispatched(form.get(), &TErakonForm::pageDispatched);
-    QTabBar* bar = form->PageControl1->tabBar();
+    QSignalSpy dispatched(window.get(), &MainWindow::pageEntered);
+    QTabBar* bar = control<PageControl>("pages")->tabBar();
     for (int index : {0, 2, 3, 4, 5, 1}) {
         dispatched.clear();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         ASSERT_EQ(dispatched.count(), 1) << index;
-        EXPECT_EQ(dispatched.at(0).at(0).value<QWidget*>(), form->PageControl1->widget(index));
+        EXPECT_EQ(dispatched.at(0).at(0).value<Page>(), Page(index));
+        EXPECT_EQ(control<PageControl>("pages")->currentIndex(), index);
     }
 }
 
 TEST_F(MainWindowTest, DispatchRefreshesConversionAndTable)
 {
-    form->Edit61->setText(QStringLiteral("開業"));
-    form->NumberBox61->setValue(2000);
-    form->ConvertP1Click();
-    EXPECT_EQ(form->Label6->text(), "開業");
-    EXPECT_EQ(form->NumberBox6->intValue(), 24);
+    control<QLineEdit>("userEraNameEdit")->setText(QStringLiteral("開業"));
+    yearBox("userEraOriginBox")->setValue(2000);
+    window->openPage(Page::Conversion);
+    EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
+    EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 24);
 
-    form->NumberBox0->setValue(1989);
-    form->TableP1Click();
-    EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheetTable);
-    EXPECT_TRUE(form->TabSheetTable->selectedTableText().contains(QStringLiteral("1989年")));
+    yearBox("westernYearBox")->setValue(1989);
+    window->openPage(Page::Table);
+    EXPECT_EQ(window->shownPage(), Page::Table);
+    EXPECT_TRUE(control<TablePage>("tablePage")->selectedTableText().contains(QStringLiteral("1989年")));
 }
 
 TEST_F(MainWindowTest, ProgramPageChangesRunNoDispatch)
 {
-    QSignalSpy dispatched(form.get(), &TErakonForm::pageDispatched);
-    form->showPage(form->TabSheetTable);
-    form->showPage(form->TabSheetSettings);
-    form->showPage(form->TabSheetConvert);
-    emit form->TabSheetTable->yearChosen(QStringLiteral("1926"));
+    QSignalSpy dispatched(window.get(), &MainWindow::pageEntered);
+    window->showPage(Page::Table);
+    window->showPage(Page::Settings);
+    window->showPage(Page::Conversion);
+    emit control<TablePage>("tablePage")->yearChosen(QStringLiteral("1926"));
     EXPECT_EQ(dispatched.count(), 0);
-    EXPECT_EQ(form->NumberBox3->intValue(), 1);
-    EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheetConvert);
+    EXPECT_EQ(yearBox("showaYearBox")->intValue(), 1);
+    EXPECT_EQ(window->shownPage(), Page::Conversion);
 }
 
 TEST_F(MainWindowTest, TabWidthIsASeventhOfTheClientWidth)
 {
     EXPECT_EQ(PageControl::tabWidthFor(690, 6), 98);
-    form->PageControl1->resize(690, 200);
-    form->FormResize();
-    EXPECT_EQ(form->PageControl1->tabWidth(), 98);
-    EXPECT_EQ(form->PageControl1->tabBar()->tabRect(0).width(), 98);
+    showActive();
+    window->resize(690, 300);
+    PageControl* pages = control<PageControl>("pages");
+    QTRY_COMPARE(pages->width(), 690);
+    EXPECT_EQ(pages->tabWidth(), 98);
+    EXPECT_EQ(pages->tabBar()->tabRect(0).width(), 98);
 }
 
 // ---------------------------------------------------------------- closing
 
 TEST_F(MainWindowTest, EscFromAYearBoxAsksBeforeClosing)
 {
-    form->CheckBoxCloseQuery->setChecked(true);
+    control<QCheckBox>("askBeforeClosingCheck")->setChecked(true);
     showActive();
-    form->NumberBox1->lineEdit()->setFocus();
+    yearBox("meijiYearBox")->lineEdit()->setFocus();
 
     messages.answers = {Messages::Answer::No};
-    QTest::keyClick(form->NumberBox1->lineEdit(), Qt::Key_Escape);
+    QTest::keyClick(yearBox("meijiYearBox")->lineEdit(), Qt::Key_Escape);
     EXPECT_EQ(messages.asked, QStringList{QStringLiteral("終了してよいですか？")});
-    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(window->isVisible());
 
     messages.answers = {Messages::Answer::Yes};
-    QTest::keyClick(form->NumberBox1->lineEdit(), Qt::Key_Escape);
+    QTest::keyClick(yearBox("meijiYearBox")->lineEdit(), Qt::Key_Escape);
     EXPECT_EQ(messages.asked.size(), 2);
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, CloseWithoutConfirmationAsksNothing)
 {
     showActive();
-    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
-    form->ButtonClose->click();
+    QSignalSpy closed(window.get(), &MainWindow::closed);
+    control<QPushButton>("sentenceButton")->click();
     EXPECT_TRUE(messages.asked.isEmpty());
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(closed.count(), 1);
 }
 
 TEST_F(MainWindowTest, RefusedCloseLeavesTheProgramRunning)
 {
-    form->CheckBoxCloseQuery->setChecked(true);
-    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    control<QCheckBox>("askBeforeClosingCheck")->setChecked(true);
+    QSignalSpy closed(window.get(), &MainWindow::closed);
     messages.answers = {Messages::Answer::No};
-    form->PopupMenu2->CloseP2->trigger();
+    action("quitAction")->trigger();
     EXPECT_EQ(closed.count(), 0);
 }
 
 TEST_F(MainWindowTest, RightClickOutsideTextBoxesOpensTheWindowMenu)
 {
     showActive();
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), form->ButtonClose->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(form->ButtonClose, &event);
-    EXPECT_TRUE(form->PopupMenu1->isVisible());
-    form->PopupMenu1->close();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                            control<QPushButton>("sentenceButton")->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(control<QPushButton>("sentenceButton"), &event);
+    EXPECT_TRUE(control<QMenu>("windowMenu")->isVisible());
+    control<QMenu>("windowMenu")->close();
 }
 
 TEST_F(MainWindowTest, EndOfSessionAsksNothingAndTheNextCloseAsksAgain)
 {
-    form->CheckBoxCloseQuery->setChecked(true);
-    EXPECT_TRUE(form->WMQueryEndSession());
+    control<QCheckBox>("askBeforeClosingCheck")->setChecked(true);
+    EXPECT_TRUE(window->queryEndSession());
     EXPECT_TRUE(messages.asked.isEmpty());
-    EXPECT_FALSE(form->EndingSession);
 
     messages.answers = {Messages::Answer::No};
-    EXPECT_FALSE(form->FormCloseQuery());
+    EXPECT_FALSE(window->queryClose());
     EXPECT_EQ(messages.asked.size(), 1);
 }
 
@@ -657,24 +669,24 @@ TEST_F(MainWindowTest, EndOfSessionAsksNothingAndTheNextCloseAsksAgain)
 
 TEST_F(MainWindowTest, RestoreSelectsTheTray)
 {
-    ASSERT_EQ(form->RadioGroup1->itemIndex(), 0);
-    form->ApplicationRestore();
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
+    ASSERT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 0);
+    tray()->windowRestored();
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 1);
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
 }
 
 TEST_F(MainWindowTest, MinimiseToTheTrayAndBack)
 {
     showActive();
-    form->RadioGroup1->setItemIndex(1);
-    form->ApplicationMinimize();
-    EXPECT_TRUE(form->TrayIcon1->isVisible());
-    EXPECT_FALSE(form->isVisible());
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
+    tray()->windowMinimized();
+    EXPECT_TRUE(control<QSystemTrayIcon>("trayIcon")->isVisible());
+    EXPECT_FALSE(window->isVisible());
 
-    form->RestoreP2Click();
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->isMinimized());
+    tray()->restoreFromTray();
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
 }
 
 // The panel holding the tray ends while the window is hidden in it: the next
@@ -682,45 +694,45 @@ TEST_F(MainWindowTest, MinimiseToTheTrayAndBack)
 TEST_F(MainWindowTest, TrayThatGoesAwayGivesTheWindowBack)
 {
     showActive();
-    form->RadioGroup1->setItemIndex(1);
-    form->showMinimized();
-    QTRY_VERIFY(form->isHidden());
-    form->Timer1Timer();
-    ASSERT_TRUE(form->isHidden()) << "the tray is still there";
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
+    window->showMinimized();
+    QTRY_VERIFY(window->isHidden());
+    window->clockTick();
+    ASSERT_TRUE(window->isHidden()) << "the tray is still there";
 
     trayAvailable = false;
-    form->Timer1Timer();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->isMinimized());
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
+    window->clockTick();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 1);
 }
 
 TEST_F(MainWindowTest, MinimiseStaysOnTheTaskbarWithoutATray)
 {
     showActive();
     trayAvailable = false;
-    form->RadioGroup1->setItemIndex(1);
-    form->ApplicationMinimize();
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
-    EXPECT_TRUE(form->isVisible());
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
+    tray()->windowMinimized();
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, MinimiseToTheTaskbarLeavesTheWindow)
 {
     showActive();
-    form->ApplicationMinimize();
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
-    EXPECT_TRUE(form->isVisible());
+    tray()->windowMinimized();
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
+    EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(MainWindowTest, ClosingHidesTheTrayIcon)
 {
     showActive();
-    form->RadioGroup1->setItemIndex(1);
-    form->ApplicationMinimize();
-    form->PopupMenu2->CloseP2->trigger();
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
+    tray()->windowMinimized();
+    action("quitAction")->trigger();
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
 }
 
 } // namespace

@@ -46,15 +46,15 @@ public:
     // Closes the window as the user does; true when the close went ahead.
     bool closeWindow()
     {
-        QSignalSpy closed(form.get(), &TErakonForm::formClosed);
-        form->close();
+        QSignalSpy closed(window.get(), &MainWindow::closed);
+        window->close();
         return closed.count() == 1;
     }
 
     void restart()
     {
         ASSERT_TRUE(closeWindow());
-        form.reset();
+        window.reset();
         start();
     }
 
@@ -65,9 +65,9 @@ public:
     void startWithCloseQuestionAndZodiac()
     {
         start();
-        form->show();
-        form->CheckBoxCloseQuery->setChecked(true);
-        form->CheckBoxShowEto->setChecked(true);
+        window->show();
+        control<QCheckBox>("askBeforeClosingCheck")->setChecked(true);
+        control<QCheckBox>("showZodiacCheck")->setChecked(true);
     }
 
     void writeUserFile(const QByteArray& content) const { writeSettingsFile(location, content); }
@@ -94,8 +94,10 @@ public:
 
     QList<QCheckBox*> checkBoxes() const
     {
-        return {form->CheckBoxShowEto, form->CheckBoxStatusBar, form->CheckBoxStayOnTop,  form->CheckBoxShowBold,
-                form->CheckBoxAddItem, form->CheckBoxShowHint,  form->CheckBoxCloseQuery, form->CheckBoxSaveStatus};
+        return {control<QCheckBox>("showZodiacCheck"),       control<QCheckBox>("showStatusBarCheck"),
+                control<QCheckBox>("stayOnTopCheck"),        control<QCheckBox>("emphasizeErasCheck"),
+                control<QCheckBox>("showUserEraCheck"),      control<QCheckBox>("showHintsCheck"),
+                control<QCheckBox>("askBeforeClosingCheck"), control<QCheckBox>("saveSettingsCheck")};
     }
 
     static QRect middleThird()
@@ -115,13 +117,13 @@ private:
 TEST_F(SettingsWiringTest, FirstStartWithoutAFileTakesTheDefaults)
 {
     start();
-    EXPECT_EQ(form->geometry(), middleThird());
-    EXPECT_EQ(form->windowState(), Qt::WindowNoState);
+    EXPECT_EQ(window->geometry(), middleThird());
+    EXPECT_EQ(window->windowState(), Qt::WindowNoState);
     for (QCheckBox* box : checkBoxes())
-        EXPECT_EQ(box->isChecked(), box == form->CheckBoxSaveStatus) << box->objectName().toStdString();
-    EXPECT_EQ(form->Edit61->text(), u"創業"_s);
-    EXPECT_EQ(form->NumberBox61->intValue(), 1880);
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), 0);
+        EXPECT_EQ(box->isChecked(), box == control<QCheckBox>("saveSettingsCheck")) << box->objectName().toStdString();
+    EXPECT_EQ(control<QLineEdit>("userEraNameEdit")->text(), u"創業"_s);
+    EXPECT_EQ(yearBox("userEraOriginBox")->intValue(), 1880);
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 0);
     EXPECT_FALSE(QFileInfo::exists(userFile())) << "nothing is written before the close";
 }
 
@@ -129,22 +131,22 @@ TEST_F(SettingsWiringTest, OptionsSetOnTheSettingsPageSurviveARestart)
 {
     start();
     for (QCheckBox* box : checkBoxes()) {
-        if (box != form->CheckBoxSaveStatus)
+        if (box != control<QCheckBox>("saveSettingsCheck"))
             box->click();
     }
-    form->Edit61->setText(u"創業"_s + u"記念"_s);
-    form->NumberBox61->setValue(1603);
-    form->RadioGroup1->setItemIndex(1);
-    const QString styleAtClose = form->BasicStyleName;
+    control<QLineEdit>("userEraNameEdit")->setText(u"創業"_s + u"記念"_s);
+    yearBox("userEraOriginBox")->setValue(1603);
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
+    const QString styleAtClose = window->basicStyleName();
     messages.answers = {Messages::Answer::Yes}; // 確認する is now on
 
     restart();
 
     for (QCheckBox* box : checkBoxes())
         EXPECT_TRUE(box->isChecked()) << box->objectName().toStdString();
-    EXPECT_EQ(form->Edit61->text(), u"創業記念"_s);
-    EXPECT_EQ(form->NumberBox61->intValue(), 1603);
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), 1);
+    EXPECT_EQ(control<QLineEdit>("userEraNameEdit")->text(), u"創業記念"_s);
+    EXPECT_EQ(yearBox("userEraOriginBox")->intValue(), 1603);
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 1);
     EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"StyleName="_s + styleAtClose));
     EXPECT_TRUE(savedText().contains(u"AddName=創業記念\r\n"_s)) << "written as UTF-8";
 }
@@ -154,16 +156,16 @@ TEST_F(SettingsWiringTest, OptionsSetOnTheSettingsPageSurviveARestart)
 TEST_F(SettingsWiringTest, EndFromTheDesktopSavesWithoutAsking)
 {
     startWithCloseQuestionAndZodiac();
-    form->RadioGroup1->setItemIndex(1);
-    form->ApplicationMinimize();
-    ASSERT_FALSE(form->isVisible());
-    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
+    tray()->windowMinimized();
+    ASSERT_FALSE(window->isVisible());
+    QSignalSpy closed(window.get(), &MainWindow::closed);
 
-    form->endSession();
+    window->endSession();
 
     EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
     const QStringList option = savedSection(u"OPTION"_s);
     EXPECT_TRUE(option.contains(u"ShowEto=1"_s)) << option.join(u' ').toStdString();
     EXPECT_TRUE(option.contains(u"CloseQuery=1"_s));
@@ -174,14 +176,14 @@ TEST_F(SettingsWiringTest, EndFromTheDesktopSavesWithoutAsking)
 TEST_F(SettingsWiringTest, EndFromTheDesktopWhileTheCloseQuestionIsOpen)
 {
     startWithCloseQuestionAndZodiac();
-    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    QSignalSpy closed(window.get(), &MainWindow::closed);
     messages.whileShown = [this] {
         messages.whileShown = nullptr;
-        form->endSession();
+        window->endSession();
     };
     messages.answers = {Messages::Answer::No};
 
-    form->close();
+    window->close();
 
     EXPECT_EQ(closed.count(), 1);
     EXPECT_EQ(messages.shown.size(), 1);
@@ -191,7 +193,7 @@ TEST_F(SettingsWiringTest, EndFromTheDesktopWhileTheCloseQuestionIsOpen)
 TEST_F(SettingsWiringTest, NameWithALineBreakStaysOneValue)
 {
     start();
-    form->Edit61->setText(u"創業\r\nStyleName=Injected"_s);
+    control<QLineEdit>("userEraNameEdit")->setText(u"創業\r\nStyleName=Injected"_s);
     restart();
 
     const QStringList option = savedSection(u"OPTION"_s);
@@ -202,26 +204,26 @@ TEST_F(SettingsWiringTest, NameWithALineBreakStaysOneValue)
         keys,
         (QStringList{u"ShowEto"_s, u"StatusBar"_s, u"StayOnTop"_s, u"ShowBold"_s, u"AddItem"_s, u"AddName"_s,
                      u"ShowHint"_s, u"AddYear"_s, u"Minimize"_s, u"CloseQuery"_s, u"SaveStatus"_s, u"StyleName"_s}));
-    EXPECT_FALSE(form->Edit61->text().contains(u'\n'));
-    EXPECT_TRUE(form->Edit61->text().startsWith(u"創業"_s));
+    EXPECT_FALSE(control<QLineEdit>("userEraNameEdit")->text().contains(u'\n'));
+    EXPECT_TRUE(control<QLineEdit>("userEraNameEdit")->text().startsWith(u"創業"_s));
 }
 
 TEST_F(SettingsWiringTest, LongestNameSurvivesARestart)
 {
     start();
-    const QString longest(form->Edit61->maxLength(), u'名');
-    form->Edit61->setText(longest + u'x'); // one more than the box takes
+    const QString longest(control<QLineEdit>("userEraNameEdit")->maxLength(), u'名');
+    control<QLineEdit>("userEraNameEdit")->setText(longest + u'x'); // one more than the box takes
     restart();
-    EXPECT_EQ(form->Edit61->text(), longest);
+    EXPECT_EQ(control<QLineEdit>("userEraNameEdit")->text(), longest);
 }
 
 TEST_F(SettingsWiringTest, EmptyOriginBoxIsStoredAsZero)
 {
     start();
-    form->NumberBox61->setText(QString());
+    yearBox("userEraOriginBox")->setText(QString());
     restart();
     EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"AddYear=0"_s));
-    EXPECT_EQ(form->NumberBox61->intValue(), 0);
+    EXPECT_EQ(yearBox("userEraOriginBox")->intValue(), 0);
 }
 
 struct PlaceCase {
@@ -235,11 +237,11 @@ TEST_P(PlaceTest, RestartPutsTheWindowWhereItWas)
 {
     start();
     const QRect normal(100, 120, 300, 220);
-    form->setGeometry(normal);
-    form->setWindowState(GetParam().state);
+    window->setGeometry(normal);
+    window->setWindowState(GetParam().state);
     restart();
-    EXPECT_EQ(form->windowState(), GetParam().state);
-    EXPECT_EQ(form->normalGeometry(), normal);
+    EXPECT_EQ(window->windowState(), GetParam().state);
+    EXPECT_EQ(window->normalGeometry(), normal);
 }
 
 INSTANTIATE_TEST_SUITE_P(States, PlaceTest,
@@ -262,9 +264,9 @@ TEST_P(SmallPlaceTest, WindowAtItsMinimumLiesOnTheScreen)
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     writeUserFile("[POSITION]\r\n" + GetParam().position(screen));
     start();
-    EXPECT_EQ(form->width(), form->minimumWidth());
-    EXPECT_TRUE(screen.contains(form->geometry()))
-        << form->geometry().x() << "," << form->geometry().y() << " on " << screen.width() << "x" << screen.height();
+    EXPECT_EQ(window->width(), window->minimumWidth());
+    EXPECT_TRUE(screen.contains(window->geometry())) << window->geometry().x() << "," << window->geometry().y()
+                                                     << " on " << screen.width() << "x" << screen.height();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -300,11 +302,11 @@ TEST_P(ShownPlaceTest, StartsAndClosesKeepTheStoredPlace)
                   + "\r\n");
     for (int round = 1; round <= 3; ++round) {
         start();
-        form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-        EXPECT_EQ(form->geometry(), QRect(300, 300, 400, 300)) << "start " << round;
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        EXPECT_EQ(window->geometry(), QRect(300, 300, 400, 300)) << "start " << round;
         ASSERT_TRUE(closeWindow());
-        form.reset();
+        window.reset();
         const QStringList saved = savedSection(u"POSITION"_s);
         for (const QString& line : stored)
             EXPECT_TRUE(saved.contains(line)) << "close " << round << ": " << saved.join(u' ').toStdString();
@@ -318,19 +320,19 @@ TEST_F(SettingsWiringTest, StoredEmphasisRunsAtStart)
 {
     writeUserFile("[OPTION]\r\nShowBold=1\r\n");
     start();
-    EXPECT_TRUE(form->CheckBoxShowBold->isChecked());
-    EXPECT_EQ(form->NumberBox5->intValue(), 5) << "令和5年";
-    EXPECT_TRUE(form->NumberBox5->font().bold());
-    EXPECT_TRUE(form->Label5->font().bold());
-    EXPECT_FALSE(form->NumberBox4->font().bold());
+    EXPECT_TRUE(control<QCheckBox>("emphasizeErasCheck")->isChecked());
+    EXPECT_EQ(yearBox("reiwaYearBox")->intValue(), 5) << "令和5年";
+    EXPECT_TRUE(yearBox("reiwaYearBox")->font().bold());
+    EXPECT_TRUE(control<QLabel>("reiwaLabel")->font().bold());
+    EXPECT_FALSE(yearBox("heiseiYearBox")->font().bold());
 }
 
 TEST_F(SettingsWiringTest, SavingSwitchedOffForgetsEverythingButTheProgram)
 {
     writeUserFile("[NOTES]\r\nmine=1\r\n[MODE]\r\nx=1\r\n[POSITION]\r\nLeft=10\r\n[OPTION]\r\nShowEto=1\r\n");
     start();
-    ASSERT_TRUE(form->CheckBoxShowEto->isChecked());
-    form->CheckBoxSaveStatus->click();
+    ASSERT_TRUE(control<QCheckBox>("showZodiacCheck")->isChecked());
+    control<QCheckBox>("saveSettingsCheck")->click();
     restart();
 
     QStringList headers;
@@ -339,9 +341,9 @@ TEST_F(SettingsWiringTest, SavingSwitchedOffForgetsEverythingButTheProgram)
             headers.append(line);
     }
     EXPECT_EQ(headers, (QStringList{u"[NOTES]"_s, u"[PROGRAM]"_s}));
-    EXPECT_FALSE(form->CheckBoxShowEto->isChecked());
-    EXPECT_TRUE(form->CheckBoxSaveStatus->isChecked());
-    EXPECT_EQ(form->geometry(), middleThird());
+    EXPECT_FALSE(control<QCheckBox>("showZodiacCheck")->isChecked());
+    EXPECT_TRUE(control<QCheckBox>("saveSettingsCheck")->isChecked());
+    EXPECT_EQ(window->geometry(), middleThird());
 }
 
 struct MinimizeCase {
@@ -356,7 +358,7 @@ TEST_P(StoredMinimizeTest, IsKeptToTheRadioGroup)
 {
     writeUserFile(QByteArray("[OPTION]\r\nMinimize=") + GetParam().stored + "\r\n");
     start();
-    EXPECT_EQ(form->RadioGroup1->itemIndex(), GetParam().itemIndex);
+    EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), GetParam().itemIndex);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StoredMinimizeTest,
@@ -368,32 +370,32 @@ TEST_F(SettingsWiringTest, StartMinimizedToTheTrayShowsOnlyTheTrayIcon)
 {
     writeUserFile("[POSITION]\r\nState=1\r\n[OPTION]\r\nMinimize=1\r\n");
     start();
-    form->show();
-    QTRY_VERIFY(form->TrayIcon1->isVisible());
-    EXPECT_TRUE(form->isHidden());
+    window->show();
+    QTRY_VERIFY(control<QSystemTrayIcon>("trayIcon")->isVisible());
+    EXPECT_TRUE(window->isHidden());
 
-    form->RestoreP2Click();
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_EQ(form->windowState(), Qt::WindowNoState);
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
+    tray()->restoreFromTray();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowState(), Qt::WindowNoState);
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
 }
 
 TEST_F(SettingsWiringTest, StartMinimizedToTheTaskbarStaysMinimized)
 {
     writeUserFile("[POSITION]\r\nState=1\r\n[OPTION]\r\nMinimize=0\r\n");
     start();
-    form->show();
+    window->show();
     QTest::qWait(0);
-    EXPECT_TRUE(form->isVisible());
-    EXPECT_TRUE(form->isMinimized());
-    EXPECT_FALSE(form->TrayIcon1->isVisible());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isMinimized());
+    EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
 }
 
 TEST_F(SettingsWiringTest, LastCloseIsTheClockInTheProgramDefaultFormat)
 {
     start();
     ASSERT_TRUE(closeWindow());
-    EXPECT_FALSE(form->settingsSaveFailed());
+    EXPECT_FALSE(window->settingsSaveFailed());
     EXPECT_TRUE(savedSection(u"PROGRAM"_s).contains(u"LastClose=2023/05/20 14:05:09"_s)) << savedText().toStdString();
 }
 
@@ -434,7 +436,7 @@ TEST_P(UnwritableTest, CloseReportsTheErrorAndGoesAhead)
     ASSERT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(messages.shown.first().startsWith(u"error: Cannot "_s)) << messages.shown.first().toStdString();
     EXPECT_TRUE(standardError.isEmpty());
-    EXPECT_TRUE(form->settingsSaveFailed());
+    EXPECT_TRUE(window->settingsSaveFailed());
     EXPECT_EQ(savedText(), before);
 }
 
@@ -446,16 +448,16 @@ TEST_P(UnwritableTest, EndFromTheDesktopAsksNothing)
     ASSERT_TRUE(scratch.isValid());
     GetParam().prepare(*this, scratch.path());
     start();
-    form->show();
-    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    window->show();
+    QSignalSpy closed(window.get(), &MainWindow::closed);
 
-    form->endSession();
+    window->endSession();
 
     EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(u' ').toStdString();
     ASSERT_EQ(standardError.size(), 1);
     EXPECT_TRUE(standardError.first().startsWith(u"Cannot "_s)) << standardError.first().toStdString();
-    EXPECT_TRUE(form->settingsSaveFailed());
+    EXPECT_TRUE(window->settingsSaveFailed());
 }
 
 // The signal comes while a normal close shows its error: the program ends
@@ -465,14 +467,14 @@ TEST_P(UnwritableTest, EndFromTheDesktopDuringTheCloseErrorShowsNoSecondBox)
     ASSERT_TRUE(scratch.isValid());
     GetParam().prepare(*this, scratch.path());
     start();
-    form->show();
-    QSignalSpy closed(form.get(), &TErakonForm::formClosed);
+    window->show();
+    QSignalSpy closed(window.get(), &MainWindow::closed);
     messages.whileShown = [this] {
         messages.whileShown = nullptr;
-        form->endSession();
+        window->endSession();
     };
 
-    form->close();
+    window->close();
 
     EXPECT_GE(closed.count(), 1);
     EXPECT_EQ(messages.shown.size(), 1) << messages.shown.join(u' ').toStdString();

@@ -11,7 +11,7 @@
 #include "widgets/radio_group.h"
 #include "widgets/year_box.h"
 #include "window/conversion_page.h"
-#include "window/popup_menus.h"
+#include "window/page.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -52,7 +53,7 @@ protected:
     // A new window that reads a settings file with this content.
     void restartWithSettings(const QByteArray& content)
     {
-        form.reset();
+        window.reset();
         const SettingsLocation location{folder.filePath(QStringLiteral("config")), desktop.executable};
         ASSERT_NO_FATAL_FAILURE(writeSettingsFile(location, content));
         createWindow(location);
@@ -60,7 +61,7 @@ protected:
 
     void TearDown() override
     {
-        form.reset();
+        window.reset();
         // The next window starts in the system style, as the program does.
         styles.SetStyle(StyleService::systemStyleName(), nullptr);
     }
@@ -68,15 +69,17 @@ protected:
     // Moves the selection as the user does: the list has the focus, then a key.
     void pressInList(Qt::Key key)
     {
-        form->ListBox1->setFocus();
-        QTest::keyClick(form->ListBox1, key);
+        styleList()->setFocus();
+        QTest::keyClick(styleList(), key);
     }
+
+    QListWidget* styleList() const { return control<QListWidget>("styleList"); }
 
     QStringList listedNames() const
     {
         QStringList names;
-        for (int row = 0; row < form->ListBox1->count(); ++row)
-            names.append(form->ListBox1->item(row)->text());
+        for (int row = 0; row < styleList()->count(); ++row)
+            names.append(styleList()->item(row)->text());
         return names;
     }
 
@@ -144,7 +147,7 @@ TEST_F(StylePageTest, ListsEveryStyleOnceInCaseInsensitiveOrder)
 
 TEST_F(StylePageTest, StartsInTheSystemStyleAndKeepsItAsTheBasicStyle)
 {
-    EXPECT_EQ(form->BasicStyleName, "Windows");
+    EXPECT_EQ(window->basicStyleName(), "Windows");
     EXPECT_EQ(styles.activeName(), "Windows");
 }
 
@@ -160,11 +163,18 @@ TEST_P(StoredStyleTest, AppliesAKnownNameAndKeepsTheSystemStyleOtherwise)
 {
     restartWithSettings(GetParam().settings);
     EXPECT_EQ(styles.activeName(), GetParam().applied);
-    EXPECT_EQ(form->BasicStyleName, "Windows");
-    form->StyleP1Click();
-    ASSERT_NE(form->ListBox1->currentItem(), nullptr);
-    EXPECT_EQ(form->ListBox1->currentItem()->text(), GetParam().applied);
+    EXPECT_EQ(window->basicStyleName(), "Windows");
+    window->openPage(Page::Style);
+    ASSERT_NE(styleList()->currentItem(), nullptr);
+    EXPECT_EQ(styleList()->currentItem()->text(), GetParam().applied);
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
+
+    // The close stores the active style by its own name.
+    ASSERT_TRUE(window->close());
+    QFile saved(SettingsFilePath({folder.filePath(QStringLiteral("config")), desktop.executable}));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(saved.readAll())
+                    .contains(QStringLiteral("StyleName=") + GetParam().applied + QStringLiteral("\r\n")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -179,39 +189,39 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StylePageTest, EnteringThePageSelectsTheActiveStyleAndAppliesNothing)
 {
-    form->resize(391, 260);
+    window->resize(391, 260);
     showActive();
     // The page takes the focus from the year box: that alone applies nothing either.
-    form->NumberBox0->setFocus();
+    yearBox("westernYearBox")->setFocus();
     const QStyle* lookBefore = QApplication::style();
-    form->StyleP1Click();
-    ASSERT_NE(form->ListBox1->currentItem(), nullptr);
-    EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows");
+    window->openPage(Page::Style);
+    ASSERT_NE(styleList()->currentItem(), nullptr);
+    EXPECT_EQ(styleList()->currentItem()->text(), "Windows");
     EXPECT_EQ(styles.activeName(), "Windows");
     EXPECT_EQ(QApplication::style(), lookBefore);
 
     // The active style stands about in the middle of the visible rows.
-    const QRect itemRect = form->ListBox1->visualItemRect(form->ListBox1->currentItem());
-    const int middle = form->ListBox1->viewport()->height() / 2;
+    const QRect itemRect = styleList()->visualItemRect(styleList()->currentItem());
+    const int middle = styleList()->viewport()->height() / 2;
     EXPECT_LE(std::abs(itemRect.center().y() - middle), itemRect.height());
 }
 
 TEST_F(StylePageTest, UserSelectionAppliesTheStyleAndRecomputesTheTabWidth)
 {
     showActive();
-    form->StyleP1Click();
-    form->PageControl1->setTabWidth(1);
+    window->openPage(Page::Style);
+    control<PageControl>("pages")->setTabWidth(1);
     pressInList(Qt::Key_Down); // from Windows to Windows10
     EXPECT_EQ(styles.activeName(), "Windows10");
-    EXPECT_EQ(form->PageControl1->tabWidth(),
-              PageControl::tabWidthFor(form->PageControl1->width(), form->PageControl1->count()));
+    EXPECT_EQ(control<PageControl>("pages")->tabWidth(),
+              PageControl::tabWidthFor(control<PageControl>("pages")->width(), control<PageControl>("pages")->count()));
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 
     // Coming back to the page finds the style chosen last.
-    form->ConvertP1Click();
-    form->StyleP1Click();
-    EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows10");
-    EXPECT_EQ(form->BasicStyleName, "Windows");
+    window->openPage(Page::Conversion);
+    window->openPage(Page::Style);
+    EXPECT_EQ(styleList()->currentItem()->text(), "Windows10");
+    EXPECT_EQ(window->basicStyleName(), "Windows");
 }
 
 // Buttons other than the left one on a style name other than the active one,
@@ -219,25 +229,24 @@ TEST_F(StylePageTest, UserSelectionAppliesTheStyleAndRecomputesTheTabWidth)
 TEST_F(StylePageTest, OnlyALeftClickInTheListAppliesAStyle)
 {
     showActive();
-    form->StyleP1Click();
-    QListWidgetItem* carbon = form->ListBox1->findItems(QStringLiteral("Carbon"), Qt::MatchExactly).value(0);
+    window->openPage(Page::Style);
+    QListWidgetItem* carbon = styleList()->findItems(QStringLiteral("Carbon"), Qt::MatchExactly).value(0);
     ASSERT_NE(carbon, nullptr);
-    form->ListBox1->scrollToItem(carbon);
-    QWindow* window = form->windowHandle();
-    const QPoint onCarbon = form->ListBox1->viewport()->mapTo(form.get(),
-                                                              form->ListBox1->visualItemRect(carbon).center());
+    styleList()->scrollToItem(carbon);
+    QWindow* handle = window->windowHandle();
+    const QPoint onCarbon = styleList()->viewport()->mapTo(window.get(), styleList()->visualItemRect(carbon).center());
 
-    QSignalSpy menuOpened(form->PopupMenu1, &QMenu::aboutToShow);
+    QSignalSpy menuOpened(control<QMenu>("windowMenu"), &QMenu::aboutToShow);
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
-        QTest::mouseClick(window, button, {}, onCarbon);
-        EXPECT_EQ(form->ListBox1->currentItem()->text(), "Windows") << "button " << button;
+        QTest::mouseClick(handle, button, {}, onCarbon);
+        EXPECT_EQ(styleList()->currentItem()->text(), "Windows") << "button " << button;
         EXPECT_EQ(styles.activeName(), "Windows") << "button " << button;
-        form->PopupMenu1->close();
+        control<QMenu>("windowMenu")->close();
     }
     EXPECT_EQ(menuOpened.count(), 1) << "the right click opens the window's menu";
 
-    QTest::mouseClick(window, Qt::LeftButton, {}, onCarbon);
-    EXPECT_EQ(form->ListBox1->currentItem()->text(), "Carbon");
+    QTest::mouseClick(handle, Qt::LeftButton, {}, onCarbon);
+    EXPECT_EQ(styleList()->currentItem()->text(), "Carbon");
     EXPECT_EQ(styles.activeName(), "Carbon");
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }
@@ -271,9 +280,9 @@ protected:
     // Chooses a style in the list as the user does.
     void choose(const QString& name)
     {
-        const auto found = form->ListBox1->findItems(name, Qt::MatchExactly);
+        const auto found = styleList()->findItems(name, Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1) << name.toStdString();
-        form->ListBox1->setCurrentItem(found.first());
+        styleList()->setCurrentItem(found.first());
         ASSERT_EQ(styles.activeName(), name);
     }
 
@@ -281,40 +290,40 @@ protected:
     void expectLayoutFonts(const char* when)
     {
         const QList<std::pair<QWidget*, QString>> expected{
-            {form.get(), "11px"},
-            {form->PageControl1->tabBar(), "11px"},
-            {form->ButtonClose, "11px"},
-            {form->GroupBox5, "13px"},
-            {form->GroupBox4, "13px"},
-            {form->Label1, "13px"},
-            {form->Label4, "13px"},
-            {form->Label5, "13px bold"},
-            {form->NumberBox1->lineEdit(), "13px"},
-            {form->NumberBox5->lineEdit(), "13px bold"},
-            {form->NumberBox0->lineEdit(), "13px bold"},
-            {form->NumberBox7->lineEdit(), "13px"},
-            {form->ButtonReset, "13px"},
-            {form->Label7, "12px"},
-            {form->CheckBoxShowEto, "11px"},
-            {form->Edit61, "13px"},
-            {form->NumberBox61->lineEdit(), "13px"},
-            {form->RadioGroup1->button(0), "11px"},
-            {form->ListBox1, "11px"},
-            {form->ButtonHelp, "11px"},
+            {window.get(), "11px"},
+            {control<PageControl>("pages")->tabBar(), "11px"},
+            {control<QPushButton>("sentenceButton"), "11px"},
+            {control<QGroupBox>("japaneseEraGroup"), "13px"},
+            {control<QGroupBox>("westernYearGroup"), "13px"},
+            {control<QLabel>("meijiLabel"), "13px"},
+            {control<QLabel>("heiseiLabel"), "13px"},
+            {control<QLabel>("reiwaLabel"), "13px bold"},
+            {yearBox("meijiYearBox")->lineEdit(), "13px"},
+            {yearBox("reiwaYearBox")->lineEdit(), "13px bold"},
+            {yearBox("westernYearBox")->lineEdit(), "13px bold"},
+            {yearBox("yearsFromNowBox")->lineEdit(), "13px"},
+            {control<QPushButton>("backToNowButton"), "13px"},
+            {control<QLabel>("yearsFromNowLabel"), "12px"},
+            {control<QCheckBox>("showZodiacCheck"), "11px"},
+            {control<QLineEdit>("userEraNameEdit"), "13px"},
+            {yearBox("userEraOriginBox")->lineEdit(), "13px"},
+            {control<RadioGroup>("minimizeTargetGroup")->button(0), "11px"},
+            {styleList(), "11px"},
+            {control<QPushButton>("helpButton"), "11px"},
         };
-        for (const auto& [control, font] : expected)
-            EXPECT_EQ(fontOf(control), font) << when << ": " << control->objectName().toStdString();
+        for (const auto& [widget, font] : expected)
+            EXPECT_EQ(fontOf(widget), font) << when << ": " << widget->objectName().toStdString();
     }
 
     // The conversion page as it is drawn, with no caret to blink in it.
     QImage conversionPage()
     {
-        form->ConvertP1Click();
+        window->openPage(Page::Conversion);
         if (QWidget* focused = QApplication::focusWidget())
             focused->clearFocus();
         // The window takes a new application palette through its event queue.
         QApplication::processEvents();
-        return form->TabSheetConvert->grab().toImage();
+        return control<ConversionPage>("conversionPage")->grab().toImage();
     }
 
     // Keeps two differing grabs beside the test for a look at them; returns where.
@@ -343,23 +352,23 @@ TEST_P(StyleFontTest, PagesKeepTheirFontsInEveryStyle)
     restartWithSettings(kEmphasis);
     showActive();
     expectLayoutFonts("at start");
-    const QMap<QString, QString> atStart = everyFont(form.get());
+    const QMap<QString, QString> atStart = everyFont(window.get());
 
     choose(GetParam());
     expectLayoutFonts("chosen");
-    const QMap<QString, QString> chosen = everyFont(form.get());
+    const QMap<QString, QString> chosen = everyFont(window.get());
     EXPECT_EQ(chosen, atStart);
     choose(QStringLiteral("Windows10 Dark"));
     expectLayoutFonts("after a second choice");
     choose(StyleService::systemStyleName());
     expectLayoutFonts("back in Windows");
-    EXPECT_EQ(everyFont(form.get()), atStart);
+    EXPECT_EQ(everyFont(window.get()), atStart);
 
     restartWithSettings(QByteArray(kEmphasis) + "StyleName=" + GetParam() + "\r\n");
     ASSERT_EQ(styles.activeName(), GetParam());
     showActive();
     expectLayoutFonts("stored");
-    EXPECT_EQ(everyFont(form.get()), chosen);
+    EXPECT_EQ(everyFont(window.get()), chosen);
 }
 
 // The look at start in a stored style is the look of the same style chosen
@@ -369,10 +378,10 @@ TEST_P(StyleFontTest, ConversionPageLooksTheSameHoweverTheStyleCameAbout)
     restartWithSettings(kEmphasis);
     showActive();
     const QImage atStart = conversionPage();
-    form->StyleP1Click();
+    window->openPage(Page::Style);
     choose(GetParam());
     const QImage chosen = conversionPage();
-    form->StyleP1Click();
+    window->openPage(Page::Style);
     choose(StyleService::systemStyleName());
     const QImage windowsAgain = conversionPage();
 
@@ -398,9 +407,9 @@ INSTANTIATE_TEST_SUITE_P(CarriedStyle, StyleFontTest,
 TEST_F(StylePageTest, DesktopButtonRunsTheShortcutFlowWithTheClockPaused)
 {
     QList<bool> clockRunningWhileAsked;
-    messages.whileShown = [&] { clockRunningWhileAsked.append(form->Timer1->isActive()); };
+    messages.whileShown = [&] { clockRunningWhileAsked.append(control<QTimer>("clockTimer")->isActive()); };
     messages.answers = {Messages::Answer::No};
-    form->ButtonDeskTop->click();
+    control<QPushButton>("desktopShortcutButton")->click();
 
     ASSERT_EQ(messages.shown.size(), 2) << messages.shown.join('\n').toStdString();
     EXPECT_TRUE(messages.shown[0].startsWith("report: フォルダ デスクトップ に \r\n"))
@@ -408,7 +417,7 @@ TEST_F(StylePageTest, DesktopButtonRunsTheShortcutFlowWithTheClockPaused)
     EXPECT_EQ(messages.shown[1], "yes/no: フォルダ デスクトップ を開きますか？");
     EXPECT_EQ(QDir(desktop.folders[SpecialFolder::Desktop]).entryList(QDir::Files).size(), 1);
     EXPECT_EQ(clockRunningWhileAsked, (QList<bool>{false, false}));
-    EXPECT_TRUE(form->Timer1->isActive());
+    EXPECT_TRUE(control<QTimer>("clockTimer")->isActive());
 }
 
 // The About dialog as the window opens it; the dialog is closed with Esc.
@@ -431,7 +440,7 @@ TEST_P(AboutStyleTest, GradientOnlyInTheBasicStyle)
         gradient = dialog->paintsGradient();
         QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    form->ButtonAbout->click();
+    control<QPushButton>("aboutButton")->click();
     EXPECT_EQ(gradient, GetParam().gradient);
 }
 
@@ -445,7 +454,7 @@ TEST_F(StylePageTest, F1OpensTheHelpFileFoundAboveTheProgram)
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
     help.close();
     showActive();
-    QTest::keyClick(form.get(), Qt::Key_F1);
+    QTest::keyClick(window.get(), Qt::Key_F1);
     EXPECT_EQ(desktop.opened, (QList<QUrl>{QUrl::fromLocalFile(help.fileName())}));
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join('\n').toStdString();
 }

@@ -5,7 +5,10 @@
 
 #include "tests/support/fake_desktop_platform.h"
 #include "tests/support/shared_style_service.h"
+#include "widgets/year_box.h"
+#include "window/tray.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -17,6 +20,8 @@
 
 #include <memory>
 #include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace erakon {
 
@@ -29,11 +34,11 @@ public:
     WindowFixture() { QApplication::setQuitOnLastWindowClosed(false); }
 
     // The window goes before the folders a test made for it.
-    void TearDown() override { form.reset(); }
+    void TearDown() override { window.reset(); }
 
     void createWindow(const std::optional<SettingsLocation>& settings = {})
     {
-        form = std::make_unique<TErakonForm>(WindowServices{
+        window = std::make_unique<MainWindow>(WindowServices{
             .clock = clock,
             .messages = messages,
             .styles = sharedStyleService(),
@@ -47,10 +52,25 @@ public:
 
     void showActive()
     {
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
+
+    // A control of the window by its object name. A name the window does not
+    // have fails the test.
+    template <typename T = QWidget>
+    T* control(const char* name) const
+    {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            throw std::logic_error(std::string("the window has no ") + name);
+        return found;
+    }
+
+    YearBox* yearBox(const char* name) const { return control<YearBox>(name); }
+    QAction* action(const char* name) const { return control<QAction>(name); }
+    Tray* tray() const { return control<Tray>("tray"); }
 
     // Puts a settings file with this content where a window at `location` reads it.
     static void writeSettingsFile(const SettingsLocation& location, const QByteArray& content)
@@ -68,7 +88,7 @@ public:
     bool trayAvailable = true;
     // What the window wrote to standard error, one entry a message.
     QStringList standardError;
-    std::unique_ptr<TErakonForm> form;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace erakon

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: MIT
+#include "window/options_model.h"
+
+namespace erakon {
+
+OptionsModel::OptionsModel(const OptionSettings& initial, QObject* parent)
+    : QObject(parent)
+    , m_values(initial)
+{
+    setObjectName(QStringLiteral("options"));
+}
+
+void OptionsModel::load(const OptionSettings& loaded)
+{
+    for (const OptionKey key : kOptionReadOrder)
+        std::visit([&](auto field) { set(field, loaded.*field); }, optionEntry(key).field);
+}
+
+} // namespace erakon

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+namespace erakon {
+
+// The window's pages, in the order of their tabs.
+enum class Page {
+    File,
+    Conversion,
+    Settings,
+    Table,
+    Style,
+    Help,
+};
+
+} // namespace erakon

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+#include "window/window_menu.h"
+
+#include "window/option_bindings.h"
+#include "window/options_model.h"
+
+#include <QAction>
+#include <QActionGroup>
+
+namespace erakon {
+namespace {
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QAction* addCheckItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* action = addItem(menu, name, caption);
+    action->setCheckable(true);
+    return action;
+}
+
+QMenu* addSubmenu(QMenu* menu, const char* name, const QString& caption)
+{
+    QMenu* submenu = menu->addMenu(caption);
+    submenu->setObjectName(QString::fromLatin1(name));
+    return submenu;
+}
+
+} // namespace
+
+WindowMenu::WindowMenu(OptionsModel& options, QWidget* parent)
+    : QMenu(parent)
+{
+    setObjectName(QStringLiteral("windowMenu"));
+    addFileMenu();
+    connect(addItem(this, "showConversionAction", QStringLiteral("変換")), &QAction::triggered, this,
+            [this] { emit pageRequested(Page::Conversion); });
+    addSettingsMenu(options);
+    connect(addItem(this, "showTableAction", QStringLiteral("早見表")), &QAction::triggered, this,
+            [this] { emit pageRequested(Page::Table); });
+    connect(addItem(this, "showStylesAction", QStringLiteral("スタイル")), &QAction::triggered, this,
+            [this] { emit pageRequested(Page::Style); });
+    addHelpMenu();
+}
+
+QList<QAction*> WindowMenu::windowShortcuts() const { return {m_closeAction, m_showHelpAction}; }
+
+void WindowMenu::addFileMenu()
+{
+    QMenu* file = addSubmenu(this, "fileMenu", QStringLiteral("ファイル"));
+    connect(addItem(file, "desktopShortcutAction", QStringLiteral("デスクトップ登録")), &QAction::triggered, this,
+            &WindowMenu::desktopShortcutRequested);
+    connect(addItem(file, "startMenuShortcutAction", QStringLiteral("スタートメニュー登録")), &QAction::triggered, this,
+            &WindowMenu::startMenuShortcutRequested);
+    connect(addItem(file, "startupShortcutAction", QStringLiteral("スタートアップ登録")), &QAction::triggered, this,
+            &WindowMenu::startupShortcutRequested);
+    file->addSeparator();
+    m_closeAction = addItem(file, "closeAction", QStringLiteral("閉じる"));
+    m_closeAction->setShortcut(Qt::Key_Escape);
+    connect(m_closeAction, &QAction::triggered, this, &WindowMenu::closeRequested);
+}
+
+// Check and radio items flip their own mark when chosen; the bindings carry
+// the mark into the options and every change of an option back into its mark.
+void WindowMenu::addSettingsMenu(OptionsModel& options)
+{
+    QMenu* settings = addSubmenu(this, "settingsMenu", QStringLiteral("設定"));
+    bindCheckAction(addCheckItem(settings, "showZodiacAction", QStringLiteral("干支を表示")), options,
+                    &OptionSettings::showEto);
+    bindCheckAction(addCheckItem(settings, "showStatusBarAction", QStringLiteral("ステータスバーを表示")), options,
+                    &OptionSettings::statusBar);
+    bindCheckAction(addCheckItem(settings, "stayOnTopAction", QStringLiteral("常に最前面に表示")), options,
+                    &OptionSettings::stayOnTop);
+    bindCheckAction(addCheckItem(settings, "emphasizeErasAction", QStringLiteral("該当年を強調表示")), options,
+                    &OptionSettings::showBold);
+    bindCheckAction(addCheckItem(settings, "showUserEraAction", QStringLiteral("追加の元年を表示")), options,
+                    &OptionSettings::addItem);
+    settings->addSeparator();
+    auto* minimizeTargets = new QActionGroup(this);
+    QAction* toTaskbar = addCheckItem(settings, "minimizeToTaskbarAction", QStringLiteral("タスクバー"));
+    QAction* toTray = addCheckItem(settings, "minimizeToTrayAction", QStringLiteral("タスクトレイ"));
+    minimizeTargets->addAction(toTaskbar);
+    minimizeTargets->addAction(toTray);
+    // Item i stands for the index i of the settings page's choice.
+    static_assert(kMinimizeToTaskbar == 0 && kMinimizeToTray == 1);
+    bindRadioActions({toTaskbar, toTray}, options, &OptionSettings::minimize);
+    settings->addSeparator();
+    bindCheckAction(addCheckItem(settings, "askBeforeClosingAction", QStringLiteral("終了時に確認")), options,
+                    &OptionSettings::closeQuery);
+    bindCheckAction(addCheckItem(settings, "saveSettingsAction", QStringLiteral("設定を保存")), options,
+                    &OptionSettings::saveStatus);
+}
+
+void WindowMenu::addHelpMenu()
+{
+    QMenu* help = addSubmenu(this, "helpMenu", QStringLiteral("ヘルプ"));
+    m_showHelpAction = addItem(help, "showHelpAction", QStringLiteral("ヘルプ表示"));
+    m_showHelpAction->setShortcut(Qt::Key_F1);
+    connect(m_showHelpAction, &QAction::triggered, this, &WindowMenu::helpRequested);
+    connect(addItem(help, "aboutAction", QStringLiteral("バージョン情報")), &QAction::triggered, this,
+            &WindowMenu::aboutRequested);
+    connect(addItem(help, "propertiesAction", QStringLiteral("プロパティ表示")), &QAction::triggered, this,
+            &WindowMenu::propertiesRequested);
+    connect(addItem(help, "donationAction", QStringLiteral("開発支援")), &QAction::triggered, this,
+            &WindowMenu::donationRequested);
+    connect(addItem(help, "homeSiteAction", QStringLiteral("ホームサイト表示")), &QAction::triggered, this,
+            &WindowMenu::homeSiteRequested);
+}
+
+} // namespace erakon
