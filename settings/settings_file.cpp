@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_file.h"
 
+#include "core/settings_location.h"
+#include "core/user_era_settings.h"
 #include "settings/atomic_file.h"
 #include "settings/ini_document.h"
 #include "settings/ini_text.h"
@@ -26,19 +28,9 @@ constexpr QStringView kProgramSection = u"PROGRAM";
 constexpr QStringView kPositionSection = u"POSITION";
 constexpr QStringView kOptionSection = u"OPTION";
 constexpr QStringView kModeSection = u"MODE";
-constexpr QStringView kVendorFolder = u"Harunagi";
 
-constexpr int kAddYearMin = 0;
-constexpr int kAddYearMax = 9999;
 constexpr int kMinimizeMin = -1;
 constexpr int kMinimizeMax = 1;
-
-QString joinPath(const QString& left, const QString& right)
-{
-    if (left.isEmpty() || left.endsWith(u'/'))
-        return left + right;
-    return left + u'/' + right;
-}
 
 int doubled(int value)
 {
@@ -75,6 +67,8 @@ QString readText(const ProfileReader& reader, QStringView section, QStringView k
 OptionSettings readOptions(const ProfileReader& reader)
 {
     OptionSettings options;
+    // The user era as the command line reads it too.
+    const UserEraSettings userEra = readUserEraSettings(reader.profile());
     const auto readBool = [&](OptionKey key, bool defaultValue) {
         return reader.readBool(kOptionSection, optionKeyName(key), defaultValue);
     };
@@ -87,13 +81,9 @@ OptionSettings readOptions(const ProfileReader& reader)
         case OptionKey::StatusBar: options.statusBar = readBool(key, options.statusBar); break;
         case OptionKey::StayOnTop: options.stayOnTop = readBool(key, options.stayOnTop); break;
         case OptionKey::ShowBold: options.showBold = readBool(key, options.showBold); break;
-        case OptionKey::AddItem: options.addItem = readBool(key, options.addItem); break;
-        case OptionKey::AddName:
-            options.addName = readText(reader, kOptionSection, optionKeyName(key), options.addName);
-            break;
-        case OptionKey::AddYear:
-            options.addYear = std::clamp(readInteger(key, options.addYear), kAddYearMin, kAddYearMax);
-            break;
+        case OptionKey::AddItem: options.addItem = userEra.shown; break;
+        case OptionKey::AddName: options.addName = QString::fromStdString(userEra.name); break;
+        case OptionKey::AddYear: options.addYear = userEra.origin; break;
         case OptionKey::ShowHint: options.showHint = readBool(key, options.showHint); break;
         case OptionKey::Minimize:
             options.minimize = std::clamp(readInteger(key, options.minimize), kMinimizeMin, kMinimizeMax);
@@ -201,42 +191,24 @@ std::optional<QString> notWritableReason(const QString& path)
     return std::nullopt;
 }
 
-bool isAbsolute(const QString& path) { return path.startsWith(u'/'); }
-
 } // namespace
 
 SettingsLocation systemSettingsLocation() { return {xdgConfigHome(), runningExecutablePath()}; }
 
 QString programName(const QString& executablePath)
 {
-    const QString fileName = executablePath.sliced(executablePath.lastIndexOf(u'/') + 1);
-    // A name the file system holds in bytes that are not UTF-8 would make a
-    // folder no one can read: such a program, or one with no known path, is erakon.
-    if (fileName.isEmpty() || containsRawBytes(fileName))
-        return kDefaultProgramName;
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot > 0 ? fileName.first(dot) : fileName;
+    return decodeFileName(programNameOfExecutable(encodeFileName(executablePath).toStdString()));
 }
 
 QString SettingsFilePath(const SettingsLocation& location)
 {
-    // A relative path would put the settings wherever the program happens to run.
-    if (!isAbsolute(location.configHome))
-        return {};
-    const QString name = programName(location.executablePath);
-    return joinPath(joinPath(joinPath(location.configHome, kVendorFolder.toString()), name),
-                    name + QStringLiteral(".ini"));
+    return decodeFileName(userSettingsPath(encodeFileName(location.configHome).toStdString(),
+                                           encodeFileName(location.executablePath).toStdString()));
 }
 
 QString fallbackSettingsPath(const SettingsLocation& location)
 {
-    const QString& path = location.executablePath;
-    if (!isAbsolute(path))
-        return {};
-    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    const QString withoutExtension = dot > nameStart ? path.first(dot) : path;
-    return withoutExtension + QStringLiteral(".ini");
+    return decodeFileName(settingsPathBesideProgram(encodeFileName(location.executablePath).toStdString()));
 }
 
 QStringView optionKeyName(OptionKey key)
