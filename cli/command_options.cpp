@@ -91,16 +91,16 @@ std::string commandHelpText(std::string_view programName)
           "      --help         display this help and exit\n"
           "      --version      output version information and exit\n"
           "\n"
-          "The user-defined era is shown when the window's settings show it; they are\n"
+          "The user-defined era is shown when the window's settings show it. They are\n"
           "read from $XDG_CONFIG_HOME/"
-        + settingsFile + " (~/.config/" + settingsFile
-        + "\n"
-          "when XDG_CONFIG_HOME is not set), or from "
+        + settingsFile
+        + ", where XDG_CONFIG_HOME\n"
+          "defaults to ~/.config, else from "
         + program
         + ".ini beside the program.\n"
           "\n"
-          "Exit status: 0 if every YEAR was converted, 2 if a YEAR or an option could\n"
-          "not be read.\n";
+          "Exit status: 0 if every YEAR was converted, 1 if the output could not be\n"
+          "written, 2 if a YEAR or an option could not be read.\n";
 }
 
 } // namespace erakon

@@ -18,8 +18,8 @@ constexpr std::size_t kLongestQuery = 64;
 constexpr int kMostDigits = 9;
 
 // The text with the full-width forms of ASCII, the ideographic space and the
-// dashes a Japanese input method gives turned into ASCII; nothing for text
-// that is not UTF-8.
+// dashes turned into ASCII; nothing for text that is not UTF-8. A Japanese
+// input method gives ー (the prolonged sound mark) for the minus key.
 std::optional<std::string> normalized(std::string_view text)
 {
     std::string result;
@@ -34,8 +34,8 @@ std::optional<std::string> normalized(std::string_view text)
             result += char(c - 0xFEE0); // ！..～ -> !..~
         else if (c == U'\u3000')
             result += ' ';
-        else if ((c >= U'\u2010' && c <= U'\u2013') || c == U'\u2212')
-            result += '-'; // hyphens, dashes and the minus sign
+        else if ((c >= U'\u2010' && c <= U'\u2013') || c == U'\u2212' || c == U'\u30FC')
+            result += '-'; // hyphens, dashes, the minus sign and ー
         else
             result.append(text.substr(i, length));
         i += length;

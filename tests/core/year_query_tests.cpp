@@ -78,6 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         QueryCase{"SlashDate", "1989/1/8", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
         QueryCase{"DotDate", "2019.5.1", Form::WesternDate, 2019, EraRow::Meiji, 0, year{2019} / 5 / 1},
         QueryCase{"FullWidthDate", "１９８９／１／８", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
+        QueryCase{"ProlongedSoundMarksAsDashes", "１９８９ー０１ー０７", Form::WesternDate, 1989, EraRow::Meiji, 0,
+                  year{1989} / 1 / 7},
         QueryCase{"KanjiDate", "1989年1月8日", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
         QueryCase{"KanjiDateWithoutNichi", "1989年1月8", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
         QueryCase{"EraDate", "昭和64年1月7日", Form::EraDate, 1989, kShowa, 64, year{1989} / 1 / 7},
