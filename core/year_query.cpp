@@ -214,15 +214,16 @@ bool startsWithWordNoCase(std::string_view text, std::string_view word)
     return true;
 }
 
-// The user era as the reader matches it: its name in the same normal form as the text.
-struct UserEraName {
+// The user era as the reader sees it: its name in the same normal form as the
+// text (empty when it has none to match), and its first year.
+struct ShownUserEra {
     std::string name;
     int origin = 0;
 };
 
 class QueryReader final {
 public:
-    QueryReader(std::string_view text, const UserEraName* userEra)
+    QueryReader(std::string_view text, const ShownUserEra* userEra)
         : m_text(text)
         , m_userEra(userEra)
     {}
@@ -246,7 +247,7 @@ public:
             if (Reading reading = readEraForm(*era, m_text.substr(1)))
                 return *reading;
         }
-        if (m_userEra && m_text.starts_with(m_userEra->name)) {
+        if (m_userEra && !m_userEra->name.empty() && m_text.starts_with(m_userEra->name)) {
             if (Reading reading = readEraForm(EraRow::UserDefined, m_text.substr(m_userEra->name.size())))
                 return *reading;
         }
@@ -337,7 +338,8 @@ private:
         return YearQuery::Note::None;
     }
 
-    // Every era year of the year must fit the conversion page, the user era's too.
+    // Every era year of the year must fit the conversion page, the shown user
+    // era's too, whether or not it has a name to be typed by.
     Reading finished(const YearQuery& query) const
     {
         if (m_userEra && query.westernYear - (m_userEra->origin - 1) > kMaxYear)
@@ -346,7 +348,7 @@ private:
     }
 
     std::string_view m_text;
-    const UserEraName* m_userEra;
+    const ShownUserEra* m_userEra;
 };
 
 } // namespace
@@ -363,12 +365,12 @@ QueryResult parseYearQuery(std::string_view text, const UserEra* userEra)
     if (trimmed.empty())
         return failure(QueryError::NotAQuery);
 
-    std::optional<UserEraName> userEraName;
+    std::optional<ShownUserEra> shownUserEra;
     if (userEra) {
-        if (std::optional<std::string> name = normalized(userEra->name); name && !trimBlanks(*name).empty())
-            userEraName = UserEraName{std::string(trimBlanks(*name)), userEra->origin};
+        const std::optional<std::string> name = normalized(userEra->name);
+        shownUserEra = ShownUserEra{name ? std::string(trimBlanks(*name)) : std::string(), userEra->origin};
     }
-    return QueryReader(trimmed, userEraName ? &*userEraName : nullptr).read();
+    return QueryReader(trimmed, shownUserEra ? &*shownUserEra : nullptr).read();
 }
 
 } // namespace erakon

@@ -166,6 +166,9 @@ TEST(ParseYearQueryUserEraTest, EveryEraYearOfTheYearMustFit)
     EXPECT_EQ(parseYearQuery("9999", &fromYearZero).error, QueryError::OutOfRange);
     EXPECT_EQ(parseYearQuery("9998", &fromYearZero).query->westernYear, 9998);
     EXPECT_EQ(parseYearQuery("紀元10000", &fromYearZero).error, QueryError::OutOfRange);
+    // Also when the era has no name to be typed by: it is shown all the same.
+    const UserEra nameless{"", 0};
+    EXPECT_EQ(parseYearQuery("9999", &nameless).error, QueryError::OutOfRange);
 }
 
 // Every year of the quick-reference table converts to the era years it
@@ -186,8 +189,8 @@ TEST(YearQueryRoundTripTest, EveryTableYearConvertsToAnEraYearAndBack)
             ASSERT_TRUE(byName) << era.text;
             EXPECT_EQ(byName.query->westernYear, westernYear) << era.text;
             EXPECT_EQ(byName.query->note, Note::None) << era.text;
-            const std::string initial = std::string(1, kEraTable[std::size_t(era.row)].hint.front())
-                + std::to_string(era.year);
+            std::string initial(1, kEraTable[std::size_t(era.row)].hint.front());
+            initial += std::to_string(era.year);
             ASSERT_TRUE(parseYearQuery(initial)) << initial;
             EXPECT_EQ(parseYearQuery(initial).query->westernYear, westernYear) << initial;
         }
