@@ -12,11 +12,17 @@ constexpr unsigned char byteAt(std::string_view text, std::size_t i) { return st
 
 constexpr bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Eight bytes at a time while they are all ASCII: settings files are mostly ASCII.
+// Many bytes at a time while they are all ASCII: settings files are mostly ASCII.
 std::size_t asciiPrefixLength(std::string_view text)
 {
     std::size_t i = 0;
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    for (; i + 32 <= text.size(); i += 32) {
+        std::uint64_t blocks[4];
+        std::memcpy(blocks, text.data() + i, 32);
+        if ((blocks[0] | blocks[1] | blocks[2] | blocks[3]) & kHighBits)
+            break;
+    }
     for (; i + 8 <= text.size(); i += 8) {
         std::uint64_t block = 0;
         std::memcpy(&block, text.data() + i, 8);
