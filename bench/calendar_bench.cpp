@@ -5,8 +5,13 @@
 #include "core/conversion.h"
 #include "core/date_format.h"
 #include "core/era_table.h"
+#include "core/year_description.h"
+#include "core/year_query.h"
 
 #include <benchmark/benchmark.h>
+
+#include <array>
+#include <string_view>
 
 namespace {
 
@@ -67,6 +72,31 @@ void BM_ConvertYear(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ConvertYear);
+
+// What a search field asks on every keystroke: texts that are queries and texts that are not.
+void BM_ParseYearQuery(benchmark::State& state)
+{
+    static const std::array<std::string_view, 8> texts{"1989",    "令和5",    "H31",        "昭和64年1月7日",
+                                                       "firefox", "terminal", "2023-02-30", "１９８９年"};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(erakon::parseYearQuery(texts[i]));
+        i = (i + 1) % texts.size();
+    }
+}
+BENCHMARK(BM_ParseYearQuery);
+
+// A query's year in the program's words, with its one-line summary.
+void BM_DescribeYear(benchmark::State& state)
+{
+    const auto today = std::chrono::year{2023} / 5 / 20;
+    int year = 1868;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(erakon::describeYear(erakon::westernYearQuery(year), nullptr, today).summary());
+        year = year == 2117 ? 1868 : year + 1;
+    }
+}
+BENCHMARK(BM_DescribeYear);
 
 } // namespace
 

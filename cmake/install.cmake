@@ -1,11 +1,11 @@
 # SPDX-License-Identifier: MIT
-# Where `cmake --install` puts the program, its desktop entry, AppStream data, icons and
-# documentation.
+# Where `cmake --install` puts the program and its command line, its desktop entry,
+# AppStream data, icons and documentation.
 include(GNUInstallDirs)
 
 set(ERAKON_ICON_SIZES 16 22 24 32 48 64 128 256)
 
-install(TARGETS erakon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS erakon erakon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ERAKON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ERAKON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size IN LISTS ERAKON_ICON_SIZES)
@@ -17,7 +17,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/erakon.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
   RENAME ${ERAKON_PROGRAM_NAME}.svg)
 
-# The user's manual, the manual page, the licence in Debian's machine-readable form and
+# The user's manual, the manual pages, the licence in Debian's machine-readable form and
 # the changelog (doc/CMakeLists.txt builds the last two's compressed forms).
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/manual/ DESTINATION ${ERAKON_MANUAL_INSTALL_DIR})
 if(ERAKON_MAN_PAGES)

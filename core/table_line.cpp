@@ -35,4 +35,22 @@ std::string TableLine(std::chrono::year_month_day date, int currentYear, bool sh
     return line;
 }
 
+std::vector<std::string> YearTableLines(int firstYear, int lastYear, int currentYear, bool showEto)
+{
+    using namespace std::chrono;
+    std::vector<std::string> lines;
+    if (lastYear < firstYear)
+        return lines;
+    lines.reserve(std::size_t(lastYear - firstYear + 1) + 8); // [1, 19999] years and a few change years
+    for (int y = firstYear; y <= lastYear; ++y) {
+        std::string january = TableLine(year{y} / January / 1, currentYear, showEto);
+        std::string december = TableLine(year{y} / December / 31, currentYear, showEto);
+        const bool eraChanged = december != january;
+        lines.push_back(std::move(january));
+        if (eraChanged)
+            lines.push_back(std::move(december));
+    }
+    return lines;
+}
+
 } // namespace erakon

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/era_table.h"
+
 #include <chrono>
 #include <string>
+#include <vector>
 
 namespace erakon {
 
@@ -10,5 +13,15 @@ namespace erakon {
 // era (written for that very date), Western year, distance from the current
 // year, zodiac; each field followed by a tab.
 std::string TableLine(std::chrono::year_month_day date, int currentYear, bool showEto);
+
+// The years the table lists: from the first year of Meiji to the 99th of Reiwa.
+inline constexpr int kYearTableFirstYear = kEraTable[std::size_t(EraRow::Meiji)].offset + 1;
+inline constexpr int kYearTableLastYear = kEraTable[std::size_t(EraRow::Reiwa)].offset + 99;
+
+// The table's lines for the years firstYear..lastYear: the line of 1 January
+// of each year, and after it the line of 31 December when that differs, so
+// that a year in which an era begins after 1 January has a second line with
+// the era in force at its end.
+std::vector<std::string> YearTableLines(int firstYear, int lastYear, int currentYear, bool showEto);
 
 } // namespace erakon

@@ -4,7 +4,7 @@ check (scripts/check_includes) and the library graph (scripts/dependency_graph).
 
 Each source folder is one library, erakon_<folder>. The arrows run one way:
 window -> desktop, widgets, styles, settings -> core; desktop may also use
-settings and widgets. Nothing uses window.
+settings and widgets; cli -> core. Nothing uses window or cli.
 """
 
 # The project folders each folder may include from, itself included.
@@ -15,10 +15,10 @@ ALLOWED_FOLDERS = {
     "widgets": {"widgets", "core"},
     "desktop": {"desktop", "settings", "widgets", "core"},
     "window": {"window", "desktop", "widgets", "styles", "settings", "core"},
+    "cli": {"cli", "core"},
 }
 
-# The Qt modules each folder may include from. core uses no Qt at all, and
-# nothing but the C++ standard library.
+# The Qt modules each folder may include from. core and cli use no Qt at all.
 ALLOWED_QT_MODULES = {
     "core": set(),
     "settings": {"QtCore"},
@@ -26,6 +26,16 @@ ALLOWED_QT_MODULES = {
     "widgets": {"QtCore", "QtGui", "QtWidgets"},
     "desktop": {"QtCore", "QtGui", "QtWidgets", "QtDBus"},
     "window": {"QtCore", "QtGui", "QtWidgets"},
+    "cli": set(),
+}
+
+# Folders held to the C++ standard library and, beyond it, only these headers
+# of the C library and the system: the core's Shift_JIS decoding goes through
+# iconv; the command line reads its environment and the settings file itself.
+# Other folders are not limited here.
+ALLOWED_SYSTEM_HEADERS = {
+    "core": {"iconv.h"},
+    "cli": {"fcntl.h", "pwd.h", "sys/stat.h", "unistd.h"},
 }
 
 FOLDERS = list(ALLOWED_FOLDERS)

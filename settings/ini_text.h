@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/ini_profile.h"
+
 #include <QChar>
 #include <QStringView>
 
 namespace erakon {
 
-// The largest settings file the program reads, far above any real one; a
-// larger file is never read, let alone replaced.
-inline constexpr qint64 kIniFileMaxSize = 64 * 1024 * 1024;
+// The largest settings file the program reads (the core's limit).
+inline constexpr qint64 kIniFileMaxSize = qint64(kSettingsFileMaxSize);
 
 // The blanks of an INI line: spaces and every control character (codes 0-32).
 constexpr bool isIniBlank(QChar c) noexcept { return c.unicode() <= 32; }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QHash>
+#include "core/ini_profile.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -9,22 +10,14 @@
 
 namespace erakon {
 
-// Reads single keys of an INI file the way the Windows profile reader
-// (GetPrivateProfileString) does, for the settings read at start:
-// - a line "[name]" opens a section (name trimmed); lines before the first
-//   section and lines starting with ";" are ignored;
-// - section and key names match without regard to case;
-// - the first section of a name counts, and in it the first key of a name;
-//   keys in a repeated section are not seen;
-// - a value is trimmed of blanks, and a matching pair of quotes ('...' or "...")
-//   around it is removed, as the profile reader documents;
-// - at most kProfileValueMaxLength characters of a value are returned;
-// - a missing file, section or key, or a key line without "=", gives the default.
-// The file is split into sections once; a section's keys are indexed the first
-// time one of them is read, so foreign sections cost no more than a scan.
+// The settings read at start, as Qt takes them: the core's profile reader
+// (core/ini_profile.h) over a file or a text, with names and values as
+// QStrings. The rules are the core's: names without regard to case, the first
+// section and key of a name, quotes and blanks taken off a value, at most
+// kProfileValueMaxLength characters of it, the default when missing.
 class ProfileReader final {
 public:
-    static constexpr qsizetype kProfileValueMaxLength = 2047;
+    static constexpr qsizetype kProfileValueMaxLength = qsizetype(erakon::kProfileValueMaxLength);
 
     ProfileReader() = default;
     // A file that is missing, cannot be read, is no regular file or is larger
@@ -38,17 +31,14 @@ public:
     // An integer read with the default 1 or 0; any integer other than 0 is true.
     bool readBool(QStringView section, QStringView key, bool defaultValue) const;
 
-private:
-    struct Section {
-        QStringView body; // the lines after the header, up to the next section line
-        // Case-folded key name -> value; a key line without "=" has no value.
-        std::optional<QHash<QString, std::optional<QStringView>>> keys;
-    };
-    const std::optional<QStringView>* findValue(QStringView section, QStringView key) const;
+    const IniProfile& profile() const { return m_profile; }
 
-    QString m_text;
-    // Case-folded section name -> its first section in the text.
-    mutable QHash<QString, Section> m_sections;
+private:
+    explicit ProfileReader(IniProfile profile)
+        : m_profile(std::move(profile))
+    {}
+
+    IniProfile m_profile;
 };
 
 // A 32-bit signed integer written as: optional leading blanks, an optional sign,

@@ -46,6 +46,29 @@ bool containsRawBytes(QStringView text)
     return false;
 }
 
+QString textKeepingRawBytes(std::string_view text)
+{
+    // A surrogate in the three-byte form: ED A0..BF 80..BF, which valid UTF-8 never holds.
+    const auto surrogateAt = [&text](std::size_t i) {
+        return i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0xA0
+            && (static_cast<unsigned char>(text[i + 2]) & 0xC0) == 0x80;
+    };
+    QString result;
+    result.reserve(qsizetype(text.size()));
+    std::size_t runStart = 0;
+    for (std::size_t i = text.find('\xED'); i != std::string_view::npos; i = text.find('\xED', i + 1)) {
+        if (!surrogateAt(i))
+            continue;
+        result += QString::fromUtf8(text.data() + runStart, qsizetype(i - runStart));
+        const auto byte = [&text](std::size_t at) { return char16_t(static_cast<unsigned char>(text[at]) & 0x3F); };
+        result += QChar(char16_t(0xD000 | byte(i + 1) << 6 | byte(i + 2)));
+        runStart = i + 3;
+        i += 2;
+    }
+    result += QString::fromUtf8(text.data() + runStart, qsizetype(text.size() - runStart));
+    return result;
+}
+
 QByteArray encodeUtf8KeepingRawBytes(QStringView text)
 {
     if (!containsRawBytes(text))

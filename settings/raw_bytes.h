@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <string_view>
+
 namespace erakon {
 
 // Bytes that are not text, carried in a QString. In a piece (a line of the
@@ -26,6 +28,10 @@ QString decodeUtf8KeepingRawBytes(QByteArrayView bytes);
 // UTF-8, with each raw byte written as the byte it stands for.
 QByteArray encodeUtf8KeepingRawBytes(QStringView text);
 bool containsRawBytes(QStringView text);
+// The core's text for the rewrite of the settings file (core/text_decoding.h):
+// UTF-8 in which raw bytes and lone surrogates stand in UTF-8's three-byte
+// form, which becomes the lone surrogate itself here.
+QString textKeepingRawBytes(std::string_view text);
 // The text with each raw byte shown as U+FFFD, the replacement character.
 QString withRawBytesReplaced(QString text);
 

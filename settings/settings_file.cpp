@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_file.h"
 
+#include "core/settings_location.h"
+#include "core/user_era_settings.h"
 #include "settings/atomic_file.h"
 #include "settings/ini_document.h"
 #include "settings/ini_text.h"
@@ -26,19 +28,11 @@ constexpr QStringView kProgramSection = u"PROGRAM";
 constexpr QStringView kPositionSection = u"POSITION";
 constexpr QStringView kOptionSection = u"OPTION";
 constexpr QStringView kModeSection = u"MODE";
-constexpr QStringView kVendorFolder = u"Harunagi";
 
 template <typename... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
-
-QString joinPath(const QString& left, const QString& right)
-{
-    if (left.isEmpty() || left.endsWith(u'/'))
-        return left + right;
-    return left + u'/' + right;
-}
 
 int doubled(int value)
 {
@@ -91,6 +85,11 @@ OptionSettings readOptions(const ProfileReader& reader)
                    },
                    entry.field);
     }
+    // The user era as the command line reads it too.
+    const UserEraSettings userEra = readUserEraSettings(reader.profile());
+    options.addItem = userEra.shown;
+    options.addName = QString::fromStdString(userEra.name);
+    options.addYear = userEra.origin;
     return options;
 }
 
@@ -178,42 +177,24 @@ std::optional<QString> notWritableReason(const QString& path)
     return std::nullopt;
 }
 
-bool isAbsolute(const QString& path) { return path.startsWith(u'/'); }
-
 } // namespace
 
 SettingsLocation systemSettingsLocation() { return {xdgConfigHome(), runningExecutablePath()}; }
 
 QString programName(const QString& executablePath)
 {
-    const QString fileName = executablePath.sliced(executablePath.lastIndexOf(u'/') + 1);
-    // A name the file system holds in bytes that are not UTF-8 would make a
-    // folder no one can read: such a program, or one with no known path, is erakon.
-    if (fileName.isEmpty() || containsRawBytes(fileName))
-        return kDefaultProgramName;
-    const qsizetype dot = fileName.lastIndexOf(u'.');
-    return dot > 0 ? fileName.first(dot) : fileName;
+    return decodeFileName(programNameOfExecutable(encodeFileName(executablePath).toStdString()));
 }
 
 QString SettingsFilePath(const SettingsLocation& location)
 {
-    // A relative path would put the settings wherever the program happens to run.
-    if (!isAbsolute(location.configHome))
-        return {};
-    const QString name = programName(location.executablePath);
-    return joinPath(joinPath(joinPath(location.configHome, kVendorFolder.toString()), name),
-                    name + QStringLiteral(".ini"));
+    return decodeFileName(userSettingsPath(encodeFileName(location.configHome).toStdString(),
+                                           encodeFileName(location.executablePath).toStdString()));
 }
 
 QString fallbackSettingsPath(const SettingsLocation& location)
 {
-    const QString& path = location.executablePath;
-    if (!isAbsolute(path))
-        return {};
-    const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
-    const qsizetype dot = path.lastIndexOf(u'.');
-    const QString withoutExtension = dot > nameStart ? path.first(dot) : path;
-    return withoutExtension + QStringLiteral(".ini");
+    return decodeFileName(settingsPathBesideProgram(encodeFileName(location.executablePath).toStdString()));
 }
 
 int windowStateFromStored(int stored)

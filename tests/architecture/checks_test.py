@@ -83,6 +83,20 @@ class IncludeTest(unittest.TestCase):
         self.write("desktop/shortcuts.h", "#pragma once\n#include <QString>\n")
         self.assertEqual(self.faults(), [])
 
+    def test_named_system_headers_pass(self):
+        self.write("core/text.cpp", "#include <iconv.h>\n#include <string>\n")
+        self.write("cli/main.cpp", '#include "core/clock.h"\n#include <sys/stat.h>\n#include <unistd.h>\n')
+        self.assertEqual(self.faults(), [])
+
+    def test_command_line_uses_only_the_core(self):
+        self.write("cli/main.cpp", '#include "settings/ini_text.h"\n#include <QString>\n#include <iconv.h>\n')
+        self.assertEqual(sorted(self.faults()), sorted([
+            'cli/main.cpp: "settings/ini_text.h": cli/ may not use settings/',
+            "cli/main.cpp: <QString>: cli/ may not use QtCore",
+            "cli/main.cpp: <iconv.h>: cli/ uses nothing but the C++ standard library and <fcntl.h>, <pwd.h>, "
+            "<sys/stat.h>, <unistd.h>",
+        ]))
+
     def test_each_fault_is_named(self):
         self.write("desktop/shortcuts.cpp", '#include "core/clock.h"\n#include "window/main_window.h"\n'
                    '#include "clock.h"\n')
@@ -92,7 +106,7 @@ class IncludeTest(unittest.TestCase):
         self.write("widgets/year_box.cpp", "#include <QNotAQtHeader>\n")
         self.assertEqual(sorted(self.faults()), sorted([
             "core/era.cpp: <QString>: core/ may not use QtCore",
-            "core/era.cpp: <unistd.h>: core/ uses nothing but the C++ standard library",
+            "core/era.cpp: <unistd.h>: core/ uses nothing but the C++ standard library and <iconv.h>",
             'desktop/shortcuts.cpp: "window/main_window.h": desktop/ may not use window/',
             'desktop/shortcuts.cpp: "clock.h" is not a path from the source root',
             'desktop/shortcuts.cpp: its own header "desktop/shortcuts.h" is not the first include',

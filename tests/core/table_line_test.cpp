@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace erakon {
 namespace {
@@ -51,6 +53,22 @@ INSTANTIATE_TEST_SUITE_P(
         TableLineCase{"BeforeTheFirstEra", year{1867} / 12 / 31, true, "\t1867年\t156年前\t卯・う\t"},
         TableLineCase{"ZodiacOffEndsWithTwoTabs", year{2023} / 1 / 1, false, "令和5\t2023年\t-----\t\t"}),
     [](const ::testing::TestParamInfo<TableLineCase>& info) { return std::string(info.param.name); });
+
+TEST(YearTableLinesTest, ChangeYearsGetASecondLineWithTheEraAtTheirEnd)
+{
+    EXPECT_EQ(kYearTableFirstYear, 1868);
+    EXPECT_EQ(kYearTableLastYear, 2117);
+    const std::vector<std::string> lines = YearTableLines(kYearTableFirstYear, kYearTableLastYear, kCurrentYear, false);
+    // 250 years, and a second line for 1912, 1926, 1989 and 2019.
+    ASSERT_EQ(lines.size(), 254u);
+    EXPECT_EQ(lines.front(), "明治元\t1868年\t155年前\t\t");
+    EXPECT_EQ(lines.back(), "令和99\t2117年\t94年後\t\t");
+    const auto heisei = std::find(lines.begin(), lines.end(), "昭和64\t1989年\t34年前\t\t");
+    ASSERT_NE(heisei, lines.end());
+    EXPECT_EQ(*(heisei + 1), "平成元\t1989年\t34年前\t\t");
+    EXPECT_EQ(*(heisei + 2), "平成2\t1990年\t33年前\t\t");
+    EXPECT_TRUE(YearTableLines(2000, 1999, kCurrentYear, false).empty());
+}
 
 } // namespace
 } // namespace erakon

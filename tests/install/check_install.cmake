@@ -28,7 +28,7 @@ foreach(file IN LISTS expected)
   execute_process(COMMAND stat -c %a "${STAGE_DIR}/${file}" OUTPUT_VARIABLE mode
     OUTPUT_STRIP_TRAILING_WHITESPACE)
   set(wanted 644)
-  if(file STREQUAL "usr/bin/erakon")
+  if(file MATCHES "^usr/bin/")
     set(wanted 755)
   endif()
   if(NOT mode STREQUAL wanted)
@@ -55,14 +55,23 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "the installed manual is broken:\n${output}")
 endif()
 
-# The manual page reads without a complaint from man (man-db comes with lintian).
+# The manual pages read without a complaint from man (man-db comes with lintian).
 find_program(MAN man)
 if(MAN)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80
-            "${MAN}" --warnings -E UTF-8 -l "${STAGE_DIR}/usr/share/man/man1/erakon.1.gz"
-    RESULT_VARIABLE result OUTPUT_VARIABLE page ERROR_VARIABLE warnings)
-  if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT page MATCHES "erakon - convert years")
-    message(FATAL_ERROR "man cannot read the manual page (${result}):\n${warnings}")
-  endif()
+  foreach(page erakon erakon-cli)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80
+              "${MAN}" --warnings -E UTF-8 -l "${STAGE_DIR}/usr/share/man/man1/${page}.1.gz"
+      RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE warnings)
+    if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT text MATCHES "${page} - convert years")
+      message(FATAL_ERROR "man cannot read the manual page ${page}.1 (${result}):\n${warnings}")
+    endif()
+  endforeach()
+endif()
+
+# The installed command line runs from its place, without the build tree.
+execute_process(COMMAND "${STAGE_DIR}/usr/bin/erakon-cli" --no-settings 令和元年
+  RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT text MATCHES "^2019年 — 平成31年・令和元年, ")
+  message(FATAL_ERROR "the installed erakon-cli does not convert (${result}):\n${text}${errors}")
 endif()

@@ -2,6 +2,7 @@
 # The files an installation of the program consists of, relative to the root (prefix /usr).
 set(expected
   usr/bin/erakon
+  usr/bin/erakon-cli
   usr/share/applications/${APP_ID}.desktop
   usr/share/metainfo/${APP_ID}.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/erakon.svg)
@@ -12,7 +13,8 @@ endforeach()
 list(APPEND expected
   usr/share/doc/erakon/copyright
   usr/share/doc/erakon/changelog.gz
-  usr/share/man/man1/erakon.1.gz)
+  usr/share/man/man1/erakon.1.gz
+  usr/share/man/man1/erakon-cli.1.gz)
 file(GLOB_RECURSE manual_files RELATIVE "${MANUAL_DIR}" "${MANUAL_DIR}/*")
 foreach(file IN LISTS manual_files)
   list(APPEND expected usr/share/doc/erakon/html/${file})

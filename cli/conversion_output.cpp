@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#include "cli/conversion_output.h"
+
+#include "cli/json_text.h"
+
+namespace erakon {
+
+namespace {
+
+// The mark Japanese puts before a note.
+constexpr std::string_view kNoteMark = "※";
+constexpr std::string_view kIndent = "  ";
+
+std::string isoDate(std::chrono::year_month_day date)
+{
+    const auto padded = [](int value, std::size_t width) {
+        std::string digits = std::to_string(value < 0 ? -value : value);
+        if (digits.size() < width)
+            digits.insert(0, width - digits.size(), '0');
+        return (value < 0 ? "-" : "") + digits;
+    };
+    return padded(int(date.year()), 4) + "-" + padded(int(unsigned(date.month())), 2) + "-"
+        + padded(int(unsigned(date.day())), 2);
+}
+
+} // namespace
+
+std::string conversionText(const YearDescription& description)
+{
+    std::string text = description.summary() + "\n";
+    if (!description.note.empty())
+        text.append(kIndent).append(kNoteMark).append(description.note).append("\n");
+    text += kIndent;
+    for (std::size_t i = 0; i < description.eraYears.size(); ++i) {
+        if (i > 0)
+            text += ' ';
+        text += description.eraYears[i].text;
+    }
+    text += "\n";
+    text.append(kIndent).append(description.sentence).append("\n");
+    return text;
+}
+
+std::string conversionJson(std::string_view input, const YearDescription& description)
+{
+    std::string eras = "[";
+    for (const EraYearText& era : description.eraYears) {
+        if (eras.size() > 1)
+            eras += ',';
+        JsonObject object;
+        object.add("name", era.name).add("year", era.year).add("text", era.text).add("current", era.current);
+        if (era.row == EraRow::UserDefined)
+            object.add("userDefined", true);
+        eras += object.text();
+    }
+    eras += ']';
+
+    JsonObject object;
+    object.add("input", input).add("westernYear", description.westernYear);
+    if (description.query.date)
+        object.add("date", isoDate(*description.query.date));
+    else
+        object.addNull("date");
+    object.add("eraText", description.eraText)
+        .addRaw("eras", eras)
+        .add("yearsFromNow", description.yearsFromNow)
+        .add("yearsFromNowText", description.yearsFromNowText)
+        .add("sentence", description.sentence)
+        .add("eto", description.etoSign)
+        .add("etoReading", description.etoReading);
+    if (description.note.empty())
+        object.addNull("note");
+    else
+        object.add("note", description.note);
+    object.add("summary", description.summary());
+    return object.text();
+}
+
+std::string_view queryErrorText(QueryError error)
+{
+    switch (error) {
+    case QueryError::NotAQuery: return "not a year, an era year or a date";
+    case QueryError::NoSuchDate: return "no such date";
+    case QueryError::OutOfRange: return "beyond the years that can be converted";
+    }
+    return "not a year, an era year or a date";
+}
+
+std::string errorJson(std::string_view input, QueryError error)
+{
+    return JsonObject().add("input", input).add("error", queryErrorText(error)).text();
+}
+
+} // namespace erakon

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "cli/json_text.h"
+
+#include "core/utf8.h"
+
+namespace erakon {
+
+std::string jsonString(std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789abcdef";
+    const std::string valid = validUtf8(text);
+    std::string json = "\"";
+    json.reserve(valid.size() + 2);
+    for (const char c : valid) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"': json += "\\\""; break;
+        case '\\': json += "\\\\"; break;
+        case '\n': json += "\\n"; break;
+        case '\r': json += "\\r"; break;
+        case '\t': json += "\\t"; break;
+        default:
+            if (byte < 0x20 || byte == 0x7F) {
+                json += "\\u00";
+                json += kHex[byte >> 4];
+                json += kHex[byte & 0x0F];
+            } else {
+                json += c;
+            }
+        }
+    }
+    json += '"';
+    return json;
+}
+
+void JsonObject::addName(std::string_view name)
+{
+    if (m_text.size() > 1)
+        m_text += ',';
+    m_text += jsonString(name);
+    m_text += ':';
+}
+
+JsonObject& JsonObject::add(std::string_view name, std::string_view text)
+{
+    addName(name);
+    m_text += jsonString(text);
+    return *this;
+}
+
+JsonObject& JsonObject::add(std::string_view name, long long number)
+{
+    addName(name);
+    m_text += std::to_string(number);
+    return *this;
+}
+
+JsonObject& JsonObject::add(std::string_view name, bool value)
+{
+    addName(name);
+    m_text += value ? "true" : "false";
+    return *this;
+}
+
+JsonObject& JsonObject::addNull(std::string_view name)
+{
+    addName(name);
+    m_text += "null";
+    return *this;
+}
+
+JsonObject& JsonObject::addRaw(std::string_view name, std::string_view json)
+{
+    addName(name);
+    m_text += json;
+    return *this;
+}
+
+} // namespace erakon

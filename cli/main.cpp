@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// erakon-cli: the conversion without a window, from the core alone.
+#include "cli/command_line_run.h"
+#include "cli/settings_source.h"
+#include "core/clock.h"
+#include "core/version.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <span>
+#include <string_view>
+
+namespace {
+
+// The name the program was started by, for its messages.
+std::string_view programNameOf(int argc, char** argv)
+{
+    if (argc < 1 || !argv[0] || !*argv[0])
+        return erakon::kCommandLineProgramName;
+    const std::string_view path = argv[0];
+    const std::string_view name = path.substr(path.rfind('/') + 1);
+    return name.empty() ? erakon::kCommandLineProgramName : name;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string_view programName = programNameOf(argc, argv);
+    const erakon::SystemClock clock;
+    const erakon::CommandContext context{clock, erakon::readSettingsFileOfTheWindow};
+    const erakon::CommandResult result = erakon::runCommandLine(
+        std::span<const char* const>(argv + (argc > 0 ? 1 : 0), std::size_t(argc > 0 ? argc - 1 : 0)), programName,
+        context);
+
+    // A full disk or a closed pipe must not pass for success.
+    const bool written = std::fwrite(result.out.data(), 1, result.out.size(), stdout) == result.out.size()
+        && std::fflush(stdout) == 0;
+    std::fwrite(result.err.data(), 1, result.err.size(), stderr);
+    if (!written) {
+        const int error = errno;
+        std::fprintf(stderr, "%.*s: write error: %s\n", int(programName.size()), programName.data(),
+                     std::strerror(error));
+        return result.status != 0 ? result.status : 1;
+    }
+    return result.status;
+}

@@ -1,0 +1,104 @@
+# SPDX-License-Identifier: MIT
+cmake_minimum_required(VERSION 3.25)
+# The real erakon-cli with no display, no session bus and an empty home: it converts,
+# answers --help and --version, refuses bad input with status 2 and a message naming
+# it, finds the settings file where the window does (the per-user file, else the file
+# beside the program), and creates no file anywhere.
+file(REMOVE_RECURSE "${WORK_DIR}")
+file(MAKE_DIRECTORY "${WORK_DIR}/home" "${WORK_DIR}/config/Harunagi/erakon" "${WORK_DIR}/bin")
+# A copy beside which a settings file may lie without touching the build tree.
+file(COPY "${ERAKON_CLI}" DESTINATION "${WORK_DIR}/bin")
+get_filename_component(cli_name "${ERAKON_CLI}" NAME)
+set(copy "${WORK_DIR}/bin/${cli_name}")
+
+function(run_cli result_var out_var err_var)
+  cmake_parse_arguments(RUN "" "CONFIG;PROGRAM" "" ${ARGN})
+  set(environment --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=DBUS_SESSION_BUS_ADDRESS
+      --unset=XDG_CONFIG_HOME "HOME=${WORK_DIR}/home" LC_ALL=C)
+  if(RUN_CONFIG)
+    list(APPEND environment "XDG_CONFIG_HOME=${RUN_CONFIG}")
+  endif()
+  if(NOT RUN_PROGRAM)
+    set(RUN_PROGRAM "${ERAKON_CLI}")
+  endif()
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env ${environment} "${RUN_PROGRAM}" ${RUN_UNPARSED_ARGUMENTS}
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+  set(${result_var} "${result}" PARENT_SCOPE)
+  set(${out_var} "${out}" PARENT_SCOPE)
+  set(${err_var} "${err}" PARENT_SCOPE)
+endfunction()
+
+function(expect what actual wanted)
+  if(NOT "${actual}" STREQUAL "${wanted}")
+    message(FATAL_ERROR "${what}: expected [${wanted}], got [${actual}]")
+  endif()
+endfunction()
+
+function(expect_match what actual pattern)
+  if(NOT "${actual}" MATCHES "${pattern}")
+    message(FATAL_ERROR "${what}: [${actual}] does not match [${pattern}]")
+  endif()
+endfunction()
+
+run_cli(result out err --version)
+expect("status of --version" "${result}" 0)
+expect("errors of --version" "${err}" "")
+expect_match("--version" "${out}" "^erakon-cli [0-9]+\\.[0-9]+\\.[0-9]+\n")
+
+run_cli(result out err --help)
+expect("status of --help" "${result}" 0)
+expect_match("--help" "${out}" "^Usage: erakon-cli \\[OPTION\\]\\.\\.\\. \\[YEAR\\]\\.\\.\\.\n")
+
+run_cli(result out err 平成31)
+expect("status of a conversion" "${result}" 0)
+expect("errors of a conversion" "${err}" "")
+expect_match("平成31" "${out}" "^2019年 — 平成31年・令和元年, [0-9]+年前, 亥（い）\n  明治152年 大正108年 昭和94年 平成31年 令和元年\n")
+
+run_cli(result out err --json 1989-01-08)
+expect("status of --json" "${result}" 0)
+expect_match("--json" "${out}" "^{\"input\":\"1989-01-08\",\"westernYear\":1989,\"date\":\"1989-01-08\",\"eraText\":\"平成元年1月8日\",.*}\n$")
+
+run_cli(result out err --table --eto)
+expect("status of --table" "${result}" 0)
+expect_match("--table" "${out}" "^明治元\t1868年\t[0-9]+年前\t辰・たつ\t\n")
+
+run_cli(result out err 1989 昭和 2023-02-30)
+expect("status of bad input" "${result}" 2)
+expect("errors of bad input" "${err}"
+  "erakon-cli: '昭和': not a year, an era year or a date\nerakon-cli: '2023-02-30': no such date\n")
+expect_match("the good year of bad input" "${out}" "^1989年 — ")
+
+run_cli(result out err --bogus)
+expect("status of a wrong option" "${result}" 2)
+expect("output of a wrong option" "${out}" "")
+expect("error of a wrong option" "${err}"
+  "erakon-cli: unrecognized option '--bogus'\nTry 'erakon-cli --help' for more information.\n")
+
+# The user era: from the per-user file under XDG_CONFIG_HOME.
+file(WRITE "${WORK_DIR}/config/Harunagi/erakon/erakon.ini" "[OPTION]\r\nAddItem=1\r\nAddName=社歴\r\nAddYear=2000\r\n")
+run_cli(result out err 2023 CONFIG "${WORK_DIR}/config")
+expect("status with the user era" "${result}" 0)
+expect_match("the user era" "${out}" "\n  明治156年 大正112年 昭和98年 平成35年 令和5年 社歴24年\n")
+run_cli(result out err --no-settings 2023 CONFIG "${WORK_DIR}/config")
+expect_match("--no-settings" "${out}" "\n  明治156年 大正112年 昭和98年 平成35年 令和5年\n")
+
+# Without a per-user file: the file beside the program, named after the window.
+file(WRITE "${WORK_DIR}/bin/erakon.ini" "[OPTION]\nAddItem=1\nAddName=創立\nAddYear=1950\n")
+run_cli(result out err 2023 PROGRAM "${copy}")
+expect_match("the file beside the program" "${out}" " 創立74年\n")
+file(REMOVE "${WORK_DIR}/bin/erakon.ini")
+
+# Nothing was written: the home folder is as empty as before.
+file(GLOB_RECURSE left RELATIVE "${WORK_DIR}" LIST_DIRECTORIES true "${WORK_DIR}/home/*")
+expect("files made in the home folder" "${left}" "")
+file(GLOB left RELATIVE "${WORK_DIR}/bin" "${WORK_DIR}/bin/*")
+expect("files made beside the program" "${left}" "${cli_name}")
+
+# A write that fails is an error, not a success.
+if(EXISTS /dev/full)
+  execute_process(COMMAND sh -c "\"$1\" 2023 > /dev/full" sh "${ERAKON_CLI}"
+    RESULT_VARIABLE result ERROR_VARIABLE err)
+  expect("status of a failed write" "${result}" 1)
+  expect_match("message of a failed write" "${err}" "^erakon-cli: write error: ")
+endif()

@@ -1,0 +1,243 @@
+// SPDX-License-Identifier: MIT
+// erakon-cli as a function, on Saturday 20 May 2023: the exact text and JSON
+// for tables of inputs, the user era from the settings, the table, the help,
+// and the errors with their messages and exit status.
+#include "cli/command_line_run.h"
+
+#include "core/table_line.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace erakon {
+namespace {
+
+const FixedClock kClock{makeDateTime(2023, 5, 20, 14, 5, 9)};
+
+// Runs with the settings file's bytes given (nothing: no file), and counts
+// how often the file was read.
+struct CliRun {
+    explicit CliRun(std::vector<const char*> arguments, std::optional<std::string> settings = std::nullopt)
+    {
+        const CommandContext context{kClock, [this, settings] {
+                                         ++settingsReads;
+                                         return settings;
+                                     }};
+        result = runCommandLine(arguments, "erakon-cli", context);
+    }
+    CommandResult result;
+    int settingsReads = 0;
+};
+
+struct OutputCase {
+    const char* name;
+    std::vector<const char*> arguments;
+    std::string out;
+};
+
+void PrintTo(const OutputCase& c, std::ostream* out) { *out << c.name; }
+
+class CommandOutputTest : public testing::TestWithParam<OutputCase> {};
+
+TEST_P(CommandOutputTest, PrintsExactly)
+{
+    const CliRun run(GetParam().arguments);
+    EXPECT_EQ(run.result.out, GetParam().out);
+    EXPECT_EQ(run.result.err, "");
+    EXPECT_EQ(run.result.status, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    On20May2023, CommandOutputTest,
+    testing::Values(
+        OutputCase{"NoYearIsThisYear",
+                   {},
+                   "2023年 — 令和5年, 今年, 卯（う）\n"
+                   "  明治156年 大正112年 昭和98年 平成35年 令和5年\n"
+                   "  この年に生まれた人は、今年 0才です\n"},
+        OutputCase{"TwoYears",
+                   {"1989", "令和5"},
+                   "1989年 — 昭和64年・平成元年, 34年前, 巳（み）\n"
+                   "  明治122年 大正78年 昭和64年 平成元年 令和-29年\n"
+                   "  この年に生まれた人は、今年 34才です\n"
+                   "\n"
+                   "2023年 — 令和5年, 今年, 卯（う）\n"
+                   "  明治156年 大正112年 昭和98年 平成35年 令和5年\n"
+                   "  この年に生まれた人は、今年 0才です\n"},
+        OutputCase{"EraPastItsEnd",
+                   {"H35"},
+                   "2023年 — 令和5年, 今年, 卯（う）\n"
+                   "  ※平成は2019年4月30日までです\n"
+                   "  明治156年 大正112年 昭和98年 平成35年 令和5年\n"
+                   "  この年に生まれた人は、今年 0才です\n"},
+        OutputCase{"DateOfTheLastShowaDay",
+                   {"昭和64年1月7日"},
+                   "1989年1月7日 — 昭和64年1月7日, 34年前, 巳（み）\n"
+                   "  明治122年 大正78年 昭和64年 平成元年 令和-29年\n"
+                   "  この年に生まれた人は、今年 34才です\n"},
+        OutputCase{"FutureYear",
+                   {"--", "２０２４年"},
+                   "2024年 — 令和6年, 1年後, 辰（たつ）\n"
+                   "  明治157年 大正113年 昭和99年 平成36年 令和6年\n"
+                   "  この年まで、あと 225日です\n"},
+        OutputCase{"BeforeMeiji",
+                   {"1800"},
+                   "1800年 — 223年前, 申（さる）\n"
+                   "  明治-67年 大正-111年 昭和-125年 平成-188年 令和-218年\n"
+                   "  この年に生まれた人は、今年 223才です\n"},
+        OutputCase{
+            "Json",
+            {"--json", "1989-01-07", "平成35"},
+            R"({"input":"1989-01-07","westernYear":1989,"date":"1989-01-07","eraText":"昭和64年1月7日",)"
+            R"("eras":[{"name":"明治","year":122,"text":"明治122年","current":false},)"
+            R"({"name":"大正","year":78,"text":"大正78年","current":false},)"
+            R"({"name":"昭和","year":64,"text":"昭和64年","current":true},)"
+            R"({"name":"平成","year":1,"text":"平成元年","current":true},)"
+            R"({"name":"令和","year":-29,"text":"令和-29年","current":false}],)"
+            R"("yearsFromNow":-34,"yearsFromNowText":"34年前","sentence":"この年に生まれた人は、今年 34才です",)"
+            R"("eto":"巳","etoReading":"み","note":null,"summary":"1989年1月7日 — 昭和64年1月7日, 34年前, 巳（み）"})"
+            "\n"
+            R"({"input":"平成35","westernYear":2023,"date":null,"eraText":"令和5年",)"
+            R"("eras":[{"name":"明治","year":156,"text":"明治156年","current":false},)"
+            R"({"name":"大正","year":112,"text":"大正112年","current":false},)"
+            R"({"name":"昭和","year":98,"text":"昭和98年","current":false},)"
+            R"({"name":"平成","year":35,"text":"平成35年","current":false},)"
+            R"({"name":"令和","year":5,"text":"令和5年","current":true}],)"
+            R"("yearsFromNow":0,"yearsFromNowText":"今年","sentence":"この年に生まれた人は、今年 0才です",)"
+            R"("eto":"卯","etoReading":"う","note":"平成は2019年4月30日までです",)"
+            R"("summary":"2023年 — 令和5年, 今年, 卯（う）"})"
+            "\n"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandSettingsTest, ShowsTheUserEraFromTheSettingsFile)
+{
+    const std::string settings = "[OPTION]\r\nAddItem=1\r\nAddName=\x91\x6E\x8B\xC6\r\nAddYear=1900\r\n"; // Shift_JIS
+    const CliRun run({"2023", "創業5"}, settings);
+    EXPECT_EQ(run.result.out,
+              "2023年 — 令和5年, 今年, 卯（う）\n"
+              "  明治156年 大正112年 昭和98年 平成35年 令和5年 創業124年\n"
+              "  この年に生まれた人は、今年 0才です\n"
+              "\n"
+              "1904年 — 明治37年, 119年前, 辰（たつ）\n"
+              "  明治37年 大正-7年 昭和-21年 平成-84年 令和-114年 創業5年\n"
+              "  この年に生まれた人は、今年 119才です\n");
+    EXPECT_EQ(run.settingsReads, 1);
+
+    const CliRun json({"--json", "創業元年"}, settings);
+    EXPECT_NE(json.result.out.find(R"({"name":"創業","year":1,"text":"創業元年","current":true,"userDefined":true})"),
+              std::string::npos)
+        << json.result.out;
+}
+
+TEST(CommandSettingsTest, HiddenUserEraAndNoSettingsLeaveItOut)
+{
+    const CliRun hidden({"創業5"}, "[OPTION]\nAddItem=0\nAddYear=1900\n");
+    EXPECT_EQ(hidden.result.status, 2);
+    EXPECT_EQ(hidden.result.err, "erakon-cli: '創業5': not a year, an era year or a date\n");
+
+    const CliRun ignored({"--no-settings", "2023"}, "[OPTION]\nAddItem=1\n");
+    EXPECT_EQ(ignored.settingsReads, 0);
+    EXPECT_EQ(ignored.result.out.find("創業"), std::string::npos);
+}
+
+TEST(CommandTableTest, PrintsTheTableAsTheTablePageBuildsIt)
+{
+    const CliRun plain({"--table"});
+    const CliRun withEto({"--eto", "--table"});
+    EXPECT_EQ(plain.settingsReads, 0);
+    std::string expected;
+    for (const std::string& line : YearTableLines(1868, 2117, 2023, true))
+        expected += line + "\n";
+    EXPECT_EQ(withEto.result.out, expected);
+    EXPECT_TRUE(
+        withEto.result.out.starts_with("明治元\t1868年\t155年前\t辰・たつ\t\n明治2\t1869年\t154年前\t巳・み\t\n"));
+    EXPECT_NE(withEto.result.out.find("昭和64\t1989年\t34年前\t巳・み\t\n平成元\t1989年\t34年前\t巳・み\t\n"),
+              std::string::npos);
+    EXPECT_NE(plain.result.out.find("令和5\t2023年\t-----\t\t\n"), std::string::npos);
+    EXPECT_TRUE(plain.result.out.ends_with("令和99\t2117年\t94年後\t\t\n"));
+    // 250 years, and a second line for each of the four years an era began after 1 January.
+    EXPECT_EQ(std::count(plain.result.out.begin(), plain.result.out.end(), '\n'), 254);
+}
+
+struct ErrorCase {
+    const char* name;
+    std::vector<const char*> arguments;
+    std::string out;
+    std::string err;
+};
+
+void PrintTo(const ErrorCase& c, std::ostream* out) { *out << c.name; }
+
+class CommandErrorTest : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(CommandErrorTest, NamesTheInputAndEndsWithStatusTwo)
+{
+    const CliRun run(GetParam().arguments);
+    EXPECT_EQ(run.result.status, 2);
+    EXPECT_EQ(run.result.out, GetParam().out);
+    EXPECT_EQ(run.result.err, GetParam().err);
+}
+
+const std::string kTryHelp = "Try 'erakon-cli --help' for more information.\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, CommandErrorTest,
+    testing::Values(
+        ErrorCase{"NotAYear", {"firefox"}, "", "erakon-cli: 'firefox': not a year, an era year or a date\n"},
+        ErrorCase{"NoSuchDate", {"2023-02-30"}, "", "erakon-cli: '2023-02-30': no such date\n"},
+        ErrorCase{"OutOfRange", {"令和9999"}, "", "erakon-cli: '令和9999': beyond the years that can be converted\n"},
+        ErrorCase{"GoodYearsStillPrinted",
+                  {"2023", "昭和"},
+                  "2023年 — 令和5年, 今年, 卯（う）\n"
+                  "  明治156年 大正112年 昭和98年 平成35年 令和5年\n"
+                  "  この年に生まれた人は、今年 0才です\n",
+                  "erakon-cli: '昭和': not a year, an era year or a date\n"},
+        ErrorCase{"JsonGivesAnObjectForTheError",
+                  {"--json", "2023-13-01", "x\"y"},
+                  R"({"input":"2023-13-01","error":"no such date"})"
+                  "\n"
+                  R"({"input":"x\"y","error":"not a year, an era year or a date"})"
+                  "\n",
+                  "erakon-cli: '2023-13-01': no such date\n"
+                  "erakon-cli: 'x\"y': not a year, an era year or a date\n"},
+        ErrorCase{"NotUtf8InJson",
+                  {"--json", "19\xFF"},
+                  R"({"input":"19)"
+                  "\uFFFD"
+                  R"(","error":"not a year, an era year or a date"})"
+                  "\n",
+                  "erakon-cli: '19\xFF': not a year, an era year or a date\n"},
+        ErrorCase{"UnknownOption", {"--yaer", "2023"}, "", "erakon-cli: unrecognized option '--yaer'\n" + kTryHelp},
+        ErrorCase{"NegativeYearIsAnOption", {"-5"}, "", "erakon-cli: unrecognized option '-5'\n" + kTryHelp},
+        ErrorCase{
+            "OptionWithValue", {"--json=yes"}, "", "erakon-cli: option '--json' doesn't allow an argument\n" + kTryHelp},
+        ErrorCase{"TableWithYears",
+                  {"--table", "2023"},
+                  "",
+                  "erakon-cli: '--table' takes no years, but was given '2023'\n" + kTryHelp},
+        ErrorCase{"TableWithJson",
+                  {"--table", "--json"},
+                  "",
+                  "erakon-cli: '--table' and '--json' do not go together\n" + kTryHelp},
+        ErrorCase{
+            "EtoWithoutTable", {"--eto", "2023"}, "", "erakon-cli: '--eto' goes with '--table' only\n" + kTryHelp}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CommandHelpTest, HelpAndVersionAnswerFirst)
+{
+    const CliRun help({"2023", "--help", "--bogus"});
+    EXPECT_EQ(help.result.status, 0);
+    EXPECT_TRUE(help.result.out.starts_with("Usage: erakon-cli [OPTION]... [YEAR]...\n")) << help.result.out;
+    EXPECT_EQ(help.settingsReads, 0);
+
+    const CliRun version({"--version"});
+    EXPECT_EQ(version.result.status, 0);
+    EXPECT_TRUE(version.result.out.starts_with("erakon-cli 3.")) << version.result.out;
+    EXPECT_NE(version.result.out.find("License MIT"), std::string::npos);
+}
+
+} // namespace
+} // namespace erakon

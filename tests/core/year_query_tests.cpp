@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: MIT
+// Texts typed as a year, an era year or a date: what each names, what is no
+// query at all, and that every year of the table converts to an era year and back.
+#include "core/year_query.h"
+
+#include "core/table_line.h"
+#include "core/year_description.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace erakon {
+namespace {
+
+using namespace std::chrono;
+using Form = YearQuery::Form;
+using Note = YearQuery::Note;
+
+struct QueryCase {
+    const char* name;
+    std::string text;
+    Form form;
+    int westernYear;
+    EraRow era = EraRow::Meiji;
+    int eraYear = 0;
+    std::optional<year_month_day> date = std::nullopt;
+    Note note = Note::None;
+};
+
+void PrintTo(const QueryCase& c, std::ostream* out) { *out << c.name; }
+
+class ParseYearQueryTest : public testing::TestWithParam<QueryCase> {};
+
+TEST_P(ParseYearQueryTest, NamesTheYear)
+{
+    const QueryCase& c = GetParam();
+    const QueryResult result = parseYearQuery(c.text);
+    ASSERT_TRUE(result) << "error " << int(result.error);
+    const YearQuery expected{c.form, c.westernYear, c.date, c.era, c.eraYear, c.note};
+    EXPECT_EQ(*result.query, expected);
+}
+
+constexpr auto kHeisei = EraRow::Heisei;
+constexpr auto kReiwa = EraRow::Reiwa;
+constexpr auto kShowa = EraRow::Showa;
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseYearQueryTest,
+    testing::Values(
+        QueryCase{"WesternYear", "1989", Form::WesternYear, 1989},
+        QueryCase{"WesternYearWithNen", "1989年", Form::WesternYear, 1989},
+        QueryCase{"FullWidthDigits", "１９８９", Form::WesternYear, 1989},
+        QueryCase{"FullWidthWithNen", "１９８９年", Form::WesternYear, 1989},
+        QueryCase{"BlanksAround", " \t1989　", Form::WesternYear, 1989},
+        QueryCase{"YearZero", "0", Form::WesternYear, 0}, QueryCase{"LastYear", "9999", Form::WesternYear, 9999},
+        QueryCase{"LeadingZeros", "0800", Form::WesternYear, 800},
+        QueryCase{"EraYear", "令和5", Form::EraYear, 2023, kReiwa, 5},
+        QueryCase{"EraYearWithNen", "令和5年", Form::EraYear, 2023, kReiwa, 5},
+        QueryCase{"FirstYearGan", "令和元年", Form::EraYear, 2019, kReiwa, 1},
+        QueryCase{"FirstYearGanWithoutNen", "令和元", Form::EraYear, 2019, kReiwa, 1},
+        QueryCase{"FirstYearAsOne", "令和1年", Form::EraYear, 2019, kReiwa, 1},
+        QueryCase{"BlankAfterEra", "令和 5 年", Form::EraYear, 2023, kReiwa, 5},
+        QueryCase{"FullWidthEraYear", "令和５年", Form::EraYear, 2023, kReiwa, 5},
+        QueryCase{"LastHeiseiYear", "平成31", Form::EraYear, 2019, kHeisei, 31},
+        QueryCase{"InitialR", "R5", Form::EraYear, 2023, kReiwa, 5},
+        QueryCase{"InitialH", "H31", Form::EraYear, 2019, kHeisei, 31},
+        QueryCase{"InitialS", "S64", Form::EraYear, 1989, kShowa, 64},
+        QueryCase{"InitialT", "T1", Form::EraYear, 1912, EraRow::Taisho, 1},
+        QueryCase{"InitialM", "M45", Form::EraYear, 1912, EraRow::Meiji, 45},
+        QueryCase{"SmallInitial", "h31", Form::EraYear, 2019, kHeisei, 31},
+        QueryCase{"FullWidthInitial", "Ｒ５", Form::EraYear, 2023, kReiwa, 5},
+        QueryCase{"LatinName", "Heisei31", Form::EraYear, 2019, kHeisei, 31},
+        QueryCase{"LatinNameAnyCase", "reiwa 5", Form::EraYear, 2023, kReiwa, 5},
+        QueryCase{"EraPastItsEnd", "平成35", Form::EraYear, 2023, kHeisei, 35, std::nullopt, Note::EraHadEnded},
+        QueryCase{"InitialPastItsEnd", "S100", Form::EraYear, 2025, kShowa, 100, std::nullopt, Note::EraHadEnded},
+        QueryCase{"IsoDate", "1989-01-07", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 7},
+        QueryCase{"SlashDate", "1989/1/8", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
+        QueryCase{"DotDate", "2019.5.1", Form::WesternDate, 2019, EraRow::Meiji, 0, year{2019} / 5 / 1},
+        QueryCase{"FullWidthDate", "１９８９／１／８", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
+        QueryCase{"ProlongedSoundMarksAsDashes", "１９８９ー０１ー０７", Form::WesternDate, 1989, EraRow::Meiji, 0,
+                  year{1989} / 1 / 7},
+        QueryCase{"KanjiDate", "1989年1月8日", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
+        QueryCase{"KanjiDateWithoutNichi", "1989年1月8", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 8},
+        QueryCase{"EraDate", "昭和64年1月7日", Form::EraDate, 1989, kShowa, 64, year{1989} / 1 / 7},
+        QueryCase{"EraDateFirstYear", "平成元年1月8日", Form::EraDate, 1989, kHeisei, 1, year{1989} / 1 / 8},
+        QueryCase{"EraDateBlanks", "平成 元年 1月 8日", Form::EraDate, 1989, kHeisei, 1, year{1989} / 1 / 8},
+        QueryCase{"InitialDate", "H1.1.8", Form::EraDate, 1989, kHeisei, 1, year{1989} / 1 / 8},
+        QueryCase{"InitialSlashDate", "R1/5/1", Form::EraDate, 2019, kReiwa, 1, year{2019} / 5 / 1},
+        QueryCase{"EraDateAfterItsEnd", "昭和64年1月8日", Form::EraDate, 1989, kShowa, 64, year{1989} / 1 / 8,
+                  Note::EraHadEnded},
+        QueryCase{"EraDateBeforeItBegan", "令和元年4月1日", Form::EraDate, 2019, kReiwa, 1, year{2019} / 4 / 1,
+                  Note::EraNotBegun},
+        QueryCase{"EraDateOnItsLastDay", "平成31年4月30日", Form::EraDate, 2019, kHeisei, 31, year{2019} / 4 / 30},
+        QueryCase{"MeijiFromNewYear", "明治元年1月1日", Form::EraDate, 1868, EraRow::Meiji, 1, year{1868} / 1 / 1},
+        QueryCase{"DateBeforeMeiji", "1867-12-31", Form::WesternDate, 1867, EraRow::Meiji, 0, year{1867} / 12 / 31},
+        QueryCase{"LeapDay", "2024-02-29", Form::WesternDate, 2024, EraRow::Meiji, 0, year{2024} / 2 / 29}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ErrorCase {
+    const char* name;
+    std::string text;
+    QueryError error;
+};
+
+void PrintTo(const ErrorCase& c, std::ostream* out) { *out << c.name; }
+
+class ParseYearQueryErrorTest : public testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ParseYearQueryErrorTest, GivesNoQuery)
+{
+    const QueryResult result = parseYearQuery(GetParam().text);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error, GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ParseYearQueryErrorTest,
+                         testing::Values(ErrorCase{"Empty", "", QueryError::NotAQuery},
+                                         ErrorCase{"Blanks", " 　", QueryError::NotAQuery},
+                                         ErrorCase{"Word", "firefox", QueryError::NotAQuery},
+                                         ErrorCase{"EraAlone", "令和", QueryError::NotAQuery},
+                                         ErrorCase{"InitialAlone", "R", QueryError::NotAQuery},
+                                         ErrorCase{"UnknownInitial", "X5", QueryError::NotAQuery},
+                                         ErrorCase{"NegativeYear", "-5", QueryError::NotAQuery},
+                                         ErrorCase{"Expression", "1989+5", QueryError::NotAQuery},
+                                         ErrorCase{"BlankInsideNumber", "19 89", QueryError::NotAQuery},
+                                         ErrorCase{"YearAndMonth", "2023/5", QueryError::NotAQuery},
+                                         ErrorCase{"MixedSeparators", "2023-5/1", QueryError::NotAQuery},
+                                         ErrorCase{"ThreeDigitMonth", "2023-005-01", QueryError::NotAQuery},
+                                         ErrorCase{"TextAfterYear", "2023年度", QueryError::NotAQuery},
+                                         ErrorCase{"NotUtf8", "19\xFF", QueryError::NotAQuery},
+                                         ErrorCase{"VeryLong", std::string(1000, '1'), QueryError::NotAQuery},
+                                         ErrorCase{"NoFebruary30", "2023-02-30", QueryError::NoSuchDate},
+                                         ErrorCase{"NoMonth13", "2023/13/1", QueryError::NoSuchDate},
+                                         ErrorCase{"NoDayZero", "令和5年5月0日", QueryError::NoSuchDate},
+                                         ErrorCase{"NoLeapDay", "2023-02-29", QueryError::NoSuchDate},
+                                         ErrorCase{"YearTooLarge", "10000", QueryError::OutOfRange},
+                                         ErrorCase{"ManyDigits", "123456789012", QueryError::OutOfRange},
+                                         ErrorCase{"EraYearZero", "令和0", QueryError::OutOfRange},
+                                         ErrorCase{"EraYearTooLarge", "令和9999", QueryError::OutOfRange}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ParseYearQueryUserEraTest, ReadsTheUserEraWhenItIsShown)
+{
+    const UserEra founding{"創業", 1880};
+    const QueryResult result = parseYearQuery("創業144年", &founding);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result.query->westernYear, 2023);
+    EXPECT_EQ(result.query->era, EraRow::UserDefined);
+    EXPECT_EQ(result.query->note, Note::None);
+    EXPECT_EQ(parseYearQuery("創業元年", &founding).query->westernYear, 1880);
+    EXPECT_FALSE(parseYearQuery("創業144年"));
+
+    // The five eras come first; a user era named like one of them reads as that era.
+    const UserEra named{"R", 2000};
+    EXPECT_EQ(parseYearQuery("R5", &named).query->era, EraRow::Reiwa);
+    const UserEra fullWidth{"ＡＢＣ", 2000};
+    EXPECT_EQ(parseYearQuery("abc3", &fullWidth).error, QueryError::NotAQuery);
+    EXPECT_EQ(parseYearQuery("ABC3", &fullWidth).query->westernYear, 2002);
+}
+
+TEST(ParseYearQueryUserEraTest, EveryEraYearOfTheYearMustFit)
+{
+    // Origin 0: the user era's year of 9999 would be 10000.
+    const UserEra fromYearZero{"紀元", 0};
+    EXPECT_EQ(parseYearQuery("9999", &fromYearZero).error, QueryError::OutOfRange);
+    EXPECT_EQ(parseYearQuery("9998", &fromYearZero).query->westernYear, 9998);
+    EXPECT_EQ(parseYearQuery("紀元10000", &fromYearZero).error, QueryError::OutOfRange);
+    // Also when the era has no name to be typed by: it is shown all the same.
+    const UserEra nameless{"", 0};
+    EXPECT_EQ(parseYearQuery("9999", &nameless).error, QueryError::OutOfRange);
+}
+
+// Every year of the quick-reference table converts to the era years it
+// belongs to, and each of those, typed back by name and by initial, gives the
+// year again; the era dates of its first and last day give the day again.
+TEST(YearQueryRoundTripTest, EveryTableYearConvertsToAnEraYearAndBack)
+{
+    constexpr auto kToday = year{2023} / 5 / 20;
+    for (int westernYear = kYearTableFirstYear; westernYear <= kYearTableLastYear; ++westernYear) {
+        SCOPED_TRACE(westernYear);
+        const YearDescription description = describeYear(westernYearQuery(westernYear), nullptr, kToday);
+        int eras = 0;
+        for (const EraYearText& era : description.eraYears) {
+            if (!era.current)
+                continue;
+            ++eras;
+            const QueryResult byName = parseYearQuery(era.text);
+            ASSERT_TRUE(byName) << era.text;
+            EXPECT_EQ(byName.query->westernYear, westernYear) << era.text;
+            EXPECT_EQ(byName.query->note, Note::None) << era.text;
+            std::string initial(1, kEraTable[std::size_t(era.row)].hint.front());
+            initial += std::to_string(era.year);
+            ASSERT_TRUE(parseYearQuery(initial)) << initial;
+            EXPECT_EQ(parseYearQuery(initial).query->westernYear, westernYear) << initial;
+        }
+        EXPECT_GE(eras, 1);
+        EXPECT_LE(eras, 2);
+        for (const year_month_day day : {year{westernYear} / 1 / 1, year{westernYear} / 12 / 31}) {
+            YearQuery dateQuery = westernYearQuery(westernYear);
+            dateQuery.form = YearQuery::Form::WesternDate;
+            dateQuery.date = day;
+            const std::string eraDate = describeYear(dateQuery, nullptr, kToday).eraText;
+            const QueryResult back = parseYearQuery(eraDate);
+            ASSERT_TRUE(back) << eraDate;
+            EXPECT_EQ(back.query->date, day) << eraDate;
+            EXPECT_EQ(back.query->note, Note::None) << eraDate;
+        }
+    }
+}
+
+} // namespace
+} // namespace erakon
