@@ -19,7 +19,7 @@ inline constexpr std::string_view kAddYearKeyName = "AddYear";
 
 // The first years the origin box holds.
 inline constexpr int kUserEraOriginMin = 0;
-inline constexpr int kUserEraOriginMax = 9999;
+inline constexpr int kUserEraOriginMax = kMaxYear;
 
 struct UserEraSettings {
     bool shown = false;

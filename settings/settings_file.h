@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/era_table.h"
+#include "core/user_era_settings.h"
 #include "core/version.h"
 #include "settings/window_placement.h"
 
@@ -120,7 +121,7 @@ inline constexpr std::array<OptionEntry, 12> kOptionTable{{
     {OptionKey::AddItem, u"AddItem", &OptionSettings::addItem},
     {OptionKey::AddName, u"AddName", &OptionSettings::addName},
     {OptionKey::ShowHint, u"ShowHint", &OptionSettings::showHint},
-    {OptionKey::AddYear, u"AddYear", &OptionSettings::addYear, 0, kMaxYear},
+    {OptionKey::AddYear, u"AddYear", &OptionSettings::addYear, kUserEraOriginMin, kUserEraOriginMax},
     {OptionKey::Minimize, u"Minimize", &OptionSettings::minimize, kMinimizeToNone, kMinimizeToTray},
     {OptionKey::CloseQuery, u"CloseQuery", &OptionSettings::closeQuery},
     {OptionKey::SaveStatus, u"SaveStatus", &OptionSettings::saveStatus},
