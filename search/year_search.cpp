@@ -11,8 +11,6 @@ namespace {
 // before it is converted or read.
 constexpr qsizetype kLongestQuery = 64;
 
-// The mark Japanese puts before a note.
-const QString kNoteMark = QStringLiteral("※");
 // Between the note and the sentence.
 const QString kIdeographicSpace = QStringLiteral("\u3000");
 
@@ -43,7 +41,8 @@ std::optional<SearchAnswer> YearSearch::answer(const QString& text) const
     answer.title = QString::fromStdString(description.summary());
     answer.description = QString::fromStdString(description.sentence);
     if (!description.note.empty())
-        answer.description.prepend(kNoteMark + QString::fromStdString(description.note) + kIdeographicSpace);
+        answer.description.prepend(QString::fromUtf8(kNoteMark) + QString::fromStdString(description.note)
+                                   + kIdeographicSpace);
     answer.westernYear = description.westernYear;
     return answer;
 }
