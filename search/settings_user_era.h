@@ -15,7 +15,9 @@ namespace erakon {
 // AddYear, read by the core's reader as the window and erakon-cli read them),
 // from the file the window at `location` reads: its per-user file when there
 // is one, else the file beside it. The file is read again only when it
-// changed, so a query costs one stat() while the window is not saving.
+// changed, so a query costs one stat() while the window is not saving. The
+// window replaces the file whole, which gives it a new inode: a save is seen
+// even within the file system's timestamp granularity.
 class SettingsFileUserEra final {
 public:
     explicit SettingsFileUserEra(SettingsLocation location);

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,25 +27,29 @@
 namespace erakon {
 namespace {
 
+// Writes the file whole under a new name and puts it in place, as the
+// window saves its settings.
 bool writeFile(const QString& path, const QByteArray& content, QFile::Permissions permissions = {})
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         return false;
-    file.close();
-    return !permissions || file.setPermissions(permissions);
+    return !permissions || QFile::setPermissions(path, permissions);
 }
 
 const QFile::Permissions kExecutable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
-// An installation in a temporary folder: <root>/libexec/<service> and the
-// window at the path the service looks for it.
+// An installation under a prefix in a temporary folder: the service in its
+// folder and the window at the path the service looks for it.
 struct Installation {
     QTemporaryDir root;
-    QString service = root.filePath(QStringLiteral("libexec/") + QString::fromUtf8(kSearchProviderName));
-    QString window = QDir::cleanPath(
-        root.filePath(QStringLiteral("libexec/") + QString::fromUtf8(kWindowFromSearchProvider)));
+    QString service = root.filePath(QStringLiteral(ERAKON_SEARCH_PROVIDER_DIR "/")
+                                    + QString::fromUtf8(kSearchProviderName));
+    QString window = QDir::cleanPath(QFileInfo(service).path() + u'/' + QString::fromUtf8(kWindowFromSearchProvider));
+
+    // A fake window is written there: never outside the temporary folder.
+    bool windowWithinRoot() const { return window.startsWith(root.path() + u'/'); }
 };
 
 TEST(SettingsFileUserEraTest, TheWindowsSettingsShowTheUserEraOrNot)
@@ -92,6 +97,7 @@ TEST(SettingsFileUserEraTest, TheWindowsSettingsShowTheUserEraOrNot)
 TEST(WindowProgramTest, TheInstalledWindowBesideTheServiceComesFirst)
 {
     Installation installed;
+    ASSERT_TRUE(installed.windowWithinRoot()) << installed.window.toStdString();
     EXPECT_EQ(windowProgramFor(installed.service), QStandardPaths::findExecutable(QString::fromUtf8(kProgramName)));
     ASSERT_TRUE(writeFile(installed.window, "#!/bin/sh\n", kExecutable));
     EXPECT_EQ(windowProgramFor(installed.service), installed.window);
@@ -105,6 +111,7 @@ TEST(WindowProgramTest, TheInstalledWindowBesideTheServiceComesFirst)
 TEST(SearchActivationTest, TheBusStartsTheServiceWhichOpensTheWindow)
 {
     Installation installed;
+    ASSERT_TRUE(installed.windowWithinRoot()) << installed.window.toStdString();
     const QString started = installed.root.filePath(QStringLiteral("started"));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(installed.service).absolutePath()));
     ASSERT_TRUE(QFile::copy(QStringLiteral(ERAKON_SEARCH_PROVIDER), installed.service));
