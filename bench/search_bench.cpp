@@ -79,6 +79,20 @@ private:
     bool m_ready = false;
 };
 
+// The floor of any call on the same bus: one round trip to the bus daemon
+// itself, which answers without another process.
+void BM_BusDaemonRoundTrip(benchmark::State& state)
+{
+    PrivateSessionBus bus;
+    QDBusConnection connection = bus.connect(QStringLiteral("floor"));
+    const QDBusMessage getId = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(connection.call(getId, QDBus::Block));
+}
+BENCHMARK(BM_BusDaemonRoundTrip)->Unit(benchmark::kMicrosecond);
+
 // GNOME Shell on a keystroke: the result set, then the metas of the result.
 void BM_ShellQueryOverDBus(benchmark::State& state, const char* query)
 {
