@@ -36,7 +36,8 @@ struct BenchWindow {
                                .locale = QLocale(QLocale::Japanese, QLocale::Japan),
                                .trayAvailable = [] { return false; },
                                .errorOutput = {},
-                               .settings = std::nullopt}};
+                               .settings = std::nullopt,
+                               .startYear = std::nullopt}};
 
     template <typename T>
     T* control(const char* name)

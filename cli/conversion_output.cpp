@@ -7,8 +7,6 @@ namespace erakon {
 
 namespace {
 
-// The mark Japanese puts before a note.
-constexpr std::string_view kNoteMark = "※";
 constexpr std::string_view kIndent = "  ";
 
 std::string isoDate(std::chrono::year_month_day date)

@@ -1,11 +1,25 @@
 # SPDX-License-Identifier: MIT
-# Where `cmake --install` puts the program and its command line, its desktop entry,
-# AppStream data, icons and documentation.
+# Where `cmake --install` puts the program and its command line, the desktop's search
+# service, its desktop entry, AppStream data, icons and documentation.
 include(GNUInstallDirs)
 
 set(ERAKON_ICON_SIZES 16 22 24 32 48 64 128 256)
 
 install(TARGETS erakon erakon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The search service is started by the session bus, never from a terminal: it lives
+# among the program's helpers. Its service file names it by the path it is installed
+# at, known only now (cpack installs under a prefix of its own).
+install(TARGETS erakon-search-provider RUNTIME DESTINATION ${ERAKON_SEARCH_PROVIDER_DIR})
+set(erakon_installed_service_file ${PROJECT_BINARY_DIR}/installed/${ERAKON_SEARCH_BUS_NAME}.service)
+install(CODE "
+  set(ERAKON_SEARCH_BUS_NAME [[${ERAKON_SEARCH_BUS_NAME}]])
+  set(ERAKON_SEARCH_PROVIDER_INSTALLED [[${ERAKON_SEARCH_PROVIDER_DIR}/${ERAKON_SEARCH_PROVIDER_NAME}]])
+  cmake_path(ABSOLUTE_PATH ERAKON_SEARCH_PROVIDER_INSTALLED BASE_DIRECTORY \${CMAKE_INSTALL_PREFIX})
+  configure_file([[${ERAKON_SEARCH_DBUS_SERVICE_TEMPLATE}]] [[${erakon_installed_service_file}]] @ONLY)
+")
+install(FILES ${erakon_installed_service_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
+install(FILES ${ERAKON_SHELL_SEARCH_PROVIDER} DESTINATION ${CMAKE_INSTALL_DATADIR}/gnome-shell/search-providers)
+install(FILES ${ERAKON_RUNNER_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/krunner/dbusplugins)
 install(FILES ${ERAKON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ERAKON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size IN LISTS ERAKON_ICON_SIZES)

@@ -17,7 +17,9 @@ person born in that year or how long until it comes, with its zodiac\n\
 sign, and lists every year from Meiji 1 to Reiwa 99 in a quick-reference\n\
 table. A user's manual in Japanese, with an English summary, opens from\n\
 the program's help command. The command line erakon-cli converts years,\n\
-era years and dates in a terminal, as text or JSON, without a window.")
+era years and dates in a terminal, as text or JSON, without a window, and\n\
+a small search service answers the same queries in GNOME Shell's overview\n\
+and KDE's KRunner.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

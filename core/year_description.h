@@ -11,6 +11,9 @@
 
 namespace erakon {
 
+// The mark Japanese puts before a note.
+inline constexpr std::string_view kNoteMark = "※";
+
 // A year of an era as the program writes it: 昭和64年, 平成元年 (元 for a first
 // year), 令和-29年 for a year before the era.
 struct EraYearText {
@@ -48,7 +51,7 @@ struct YearDescription {
     std::string_view etoReading; // み
     std::string etoText; // 巳（み）
     // About the era the query named, when it had ended or not yet begun:
-    // 平成は2019年4月30日までです. Empty otherwise.
+    // 平成は2019年4月30日までです. Empty otherwise. Shown after kNoteMark.
     std::string note;
 
     // One line: "2023年 — 令和5年, 3年前, 卯（う）".

@@ -4,7 +4,8 @@ check (scripts/check_includes) and the library graph (scripts/dependency_graph).
 
 Each source folder is one library, erakon_<folder>. The arrows run one way:
 window -> desktop, widgets, styles, settings -> core; desktop may also use
-settings and widgets; cli -> core. Nothing uses window or cli.
+settings and widgets; cli -> core; search -> settings, core. Nothing uses
+window, cli or search.
 """
 
 # The project folders each folder may include from, itself included.
@@ -16,6 +17,7 @@ ALLOWED_FOLDERS = {
     "desktop": {"desktop", "settings", "widgets", "core"},
     "window": {"window", "desktop", "widgets", "styles", "settings", "core"},
     "cli": {"cli", "core"},
+    "search": {"search", "settings", "core"},
 }
 
 # The Qt modules each folder may include from. core and cli use no Qt at all.
@@ -27,6 +29,8 @@ ALLOWED_QT_MODULES = {
     "desktop": {"QtCore", "QtGui", "QtWidgets", "QtDBus"},
     "window": {"QtCore", "QtGui", "QtWidgets"},
     "cli": set(),
+    # The desktop's search service: no widgets, no GUI.
+    "search": {"QtCore", "QtDBus"},
 }
 
 # Folders held to the C++ standard library and, beyond it, only these headers

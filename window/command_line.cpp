@@ -152,7 +152,6 @@ CommandLine parseCommandLine(int argc, const char* const* argv)
     return parseCommandLine(std::span(argv + 1, static_cast<std::size_t>(argc - 1)));
 }
 
-// --year is not listed while the window does not show the year it names.
 std::string helpText(std::string_view programName)
 {
     const std::string name(programName);
@@ -163,6 +162,10 @@ std::string helpText(std::string_view programName)
           "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
           "Taisho, Showa, Heisei, Reiwa and one era of your own) in a desktop window.\n"
           "\n"
+          "      --year=YEAR  start with YEAR in the Western year box instead of the\n"
+          "                     current year (a whole number from "
+        + std::to_string(kLowestYear) + " to " + std::to_string(kHighestYear)
+        + ")\n"
           "      --help     display this help and exit\n"
           "      --version  output version information and exit\n"
           "\n"

@@ -17,7 +17,7 @@ struct CommandLine {
     enum class Action { Start, PrintHelp, PrintVersion, Fail };
 
     Action action = Action::Start;
-    // The year asked for with --year; the window does not take it yet.
+    // The year the window starts at (--year), instead of the current year.
     std::optional<int> year;
     // Why the command line was refused (Action::Fail).
     std::string error;

@@ -194,7 +194,7 @@ void ConversionPage::orderTabs()
 
 void ConversionPage::refresh() { convertFrom(m_westernYearBox->intValue()); }
 
-void ConversionPage::startAtCurrentYear() { m_westernYearBox->setValue(m_clock.currentYear()); }
+void ConversionPage::startAt(int year) { m_westernYearBox->setValue(year); }
 
 void ConversionPage::showYearText(const QString& text) { m_westernYearBox->setText(text); }
 

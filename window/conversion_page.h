@@ -49,8 +49,9 @@ public:
     // The year the Western box holds, converted again with the options as they
     // are now: what entering the page and a changed option do.
     void refresh();
-    // The window's first conversion: the current year.
-    void startAtCurrentYear();
+    // The window's first conversion: the current year, or the year the
+    // program was asked to start at.
+    void startAt(int year);
     // A year given as text, as the year table hands it over.
     void showYearText(const QString& text);
     // The Western year box's text as typed.

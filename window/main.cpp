@@ -78,7 +78,8 @@ int main(int argc, char** argv)
                                .locale = QLocale::system(),
                                .trayAvailable = {},
                                .errorOutput = {},
-                               .settings = erakon::systemSettingsLocation()});
+                               .settings = erakon::systemSettingsLocation(),
+                               .startYear = commandLine.year});
     // exit, not quit: quit first asks every window to close, and a window that
     // the end of a session left open would ask its close question again.
     // Settings that could not be written make a failure status.

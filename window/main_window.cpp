@@ -78,7 +78,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     // From here on every control keeps the font the pages gave it, whatever
     // style is applied.
     keepFonts(this);
-    startUp();
+    startUp(services.startYear);
 }
 
 MainWindow::~MainWindow() = default;
@@ -148,7 +148,7 @@ void MainWindow::connectParts()
 }
 
 // What the window's creation does once everything is made, in this order.
-void MainWindow::startUp()
+void MainWindow::startUp(std::optional<int> startYear)
 {
     setWindowTitle(kTitle);
     loadSettings();
@@ -162,7 +162,7 @@ void MainWindow::startUp()
     m_pages->stylePage()->selectActiveStyle();
     m_endingSession = false;
     showPage(Page::Conversion);
-    m_pages->conversionPage()->startAtCurrentYear();
+    m_pages->conversionPage()->startAt(startYear.value_or(m_clock.currentYear()));
 }
 
 void MainWindow::showPage(Page page) { m_pages->show(page); }

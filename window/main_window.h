@@ -78,7 +78,7 @@ private:
     void createMenus();
     void createTray(std::function<bool()> trayAvailable);
     void connectParts();
-    void startUp();
+    void startUp(std::optional<int> startYear);
 
     void applyOption(OptionKey key);
     void applyStyleOption();

@@ -35,6 +35,9 @@ struct WindowServices {
     // a temporary folder in tests). Without one the window neither reads nor
     // writes settings and starts with the default options.
     std::optional<SettingsLocation> settings;
+    // The year the conversion page starts at (--year), as if the user had
+    // typed it; the current year when not given.
+    std::optional<int> startYear;
 };
 
 } // namespace erakon

@@ -97,6 +97,14 @@ class IncludeTest(unittest.TestCase):
             "<sys/stat.h>, <unistd.h>",
         ]))
 
+    def test_search_service_has_no_widgets_and_no_window(self):
+        self.write("search/main.cpp", '#include "settings/ini_text.h"\n#include "window/main_window.h"\n'
+                   "#include <QString>\n#include <QWidget>\n")
+        self.assertEqual(sorted(self.faults()), sorted([
+            'search/main.cpp: "window/main_window.h": search/ may not use window/',
+            "search/main.cpp: <QWidget>: search/ may not use QtWidgets",
+        ]))
+
     def test_each_fault_is_named(self):
         self.write("desktop/shortcuts.cpp", '#include "core/clock.h"\n#include "window/main_window.h"\n'
                    '#include "clock.h"\n')

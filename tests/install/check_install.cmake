@@ -28,7 +28,7 @@ foreach(file IN LISTS expected)
   execute_process(COMMAND stat -c %a "${STAGE_DIR}/${file}" OUTPUT_VARIABLE mode
     OUTPUT_STRIP_TRAILING_WHITESPACE)
   set(wanted 644)
-  if(file MATCHES "^usr/bin/")
+  if(file MATCHES "^usr/(bin|libexec)/")
     set(wanted 755)
   endif()
   if(NOT mode STREQUAL wanted)
@@ -40,6 +40,31 @@ endforeach()
 file(STRINGS "${STAGE_DIR}/usr/share/applications/${APP_ID}.desktop" entry)
 if(NOT "Icon=erakon" IN_LIST entry OR NOT "Exec=erakon" IN_LIST entry)
   message(FATAL_ERROR "the desktop entry does not name the installed icon and binary")
+endif()
+
+# The desktop's search: the bus starts the installed service by its name; GNOME Shell
+# finds it by the program's desktop entry and asks the object the service exports;
+# KRunner asks the service's other object.
+function(expect_lines file)
+  file(STRINGS "${STAGE_DIR}/${file}" lines)
+  foreach(line IN LISTS ARGN)
+    if(NOT line IN_LIST lines)
+      message(FATAL_ERROR "${file} lacks the line ${line}")
+    endif()
+  endforeach()
+endfunction()
+expect_lines(usr/share/dbus-1/services/${SEARCH_BUS_NAME}.service
+  "Name=${SEARCH_BUS_NAME}" "Exec=/usr/libexec/erakon/erakon-search-provider")
+expect_lines(usr/share/gnome-shell/search-providers/${APP_ID}.search-provider.ini
+  "DesktopId=${APP_ID}.desktop" "BusName=${SEARCH_BUS_NAME}" "ObjectPath=${SHELL_SEARCH_PATH}" "Version=2")
+expect_lines(usr/share/krunner/dbusplugins/${APP_ID}.desktop
+  "X-Plasma-API=DBus" "X-Plasma-DBusRunner-Service=${SEARCH_BUS_NAME}" "X-Plasma-DBusRunner-Path=${RUNNER_PATH}")
+
+# The installed service runs from its place, without the build tree.
+execute_process(COMMAND "${STAGE_DIR}/usr/libexec/erakon/erakon-search-provider" --help
+  RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE errors)
+if(NOT result EQUAL 0 OR NOT text MATCHES "^Usage: erakon-search-provider")
+  message(FATAL_ERROR "the installed search service does not run (${result}):\n${text}${errors}")
 endif()
 
 # The installed program finds the installed manual where the help command looks,

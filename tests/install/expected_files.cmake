@@ -1,9 +1,15 @@
 # SPDX-License-Identifier: MIT
-# The files an installation of the program consists of, relative to the root (prefix /usr).
+# The files an installation of the program consists of, relative to the root (prefix /usr):
+# the program, its command line and the desktop's search service with what tells the
+# bus, GNOME Shell and KRunner about it.
 set(expected
   usr/bin/erakon
   usr/bin/erakon-cli
+  usr/libexec/erakon/erakon-search-provider
   usr/share/applications/${APP_ID}.desktop
+  usr/share/dbus-1/services/${SEARCH_BUS_NAME}.service
+  usr/share/gnome-shell/search-providers/${APP_ID}.search-provider.ini
+  usr/share/krunner/dbusplugins/${APP_ID}.desktop
   usr/share/metainfo/${APP_ID}.metainfo.xml
   usr/share/icons/hicolor/scalable/apps/erakon.svg)
 foreach(size IN LISTS ICON_SIZES)

@@ -46,6 +46,9 @@ expect("error of a wrong option" "${err}"
 
 run_erakon(result out err --year 99999)
 expect("status of a wrong year" "${result}" 2)
+expect("output of a wrong year" "${out}" "")
+expect("error of a wrong year" "${err}"
+  "erakon: invalid year '99999' (a whole number from -9999 to 9999)\nTry 'erakon --help' for more information.\n")
 
 file(GLOB_RECURSE left RELATIVE "${WORK_DIR}" LIST_DIRECTORIES true "${WORK_DIR}/home/*")
 expect("files made in the home folder" "${left}" "")

@@ -88,6 +88,19 @@ protected:
 
     EraOffsets eraOffsets() const { return control<ConversionPage>("conversionPage")->eraOffsets(); }
 
+    // What the conversion page shows: every box's text and boldness, the
+    // sentence, and whether back-to-now is enabled.
+    QStringList shownOnConversionPage() const
+    {
+        QStringList shown;
+        for (const YearBox* box : boxes())
+            shown << box->objectName() + u'=' + box->text()
+                    + (box->font().bold() ? QStringLiteral(" bold") : QString());
+        shown << control<QPushButton>("sentenceButton")->text();
+        shown << (control<QPushButton>("backToNowButton")->isEnabled() ? QStringLiteral("back to now") : QString());
+        return shown;
+    }
+
     // Every box shows the same year: era years and distance derive from the Western year.
     void expectConsistent(int currentYear = 2023) const
     {
@@ -124,6 +137,29 @@ TEST_F(MainWindowTest, CreationShowsTheCurrentYearOnTheConversionPage)
     EXPECT_EQ(control<QTimer>("clockTimer")->interval(), 1000);
     EXPECT_EQ(eraOffsets(), (EraOffsets{1867, 1911, 1925, 1988, 2018, 1879}));
     EXPECT_EQ(window->basicStyleName(), "Windows");
+}
+
+// erakon --year 1989, as the desktop's search starts it: the page is what a
+// user sees after typing 1989 over the current year, and nothing else changes.
+TEST_F(MainWindowTest, CreationAtAYearShowsItAsIfTyped)
+{
+    control<QCheckBox>("emphasizeErasCheck")->setChecked(true);
+    showActive();
+    typeOver(yearBox("westernYearBox"), QStringLiteral("1989"));
+    const QStringList typed = shownOnConversionPage();
+
+    window.reset();
+    createWindow({}, 1989);
+    control<QCheckBox>("emphasizeErasCheck")->setChecked(true);
+    EXPECT_EQ(shownOnConversionPage(), typed);
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "1989");
+    EXPECT_EQ(yearBox("showaYearBox")->intValue(), 64);
+    EXPECT_EQ(yearBox("heiseiYearBox")->intValue(), 1);
+    EXPECT_TRUE(yearBox("showaYearBox")->font().bold());
+    EXPECT_TRUE(yearBox("heiseiYearBox")->font().bold());
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年に生まれた人は、今年 34才です");
+    EXPECT_TRUE(control<QPushButton>("backToNowButton")->isEnabled());
+    EXPECT_EQ(window->shownPage(), Page::Conversion);
 }
 
 TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)

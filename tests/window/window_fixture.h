@@ -36,7 +36,7 @@ public:
     // The window goes before the folders a test made for it.
     void TearDown() override { window.reset(); }
 
-    void createWindow(const std::optional<SettingsLocation>& settings = {})
+    void createWindow(const std::optional<SettingsLocation>& settings = {}, std::optional<int> startYear = {})
     {
         window = std::make_unique<MainWindow>(WindowServices{
             .clock = clock,
@@ -47,6 +47,7 @@ public:
             .trayAvailable = [this] { return trayAvailable; },
             .errorOutput = [this](const QString& text) { standardError.append(text); },
             .settings = settings,
+            .startYear = startYear,
         });
     }
 

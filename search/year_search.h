@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "core/clock.h"
+#include "core/year_query.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace erakon {
+
+// One answer of the desktop's search: a typed year, era year or date,
+// converted in the program's words.
+struct SearchAnswer {
+    // What the desktop hands back when the answer is chosen: the query as
+    // typed, which gives the same answer again.
+    QString id;
+    // The summary line, "2023年 — 令和5年, 3年前, 卯（う）".
+    QString title;
+    // The conversion page's sentence, after the note about an era that had
+    // ended or not yet begun when there is one.
+    QString description;
+    // The year the window opens at.
+    int westernYear = 0;
+
+    friend bool operator==(const SearchAnswer&, const SearchAnswer&) = default;
+};
+
+// The user era when the window shows it, or nothing; asked at every query.
+using UserEraSource = std::function<std::optional<UserEra>()>;
+
+// Turns what the user typed into the desktop's search field into an answer,
+// or into nothing at once: the desktop asks on every keystroke.
+class YearSearch final {
+public:
+    YearSearch(const Clock& clock, UserEraSource userEra);
+
+    // The terms as the desktop splits the search field, joined by blanks.
+    static QString queryText(const QStringList& terms);
+
+    std::optional<SearchAnswer> answer(const QString& text) const;
+
+private:
+    const Clock& m_clock;
+    UserEraSource m_userEra;
+};
+
+} // namespace erakon

@@ -1,0 +1,297 @@
+// SPDX-License-Identifier: MIT
+// The desktop's search service as GNOME Shell and KRunner call it: over D-Bus,
+// on a private session bus, with the clock pinned and the window's start
+// recorded.
+#include "core/clock.h"
+#include "core/version.h"
+#include "search/runner_types.h"
+#include "search/search_names.h"
+#include "search/search_service.h"
+#include "search/settings_user_era.h"
+#include "tests/support/private_session_bus.h"
+
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusReply>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <vector>
+
+namespace erakon {
+namespace {
+
+const QString kShellInterface = QStringLiteral("org.gnome.Shell.SearchProvider2");
+const QString kRunnerInterface = QStringLiteral("org.kde.krunner1");
+const QString kBusName = QString::fromUtf8(kSearchBusName);
+
+QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// Calls a method of the service on the bus, as a desktop does.
+class DesktopSide {
+public:
+    explicit DesktopSide(QDBusConnection connection)
+        : m_connection(std::move(connection))
+    {}
+
+    QDBusMessage call(std::string_view path, const QString& interface, const QString& method,
+                      const QVariantList& arguments = {}) const
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(kBusName, QString::fromUtf8(path), interface, method);
+        message.setArguments(arguments);
+        // The service may answer from this very thread: wait with the events running.
+        return m_connection.call(message, QDBus::BlockWithGui, 10'000);
+    }
+
+    QStringList resultSet(const QStringList& terms) const
+    {
+        return QDBusReply<QStringList>(
+                   call(kShellSearchObjectPath, kShellInterface, QStringLiteral("GetInitialResultSet"), {terms}))
+            .value();
+    }
+    QStringList subsearchResultSet(const QStringList& previous, const QStringList& terms) const
+    {
+        return QDBusReply<QStringList>(call(kShellSearchObjectPath, kShellInterface,
+                                            QStringLiteral("GetSubsearchResultSet"), {previous, terms}))
+            .value();
+    }
+    QList<QVariantMap> resultMetas(const QStringList& ids) const
+    {
+        const QDBusMessage reply = call(kShellSearchObjectPath, kShellInterface, QStringLiteral("GetResultMetas"),
+                                        {ids});
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return {};
+        return qdbus_cast<QList<QVariantMap>>(reply.arguments().constFirst());
+    }
+    RunnerMatches match(const QString& query) const
+    {
+        const QDBusMessage reply = call(kRunnerObjectPath, kRunnerInterface, QStringLiteral("Match"), {query});
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+            return {};
+        return qdbus_cast<RunnerMatches>(reply.arguments().constFirst());
+    }
+
+private:
+    QDBusConnection m_connection;
+};
+
+// The service on a private bus on Saturday 20 May 2023, the window's start recorded.
+class SearchServiceTest : public ::testing::Test {
+protected:
+    SearchServiceTest()
+    {
+        registerRunnerTypes();
+        qDBusRegisterMetaType<QList<QVariantMap>>();
+    }
+
+    void SetUp() override
+    {
+        const std::optional<QString> error = service.publishOn(bus.connect(QStringLiteral("service")));
+        ASSERT_FALSE(error) << error->toStdString();
+    }
+
+    FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
+    std::optional<UserEra> userEra;
+    std::vector<QStringList> windowStarts;
+    PrivateSessionBus bus;
+    SearchService service{{.clock = clock,
+                           .userEra = [this] { return userEra; },
+                           .startWindow =
+                               [this](const QStringList& arguments) {
+                                   windowStarts.push_back(arguments);
+                                   return true;
+                               },
+                           .idleTime = kSearchIdleTime}};
+    DesktopSide desktop{bus.connect(QStringLiteral("desktop"))};
+};
+
+// ---------------------------------------------------------------- answers
+
+struct QueryCase {
+    const char* name;
+    QStringList terms; // as GNOME Shell splits the search field
+    const char* title; // nullptr: no answer
+    const char* description;
+};
+
+class SearchAnswers : public SearchServiceTest, public ::testing::WithParamInterface<QueryCase> {};
+
+// Both desktops get the same answer for a query, or nothing.
+TEST_P(SearchAnswers, BothDesktopsGetTheConversionOrNothing)
+{
+    const QueryCase& row = GetParam();
+    const QString query = row.terms.join(u' ');
+    const QStringList expectedIds = row.title ? QStringList{query} : QStringList{};
+
+    EXPECT_EQ(desktop.resultSet(row.terms), expectedIds);
+    EXPECT_EQ(desktop.subsearchResultSet({QStringLiteral("1")}, row.terms), expectedIds);
+
+    const QList<QVariantMap> metas = desktop.resultMetas({query});
+    const RunnerMatches matches = desktop.match(QStringLiteral(" ") + query + QStringLiteral(" "));
+    if (!row.title) {
+        EXPECT_TRUE(metas.isEmpty());
+        EXPECT_TRUE(matches.isEmpty());
+        return;
+    }
+    ASSERT_EQ(metas.size(), 1);
+    EXPECT_EQ(metas[0].value(QStringLiteral("id")).toString(), query);
+    EXPECT_EQ(metas[0].value(QStringLiteral("name")).toString(), text(row.title));
+    EXPECT_EQ(metas[0].value(QStringLiteral("description")).toString(), text(row.description));
+    EXPECT_EQ(metas[0].value(QStringLiteral("gicon")).toString(), QString::fromUtf8(kProgramName));
+    EXPECT_EQ(metas[0].value(QStringLiteral("clipboardText")).toString(), text(row.title));
+
+    ASSERT_EQ(matches.size(), 1);
+    EXPECT_EQ(matches[0].id, query);
+    EXPECT_EQ(matches[0].text, text(row.title));
+    EXPECT_EQ(matches[0].iconName, QString::fromUtf8(kProgramName));
+    EXPECT_EQ(matches[0].type, kExactRunnerMatch);
+    EXPECT_EQ(matches[0].relevance, 1.0);
+    EXPECT_EQ(matches[0].properties.value(QStringLiteral("subtext")).toString(), text(row.description));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , SearchAnswers,
+    ::testing::Values(
+        QueryCase{"EraYear", {text("令和5")}, "2023年 — 令和5年, 今年, 卯（う）", "この年に生まれた人は、今年 0才です"},
+        QueryCase{"WesternYearOfTwoEras",
+                  {QStringLiteral("1989")},
+                  "1989年 — 昭和64年・平成元年, 34年前, 巳（み）",
+                  "この年に生まれた人は、今年 34才です"},
+        QueryCase{"Initial",
+                  {QStringLiteral("S64")},
+                  "1989年 — 昭和64年・平成元年, 34年前, 巳（み）",
+                  "この年に生まれた人は、今年 34才です"},
+        QueryCase{"FullWidthDigits",
+                  {text("１９８９年")},
+                  "1989年 — 昭和64年・平成元年, 34年前, 巳（み）",
+                  "この年に生まれた人は、今年 34才です"},
+        QueryCase{"TermsSplitAtBlanks",
+                  {text("昭和"), text("64年")},
+                  "1989年 — 昭和64年・平成元年, 34年前, 巳（み）",
+                  "この年に生まれた人は、今年 34才です"},
+        QueryCase{"DateOfTheLastShowaDay",
+                  {QStringLiteral("1989-01-07")},
+                  "1989年1月7日 — 昭和64年1月7日, 34年前, 巳（み）",
+                  "この年に生まれた人は、今年 34才です"},
+        QueryCase{
+            "FutureYear", {QStringLiteral("r12")}, "2030年 — 令和12年, 7年後, 戌（いぬ）", "この年まで、あと 7年です"},
+        QueryCase{"EraYearAfterItsEnd",
+                  {QStringLiteral("H35")},
+                  "2023年 — 令和5年, 今年, 卯（う）",
+                  "※平成は2019年4月30日までです\u3000この年に生まれた人は、今年 0才です"},
+        QueryCase{"Word", {QStringLiteral("weather")}, nullptr, nullptr},
+        QueryCase{"Greeting", {text("こんにちは")}, nullptr, nullptr},
+        QueryCase{"EraWithoutYear", {text("平成")}, nullptr, nullptr},
+        QueryCase{"NoSuchDate", {QStringLiteral("2023-02-30")}, nullptr, nullptr},
+        QueryCase{"YearAndWord", {QStringLiteral("1989"), QStringLiteral("weather")}, nullptr, nullptr},
+        QueryCase{"LongDigits", {QString(200, u'1')}, nullptr, nullptr}, QueryCase{"Nothing", {}, nullptr, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SearchServiceTest, MetasComeForTheIdsThatStillGiveAnAnswer)
+{
+    const QList<QVariantMap> metas = desktop.resultMetas(
+        {QStringLiteral("S64"), QStringLiteral("weather"), text("令和元年")});
+    ASSERT_EQ(metas.size(), 2);
+    EXPECT_EQ(metas[0].value(QStringLiteral("id")).toString(), QStringLiteral("S64"));
+    EXPECT_EQ(metas[1].value(QStringLiteral("name")).toString(), text("2019年 — 平成31年・令和元年, 4年前, 亥（い）"));
+}
+
+TEST_F(SearchServiceTest, TheUserEraIsReadAtEachQuery)
+{
+    const QStringList terms{text("創業144")};
+    EXPECT_TRUE(desktop.resultSet(terms).isEmpty());
+    userEra = UserEra{"創業", 1880};
+    EXPECT_EQ(desktop.resultSet(terms), terms);
+    EXPECT_EQ(desktop.resultMetas(terms).value(0).value(QStringLiteral("name")).toString(),
+              text("2023年 — 令和5年, 今年, 卯（う）"));
+}
+
+// ---------------------------------------------------------------- opening the window
+
+TEST_F(SearchServiceTest, ChoosingAResultOpensTheWindowAtItsYear)
+{
+    struct Choice {
+        QString method;
+        std::string_view path;
+        QString interface;
+        QVariantList arguments;
+        QStringList windowArguments;
+    };
+    const QStringList openAt1989{QStringLiteral("--year"), QStringLiteral("1989")};
+    const std::vector<Choice> choices{
+        {QStringLiteral("ActivateResult"),
+         kShellSearchObjectPath,
+         kShellInterface,
+         {QStringLiteral("S64"), QStringList{QStringLiteral("S64")}, 0u},
+         openAt1989},
+        {QStringLiteral("ActivateResult"),
+         kShellSearchObjectPath,
+         kShellInterface,
+         {text("1989年1月8日"), QStringList{text("1989年1月8日")}, 0u},
+         openAt1989},
+        {QStringLiteral("ActivateResult"),
+         kShellSearchObjectPath,
+         kShellInterface,
+         {text("令和5"), QStringList{text("令和5")}, 0u},
+         {QStringLiteral("--year"), QStringLiteral("2023")}},
+        // An id that no longer gives an answer still opens the program.
+        {QStringLiteral("ActivateResult"),
+         kShellSearchObjectPath,
+         kShellInterface,
+         {QStringLiteral("weather"), QStringList{}, 0u},
+         {}},
+        // The program's icon beside the results: the program, at the year searched for if any.
+        {QStringLiteral("LaunchSearch"),
+         kShellSearchObjectPath,
+         kShellInterface,
+         {QStringList{text("昭和"), QStringLiteral("64")}, 0u},
+         openAt1989},
+        {QStringLiteral("LaunchSearch"),
+         kShellSearchObjectPath,
+         kShellInterface,
+         {QStringList{QStringLiteral("weather")}, 0u},
+         {}},
+        {QStringLiteral("Run"), kRunnerObjectPath, kRunnerInterface, {QStringLiteral("1989"), QString()}, openAt1989},
+    };
+    for (const Choice& choice : choices) {
+        windowStarts.clear();
+        const QDBusMessage reply = desktop.call(choice.path, choice.interface, choice.method, choice.arguments);
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << reply.errorMessage().toStdString();
+        ASSERT_EQ(windowStarts.size(), 1u) << choice.method.toStdString();
+        EXPECT_EQ(windowStarts[0], choice.windowArguments) << choice.arguments.value(0).toString().toStdString();
+    }
+}
+
+TEST_F(SearchServiceTest, TheRunnerOffersNoActionBesideOpening)
+{
+    const QDBusMessage reply = desktop.call(kRunnerObjectPath, kRunnerInterface, QStringLiteral("Actions"));
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(qdbus_cast<RunnerActions>(reply.arguments().constFirst()).isEmpty());
+    const RunnerMatches matches = desktop.match(QStringLiteral("1989"));
+    ASSERT_EQ(matches.size(), 1);
+    EXPECT_EQ(matches[0].properties.value(QStringLiteral("actions")).toStringList(), QStringList{});
+    EXPECT_EQ(desktop.call(kRunnerObjectPath, kRunnerInterface, QStringLiteral("Teardown")).type(),
+              QDBusMessage::ReplyMessage);
+}
+
+TEST_F(SearchServiceTest, TheServiceSaysItIsIdleAfterAWhileWithoutCalls)
+{
+    SearchService quiet({.clock = clock, .userEra = {}, .startWindow = {}, .idleTime = std::chrono::milliseconds(1)});
+    QSignalSpy idle(&quiet, &SearchService::idle);
+    EXPECT_TRUE(idle.wait(5'000));
+}
+
+TEST_F(SearchServiceTest, ASecondServiceCannotTakeTheName)
+{
+    SearchService second({.clock = clock, .userEra = {}, .startWindow = {}, .idleTime = kSearchIdleTime});
+    const std::optional<QString> error = second.publishOn(bus.connect(QStringLiteral("second")));
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->contains(kBusName)) << error->toStdString();
+}
+
+} // namespace
+} // namespace erakon
