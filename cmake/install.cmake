@@ -3,8 +3,7 @@
 # AppStream data, icons and documentation.
 include(GNUInstallDirs)
 
-set(ERAKON_ICON_SIZES 16 22 24 32 48 64 128 256)
-
+# ERAKON_ICON_SIZES: the sizes resources/ compiles in, each installed in the theme too.
 install(TARGETS erakon erakon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${ERAKON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ERAKON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

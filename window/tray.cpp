@@ -45,9 +45,13 @@ void Tray::createMenu(QWidget* window)
     restore->setObjectName(QStringLiteral("restoreAction"));
     connect(restore, &QAction::triggered, this, &Tray::restoreFromTray);
     // The tray menu belongs to no window, so Esc is only shown here; the key
-    // itself acts through the window menu's "閉じる".
-    QAction* quit = m_trayMenu->addAction(QStringLiteral("終了\tEsc"));
+    // itself acts through the window menu's "閉じる". As a shortcut, not as text
+    // after a tab: a StatusNotifierItem panel shows the label as it comes.
+    QAction* quit = m_trayMenu->addAction(QStringLiteral("終了"));
     quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(Qt::Key_Escape);
+    quit->setShortcutContext(Qt::WidgetShortcut);
+    quit->setShortcutVisibleInContextMenu(true);
     connect(quit, &QAction::triggered, this, &Tray::quitRequested);
     m_trayIcon->setContextMenu(m_trayMenu);
 }
