@@ -13,7 +13,7 @@ import time
 
 from accessible_ui import DEFAULT_TIMEOUT, RunningProgram, extents, has_state
 from desktop_session import wait_until
-from weston_input import WestonInput
+from weston_input import BTN_RIGHT, WestonInput
 import accessible_ui
 
 # Where the buttons of Qt's own window decoration (the "bradient" plugin, which
@@ -104,9 +104,31 @@ class WaylandProgram(RunningProgram):
         self.action(node, "Press", "Toggle", "Click")
 
     def click_at(self, x, y, clicks=1, button=None):
-        """Clicks at a point given in AT-SPI's coordinates of the main window."""
+        """Clicks at a point given in AT-SPI's coordinates of the main window; button 3 is
+        the right one."""
         origin_x, origin_y = self.content_origin()
-        self._input().click(origin_x + x, origin_y + y, clicks)
+        if button == 3:
+            self._input().click(origin_x + x, origin_y + y, clicks, button=BTN_RIGHT)
+        else:
+            self._input().click(origin_x + x, origin_y + y, clicks)
+
+    def choose_from_window_menu(self, item_name):
+        """Opens the window's menu with a right click on the tab bar (no text box there) and
+        chooses the item through its AT-SPI action."""
+        tab = self.page_tab("変換")
+        x, y, w, h = extents(tab)
+        self.click_at(x + w // 2, y + h // 2, button=3)
+
+        def item():
+            for window in self.application():
+                if window is None:
+                    continue
+                for node in accessible_ui._walk(window):
+                    if node.getRole() == _pyatspi().ROLE_MENU_ITEM and node.name == item_name:
+                        return node
+            return None
+        node = wait_until(item, DEFAULT_TIMEOUT, f"the window menu's {item_name!r}")
+        self.action(node, "Click", "Press", "Toggle")
 
     def pointer_to(self, x, y):
         origin_x, origin_y = self.content_origin()

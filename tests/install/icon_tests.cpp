@@ -46,8 +46,7 @@ TEST(ProgramIcon, StaysSharpOnScaledScreens)
     ASSERT_FALSE(icon.isNull());
     for (const int logical : {16, 22, 24, 32, 48, 128}) {
         const QList<QSize> sizes = icon.availableSizes();
-        EXPECT_TRUE(sizes.contains(QSize(2 * logical, 2 * logical)) || sizes.contains(QSize(256, 256)))
-            << logical;
+        EXPECT_TRUE(sizes.contains(QSize(2 * logical, 2 * logical)) || sizes.contains(QSize(256, 256))) << logical;
         EXPECT_GE(icon.pixmap(QSize(logical, logical), 2.0).width(), 2 * logical) << logical;
     }
 }
