@@ -181,7 +181,9 @@ void MainWindow::adaptToWayland()
 // The window may be made as small as its layout allows, never smaller: the
 // year boxes keep their four digits and the captions their text at every
 // scale. A first start whose third of a small or scaled screen is smaller opens
-// at this size.
+// at this size. Reckoned once, in the start-up look: a style chosen later
+// leaves the window's size alone, so that choosing one and going back gives
+// the same window.
 void MainWindow::keepLayoutReadable()
 {
     // The style's metrics count only once the controls are polished.
@@ -254,7 +256,6 @@ void MainWindow::applyStyleOption()
 {
     m_options->set(&OptionSettings::styleName, m_pages->stylePage()->applyStyleNamed(m_options->values().styleName));
     m_pages->resizeTabs();
-    keepLayoutReadable();
 }
 
 // ---------------------------------------------------------------- the window's life
