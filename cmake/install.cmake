@@ -3,8 +3,7 @@
 # service, its desktop entry, AppStream data, icons and documentation.
 include(GNUInstallDirs)
 
-set(ERAKON_ICON_SIZES 16 22 24 32 48 64 128 256)
-
+# ERAKON_ICON_SIZES: the sizes resources/ compiles in, each installed in the theme too.
 install(TARGETS erakon erakon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The search service is started by the session bus, never from a terminal: it lives
 # among the program's helpers. Its service file names it by the path it is installed

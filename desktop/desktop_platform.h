@@ -29,6 +29,10 @@ public:
     // Asks the file manager for the file's properties sheet; false when no
     // file manager answered.
     virtual bool showItemProperties(const QUrl& fileUrl) = 0;
+    // Whether the window system is Wayland: there a program can neither place
+    // its window nor learn where it is, the compositor alone decides what
+    // stays on top, and a minimise by the compositor is not told to the program.
+    virtual bool waylandSession() const = 0;
 };
 
 } // namespace erakon

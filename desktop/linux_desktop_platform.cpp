@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QStandardPaths>
 
 namespace erakon {
@@ -59,6 +60,12 @@ bool LinuxDesktopPlatform::showItems(const QUrl& fileUrl)
 bool LinuxDesktopPlatform::showItemProperties(const QUrl& fileUrl)
 {
     return callFileManager(QStringLiteral("ShowItemProperties"), fileUrl);
+}
+
+// Qt's platform plugins for Wayland are "wayland", "wayland-egl" and the like.
+bool LinuxDesktopPlatform::waylandSession() const
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 } // namespace erakon

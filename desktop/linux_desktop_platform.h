@@ -13,6 +13,7 @@ public:
     bool openUrl(const QUrl& url) override;
     bool showItems(const QUrl& fileUrl) override;
     bool showItemProperties(const QUrl& fileUrl) override;
+    bool waylandSession() const override;
 };
 
 } // namespace erakon

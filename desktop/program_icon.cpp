@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "desktop/program_icon.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -15,10 +16,12 @@ QIcon loadProgramIcon()
     // The PNG sizes only, read as PNG without probing: a file handed to QIcon
     // by name or to a format-guessing reader makes Qt load every image format
     // plugin, and the SVG one brings the whole Qt SVG library, which would be
-    // a good part of the program's start-up.
+    // a good part of the program's start-up. Every size up to 256 pixels, so
+    // that a screen at 200 % draws the icon sharp.
     QIcon icon;
-    for (const int size : {16, 32, 48}) {
-        QImageReader reader(QStringLiteral(":/icons/erakon-%1.png").arg(size), "png");
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString& name : icons.entryList({QStringLiteral("erakon-*.png")}, QDir::Files)) {
+        QImageReader reader(icons.filePath(name), "png");
         reader.setAutoDetectImageFormat(false);
         const QImage image = reader.read();
         if (!image.isNull())

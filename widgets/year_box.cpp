@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -538,6 +539,21 @@ YearBox::~YearBox()
 {
     disconnect(d->focusConnection);
     delete d->editor;
+}
+
+QSize YearBox::minimumSizeHint() const
+{
+    const QSize editorHint = d->editor->minimumSizeHint();
+    const QFontMetrics metrics(d->editor->font());
+    const int text = std::max(metrics.horizontalAdvance(QStringLiteral("-9999")),
+                              metrics.horizontalAdvance(QStringLiteral("+9999")));
+    const int frame = d->editor->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, d->editor);
+    // As layoutSpinButtons() sizes them, from the height the box gets.
+    const int innerHeight = std::max(editorHint.height(), d->editor->sizeHint().height()) - 2 * frame;
+    const int buttons = 2 * std::clamp(innerHeight * 3 / 4, 9, 16);
+    // A line edit keeps 2 pixels beside its text, and one for the caret.
+    constexpr int kLineEditTextSpace = 2 * 2 + 1;
+    return {std::max(editorHint.width(), text + buttons + 2 * frame + kLineEditTextSpace), editorHint.height()};
 }
 
 double YearBox::value() const { return d->value; }

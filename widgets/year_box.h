@@ -42,6 +42,10 @@ public:
 
     QLineEdit* lineEdit() const;
 
+    // Wide enough for a four-digit year with its sign, the spin buttons beside
+    // it, in the box's font: a layout squeezed to its minimum keeps it readable.
+    QSize minimumSizeHint() const override;
+
 signals:
     // Every change of the text, by the user or by the program.
     void changed();

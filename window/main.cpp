@@ -43,7 +43,9 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     fontConfig.wait();
-    QApplication::setApplicationName(QString::fromUtf8(erakon::kProgramName));
+    // The title, not the executable's name: a StatusNotifierItem panel shows
+    // the application name as the item's title.
+    QApplication::setApplicationName(QString::fromUtf8(erakon::kApplicationTitle));
     QApplication::setApplicationDisplayName(QString::fromUtf8(erakon::kApplicationTitle));
     // The desktop entry's name lets the shell match the window to its icon.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(erakon::kDesktopId));

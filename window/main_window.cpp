@@ -2,6 +2,7 @@
 #include "window/main_window.h"
 
 #include "core/version.h"
+#include "desktop/desktop_platform.h"
 #include "settings/locale_settings.h"
 #include "widgets/clock_status_bar.h"
 #include "widgets/control_hint.h"
@@ -36,6 +37,15 @@ namespace {
 
 const QString kTitle = QString::fromUtf8(kApplicationTitle);
 
+// Smaller than this the window is never made, whatever its layout allows.
+constexpr QSize kSmallestWindow(200, 200);
+
+// What the compositor keeps from a program under Wayland, said to the user.
+const QString kStayOnTopUnderWayland = QStringLiteral("Wayland では、ウィンドウを常に手前に表示できません。");
+const QString kMinimizeUnderWayland = QStringLiteral(
+    "Wayland では、タイトルバーの最小化ボタンではタスクトレイに入りません。"
+    "タスクトレイに入れるには、メニューの「トレイに隠す」を使います。");
+
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 void writeToStandardError(const QString& text)
@@ -67,7 +77,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     setObjectName(QStringLiteral("mainWindow"));
     refillFormatSettings(services.locale);
     setFont(windowFont(11));
-    setMinimumSize(200, 200);
+    setMinimumSize(kSmallestWindow);
     resize(391, 260);
     createPages();
     createStatusBar();
@@ -75,9 +85,11 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     createMenus();
     createTray(services.trayAvailable ? services.trayAvailable : &QSystemTrayIcon::isSystemTrayAvailable);
     connectParts();
+    adaptToWayland();
     // From here on every control keeps the font the pages gave it, whatever
     // style is applied.
     keepFonts(this);
+    keepLayoutReadable();
     startUp(services.startYear);
 }
 
@@ -140,11 +152,43 @@ void MainWindow::connectParts()
     connect(m_pages->conversionPage(), &ConversionPage::closeRequested, this, &QWidget::close);
     connect(p.windowMenu, &WindowMenu::closeRequested, this, &QWidget::close);
     connect(m_tray, &Tray::quitRequested, this, &QWidget::close);
+    connect(p.windowMenu, &WindowMenu::hideToTrayRequested, m_tray, &Tray::hideToTray);
     if (qApp)
         connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
             if (!queryEndSession())
                 manager.cancel();
         });
+}
+
+// Under Wayland the compositor alone decides what stays on top, and it minimises
+// a window without telling the program, so that the title bar's minimise button
+// cannot take the window to the tray: the window's menu offers that instead, and
+// the controls say so rather than silently doing nothing.
+void MainWindow::adaptToWayland()
+{
+    if (!m_desktop.waylandSession())
+        return;
+    SettingsPage* settings = m_pages->settingsPage();
+    settings->disableStayOnTop(kStayOnTopUnderWayland);
+    settings->setMinimizeTargetHint(kMinimizeUnderWayland);
+    WindowMenu* menu = m_parts->windowMenu;
+    menu->disableStayOnTop(kStayOnTopUnderWayland);
+    menu->hideToTrayAction()->setVisible(true);
+    connect(menu, &QMenu::aboutToShow, this,
+            [this, menu] { menu->hideToTrayAction()->setEnabled(m_tray->canHideToTray()); });
+}
+
+// The window may be made as small as its layout allows, never smaller: the
+// year boxes keep their four digits and the captions their text at every
+// scale. A first start whose third of a small or scaled screen is smaller opens
+// at this size. Reckoned once, in the start-up look: a style chosen later
+// leaves the window's size alone, so that choosing one and going back gives
+// the same window.
+void MainWindow::keepLayoutReadable()
+{
+    // The style's metrics count only once the controls are polished.
+    ensurePolished();
+    setMinimumSize(kSmallestWindow.expandedTo(minimumSizeHint()));
 }
 
 // What the window's creation does once everything is made, in this order.
@@ -182,7 +226,11 @@ void MainWindow::applyOption(OptionKey key)
         m_pages->reenterIfShown(Page::Table);
         break;
     case OptionKey::StatusBar: m_parts->clockStatusBar->setVisible(options.statusBar); break;
-    case OptionKey::StayOnTop: setStaysOnTop(*this, options.stayOnTop); break;
+    case OptionKey::StayOnTop:
+        // Under Wayland the option is kept as it is, for the next X11 session.
+        if (!m_desktop.waylandSession())
+            setStaysOnTop(*this, options.stayOnTop);
+        break;
     case OptionKey::ShowBold:
         m_pages->conversionPage()->refresh();
         m_pages->reenterIfShown(Page::Conversion);
@@ -305,9 +353,13 @@ void MainWindow::saveSettings(bool endingSession)
     if (!m_settingsLocation)
         return;
     const QString lastClose = fromUtf8(FormatDatePattern("c", m_clock.now(), m_formatSettings));
+    // Closed from the tray, the window keeps the state it had before it went
+    // there, so that the next start shows it.
+    const Qt::WindowStates states = m_tray->windowStatesToStore();
     const std::optional<QString> error = SaveSettings(
         *m_settingsLocation, programRecord(m_settingsLocation->executablePath, lastClose),
-        placementOf(*this, m_placement), storedWindowState(*this), m_options->values());
+        placementToStore(*this, m_placement, states, !m_desktop.waylandSession()), storedWindowState(states),
+        m_options->values());
     m_settingsSaveFailed = error.has_value();
     if (!error)
         return;

@@ -78,6 +78,8 @@ private:
     void createMenus();
     void createTray(std::function<bool()> trayAvailable);
     void connectParts();
+    void adaptToWayland();
+    void keepLayoutReadable();
     void startUp(std::optional<int> startYear);
 
     void applyOption(OptionKey key);

@@ -165,4 +165,12 @@ void SettingsPage::setUserEraEditable(bool editable)
     m_userEraOriginBox->setEnabled(editable);
 }
 
+void SettingsPage::disableStayOnTop(const QString& why)
+{
+    m_stayOnTopCheck->setEnabled(false);
+    setHint(m_stayOnTopCheck, why);
+}
+
+void SettingsPage::setMinimizeTargetHint(const QString& hint) { setHint(m_minimizeTargetGroup, hint); }
+
 } // namespace erakon

@@ -24,6 +24,11 @@ public:
 
     // The user era's name and origin can be edited while the era is shown.
     void setUserEraEditable(bool editable);
+    // Where the compositor decides what stays on top (Wayland): the check box
+    // is shown disabled, its hint saying why; the option keeps its value.
+    void disableStayOnTop(const QString& why);
+    // The hint of "最小化時", where minimising works differently.
+    void setMinimizeTargetHint(const QString& hint);
 
 private:
     QWidget* createViewGroup();

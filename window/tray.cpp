@@ -45,15 +45,25 @@ void Tray::createMenu(QWidget* window)
     restore->setObjectName(QStringLiteral("restoreAction"));
     connect(restore, &QAction::triggered, this, &Tray::restoreFromTray);
     // The tray menu belongs to no window, so Esc is only shown here; the key
-    // itself acts through the window menu's "閉じる".
-    QAction* quit = m_trayMenu->addAction(QStringLiteral("終了\tEsc"));
+    // itself acts through the window menu's "閉じる". As a shortcut, not as text
+    // after a tab: a StatusNotifierItem panel shows the label as it comes.
+    QAction* quit = m_trayMenu->addAction(QStringLiteral("終了"));
     quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(Qt::Key_Escape);
+    quit->setShortcutContext(Qt::WidgetShortcut);
+    quit->setShortcutVisibleInContextMenu(true);
     connect(quit, &QAction::triggered, this, &Tray::quitRequested);
     m_trayIcon->setContextMenu(m_trayMenu);
 }
 
 void Tray::windowStateChanged(Qt::WindowStates oldState)
 {
+    // Hidden in the tray, the window is withdrawn from the window manager,
+    // which X11 reports as a state change; only the tray brings it back.
+    // Taking that for a restore hid the icon and showed it again, so that
+    // the panel saw it register anew.
+    if (windowInTray())
+        return;
     const bool wasMinimized = oldState.testFlag(Qt::WindowMinimized);
     if (m_window->isMinimized() && !wasMinimized) {
         // Hiding inside the state change itself confuses some window managers.
@@ -79,8 +89,19 @@ void Tray::windowMinimized()
 
 void Tray::hideToTray()
 {
+    m_statesBeforeTray = m_window->windowState() & ~Qt::WindowMinimized;
+    m_ticksSinceTrayCheck = 0;
     m_trayIcon->show();
     m_window->hide();
+}
+
+bool Tray::canHideToTray() const { return m_options.values().minimize != kMinimizeToTaskbar && m_trayAvailable(); }
+
+bool Tray::windowInTray() const { return m_trayIcon->isVisible() && m_window->isHidden(); }
+
+Qt::WindowStates Tray::windowStatesToStore() const
+{
+    return windowInTray() ? m_statesBeforeTray : m_window->windowState();
 }
 
 void Tray::windowRestored()
@@ -106,9 +127,12 @@ void Tray::clockTick()
         return;
     // The panel that held the icon has gone (it crashed, or was ended): a
     // window hidden in the tray would have no way back, so it comes back.
-    if (m_window->isHidden() && !m_trayAvailable()) {
-        windowRestored();
-        return;
+    if (m_window->isHidden() && ++m_ticksSinceTrayCheck >= kTrayCheckTicks) {
+        m_ticksSinceTrayCheck = 0;
+        if (!m_trayAvailable()) {
+            windowRestored();
+            return;
+        }
     }
     // Qt passes even an unchanged hint on, and a D-Bus tray host would be
     // woken by it every second.

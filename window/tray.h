@@ -37,8 +37,19 @@ public:
     void restoreFromTray();
     // Into the tray now: the icon shown, the window hidden.
     void hideToTray();
-    // Every clock tick: a tray that went away gives the window back.
+    // Whether a command may hide the window to the tray: the minimise choice
+    // is the tray, and the desktop has one.
+    bool canHideToTray() const;
+    // Every clock tick: a tray that went away gives the window back. Asking the
+    // desktop costs a D-Bus round trip, so it is asked every
+    // kTrayCheckTicks ticks only, while the window is in the tray.
     void clockTick();
+    static constexpr int kTrayCheckTicks = 5;
+    // Whether the window is hidden in the tray now.
+    bool windowInTray() const;
+    // The state a close stores: the window's, or, while it is in the tray, the
+    // state it had before (normal or maximised), as the taskbar would keep it.
+    Qt::WindowStates windowStatesToStore() const;
     // The window closes: the icon goes with it.
     void removeIcon();
 
@@ -54,6 +65,8 @@ private:
     std::function<bool()> m_trayAvailable;
     QSystemTrayIcon* m_trayIcon;
     QMenu* m_trayMenu = nullptr;
+    Qt::WindowStates m_statesBeforeTray;
+    int m_ticksSinceTrayCheck = 0;
 };
 
 } // namespace erakon

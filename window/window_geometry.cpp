@@ -44,20 +44,31 @@ ScreenMetrics primaryScreenMetrics()
 
 WindowPlacement placementOf(const QWidget& window, const WindowPlacement& recorded)
 {
+    return placementToStore(window, recorded, window.windowState(), true);
+}
+
+WindowPlacement placementToStore(const QWidget& window, const WindowPlacement& recorded, Qt::WindowStates states,
+                                 bool placeKnown)
+{
     WindowPlacement placement = recorded;
-    const int state = storedWindowState(window);
+    const int state = storedWindowState(states);
     placement.showCmd = state == kWindowStateMinimized ? kShowCmdShowMinimized
         : state == kWindowStateMaximized               ? kShowCmdShowMaximized
                                                        : kShowCmdNormal;
+    if (!placeKnown) {
+        setNormalRect(placement, QRect(normalRect(recorded).topLeft(), window.normalGeometry().size()));
+        return placement;
+    }
     if (state == kWindowStateMaximized)
         placement.maxPosition = window.geometry().topLeft();
     setNormalRect(placement, window.normalGeometry());
     return placement;
 }
 
-int storedWindowState(const QWidget& window)
+int storedWindowState(const QWidget& window) { return storedWindowState(window.windowState()); }
+
+int storedWindowState(Qt::WindowStates state)
 {
-    const Qt::WindowStates state = window.windowState();
     if (state.testFlag(Qt::WindowMinimized))
         return kWindowStateMinimized;
     if (state.testFlag(Qt::WindowMaximized))

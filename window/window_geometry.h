@@ -4,6 +4,8 @@
 #include "settings/settings_file.h"
 #include "settings/window_placement.h"
 
+#include <Qt>
+
 class QWidget;
 
 namespace erakon {
@@ -21,8 +23,15 @@ ScreenMetrics primaryScreenMetrics();
 // The window's place now, the recorded flags kept; the maximized position is
 // the window's own while it is maximized, else the recorded one.
 WindowPlacement placementOf(const QWidget& window, const WindowPlacement& recorded);
+// The same for a close: `states` is the state to store. Where the window
+// system keeps the window's place from the program (Wayland), the recorded
+// Left/Top and maximized position stay, and the size is stored from there, so
+// that the place of another session (X11) survives.
+WindowPlacement placementToStore(const QWidget& window, const WindowPlacement& recorded, Qt::WindowStates states,
+                                 bool placeKnown);
 // kWindowStateNormal, kWindowStateMinimized or kWindowStateMaximized.
 int storedWindowState(const QWidget& window);
+int storedWindowState(Qt::WindowStates states);
 
 // Puts a window that is not shown yet where the settings say, wholly on a
 // screen, and in the stored state, which show() then honours.

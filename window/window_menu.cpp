@@ -46,6 +46,18 @@ WindowMenu::WindowMenu(OptionsModel& options, QWidget* parent)
     connect(addItem(this, "showStylesAction", QStringLiteral("スタイル")), &QAction::triggered, this,
             [this] { emit pageRequested(Page::Style); });
     addHelpMenu();
+    m_hideToTrayAction = addItem(this, "hideToTrayAction", QStringLiteral("トレイに隠す"));
+    m_hideToTrayAction->setVisible(false);
+    connect(m_hideToTrayAction, &QAction::triggered, this, &WindowMenu::hideToTrayRequested);
+}
+
+void WindowMenu::disableStayOnTop(const QString& why)
+{
+    m_stayOnTopAction->setEnabled(false);
+    m_stayOnTopAction->setToolTip(why);
+    m_stayOnTopAction->setStatusTip(why);
+    if (QMenu* settings = findChild<QMenu*>(QStringLiteral("settingsMenu")))
+        settings->setToolTipsVisible(true);
 }
 
 QList<QAction*> WindowMenu::windowShortcuts() const { return {m_closeAction, m_showHelpAction}; }
@@ -74,8 +86,8 @@ void WindowMenu::addSettingsMenu(OptionsModel& options)
                     &OptionSettings::showEto);
     bindCheckAction(addCheckItem(settings, "showStatusBarAction", QStringLiteral("ステータスバーを表示")), options,
                     &OptionSettings::statusBar);
-    bindCheckAction(addCheckItem(settings, "stayOnTopAction", QStringLiteral("常に最前面に表示")), options,
-                    &OptionSettings::stayOnTop);
+    m_stayOnTopAction = addCheckItem(settings, "stayOnTopAction", QStringLiteral("常に最前面に表示"));
+    bindCheckAction(m_stayOnTopAction, options, &OptionSettings::stayOnTop);
     bindCheckAction(addCheckItem(settings, "emphasizeErasAction", QStringLiteral("該当年を強調表示")), options,
                     &OptionSettings::showBold);
     bindCheckAction(addCheckItem(settings, "showUserEraAction", QStringLiteral("追加の元年を表示")), options,

@@ -25,11 +25,19 @@ public:
     // F1 shows the help.
     QList<QAction*> windowShortcuts() const;
 
+    // Where the compositor decides what stays on top (Wayland): the item is
+    // shown disabled, its hint saying why.
+    void disableStayOnTop(const QString& why);
+    // "トレイに隠す", for a desktop that does not tell the program when its
+    // window is minimised (Wayland); hidden elsewhere.
+    QAction* hideToTrayAction() const { return m_hideToTrayAction; }
+
 signals:
     void desktopShortcutRequested();
     void startMenuShortcutRequested();
     void startupShortcutRequested();
     void closeRequested();
+    void hideToTrayRequested();
     // "変換", "早見表" and "スタイル": the page shown and entered.
     void pageRequested(Page page);
     void helpRequested();
@@ -45,6 +53,8 @@ private:
 
     QAction* m_closeAction = nullptr;
     QAction* m_showHelpAction = nullptr;
+    QAction* m_stayOnTopAction = nullptr;
+    QAction* m_hideToTrayAction = nullptr;
 };
 
 } // namespace erakon

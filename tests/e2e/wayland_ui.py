@@ -13,7 +13,7 @@ import time
 
 from accessible_ui import DEFAULT_TIMEOUT, RunningProgram, extents, has_state
 from desktop_session import wait_until
-from weston_input import WestonInput
+from weston_input import BTN_RIGHT, WestonInput
 import accessible_ui
 
 # Where the buttons of Qt's own window decoration (the "bradient" plugin, which
@@ -104,9 +104,24 @@ class WaylandProgram(RunningProgram):
         self.action(node, "Press", "Toggle", "Click")
 
     def click_at(self, x, y, clicks=1, button=None):
-        """Clicks at a point given in AT-SPI's coordinates of the main window."""
+        """Clicks at a point given in AT-SPI's coordinates of the main window; button 3 is
+        the right one."""
         origin_x, origin_y = self.content_origin()
-        self._input().click(origin_x + x, origin_y + y, clicks)
+        if button == 3:
+            self._input().click(origin_x + x, origin_y + y, clicks, button=BTN_RIGHT)
+        else:
+            self._input().click(origin_x + x, origin_y + y, clicks)
+
+    def choose_last_item_of_window_menu(self):
+        """Opens the window's menu with a right click on the tab bar (no text box there) and
+        chooses its last item with Up and Enter: Qt's popup menus under Wayland are not in
+        the accessibility tree, so the keys the menu takes are the way in."""
+        tab = self.page_tab("変換")
+        x, y, w, h = extents(tab)
+        self.click_at(x + w // 2, y + h // 2, button=3)
+        time.sleep(0.5)   # the popup has no accessible object to wait for
+        self.key("Up")
+        self.key("Return")
 
     def pointer_to(self, x, y):
         origin_x, origin_y = self.content_origin()

@@ -26,6 +26,7 @@ SHIFTED = {"+": "equal", "_": "minus"}
 CHARACTERS = {"-": "minus", "=": "equal", " ": "space"}
 
 BTN_LEFT = 0x110
+BTN_RIGHT = 0x111
 
 
 class InputError(RuntimeError):

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The program's icon: every committed size is drawn at its own size, the sizes compiled
 // into the program load from the resources, and the scalable drawing renders.
+#include "desktop/program_icon.h"
+
 #include <QIcon>
 #include <QImage>
 #include <QString>
@@ -20,7 +22,7 @@ TEST_P(IconSize, CommittedPngHasItsSize)
     EXPECT_TRUE(image.hasAlphaChannel()); // rounded corners stay transparent
 }
 
-INSTANTIATE_TEST_SUITE_P(Hicolor, IconSize, ::testing::Values(16, 22, 24, 32, 48, 64, 128, 256),
+INSTANTIATE_TEST_SUITE_P(Hicolor, IconSize, ::testing::Values(ERAKON_ICON_SIZE_LIST),
                          [](const auto& info) { return "px" + std::to_string(info.param); });
 
 class CompiledIconSize : public ::testing::TestWithParam<int> {};
@@ -33,8 +35,21 @@ TEST_P(CompiledIconSize, LoadsFromTheResources)
     EXPECT_EQ(image.size(), QSize(size, size));
 }
 
-INSTANTIATE_TEST_SUITE_P(Resources, CompiledIconSize, ::testing::Values(16, 32, 48),
+INSTANTIATE_TEST_SUITE_P(Resources, CompiledIconSize, ::testing::Values(ERAKON_ICON_SIZE_LIST),
                          [](const auto& info) { return "px" + std::to_string(info.param); });
+
+// A title bar or a panel at 200 % asks for twice the size; the icon answers with
+// real pixels, not a small one blown up.
+TEST(ProgramIcon, StaysSharpOnScaledScreens)
+{
+    const QIcon icon = erakon::loadProgramIcon();
+    ASSERT_FALSE(icon.isNull());
+    for (const int logical : {16, 22, 24, 32, 48, 128}) {
+        const QList<QSize> sizes = icon.availableSizes();
+        EXPECT_TRUE(sizes.contains(QSize(2 * logical, 2 * logical)) || sizes.contains(QSize(256, 256))) << logical;
+        EXPECT_GE(icon.pixmap(QSize(logical, logical), 2.0).width(), 2 * logical) << logical;
+    }
+}
 
 TEST(ScalableIcon, RendersAtAnySize)
 {

@@ -31,7 +31,10 @@ public:
         return fileManagerAnswers;
     }
 
+    bool waylandSession() const override { return wayland; }
+
     QMap<SpecialFolder, QString> folders;
+    bool wayland = false;
     QString executable = QStringLiteral("/opt/erakon/bin/erakon");
     bool fileManagerAnswers = true;
     QList<QUrl> opened;

@@ -725,23 +725,72 @@ TEST_F(MainWindowTest, MinimiseToTheTrayAndBack)
     EXPECT_FALSE(window->isMinimized());
 }
 
-// The panel holding the tray ends while the window is hidden in it: the next
-// clock tick brings the window back, as a normal window without a tray icon.
+// The panel holding the tray ends while the window is hidden in it: within a
+// few clock ticks the window comes back, as a normal window without a tray
+// icon. The desktop is asked once in those ticks, not at every one.
 TEST_F(MainWindowTest, TrayThatGoesAwayGivesTheWindowBack)
 {
     showActive();
     control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
     window->showMinimized();
     QTRY_VERIFY(window->isHidden());
-    window->clockTick();
+    const int askedBefore = trayQuestions;
+    for (int tick = 0; tick < Tray::kTrayCheckTicks; ++tick)
+        window->clockTick();
     ASSERT_TRUE(window->isHidden()) << "the tray is still there";
+    EXPECT_EQ(trayQuestions - askedBefore, 1);
 
     trayAvailable = false;
-    window->clockTick();
+    for (int tick = 0; tick < Tray::kTrayCheckTicks; ++tick)
+        window->clockTick();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isMinimized());
     EXPECT_FALSE(control<QSystemTrayIcon>("trayIcon")->isVisible());
     EXPECT_EQ(control<RadioGroup>("minimizeTargetGroup")->itemIndex(), 1);
+}
+
+// Hidden in the tray, the window is withdrawn, and X11 reports that as a new
+// state. The window stays in the tray, and its icon is not made anew.
+TEST_F(MainWindowTest, StateChangeWhileInTheTrayKeepsTheIcon)
+{
+    showActive();
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(1);
+    window->showMinimized();
+    QTRY_VERIFY(window->isHidden());
+    auto* icon = control<QSystemTrayIcon>("trayIcon");
+    ASSERT_TRUE(icon->isVisible());
+
+    window->setWindowState(Qt::WindowNoState);
+    QTest::qWait(0);
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_TRUE(icon->isVisible());
+}
+
+// The tray menu's 終了 reads as it stands; Esc is its shortcut, not text after
+// a tab, which a StatusNotifierItem panel would show as it comes.
+TEST_F(MainWindowTest, TrayQuitItemCarriesEscAsAShortcut)
+{
+    EXPECT_EQ(action("quitAction")->text(), QStringLiteral("終了"));
+    EXPECT_EQ(action("quitAction")->shortcut(), QKeySequence(Qt::Key_Escape));
+}
+
+// Made as small as it may be, the window still shows every year box's four
+// digits beside its spin buttons.
+TEST_F(MainWindowTest, YearBoxesShow9999AtTheMinimumSize)
+{
+    showActive();
+    window->resize(1, 1);
+    ASSERT_EQ(window->size(), window->minimumSize());
+    QApplication::processEvents();
+    const QList<YearBox*> boxes = control<ConversionPage>("conversionPage")->findChildren<YearBox*>();
+    ASSERT_FALSE(boxes.isEmpty());
+    for (const YearBox* box : boxes) {
+        const QLineEdit* edit = box->lineEdit();
+        const QMargins margins = edit->textMargins();
+        const int textRoom = edit->contentsRect().width() - margins.left() - margins.right() - 4;
+        EXPECT_GE(textRoom, edit->fontMetrics().horizontalAdvance(QStringLiteral("9999")))
+            << box->objectName().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, MinimiseStaysOnTheTaskbarWithoutATray)

@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -108,6 +109,14 @@ public:
         return QRect(QPoint(left, top), QPoint(2 * left, 2 * top) - QPoint(1, 1));
     }
 
+    // Where a first start puts the window: the middle third of the work area,
+    // but never smaller than the layout's minimum (the test screen's third is).
+    QRect firstStartPlace() const
+    {
+        const QRect third = middleThird();
+        return QRect(third.topLeft(), third.size().expandedTo(window->minimumSize()));
+    }
+
     SettingsLocation location;
 
 private:
@@ -117,7 +126,7 @@ private:
 TEST_F(SettingsWiringTest, FirstStartWithoutAFileTakesTheDefaults)
 {
     start();
-    EXPECT_EQ(window->geometry(), middleThird());
+    EXPECT_EQ(window->geometry(), firstStartPlace());
     EXPECT_EQ(window->windowState(), Qt::WindowNoState);
     for (QCheckBox* box : checkBoxes())
         EXPECT_EQ(box->isChecked(), box == control<QCheckBox>("saveSettingsCheck")) << box->objectName().toStdString();
@@ -236,7 +245,7 @@ class PlaceTest : public SettingsWiringTest, public ::testing::WithParamInterfac
 TEST_P(PlaceTest, RestartPutsTheWindowWhereItWas)
 {
     start();
-    const QRect normal(100, 120, 300, 220);
+    const QRect normal(100, 120, 460, 260);
     window->setGeometry(normal);
     window->setWindowState(GetParam().state);
     restart();
@@ -343,7 +352,7 @@ TEST_F(SettingsWiringTest, SavingSwitchedOffForgetsEverythingButTheProgram)
     EXPECT_EQ(headers, (QStringList{u"[NOTES]"_s, u"[PROGRAM]"_s}));
     EXPECT_FALSE(control<QCheckBox>("showZodiacCheck")->isChecked());
     EXPECT_TRUE(control<QCheckBox>("saveSettingsCheck")->isChecked());
-    EXPECT_EQ(window->geometry(), middleThird());
+    EXPECT_EQ(window->geometry(), firstStartPlace());
 }
 
 struct MinimizeCase {
@@ -364,6 +373,123 @@ TEST_P(StoredMinimizeTest, IsKeptToTheRadioGroup)
 INSTANTIATE_TEST_SUITE_P(Values, StoredMinimizeTest,
                          ::testing::Values(MinimizeCase{"Tray", "1", 1}, MinimizeCase{"AboveTheItems", "5", 1},
                                            MinimizeCase{"BelowNone", "-3", -1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Under Wayland the window system neither places the window nor tells where it
+// is (Qt reports 0,0): a close keeps the stored Left/Top and stores the size
+// from there. Under X11 the place is the window's own.
+struct ClosePlaceCase {
+    const char* name;
+    bool wayland;
+    QStringList saved;
+};
+
+class ClosePlaceTest : public SettingsWiringTest, public ::testing::WithParamInterface<ClosePlaceCase> {};
+
+TEST_P(ClosePlaceTest, CloseStoresThePlaceTheWindowSystemKnows)
+{
+    desktop.wayland = GetParam().wayland;
+    writeUserFile("[POSITION]\r\nLeft=300\r\nTop=200\r\nRight=700\r\nBottom=500\r\nState=0\r\n");
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->setGeometry(0, 0, 500, 350);
+    ASSERT_TRUE(closeWindow());
+    const QStringList saved = savedSection(u"POSITION"_s);
+    for (const QString& line : GetParam().saved)
+        EXPECT_TRUE(saved.contains(line)) << line.toStdString() << " in " << saved.join(u' ').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowSystems, ClosePlaceTest,
+    ::testing::Values(ClosePlaceCase{"X11", false, {u"Left=0"_s, u"Top=0"_s, u"Right=500"_s, u"Bottom=350"_s}},
+                      ClosePlaceCase{"Wayland", true, {u"Left=300"_s, u"Top=200"_s, u"Right=800"_s, u"Bottom=550"_s}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Under Wayland the compositor alone keeps a window on top: the check box and
+// the menu item are disabled, say why, and the stored value goes back as read.
+class StayOnTopUnderWaylandTest : public SettingsWiringTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(StayOnTopUnderWaylandTest, IsShownDisabledAndKept)
+{
+    desktop.wayland = true;
+    writeUserFile(QByteArray("[OPTION]\r\nStayOnTop=") + GetParam() + "\r\n");
+    start();
+    auto* check = control<QCheckBox>("stayOnTopCheck");
+    EXPECT_FALSE(check->isEnabled());
+    EXPECT_TRUE(check->toolTip().contains(u"Wayland"_s)) << check->toolTip().toStdString();
+    EXPECT_FALSE(action("stayOnTopAction")->isEnabled());
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ASSERT_TRUE(closeWindow());
+    EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"StayOnTop="_s + QLatin1String(GetParam())));
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, StayOnTopUnderWaylandTest, ::testing::Values("0", "1"),
+                         [](const auto& info) { return std::string(info.param) == "1" ? "On" : "Off"; });
+
+// 終了 from the tray stores the state the window had before it went there, as a
+// close from the window does: the next start shows the window.
+class CloseFromTheTrayTest : public SettingsWiringTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CloseFromTheTrayTest, StoresTheStateBeforeTheTray)
+{
+    const bool maximized = GetParam();
+    writeUserFile("[OPTION]\r\nMinimize=1\r\n");
+    start();
+    maximized ? window->showMaximized() : window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    window->setWindowState(window->windowState() | Qt::WindowMinimized);
+    QTRY_VERIFY(window->isHidden());
+    action("quitAction")->trigger();
+    EXPECT_TRUE(savedSection(u"POSITION"_s).contains(maximized ? u"State=2"_s : u"State=0"_s))
+        << savedSection(u"POSITION"_s).join(u' ').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(States, CloseFromTheTrayTest, ::testing::Bool(),
+                         [](const auto& info) { return info.param ? "Maximized" : "Normal"; });
+
+// Wayland does not tell the program when the compositor minimises it, so the
+// window's menu offers "トレイに隠す"; it works where the choice is the tray and
+// a tray is there, and does not exist under X11, where minimising does it.
+struct HideToTrayCase {
+    const char* name;
+    bool wayland;
+    const char* minimize;
+    bool available;
+    bool shown;
+    bool enabled;
+};
+
+class HideToTrayTest : public SettingsWiringTest, public ::testing::WithParamInterface<HideToTrayCase> {};
+
+TEST_P(HideToTrayTest, MenuItemWorksWhereItIsOffered)
+{
+    const HideToTrayCase& c = GetParam();
+    desktop.wayland = c.wayland;
+    trayAvailable = c.available;
+    writeUserFile(QByteArray("[OPTION]\r\nMinimize=") + c.minimize + "\r\n");
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto* menu = control<QMenu>("windowMenu");
+    emit menu->aboutToShow();
+    QAction* hide = action("hideToTrayAction");
+    EXPECT_EQ(hide->isVisible(), c.shown);
+    EXPECT_EQ(hide->isEnabled(), c.enabled);
+    if (!c.shown || !c.enabled)
+        return;
+    hide->trigger();
+    EXPECT_TRUE(window->isHidden());
+    EXPECT_TRUE(control<QSystemTrayIcon>("trayIcon")->isVisible());
+    tray()->restoreFromTray();
+    EXPECT_TRUE(window->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, HideToTrayTest,
+                         ::testing::Values(HideToTrayCase{"WaylandTray", true, "1", true, true, true},
+                                           HideToTrayCase{"WaylandTaskbar", true, "0", true, true, false},
+                                           HideToTrayCase{"WaylandNoTray", true, "1", false, true, false},
+                                           HideToTrayCase{"X11", false, "1", true, false, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SettingsWiringTest, StartMinimizedToTheTrayShowsOnlyTheTrayIcon)

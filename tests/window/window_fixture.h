@@ -44,7 +44,11 @@ public:
             .styles = sharedStyleService(),
             .desktop = desktop,
             .locale = QLocale(QLocale::Japanese, QLocale::Japan),
-            .trayAvailable = [this] { return trayAvailable; },
+            .trayAvailable =
+                [this] {
+                    ++trayQuestions;
+                    return trayAvailable;
+                },
             .errorOutput = [this](const QString& text) { standardError.append(text); },
             .settings = settings,
             .startYear = startYear,
@@ -87,6 +91,8 @@ public:
     MessagesT messages;
     FakeDesktopPlatform desktop;
     bool trayAvailable = true;
+    // How often the window asked whether the desktop has a tray.
+    int trayQuestions = 0;
     // What the window wrote to standard error, one entry a message.
     QStringList standardError;
     std::unique_ptr<MainWindow> window;
