@@ -33,6 +33,9 @@ template <typename... Ts>
 struct Overloaded : Ts... {
     using Ts::operator()...;
 };
+// Clang 14 does not yet deduce an aggregate's template arguments by itself.
+template <typename... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 int doubled(int value)
 {
