@@ -95,6 +95,6 @@ int main(int argc, char** argv)
     erakon::TerminationSignals termination;
     QObject::connect(&termination, &erakon::TerminationSignals::terminationRequested, &window,
                      &erakon::MainWindow::endSession, Qt::SingleShotConnection);
-    window.show();
+    window.showAtStart();
     return app.exec();
 }

@@ -209,6 +209,17 @@ void MainWindow::startUp(std::optional<int> startYear)
     m_pages->conversionPage()->startAt(startYear.value_or(m_clock.currentYear()));
 }
 
+void MainWindow::showAtStart()
+{
+    // Mapped minimised first and hidden at once, the window kept its minimised
+    // state under X11, so the tray's restore sent it straight back into the tray.
+    if (isMinimized() && m_tray->canHideToTray()) {
+        m_tray->hideToTray();
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    } else
+        show();
+}
+
 void MainWindow::showPage(Page page) { m_pages->show(page); }
 void MainWindow::openPage(Page page) { m_pages->open(page); }
 Page MainWindow::shownPage() const { return m_pages->shown(); }

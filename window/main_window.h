@@ -35,6 +35,9 @@ public:
     explicit MainWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // The first show: a window that starts minimised with the tray choice goes
+    // straight into the tray and is never mapped before the tray brings it back.
+    void showAtStart();
     // Shows a page as the program does: the page is not entered.
     void showPage(Page page);
     // Shows a page and enters it, as the menu's page commands do.
