@@ -73,7 +73,7 @@ bool exists(const std::string& path)
 std::string settingsFileOfTheWindow()
 {
     const std::string executable = windowExecutable();
-    const std::string userFile = userSettingsPath(configHome(), executable);
+    std::string userFile = userSettingsPath(configHome(), executable);
     if (!userFile.empty() && exists(userFile))
         return userFile;
     return settingsPathBesideProgram(executable);

@@ -7,9 +7,10 @@ set(ERAKON_FUZZING OFF)
 if(ERAKON_BUILD_FUZZERS)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
     set(ERAKON_FUZZING ON)
-    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined
-                        -fno-sanitize-recover=all -fno-omit-frame-pointer -g -O1)
-    add_link_options(-fsanitize=address,undefined)
+    # C++ only: the C of the tests' weston module is built by the system's C compiler.
+    add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:-fsanitize=fuzzer-no-link,address,undefined>"
+                        "$<$<COMPILE_LANGUAGE:CXX>:-fno-sanitize-recover=all;-fno-omit-frame-pointer;-g;-O1>")
+    add_link_options("$<$<LINK_LANGUAGE:CXX>:-fsanitize=address,undefined>")
   else()
     message(WARNING "ERAKON_BUILD_FUZZERS needs clang (CXX=clang++-14); no fuzzers are built")
   endif()
