@@ -4,6 +4,7 @@
 #include "desktop/maker_info.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace erakon {
 
@@ -32,7 +33,7 @@ std::optional<QString> desktopEntryExecValue(const QString& path)
     // backslash is undone before the quoting rule; "%" starts a field code.
     QString value;
     value.reserve(quoted.size() * 2);
-    for (const QChar c : quoted) {
+    for (const QChar c : std::as_const(quoted)) {
         if (c == u'\\')
             value += QStringLiteral("\\\\");
         else if (c == u'%')

@@ -62,7 +62,7 @@ public:
 
 signals:
     // The user's choice of a tab or a page command entered this page.
-    void pageEntered(Page page);
+    void pageEntered(erakon::Page page);
     // A close went ahead: the settings are written and the program may end.
     void closed();
 
