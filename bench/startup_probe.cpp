@@ -9,6 +9,7 @@
 // window came within 30 seconds or the program ended before showing one.
 #include <xcb/xcb.h>
 
+#include <charconv>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -16,6 +17,8 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <string_view>
+#include <system_error>
 
 #include <poll.h>
 #include <sys/resource.h>
@@ -83,7 +86,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s SETTLE_MS PROGRAM [ARGS...]\n", argv[0]);
         return 2;
     }
-    const int settleMs = std::atoi(argv[1]);
+    int settleMs = 0;
+    const std::string_view settleText(argv[1]);
+    const auto [settleEnd, settleError] = std::from_chars(settleText.data(), settleText.data() + settleText.size(),
+                                                          settleMs);
+    if (settleError != std::errc() || settleEnd != settleText.data() + settleText.size() || settleMs < 0) {
+        std::fprintf(stderr, "startup_probe: SETTLE_MS is not a number of milliseconds: %s\n", argv[1]);
+        return 2;
+    }
 
     int screenNumber = 0;
     xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);

@@ -55,7 +55,7 @@ public:
     }
 
 signals:
-    void changed(OptionKey key);
+    void changed(erakon::OptionKey key);
 
 private:
     OptionSettings m_values;

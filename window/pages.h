@@ -55,7 +55,7 @@ public:
     void resizeTabs();
 
 signals:
-    void entered(Page page);
+    void entered(erakon::Page page);
 
 private:
     void enterShownPage();

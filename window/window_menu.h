@@ -39,7 +39,7 @@ signals:
     void closeRequested();
     void hideToTrayRequested();
     // "変換", "早見表" and "スタイル": the page shown and entered.
-    void pageRequested(Page page);
+    void pageRequested(erakon::Page page);
     void helpRequested();
     void aboutRequested();
     void propertiesRequested();

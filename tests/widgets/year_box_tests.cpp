@@ -98,7 +98,8 @@ TEST_F(YearBoxTest, SettingAHeldValueDoesNotReplaceAnExpressionBeingTyped)
 TEST_F(YearBoxTest, NewValueRewritesTextAndFiresOnceWithTheValueInPlace)
 {
     QList<double> seen;
-    QObject::connect(box, &YearBox::changed, box, [&] { seen.append(box->value()); });
+    QObject listener; // declared after seen: the connection ends before seen goes
+    QObject::connect(box, &YearBox::changed, &listener, [this, values = &seen] { values->append(box->value()); });
     box->setValue(1994);
     EXPECT_EQ(box->text(), "1994");
     EXPECT_EQ(seen, QList<double>{1994});

@@ -433,7 +433,8 @@ TEST_P(AboutStyleTest, GradientOnlyInTheBasicStyle)
 {
     ASSERT_TRUE(styles.SetStyle(GetParam().style, nullptr));
     std::optional<bool> gradient;
-    QTimer::singleShot(0, [&] {
+    QObject timerOwner; // no late call into this test's locals if the dialog never shows
+    QTimer::singleShot(0, &timerOwner, [&] {
         auto* dialog = qobject_cast<AboutDialog*>(QApplication::activeModalWidget());
         if (!dialog)
             return;
