@@ -11,7 +11,7 @@ namespace erakon {
 
 QIcon loadProgramIcon()
 {
-    if (const QIcon applicationIcon = QGuiApplication::windowIcon(); !applicationIcon.isNull())
+    if (QIcon applicationIcon = QGuiApplication::windowIcon(); !applicationIcon.isNull())
         return applicationIcon;
     // The PNG sizes only, read as PNG without probing: a file handed to QIcon
     // by name or to a format-guessing reader makes Qt load every image format
@@ -35,7 +35,7 @@ QIcon loadProgramDrawing()
     const QString drawingPath = QStringLiteral(":/icons/erakon.svg");
     if (QFileInfo::exists(drawingPath)) {
         // Without Qt's SVG support the drawing gives no pixels.
-        const QIcon drawing(drawingPath);
+        QIcon drawing(drawingPath);
         if (!drawing.pixmap(QSize(32, 32)).isNull())
             return drawing;
     }

@@ -29,7 +29,7 @@ std::optional<QString> writeShortcutFile(const QString& linkPath, const QString&
             return programPathNotUtf8Reason();
         return programPathControlCharacterReason();
     }
-    if (const std::optional<QString> reason = makeFolders(folderOf(linkPath)))
+    if (std::optional<QString> reason = makeFolders(folderOf(linkPath)))
         return reason;
     return writeFileAtomically(linkPath, *entry, {.links = LinkHandling::ReplaceLink, .mode = kShortcutMode});
 }
