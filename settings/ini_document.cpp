@@ -74,9 +74,9 @@ const IniDocument::Section* IniDocument::findSection(QStringView name) const
     return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
 }
 
-IniDocument::Section& IniDocument::appendSection(QStringView name, QString foldedName)
+IniDocument::Section& IniDocument::appendSection(QStringView name, const QString& foldedName)
 {
-    m_sectionIndex.insert(std::move(foldedName), qsizetype(m_sections.size()));
+    m_sectionIndex.insert(foldedName, qsizetype(m_sections.size()));
     Section& section = m_sections.emplace_back();
     section.name = name.toString();
     return section;

@@ -71,7 +71,7 @@ private:
 
     Section* findSection(QStringView name);
     const Section* findSection(QStringView name) const;
-    Section& appendSection(QStringView name, QString foldedName);
+    Section& appendSection(QStringView name, const QString& foldedName);
     static const QHash<QString, qsizetype>& keyIndex(Section& section);
 
     QString m_source; // the loaded text the lines point into

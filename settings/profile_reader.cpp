@@ -25,7 +25,7 @@ ProfileReader ProfileReader::fromFile(const QString& path)
     return ProfileReader(IniProfile::fromBytes(std::string(file.bytes.constData(), std::size_t(file.bytes.size()))));
 }
 
-ProfileReader ProfileReader::fromText(QString text) { return ProfileReader(IniProfile::fromText(utf8(text))); }
+ProfileReader ProfileReader::fromText(const QString& text) { return ProfileReader(IniProfile::fromText(utf8(text))); }
 
 QString ProfileReader::readString(QStringView section, QStringView key, const QString& defaultValue) const
 {

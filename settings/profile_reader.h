@@ -23,7 +23,7 @@ public:
     // A file that is missing, cannot be read, is no regular file or is larger
     // than kIniFileMaxSize gives an empty reader.
     static ProfileReader fromFile(const QString& path);
-    static ProfileReader fromText(QString text);
+    static ProfileReader fromText(const QString& text);
 
     QString readString(QStringView section, QStringView key, const QString& defaultValue) const;
     // The value when it is an integer (see parseProfileInteger), else the default.
