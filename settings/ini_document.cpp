@@ -45,9 +45,8 @@ IniDocument IniDocument::fromText(QString text, TextEncoding encoding)
             return;
         if (line.size() >= 2 && line.front() == u'[' && line.back() == u']') {
             const QStringView name = trimIniBlanks(line.sliced(1, line.size() - 2));
-            QString folded = foldedName(name);
-            current = document.m_sectionIndex.contains(folded) ? nullptr
-                                                               : &document.appendSection(name, std::move(folded));
+            const QString folded = foldedName(name);
+            current = document.m_sectionIndex.contains(folded) ? nullptr : &document.appendSection(name, folded);
             return;
         }
         if (!current)

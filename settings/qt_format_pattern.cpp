@@ -117,7 +117,7 @@ QString separatorFromQt(const QString& qtFormat, const QString& fallback)
     for (qsizetype i = 1; i + 1 < tokens.size(); ++i) {
         if (tokens[i].letter != 0 || tokens[i - 1].letter == 0 || tokens[i + 1].letter == 0)
             continue;
-        const QString text = tokens[i].literal.trimmed();
+        QString text = tokens[i].literal.trimmed();
         if (text.size() == 1 && !text.at(0).isLetter())
             return text;
         return fallback;

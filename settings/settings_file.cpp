@@ -54,7 +54,7 @@ QString withoutControlCharacters(QString text)
 // quotes around it is removed), so every text reads back as it was written.
 QString storedText(const QString& text)
 {
-    const QString clean = withoutControlCharacters(text);
+    QString clean = withoutControlCharacters(text);
     if (clean.isEmpty())
         return clean;
     const QChar first = clean.front();
@@ -146,7 +146,7 @@ void writeOptionSection(IniDocument& document, const OptionSettings& options)
 // known.
 QString settingsFileToWrite(const SettingsLocation& location)
 {
-    const QString path = SettingsFilePath(location);
+    QString path = SettingsFilePath(location);
     if (!path.isEmpty() && !makeFolders(QFileInfo(path).absolutePath()))
         return path;
     return fallbackSettingsPath(location);

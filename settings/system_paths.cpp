@@ -64,7 +64,7 @@ QString xdgDataHome() { return baseFolder("XDG_DATA_HOME", "/.local/share"); }
 QString runningExecutablePath()
 {
     if (QCoreApplication::instance()) {
-        const QString fromQt = QCoreApplication::applicationFilePath();
+        QString fromQt = QCoreApplication::applicationFilePath();
         if (!fromQt.isEmpty())
             return fromQt;
     }
