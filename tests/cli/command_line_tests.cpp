@@ -9,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace erakon {
@@ -22,7 +24,7 @@ const FixedClock kClock{makeDateTime(2023, 5, 20, 14, 5, 9)};
 struct CliRun {
     explicit CliRun(std::vector<const char*> arguments, std::optional<std::string> settings = std::nullopt)
     {
-        const CommandContext context{kClock, [this, settings] {
+        const CommandContext context{kClock, [this, settings = std::move(settings)] {
                                          ++settingsReads;
                                          return settings;
                                      }};
