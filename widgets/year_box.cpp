@@ -448,7 +448,7 @@ struct YearBox::Private final : EditorHost {
         const QString inserted = cleanedPasteText(QGuiApplication::clipboard()->text(mode), editor->locale());
         const QString current = editor->text();
         const int start = editor->hasSelectedText() ? editor->selectionStart() : editor->cursorPosition();
-        const int length = editor->hasSelectedText() ? editor->selectedText().size() : 0;
+        const qsizetype length = editor->hasSelectedText() ? editor->selectedText().size() : 0;
         if (!isPlainNumberOrEmpty(QString(current).replace(start, length, inserted))) {
             reject();
             return;

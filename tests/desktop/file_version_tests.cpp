@@ -95,7 +95,7 @@ class FileVersionTest : public ::testing::Test {
 protected:
     QString write(const QByteArray& bytes)
     {
-        const QString path = folder.filePath(QStringLiteral("file%1").arg(++count));
+        QString path = folder.filePath(QStringLiteral("file%1").arg(++count));
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             ADD_FAILURE() << "cannot write " << path.toStdString();

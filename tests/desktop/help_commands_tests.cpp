@@ -117,7 +117,7 @@ TEST(FindManualIndexTest, BesideTheProgramFirstThenTheInstalledManual)
 // A file with its folders made, under the temporary root.
 QString makeFile(const QTemporaryDir& root, const QString& relativePath)
 {
-    const QString path = QDir::cleanPath(root.filePath(relativePath));
+    QString path = QDir::cleanPath(root.filePath(relativePath));
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     file.open(QIODevice::WriteOnly);
