@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
 # With ERAKON_BUILD_FUZZERS and clang, every library of this build is compiled with
 # libFuzzer's coverage hooks and the address and undefined-behaviour sanitizers, so the
-# fuzzers in tests/fuzz find faults inside the code they call. Meant for a build folder
-# of its own (scripts/test uses build-fuzz); the program built there is not for use.
+# fuzzers in tests/fuzz find faults inside the code they call, and the unit tests run
+# there again under the same sanitizers. Meant for a build folder of its own
+# (scripts/sanitize uses build-fuzz); the program built there is not for use.
 set(ERAKON_FUZZING OFF)
 if(ERAKON_BUILD_FUZZERS)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
