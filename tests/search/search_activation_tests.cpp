@@ -120,8 +120,8 @@ TEST(SearchActivationTest, TheBusStartsTheServiceWhichOpensTheWindow)
     QFile serviceFile(QStringLiteral(ERAKON_SEARCH_DBUS_SERVICE));
     ASSERT_TRUE(serviceFile.open(QIODevice::ReadOnly));
     QString service = QString::fromUtf8(serviceFile.readAll());
-    service.replace(QRegularExpression(QStringLiteral("^Exec=.*$"), QRegularExpression::MultilineOption),
-                    QStringLiteral("Exec=") + installed.service);
+    static const QRegularExpression execLine(QStringLiteral("^Exec=.*$"), QRegularExpression::MultilineOption);
+    service.replace(execLine, QStringLiteral("Exec=") + installed.service);
     const QString services = installed.root.filePath(QStringLiteral("services"));
     ASSERT_TRUE(writeFile(services + u'/' + QFileInfo(serviceFile).fileName(), service.toUtf8()));
 
