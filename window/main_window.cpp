@@ -18,6 +18,7 @@
 #include "window/settings_page.h"
 #include "window/style_page.h"
 #include "window/tray.h"
+#include "window/wayland_adaptation.h"
 #include "window/window_geometry.h"
 #include "window/window_menu.h"
 
@@ -40,12 +41,6 @@ const QString kTitle = QString::fromUtf8(kApplicationTitle);
 // Smaller than this the window is never made, whatever its layout allows.
 constexpr QSize kSmallestWindow(200, 200);
 
-// What the compositor keeps from a program under Wayland, said to the user.
-const QString kStayOnTopUnderWayland = QStringLiteral("Wayland では、ウィンドウを常に手前に表示できません。");
-const QString kMinimizeUnderWayland = QStringLiteral(
-    "Wayland では、タイトルバーの最小化ボタンではタスクトレイに入りません。"
-    "タスクトレイに入れるには、メニューの「トレイに隠す」を使います。");
-
 QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
 
 void writeToStandardError(const QString& text)
@@ -67,7 +62,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     , m_styles(services.styles)
     , m_desktop(services.desktop)
     , m_errorOutput(services.errorOutput ? services.errorOutput : &writeToStandardError)
-    , m_settingsLocation(services.settings)
+    , m_settingsStore(services.settings)
     , m_basicStyleName(services.styles.activeName())
     // Before the settings are read: the defaults, in the style active now.
     , m_options(new OptionsModel({.styleName = m_basicStyleName}, this))
@@ -85,7 +80,8 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     createMenus();
     createTray(services.trayAvailable ? services.trayAvailable : &QSystemTrayIcon::isSystemTrayAvailable);
     connectParts();
-    adaptToWayland();
+    if (m_desktop.waylandSession())
+        adaptToWayland(*m_pages->settingsPage(), *m_parts->windowMenu, *m_tray);
     // From here on every control keeps the font the pages gave it, whatever
     // style is applied.
     keepFonts(this);
@@ -160,24 +156,6 @@ void MainWindow::connectParts()
         });
 }
 
-// Under Wayland the compositor alone decides what stays on top, and it minimises
-// a window without telling the program, so that the title bar's minimise button
-// cannot take the window to the tray: the window's menu offers that instead, and
-// the controls say so rather than silently doing nothing.
-void MainWindow::adaptToWayland()
-{
-    if (!m_desktop.waylandSession())
-        return;
-    SettingsPage* settings = m_pages->settingsPage();
-    settings->disableStayOnTop(kStayOnTopUnderWayland);
-    settings->setMinimizeTargetHint(kMinimizeUnderWayland);
-    WindowMenu* menu = m_parts->windowMenu;
-    menu->disableStayOnTop(kStayOnTopUnderWayland);
-    menu->hideToTrayAction()->setVisible(true);
-    connect(menu, &QMenu::aboutToShow, this,
-            [this, menu] { menu->hideToTrayAction()->setEnabled(m_tray->canHideToTray()); });
-}
-
 // The window may be made as small as its layout allows, never smaller: the
 // year boxes keep their four digits and the captions their text at every
 // scale. A first start whose third of a small or scaled screen is smaller opens
@@ -195,7 +173,7 @@ void MainWindow::keepLayoutReadable()
 void MainWindow::startUp(std::optional<int> startYear)
 {
     setWindowTitle(kTitle);
-    loadSettings();
+    m_settingsStore.load(*this, *m_options);
     // Loading applied the options that differ from the defaults; these are
     // applied whatever they hold, so that the hints, the status bar, the
     // stay-on-top flag and the user era's edits agree with them in every case.
@@ -348,29 +326,13 @@ void MainWindow::refillFormatSettings(const QLocale& locale)
 
 // ---------------------------------------------------------------- settings
 
-void MainWindow::loadSettings()
-{
-    if (!m_settingsLocation)
-        return;
-    const LoadedSettings loaded = LoadSettings(*m_settingsLocation, placementOf(*this, m_placement),
-                                               storedWindowState(*this), primaryScreenMetrics());
-    m_placement = loaded.placement;
-    placeWindow(*this, loaded.placement, loaded.windowState);
-    m_options->load(loaded.options);
-}
-
 void MainWindow::saveSettings(bool endingSession)
 {
-    if (!m_settingsLocation)
-        return;
     const QString lastClose = fromUtf8(FormatDatePattern("c", m_clock.now(), m_formatSettings));
     // Closed from the tray, the window keeps the state it had before it went
     // there, so that the next start shows it.
-    const Qt::WindowStates states = m_tray->windowStatesToStore();
-    const std::optional<QString> error = SaveSettings(
-        *m_settingsLocation, programRecord(m_settingsLocation->executablePath, lastClose),
-        placementToStore(*this, m_placement, states, !m_desktop.waylandSession()), storedWindowState(states),
-        m_options->values());
+    const std::optional<QString> error = m_settingsStore.save(
+        *this, m_tray->windowStatesToStore(), !m_desktop.waylandSession(), m_options->values(), lastClose);
     m_settingsSaveFailed = error.has_value();
     if (!error)
         return;

@@ -3,9 +3,9 @@
 
 #include "core/date_format.h"
 #include "settings/settings_file.h"
-#include "settings/window_placement.h"
 #include "window/page.h"
 #include "window/window_services.h"
+#include "window/window_settings_store.h"
 
 #include <QMainWindow>
 
@@ -81,14 +81,12 @@ private:
     void createMenus();
     void createTray(std::function<bool()> trayAvailable);
     void connectParts();
-    void adaptToWayland();
     void keepLayoutReadable();
     void startUp(std::optional<int> startYear);
 
     void applyOption(OptionKey key);
     void applyStyleOption();
 
-    void loadSettings();
     // Nothing is asked while the session ends: an error goes to errorOutput.
     void saveSettings(bool endingSession);
     void refillFormatSettings(const QLocale& locale);
@@ -98,13 +96,10 @@ private:
     StyleService& m_styles;
     DesktopPlatform& m_desktop;
     std::function<void(const QString&)> m_errorOutput;
-    std::optional<SettingsLocation> m_settingsLocation;
+    WindowSettingsStore m_settingsStore;
     TFormatSettings m_formatSettings;
     EraNameLanguage m_eraNameLanguage = EraNameLanguage::Japanese;
     QString m_basicStyleName;
-    // The placement read at start; its flags and maximized position go back
-    // into the file unchanged unless the window is maximized at close.
-    WindowPlacement m_placement;
     bool m_endingSession = false;
     bool m_settingsSaveFailed = false;
 

@@ -4,6 +4,7 @@
 #include "styles/style_colour.h"
 #include "styles/style_definition.h"
 #include "styles/style_look.h"
+#include "tests/support/style_names.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -24,63 +25,9 @@
 namespace erakon {
 namespace {
 
-const QStringList kStyleListOrder{"Amakrits",
-                                  "Amethyst Kamri",
-                                  "Aqua Graphite",
-                                  "Aqua Light Slate",
-                                  "Auric",
-                                  "Calypso",
-                                  "Calypso LE",
-                                  "Calypso SE",
-                                  "Calypso SLE",
-                                  "Carbon",
-                                  "Charcoal Dark Slate",
-                                  "Cobalt XEMedia",
-                                  "Cyan Dusk",
-                                  "Cyan Night",
-                                  "Emerald Light Slate",
-                                  "Flat UI Light",
-                                  "Glossy",
-                                  "Glow",
-                                  "Golden Graphite",
-                                  "Iceberg Classico",
-                                  "Lavender Classico",
-                                  "Light",
-                                  "Luna",
-                                  "Material Oxford Blue",
-                                  "Material Oxford Blue SE",
-                                  "Obsidian",
-                                  "Onyx Blue",
-                                  "Puerto Rico",
-                                  "Ruby Graphite",
-                                  "Sapphire Kamri",
-                                  "Silver",
-                                  "Sky",
-                                  "Slate Classico",
-                                  "Smokey Quartz Kamri",
-                                  "Stellar",
-                                  "Stellar Dark",
-                                  "Tablet Dark",
-                                  "Tablet Light",
-                                  "Turquoise Gray",
-                                  "Wedgewood Light",
-                                  "Windows",
-                                  "Windows10",
-                                  "Windows10 BlackPearl",
-                                  "Windows10 Blue",
-                                  "Windows10 Blue Whale",
-                                  "Windows10 Blue Whale LE",
-                                  "Windows10 Charcoal",
-                                  "Windows10 Clear Day",
-                                  "Windows10 Dark",
-                                  "Windows10 Green",
-                                  "Windows10 Malibu",
-                                  "Windows10 Purple",
-                                  "Windows10 SlateGray"};
-
 QStringList carriedStyleNames()
 {
-    QStringList names = kStyleListOrder;
+    QStringList names = kStyleNamesInListOrder;
     names.removeOne(QStringLiteral("Windows"));
     return names;
 }
@@ -102,7 +49,7 @@ TEST_F(StyleServiceTest, NamesSortedAsTheStyleListShowsThem)
     EXPECT_EQ(names.first(), QStringLiteral("Windows"));
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
-    EXPECT_EQ(names, kStyleListOrder);
+    EXPECT_EQ(names, kStyleNamesInListOrder);
 }
 
 TEST_F(StyleServiceTest, StartsInTheSystemStyle) { EXPECT_EQ(service.activeName(), QStringLiteral("Windows")); }

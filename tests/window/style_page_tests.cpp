@@ -6,6 +6,7 @@
 #include "settings/settings_file.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/settings_test_printers.h"
+#include "tests/support/style_names.h"
 #include "tests/window/window_fixture.h"
 #include "widgets/page_control.h"
 #include "widgets/radio_group.h"
@@ -87,63 +88,7 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(StylePageTest, ListsEveryStyleOnceInCaseInsensitiveOrder)
-{
-    const QStringList expected{"Amakrits",
-                               "Amethyst Kamri",
-                               "Aqua Graphite",
-                               "Aqua Light Slate",
-                               "Auric",
-                               "Calypso",
-                               "Calypso LE",
-                               "Calypso SE",
-                               "Calypso SLE",
-                               "Carbon",
-                               "Charcoal Dark Slate",
-                               "Cobalt XEMedia",
-                               "Cyan Dusk",
-                               "Cyan Night",
-                               "Emerald Light Slate",
-                               "Flat UI Light",
-                               "Glossy",
-                               "Glow",
-                               "Golden Graphite",
-                               "Iceberg Classico",
-                               "Lavender Classico",
-                               "Light",
-                               "Luna",
-                               "Material Oxford Blue",
-                               "Material Oxford Blue SE",
-                               "Obsidian",
-                               "Onyx Blue",
-                               "Puerto Rico",
-                               "Ruby Graphite",
-                               "Sapphire Kamri",
-                               "Silver",
-                               "Sky",
-                               "Slate Classico",
-                               "Smokey Quartz Kamri",
-                               "Stellar",
-                               "Stellar Dark",
-                               "Tablet Dark",
-                               "Tablet Light",
-                               "Turquoise Gray",
-                               "Wedgewood Light",
-                               "Windows",
-                               "Windows10",
-                               "Windows10 BlackPearl",
-                               "Windows10 Blue",
-                               "Windows10 Blue Whale",
-                               "Windows10 Blue Whale LE",
-                               "Windows10 Charcoal",
-                               "Windows10 Clear Day",
-                               "Windows10 Dark",
-                               "Windows10 Green",
-                               "Windows10 Malibu",
-                               "Windows10 Purple",
-                               "Windows10 SlateGray"};
-    EXPECT_EQ(listedNames(), expected);
-}
+TEST_F(StylePageTest, ListsEveryStyleOnceInCaseInsensitiveOrder) { EXPECT_EQ(listedNames(), kStyleNamesInListOrder); }
 
 TEST_F(StylePageTest, StartsInTheSystemStyleAndKeepsItAsTheBasicStyle)
 {
