@@ -36,6 +36,33 @@ std::optional<LifeError> checkRequest(const LifeRequest& request)
     return std::nullopt;
 }
 
+LifeProfile profileOf(const LifeRequest& request)
+{
+    const LifeBirth& birth = request.birth;
+    const int asOfYear = int(request.asOf.year());
+    LifeProfile profile;
+    profile.request = request;
+    profile.kazoe = kazoeAge(birth.year, asOfYear);
+    if (birth.date) {
+        const month_day birthday = birth.date->month() / birth.date->day();
+        profile.age = fullAge(*birth.date, request.asOf);
+        // The day itself decides the cohort and the day of adulthood.
+        LifeSchoolYears school = schoolYearsOf(birth.year, schoolCohortOf(birthday), request.asOf);
+        school.adulthood = adulthoodOf(*birth.date);
+        profile.cohorts.push_back(std::move(school));
+        profile.etoBeforeRisshun = birthday <= kLastDayBeforeRisshun;
+    } else {
+        for (const SchoolCohort cohort : kSchoolCohorts)
+            profile.cohorts.push_back(schoolYearsOf(birth.year, cohort, request.asOf));
+        profile.etoBeforeRisshun = true;
+    }
+    profile.yakudoshi = yakudoshiYears(birth.year, request.sex, asOfYear);
+    profile.choju = chojuYears(birth.year);
+    profile.eto = etoSignOf(birth.year);
+    profile.etoFromRisshun = etoSignOf(birth.year - 1);
+    return profile;
+}
+
 } // namespace
 
 LifeBirth lifeBirthOf(const YearQuery& query)
@@ -53,37 +80,15 @@ std::string_view lifeErrorText(LifeError error)
     return "基準日が生まれる前です";
 }
 
-LifeResult lifeProfile(const LifeRequest& asked)
+LifeResult lifeProfile(const LifeRequest& request)
 {
-    LifeRequest request = asked;
-    if (request.birth.date)
-        request.birth.year = int(request.birth.date->year());
-    if (const std::optional<LifeError> error = checkRequest(request))
+    // A date's own year is the birth year.
+    LifeRequest checked = request;
+    if (checked.birth.date)
+        checked.birth.year = int(checked.birth.date->year());
+    if (const std::optional<LifeError> error = checkRequest(checked))
         return {std::nullopt, *error};
-
-    const LifeBirth& birth = request.birth;
-    const int asOfYear = int(request.asOf.year());
-    LifeProfile profile;
-    profile.request = request;
-    profile.kazoe = kazoeAge(birth.year, asOfYear);
-    if (birth.date) {
-        profile.age = fullAge(*birth.date, request.asOf);
-        // The day itself decides the cohort and the day of adulthood.
-        LifeSchoolYears school = schoolYearsOf(birth.year, schoolCohortOf(birth.date->month() / birth.date->day()),
-                                               request.asOf);
-        school.adulthood = adulthoodOf(*birth.date);
-        profile.cohorts.push_back(std::move(school));
-        profile.etoBeforeRisshun = birth.date->month() / birth.date->day() <= kLastDayBeforeRisshun;
-    } else {
-        for (const SchoolCohort cohort : kSchoolCohorts)
-            profile.cohorts.push_back(schoolYearsOf(birth.year, cohort, request.asOf));
-        profile.etoBeforeRisshun = true;
-    }
-    profile.yakudoshi = yakudoshiYears(birth.year, request.sex, asOfYear);
-    profile.choju = chojuYears(birth.year);
-    profile.eto = etoSignOf(birth.year);
-    profile.etoFromRisshun = etoSignOf(birth.year - 1);
-    return {std::move(profile), LifeError::AsOfBeforeBirth};
+    return {profileOf(checked), LifeError::AsOfBeforeBirth};
 }
 
 } // namespace erakon

@@ -143,9 +143,11 @@ void RowWriter::writeChoju()
     for (const Choju& choju : m_profile.choju) {
         const std::string name(choju.name);
         const std::string kazoe = "数え" + ageText(kazoeAge(birthYear, choju.kazoeYear));
-        const std::string full = "満" + ageText(choju.age);
+        std::string full = "満" + ageText(choju.age);
         if (choju.kazoeYear == choju.year) {
-            when(name + bracketed(full + "・" + kazoe), yearTexts(choju.year));
+            // 還暦: both in one year.
+            full.append("・").append(kazoe);
+            when(name + bracketed(full), yearTexts(choju.year));
             continue;
         }
         when(name + bracketed(full), yearTexts(choju.year));

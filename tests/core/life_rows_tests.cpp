@@ -24,6 +24,7 @@ std::vector<LifeRow> rowsOf(LifeBirth birth, year_month_day asOf, Sex sex = Sex:
 std::vector<std::string> textsOf(const std::vector<LifeRow>& rows)
 {
     std::vector<std::string> texts;
+    texts.reserve(rows.size());
     for (const LifeRow& row : rows)
         texts.push_back(row.standaloneText());
     return texts;

@@ -96,6 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
 std::vector<std::string> stepTexts(const std::vector<SchoolStep>& steps)
 {
     std::vector<std::string> texts;
+    texts.reserve(steps.size());
     for (const SchoolStep& step : steps) {
         texts.push_back(std::string(schoolStageName(step.stage)) + " "
                         + std::string(schoolEventName(step.stage, step.event)) + " " + std::to_string(step.year) + "/"
@@ -171,6 +172,7 @@ TEST(GakunenCohortTest, BirthsOnFirstAndSecondOfAprilAreAYearApart)
 std::vector<std::string> yakuTexts(const std::vector<Yakudoshi>& years)
 {
     std::vector<std::string> texts;
+    texts.reserve(years.size());
     for (const Yakudoshi& yaku : years) {
         texts.push_back(std::string(yakuKindName(yaku.kind)) + std::to_string(yaku.kazoe) + (yaku.great ? "*" : "")
                         + std::to_string(yaku.year) + (yaku.inYear ? "!" : ""));
