@@ -99,7 +99,7 @@ void RowWriter::writeAge()
         std::string label = "学年";
         if (m_profile.yearAlone())
             label += bracketed(schoolCohortName(school.cohort));
-        value(std::move(label), gakunenText(*school.gakunen)).cohort = cohortOf(school);
+        value(std::move(label), gakunenText(*school.gakunen));
     }
 }
 

@@ -37,12 +37,14 @@ struct LifeRow {
     std::string value; // Value rows: 35歳, 小3, 巳（み）
     CalendarTexts when; // When rows: the 和暦 (empty outside 明治元年..令和99年) and the 西暦
     bool marked = false; // a 厄年 of the as-of year
-    // With a year alone, the cohort a row of the school years or of 成年 belongs to.
+    // With a year alone, the cohort of a row that stands under a Cohort row (the
+    // school years, and 成年 where the cohorts differ) and of that Cohort row. The
+    // 学年 rows name their cohort in the label: 学年（1月1日〜4月1日生まれ）.
     std::optional<SchoolCohort> cohort;
 
     // The row as one line, without indentation: "【学歴（履歴書）】", "〔4月2日〜12月31日
     // 生まれ〕", "満年齢：35歳", "本厄（数え42歳・大厄）：令和6年（2024年） ← 基準日の年",
-    // "※留年・…".
+    // "※浪人・留年・…".
     std::string text() const;
     // The line with the row's cohort before it, to stand without its cohort row:
     // "〔1月1日〜4月1日生まれ〕小学校 卒業：…".

@@ -266,6 +266,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "〔1月1日〜4月1日生まれ〕短期大学 卒業：平成21年3月（2009年3月）",
                     "〔1月1日〜4月1日生まれ〕大学 卒業：平成23年3月（2011年3月）"}},
         SearchCase{"AgeSection", LifeBirth::ofDate(year{1989} / 4 / 2), "年齢", {"満年齢：35歳", "数え年：36歳"}},
+        SearchCase{"GakunenOfYearAlone",
+                   LifeBirth::ofYear(2016),
+                   "学年",
+                   {"学年（4月2日〜12月31日生まれ）：小2", "学年（1月1日〜4月1日生まれ）：小3"}},
         SearchCase{"NothingOfALife", LifeBirth::ofYear(1989), "天気", {}},
         SearchCase{"EmptyWord", LifeBirth::ofYear(1989), "", {}}),
     [](const testing::TestParamInfo<SearchCase>& info) { return std::string(info.param.name); });
