@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <compare>
 #include <cstdint>
 #include <string_view>
 
@@ -32,7 +31,21 @@ struct EraDay {
     bool leapMonth; // the intercalary month that follows `month`
     int day; // 1-30; 0 where the sources give only the month
 
-    friend constexpr auto operator<=>(const EraDay&, const EraDay&) = default;
+    // In the order of the days (without <compare>, which moc cannot read).
+    friend constexpr bool operator==(const EraDay&, const EraDay&) = default;
+    friend constexpr bool operator<(const EraDay& a, const EraDay& b)
+    {
+        if (a.year != b.year)
+            return a.year < b.year;
+        if (a.month != b.month)
+            return a.month < b.month;
+        if (a.leapMonth != b.leapMonth)
+            return b.leapMonth;
+        return a.day < b.day;
+    }
+    friend constexpr bool operator>(const EraDay& a, const EraDay& b) { return b < a; }
+    friend constexpr bool operator<=(const EraDay& a, const EraDay& b) { return !(b < a); }
+    friend constexpr bool operator>=(const EraDay& a, const EraDay& b) { return !(a < b); }
 };
 
 struct HistoricalEra {
