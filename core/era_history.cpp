@@ -251,8 +251,8 @@ const HistoricalEra* eraWithInitial(std::string_view initial, std::span<const Hi
         letter = char(letter - 'a' + 'A');
     if (letter < 'A' || letter > 'Z')
         return nullptr;
-    const auto at
-        = std::find_if(eras.begin(), eras.end(), [&](const HistoricalEra& era) { return era.initial == letter; });
+    const auto at = std::find_if(eras.begin(), eras.end(),
+                                 [&](const HistoricalEra& era) { return era.initial == letter; });
     return at == eras.end() ? nullptr : &*at;
 }
 

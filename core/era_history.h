@@ -68,7 +68,8 @@ std::vector<EraOfYear> erasOfWesternYear(int westernYear, std::span<const Histor
 const HistoricalEra* eraNamed(std::string_view name, std::span<const HistoricalEra> eras = kHistoricalEras);
 
 // The eras of that reading, in hiragana or katakana (れいわ, レイワ).
-std::vector<const HistoricalEra*> erasReadAs(std::string_view kana, std::span<const HistoricalEra> eras = kHistoricalEras);
+std::vector<const HistoricalEra*> erasReadAs(std::string_view kana,
+                                             std::span<const HistoricalEra> eras = kHistoricalEras);
 
 // The eras of that romanised name, whatever its case, its long vowels marked
 // (Shōwa, Shôwa) or spelt out (Shouwa, Shoowa) or not marked at all (Showa),
@@ -82,6 +83,7 @@ std::vector<const HistoricalEra*> erasRomanisedAs(std::string_view latin,
 const HistoricalEra* eraWithInitial(std::string_view initial, std::span<const HistoricalEra> eras = kHistoricalEras);
 
 // Every era the text names in any of the four ways above, in the same order.
-std::vector<const HistoricalEra*> findEras(std::string_view text, std::span<const HistoricalEra> eras = kHistoricalEras);
+std::vector<const HistoricalEra*> findEras(std::string_view text,
+                                           std::span<const HistoricalEra> eras = kHistoricalEras);
 
 } // namespace erakon

@@ -99,10 +99,12 @@ const std::map<std::string, std::string, std::less<>> kFirstDayDifferences{
     {"明治", "the program counts 明治 from 1 January 1868; ICU from its proclamation, 慶応4年9月8日"},
     {"応仁", "the sources give 文正2年3月5日; ICU has the 3rd"},
     {"長享", "the sources give 文明19年7月20日; ICU has the 29th"},
-    {"弘安", "建治4年2月29日: ICU, which counts Western months, moves the 29th of February to 1 March"},
-    {"文亀", "明応10年2月29日: ICU moves it to 1 March"},
-    {"永正", "文亀4年2月30日: ICU moves it to 1 March"},
-    {"寛永", "元和10年2月30日: ICU moves it to 1 March"},
+    // ICU keeps a lunisolar month and day as a Western date, where February has no 30th
+    // and, in 1278 and 1501, no 29th: it moves them to 1 March.
+    {"弘安", "建治4年2月29日; ICU has 1 March"},
+    {"文亀", "明応10年2月29日; ICU has 1 March"},
+    {"永正", "文亀4年2月30日; ICU has 1 March"},
+    {"寛永", "元和10年2月30日; ICU has 1 March"},
     {"文中", "the sources give the 4th month of 建徳3年 but not the day; ICU has the 1st"},
     {"至徳", "see its first year"},
 };
@@ -202,13 +204,14 @@ TEST(HistoricalErasAgainstIcu, TheTableAddsOnlyNorthernCourtErasToIcus)
 {
     std::vector<std::string_view> notInIcu;
     for (const HistoricalEra& era : kHistoricalEras) {
-        const bool inIcu
-            = std::any_of(icu().begin(), icu().end(), [&](const IcuEra& icuEra) { return icuEra.name == era.name; });
+        const bool inIcu = std::any_of(icu().begin(), icu().end(),
+                                       [&](const IcuEra& icuEra) { return icuEra.name == era.name; });
         if (!inIcu)
             notInIcu.push_back(era.name);
     }
-    EXPECT_EQ(notInIcu, (std::vector<std::string_view>{"正慶", "暦応", "康永", "貞和", "観応", "文和", "延文", "康安",
-                                                       "貞治", "応安", "永和", "永徳"}));
+    EXPECT_EQ(notInIcu,
+              (std::vector<std::string_view>{"正慶", "暦応", "康永", "貞和", "観応", "文和", "延文", "康安", "貞治",
+                                             "応安", "永和", "永徳"}));
     for (const std::string_view name : notInIcu)
         EXPECT_EQ(eraNamed(name)->standing, EraStanding::NorthernCourt) << name;
 }

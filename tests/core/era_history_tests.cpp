@@ -30,12 +30,15 @@ std::vector<std::string_view> namesOf(const std::vector<const HistoricalEra*>& e
     return names;
 }
 
-// 昭和64 for an era year the official line counts, 北朝:元徳4 for one it does not.
+// 昭和64 for an era year the official line counts; 北朝:元徳4 for a northern court's
+// one it does not count, 私:白鳳9 for an unofficial name's.
 std::vector<std::string> erasOf(int westernYear, std::span<const HistoricalEra> eras = kHistoricalEras)
 {
     std::vector<std::string> texts;
     for (const EraOfYear& entry : erasOfWesternYear(westernYear, eras)) {
-        std::string text = entry.countedOfficially ? "" : entry.era->standing == EraStanding::Unofficial ? "私:" : "北朝:";
+        std::string text = entry.countedOfficially           ? ""
+            : entry.era->standing == EraStanding::Unofficial ? "私:"
+                                                             : "北朝:";
         texts.push_back(text + std::string(entry.era->name) + std::to_string(entry.eraYear));
     }
     return texts;
@@ -74,8 +77,9 @@ TEST(HistoricalEras, HoldBothCourtsAndMarkTheUnofficialName)
             unofficial.push_back(row.name);
     }
     EXPECT_EQ(official, 232);
-    EXPECT_EQ(northern, (std::vector<std::string_view>{"正慶", "暦応", "康永", "貞和", "観応", "文和", "延文", "康安", "貞治",
-                                                       "応安", "永和", "康暦", "永徳", "至徳", "嘉慶", "康応"}));
+    EXPECT_EQ(northern,
+              (std::vector<std::string_view>{"正慶", "暦応", "康永", "貞和", "観応", "文和", "延文", "康安", "貞治",
+                                             "応安", "永和", "康暦", "永徳", "至徳", "嘉慶", "康応"}));
     EXPECT_EQ(unofficial, (std::vector<std::string_view>{"白鳳"}));
     EXPECT_EQ(era("元中").court, EraCourt::Southern);
     EXPECT_EQ(era("明徳").court, EraCourt::Northern);
@@ -94,7 +98,8 @@ TEST(HistoricalEras, LeaveNoGapAndNoOverlapInEitherLine)
         int northern = 0;
         for (const EraOfYear& entry : erasOfWesternYear(year)) {
             official += entry.countedOfficially ? 1 : 0;
-            northern += entry.era->court != EraCourt::Southern && entry.era->standing != EraStanding::Unofficial ? 1 : 0;
+            northern += entry.era->court != EraCourt::Southern && entry.era->standing != EraStanding::Unofficial ? 1
+                                                                                                                 : 0;
         }
         const int most = year == 749 ? 3 : 2; // 天平, 天平感宝 and 天平勝宝
         EXPECT_TRUE(official >= 1 && official <= most) << year;
@@ -275,8 +280,17 @@ TEST(EraYearArithmetic, LastYearInUse)
 TEST(EraYearArithmetic, AnEraAddedAfterReiwaTakesOver)
 {
     std::vector<HistoricalEra> eras(kHistoricalEras.begin(), kHistoricalEras.end());
-    eras.push_back({"新元", "しんげん", "Shingen", "Shingen", 'N', EraCalendar::Gregorian, {2030, 4, false, 1},
-                    EraCourt::Both, EraStanding::Official, {2030, 4, false, 1}, 0});
+    eras.push_back({"新元",
+                    "しんげん",
+                    "Shingen",
+                    "Shingen",
+                    'N',
+                    EraCalendar::Gregorian,
+                    {2030, 4, false, 1},
+                    EraCourt::Both,
+                    EraStanding::Official,
+                    {2030, 4, false, 1},
+                    0});
     EXPECT_EQ(lastYearOf(era("令和"), eras), 2030);
     EXPECT_EQ(erasOf(2030, eras), (std::vector<std::string>{"令和12", "新元1"}));
     EXPECT_EQ(erasOf(2031, eras), (std::vector<std::string>{"新元2"}));
