@@ -203,6 +203,20 @@ std::optional<int> lastYearOf(const HistoricalEra& era, std::span<const Historic
     return last;
 }
 
+std::vector<const HistoricalEra*> erasAfter(const HistoricalEra& era, std::span<const HistoricalEra> eras)
+{
+    std::vector<const HistoricalEra*> next;
+    const std::array<std::vector<LineSpan>, 2> lines{officialLine(eras), northernLine(eras)};
+    for (const std::vector<LineSpan>& spans : lines) {
+        for (std::size_t i = 0; i + 1 < spans.size(); ++i) {
+            const HistoricalEra* following = spans[i + 1].era;
+            if (spans[i].era->name == era.name && std::find(next.begin(), next.end(), following) == next.end())
+                next.push_back(following);
+        }
+    }
+    return next;
+}
+
 std::vector<EraOfYear> erasOfWesternYear(int westernYear, std::span<const HistoricalEra> eras)
 {
     std::vector<EraOfYear> found;

@@ -42,6 +42,12 @@ std::optional<EraWesternYear> westernYearOfEraYear(const HistoricalEra& era, int
 // the latest era, still in use.
 std::optional<int> lastYearOf(const HistoricalEra& era, std::span<const HistoricalEra> eras = kHistoricalEras);
 
+// The eras that followed it in its line: one, or for an era both courts used
+// the next of each (元徳: 元弘, and 正慶 in the north); 慶応: 明治. Empty for the
+// latest era and for an unofficial name.
+std::vector<const HistoricalEra*> erasAfter(const HistoricalEra& era,
+                                            std::span<const HistoricalEra> eras = kHistoricalEras);
+
 // An era a Western year belongs to, and its year in that era.
 struct EraOfYear {
     const HistoricalEra* era;

@@ -276,6 +276,30 @@ TEST(EraYearArithmetic, LastYearInUse)
     }
 }
 
+TEST(EraYearArithmetic, ErasThatFollowed)
+{
+    struct Case {
+        std::string_view name;
+        std::vector<std::string_view> next;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"大化", {"白雉"}},
+             {"白雉", {"朱鳥"}},
+             {"朱鳥", {"大宝"}},
+             {"白鳳", {}},
+             {"元徳", {"元弘", "正慶"}},
+             {"建武", {"延元", "暦応"}},
+             {"元中", {"明徳"}},
+             {"康応", {"明徳"}},
+             {"明徳", {"応永"}},
+             {"慶応", {"明治"}},
+             {"昭和", {"平成"}},
+             {"令和", {}},
+         }) {
+        EXPECT_EQ(namesOf(erasAfter(era(c.name))), c.next) << c.name;
+    }
+}
+
 // An era added after the built-in ones ends 令和 and is found like the others.
 TEST(EraYearArithmetic, AnEraAddedAfterReiwaTakesOver)
 {
@@ -292,6 +316,7 @@ TEST(EraYearArithmetic, AnEraAddedAfterReiwaTakesOver)
                     {2030, 4, false, 1},
                     0});
     EXPECT_EQ(lastYearOf(era("令和"), eras), 2030);
+    EXPECT_EQ(namesOf(erasAfter(era("令和"), eras)), (std::vector<std::string_view>{"新元"}));
     EXPECT_EQ(erasOf(2030, eras), (std::vector<std::string>{"令和12", "新元1"}));
     EXPECT_EQ(erasOf(2031, eras), (std::vector<std::string>{"新元2"}));
     EXPECT_EQ(namesOf(findEras("n", eras)), (std::vector<std::string_view>{"新元"}));
