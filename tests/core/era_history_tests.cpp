@@ -25,6 +25,7 @@ const HistoricalEra& era(std::string_view name)
 std::vector<std::string_view> namesOf(const std::vector<const HistoricalEra*>& eras)
 {
     std::vector<std::string_view> names;
+    names.reserve(eras.size());
     for (const HistoricalEra* found : eras)
         names.push_back(found->name);
     return names;
