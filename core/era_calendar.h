@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/historical_era_list.h"
+
 #include <array>
 #include <chrono>
 #include <string>
@@ -15,15 +17,21 @@ struct JapaneseEra {
     std::chrono::year_month_day firstDay;
 };
 
-inline constexpr std::array<JapaneseEra, 5> kJapaneseEras{{
-    // Meiji counts from 1 January 1868 so that all of 1868 is Meiji 1, as the
-    // year arithmetic of the conversion page counts it.
-    {"明治", std::chrono::year{1868} / 1 / 1},
-    {"大正", std::chrono::year{1912} / 7 / 30},
-    {"昭和", std::chrono::year{1926} / 12 / 25},
-    {"平成", std::chrono::year{1989} / 1 / 8},
-    {"令和", std::chrono::year{2019} / 5 / 1},
-}};
+// The last five rows of the table of every era, the Gregorian ones. Meiji
+// counts from 1 January 1868 there, so that all of 1868 is Meiji 1, as the
+// year arithmetic of the conversion page counts it.
+inline constexpr std::array<JapaneseEra, 5> kJapaneseEras = [] {
+    std::array<JapaneseEra, 5> modern{};
+    const std::size_t first = kHistoricalEras.size() - modern.size();
+    for (std::size_t i = 0; i < modern.size(); ++i) {
+        const HistoricalEra& era = kHistoricalEras[first + i];
+        const EraDay& day = era.firstDay;
+        modern[i] = {era.name, std::chrono::year{day.year} / day.month / day.day};
+    }
+    return modern;
+}();
+static_assert(kHistoricalEras[kHistoricalEras.size() - kJapaneseEras.size() - 1].calendar == EraCalendar::Lunisolar
+              && kHistoricalEras[kHistoricalEras.size() - kJapaneseEras.size()].calendar == EraCalendar::Gregorian);
 
 // The era of a date: the last era whose first day is not after it; nullptr
 // for a date before the first era or an invalid date.
