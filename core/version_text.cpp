@@ -7,8 +7,7 @@ namespace erakon {
 
 std::string versionText(std::string_view programName)
 {
-    return std::string(programName) + " " + std::string(kVersion)
-        + "\n" + std::string(kCopyrightNotice)
+    return std::string(programName) + " " + std::string(kVersion) + "\n" + std::string(kCopyrightNotice)
         + ".\n"
           "License MIT: <https://opensource.org/license/mit>.\n"
           "This is free software: you are free to change and redistribute it.\n"

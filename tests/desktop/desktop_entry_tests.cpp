@@ -81,9 +81,9 @@ TEST(DesktopEntryTest, GioLaunchStartsTheProgramAtAwkwardPaths)
     const QString gio = QStandardPaths::findExecutable(QStringLiteral("gio"));
     ASSERT_FALSE(gio.isEmpty()) << "gio (Debian libglib2.0-bin) is needed";
     const QStringList folders = {
-        QStringLiteral("plain"),     QStringLiteral("My Apps"),   QStringLiteral("100%"),
-        QStringLiteral("%f and %u"), QStringLiteral("50%=half"),  QStringLiteral(R"(a"b)"),
-        QStringLiteral("$HOME"),     QStringLiteral(R"(a\b)"),    QStringLiteral("`id`"),
+        QStringLiteral("plain"),     QStringLiteral("My Apps"),      QStringLiteral("100%"),
+        QStringLiteral("%f and %u"), QStringLiteral("50%=half"),     QStringLiteral(R"(a"b)"),
+        QStringLiteral("$HOME"),     QStringLiteral(R"(a\b)"),       QStringLiteral("`id`"),
         QStringLiteral("it's"),      QStringLiteral("太郎のアプリ"), QStringLiteral("a;b|c&d>e<f~g*h?i#j(k)l=m"),
     };
     QTemporaryDir root;
@@ -97,8 +97,9 @@ TEST(DesktopEntryTest, GioLaunchStartsTheProgramAtAwkwardPaths)
         QFile script(program);
         ASSERT_TRUE(script.open(QIODevice::WriteOnly));
         // The program says by which path it was started.
-        script.write("#!/bin/sh\nprintf '%s' \"$0\" > \"$ERAKON_TEST_STARTED.part\" && mv \"$ERAKON_TEST_STARTED.part\" "
-                     "\"$ERAKON_TEST_STARTED\"\n");
+        script.write(
+            "#!/bin/sh\nprintf '%s' \"$0\" > \"$ERAKON_TEST_STARTED.part\" && mv \"$ERAKON_TEST_STARTED.part\" "
+            "\"$ERAKON_TEST_STARTED\"\n");
         script.close();
         ASSERT_TRUE(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 
