@@ -347,18 +347,26 @@ def krunner(options):
         app.query("昭和64年1月8日", dbus_interface="org.kde.krunner.App")
         log = os.path.join(session.root, "dbus-monitor.log")
         wait_until(lambda: "昭和64年1月8日" in open(log, errors="replace").read(), 30, "KRunner's Match call")
-        time.sleep(2)   # the match is drawn after the answer arrives
+        # The window grows below its search field once it lists the match.
+        wait_until(lambda: krunner_height(session) > 60, 30, "KRunner to list the match")
+        time.sleep(0.5)
         if options.shots:
             os.makedirs(options.shots, exist_ok=True)
             path = os.path.join(options.shots, "krunner-default-width.png")
             check(session.screenshot(path), "no screenshot")
             print(f"krunner: picture {path}")
-        # Run, as Enter on the match does: the window starts at the year.
-        runner.Run("1989", "", dbus_interface="org.kde.krunner1")
+        # Enter on KRunner's match: KRunner calls Run, and the window starts at the year.
+        app.query("1989", dbus_interface="org.kde.krunner.App")
+        wait_until(lambda: 'string "1989"' in open(log, errors="replace").read(), 30, "KRunner's Match call for 1989")
+        time.sleep(1)   # the match is in the list once the answer has arrived
+        window = wait_until(lambda: session.run(["xdotool", "search", "--onlyvisible", "--class", "krunner"])
+                            .stdout.split(), 30, "KRunner's window")
+        session.run(["xdotool", "windowactivate", "--sync", window[0]])
+        session.run(["xdotool", "key", "Return"])
         wait_until(lambda: any(argv[1:] == ["--year", "1989"] for argv in installed.processes().values()),
                    60, "erakon --year 1989")
-        check("Match" in open(log, errors="replace").read(), "KRunner made no Match call")
-        print("krunner: Run starts erakon --year 1989")
+        check('member=Run' in open(log, errors="replace").read(), "KRunner made no Run call")
+        print("krunner: Enter on the match runs it: erakon --year 1989")
         bus.close()
         session.stop(monitor)
     except BaseException:
@@ -368,6 +376,15 @@ def krunner(options):
         if installed:
             installed.stop_all()
         session.close()
+
+
+def krunner_height(session):
+    windows = session.run(["xdotool", "search", "--onlyvisible", "--class", "krunner"]).stdout.split()
+    heights = []
+    for window in windows:
+        geometry = session.run(["xdotool", "getwindowgeometry", "--shell", window]).stdout
+        heights += [int(line.split("=")[1]) for line in geometry.splitlines() if line.startswith("HEIGHT=")]
+    return max(heights, default=0)
 
 
 def keep_evidence(session, name, artifacts):
