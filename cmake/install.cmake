@@ -19,7 +19,16 @@ install(CODE "
 install(FILES ${erakon_installed_service_file} DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
 install(FILES ${ERAKON_SHELL_SEARCH_PROVIDER} DESTINATION ${CMAKE_INSTALL_DATADIR}/gnome-shell/search-providers)
 install(FILES ${ERAKON_RUNNER_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/krunner/dbusplugins)
-install(FILES ${ERAKON_DESKTOP_ENTRY} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry names the program as the installed prefix needs (cmake/desktop_exec.cmake).
+set(erakon_installed_desktop_entry ${PROJECT_BINARY_DIR}/installed/${ERAKON_APP_ID}.desktop)
+install(CODE "
+  include([[${PROJECT_SOURCE_DIR}/cmake/desktop_exec.cmake]])
+  set(bin_folder [[${CMAKE_INSTALL_BINDIR}]])
+  cmake_path(ABSOLUTE_PATH bin_folder BASE_DIRECTORY \${CMAKE_INSTALL_PREFIX})
+  erakon_write_installed_desktop_entry([[${ERAKON_DESKTOP_ENTRY}]] [[${erakon_installed_desktop_entry}]]
+    \"\${bin_folder}\" [[${ERAKON_PROGRAM_NAME}]])
+")
+install(FILES ${erakon_installed_desktop_entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ERAKON_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size IN LISTS ERAKON_ICON_SIZES)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/hicolor/${size}x${size}/apps/erakon.png

@@ -7,11 +7,8 @@ namespace erakon {
 
 std::string versionText(std::string_view programName)
 {
-    return std::string(programName) + " " + std::string(kVersion)
-        + "\n"
-          "Copyright (C) 2026 the "
-        + std::string(kApplicationTitle)
-        + " authors.\n"
+    return std::string(programName) + " " + std::string(kVersion) + "\n" + std::string(kCopyrightNotice)
+        + ".\n"
           "License MIT: <https://opensource.org/license/mit>.\n"
           "This is free software: you are free to change and redistribute it.\n"
           "There is NO WARRANTY, to the extent permitted by law.\n";

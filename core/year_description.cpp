@@ -14,12 +14,14 @@ using namespace std::chrono;
 // The separator of the zodiac table's texts, between the sign and its reading.
 constexpr std::string_view kEtoSeparator = "・";
 
-// 1989年1月7日.
-std::string dateText(year_month_day date)
+// 1月7日.
+std::string monthDayText(year_month_day date)
 {
-    return std::to_string(int(date.year())) + "年" + std::to_string(unsigned(date.month())) + "月"
-        + std::to_string(unsigned(date.day())) + "日";
+    return std::to_string(unsigned(date.month())) + "月" + std::to_string(unsigned(date.day())) + "日";
 }
+
+// 1989年1月7日.
+std::string dateText(year_month_day date) { return std::to_string(int(date.year())) + "年" + monthDayText(date); }
 
 // 昭和64年1月7日: the era date of the day, by the calendar; empty before Meiji.
 std::string eraDateText(year_month_day date)
@@ -51,6 +53,17 @@ std::string noteText(const YearQuery& query)
         return {};
     const year_month_day lastDay{sys_days{kJapaneseEras[index + 1].firstDay} - days{1}};
     return std::string(era.name) + "は" + dateText(lastDay) + "までです";
+}
+
+std::string askedText(const YearQuery& query, const YearDescription& description)
+{
+    switch (query.form) {
+    case YearQuery::Form::WesternYear:
+    case YearQuery::Form::WesternDate: return description.westernText;
+    case YearQuery::Form::EraYear: return description.eraYears[std::size_t(query.era)].text;
+    case YearQuery::Form::EraDate: return description.eraYears[std::size_t(query.era)].text + monthDayText(*query.date);
+    }
+    return description.westernText;
 }
 
 } // namespace
@@ -117,6 +130,7 @@ YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra
     description.etoReading = eto.reading;
     description.etoText = std::string(eto.sign) + "（" + std::string(eto.reading) + "）";
     description.note = noteText(query);
+    description.askedText = askedText(query, description);
     return description;
 }
 

@@ -35,6 +35,10 @@ struct YearDescription {
     int westernYear = 0;
     // 1989年, or for a date 1989年1月7日.
     std::string westernText;
+    // What the user asked for, in the program's words: the Western year or date
+    // (1989年, 1989年1月7日), or the era year or era date as typed, even outside
+    // its era (令和5年, 平成35年, 昭和64年1月8日).
+    std::string askedText;
     // What a Japanese reader looks for first: the eras the year belongs to,
     // 昭和64年・平成元年; for a date, the era date of that very day, 昭和64年1月7日.
     // Empty for a year or day before Meiji.

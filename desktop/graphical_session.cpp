@@ -109,6 +109,19 @@ bool waylandDisplayAnswers()
     return connected;
 }
 
+// Whether the colon-separated desktop list (XDG_CURRENT_DESKTOP, "ubuntu:GNOME")
+// names GNOME.
+bool namesGnome(std::string_view desktops)
+{
+    while (!desktops.empty()) {
+        const std::size_t end = desktops.find(':');
+        if (desktops.substr(0, end) == "GNOME")
+            return true;
+        desktops = end == std::string_view::npos ? std::string_view() : desktops.substr(end + 1);
+    }
+    return false;
+}
+
 std::string described(const char* name)
 {
     const char* value = std::getenv(name);
@@ -131,6 +144,27 @@ bool displayReachable(int argc, const char* const* argv)
     if (x11Display.empty())
         x11Display = environment("DISPLAY");
     return (choice.x11 && x11DisplayAnswers(x11Display)) || (choice.wayland && waylandDisplayAnswers());
+}
+
+std::string_view defaultPlatform(int argc, const char* const* argv,
+                                 const std::function<bool(std::string_view)>& x11Answers)
+{
+    if (!argument(argc, argv, "-platform").empty() || !environment("QT_QPA_PLATFORM").empty())
+        return {};
+    if (environment("XDG_SESSION_TYPE") != "wayland" || !namesGnome(environment("XDG_CURRENT_DESKTOP")))
+        return {};
+    std::string_view x11Display = argument(argc, argv, "-display");
+    if (x11Display.empty())
+        x11Display = environment("DISPLAY");
+    // A session without XWayland (or with X11 switched off) keeps the native window.
+    if (x11Display.empty() || !x11Answers(x11Display))
+        return {};
+    return "xcb";
+}
+
+std::string_view defaultPlatform(int argc, const char* const* argv)
+{
+    return defaultPlatform(argc, argv, x11DisplayAnswers);
 }
 
 std::string noDisplayMessage()

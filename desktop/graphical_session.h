@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace erakon {
 
@@ -16,6 +18,17 @@ namespace erakon {
 // eglfs, ...) counts as reachable; Qt deals with it itself. Plain C++ and
 // libxcb: it runs before Qt is started.
 bool displayReachable(int argc, const char* const* argv);
+
+// The platform the window takes when the user names none (neither -platform nor
+// QT_QPA_PLATFORM): "xcb" in GNOME's Wayland session where XWayland answers at
+// DISPLAY, and nothing elsewhere, which leaves the choice to Qt. Under GNOME a
+// native Wayland window gets Qt's own title bar beside GNOME's (GNOME draws no
+// frame for Wayland clients), cannot be placed where it was and cannot stay on
+// top; through XWayland it has GNOME's frame, its stored place and stay-on-top,
+// and the same tray. x11Answers says whether an X server answers at a display.
+std::string_view defaultPlatform(int argc, const char* const* argv,
+                                 const std::function<bool(std::string_view)>& x11Answers);
+std::string_view defaultPlatform(int argc, const char* const* argv);
 
 // The one line that tells the user, naming DISPLAY and WAYLAND_DISPLAY with
 // the values they have.

@@ -12,7 +12,9 @@ namespace erakon {
 // Absolute, ending with "/" so that page paths are appended directly.
 inline const QString kSiteRoot = QStringLiteral("https://www.harunagi.example/");
 inline const QString kDonationPage = QStringLiteral("software/index3.html");
-inline const QString kCopyrightLine = QStringLiteral("Copyright (C) Harunagi. All rights reserved.");
+// "Copyright (C) 2026 the Erakon authors. MIT License."
+inline const QString kCopyrightLine = QString::fromUtf8(kCopyrightNotice) + QStringLiteral(". ")
+    + QString::fromUtf8(kLicenceName) + u'.';
 inline const QString kContactAddress = QStringLiteral("erakon@harunagi.example");
 
 } // namespace erakon

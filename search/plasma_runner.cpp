@@ -22,11 +22,11 @@ RunnerMatches PlasmaRunner::Match(const QString& query)
         return {};
     return {RunnerMatch{
         .id = answer->id,
-        .text = answer->title,
+        .text = answer->runnerText,
         .iconName = QString::fromUtf8(kProgramName),
         .type = kExactRunnerMatch,
         .relevance = 1.0,
-        .properties = {{QStringLiteral("subtext"), answer->description},
+        .properties = {{QStringLiteral("subtext"), answer->runnerSubtext},
                        // No action buttons: the match has its default action only.
                        {QStringLiteral("actions"), QStringList{}}},
     }};

@@ -14,6 +14,39 @@ constexpr qsizetype kLongestQuery = 64;
 // Between the note and the sentence.
 const QString kIdeographicSpace = QStringLiteral("\u3000");
 
+// Between the parts of KRunner's subtext.
+const QString kMiddleDot = QStringLiteral("・");
+
+// "1989年 = 昭和64年・平成元年", "令和5年 = 2023年": the other calendar's answer
+// to what was asked. A year before the first era has no era answer.
+QString runnerText(const YearDescription& description)
+{
+    const bool askedInEras = description.query.form == YearQuery::Form::EraYear
+        || description.query.form == YearQuery::Form::EraDate;
+    const std::string& other = askedInEras ? description.westernText : description.eraText;
+    QString text = QString::fromStdString(description.askedText);
+    if (!other.empty())
+        text += QStringLiteral(" = ") + QString::fromStdString(other);
+    return text;
+}
+
+QString runnerSubtext(const YearDescription& description)
+{
+    QStringList parts;
+    // 平成35年 asked: the year is 令和5年; 昭和64年1月8日 asked: the day is in
+    // 平成元年. This and a date leave no room for the zodiac.
+    if (!description.note.empty() && !description.eraText.empty()) {
+        const std::string& era = description.eraText;
+        constexpr std::string_view kYearMark = "年";
+        const std::size_t year = era.find(kYearMark);
+        parts << QString::fromStdString(year == std::string::npos ? era : era.substr(0, year + kYearMark.size()));
+    }
+    parts << QString::fromStdString(description.yearsFromNowText);
+    if (description.note.empty() && !description.query.date)
+        parts << QString::fromStdString(description.etoText);
+    return parts.join(kMiddleDot);
+}
+
 } // namespace
 
 YearSearch::YearSearch(const Clock& clock, UserEraSource userEra)
@@ -43,6 +76,8 @@ std::optional<SearchAnswer> YearSearch::answer(const QString& text) const
     if (!description.note.empty())
         answer.description.prepend(QString::fromUtf8(kNoteMark) + QString::fromStdString(description.note)
                                    + kIdeographicSpace);
+    answer.runnerText = runnerText(description);
+    answer.runnerSubtext = runnerSubtext(description);
     answer.westernYear = description.westernYear;
     return answer;
 }

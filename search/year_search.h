@@ -23,6 +23,14 @@ struct SearchAnswer {
     // The conversion page's sentence, after the note about an era that had
     // ended or not yet begun when there is one.
     QString description;
+    // KRunner shows a match on one line, the text and, for the selected
+    // match, the subtext beside it, in about 300 pixels at its default width:
+    // what the user asked for and its answer, "令和5年 = 2023年", then how far
+    // away and the zodiac, "3年前・卯（う）"; for a date how far away only,
+    // and when the era asked for had ended or not begun, first the era the
+    // year belongs to, "令和5年・3年前".
+    QString runnerText;
+    QString runnerSubtext;
     // The year the window opens at.
     int westernYear = 0;
 

@@ -22,6 +22,8 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -37,11 +39,21 @@ int main(int argc, char** argv)
     // fontconfig sets itself up beside the connection to the display; the
     // first text of the window would otherwise wait for it.
     erakon::FontConfigPreload fontConfig;
-    if (!erakon::displayReachable(argc, argv)) {
+    // Qt is handed the platform the program prefers where the user named none.
+    std::vector<char*> qtArguments(argv, argv + argc);
+    std::string platformOption = "-platform";
+    std::string platform(erakon::defaultPlatform(argc, argv));
+    if (!platform.empty()) {
+        qtArguments.push_back(platformOption.data());
+        qtArguments.push_back(platform.data());
+    }
+    int qtArgumentCount = static_cast<int>(qtArguments.size());
+    qtArguments.push_back(nullptr);
+    if (!erakon::displayReachable(qtArgumentCount, qtArguments.data())) {
         std::cerr << erakon::noDisplayMessage() << '\n';
         return EXIT_FAILURE;
     }
-    QApplication app(argc, argv);
+    QApplication app(qtArgumentCount, qtArguments.data());
     fontConfig.wait();
     // The title, not the executable's name: a StatusNotifierItem panel shows
     // the application name as the item's title.

@@ -47,7 +47,7 @@ TEST_F(AboutDialogTest, TextHasNineLinesEachEndedByCrLf)
         + QStringLiteral("\r\n"
                          "CurrentScreen 1920 x 1080\r\n"
                          "\r\n"
-                         "Copyright (C) Harunagi. All rights reserved.\r\n"
+                         "Copyright (C) 2026 the Erakon authors. MIT License.\r\n"
                          "erakon@harunagi.example\r\n"
                          "https://www.harunagi.example/\r\n"
                          "\r\n"
@@ -55,6 +55,22 @@ TEST_F(AboutDialogTest, TextHasNineLinesEachEndedByCrLf)
                          "20 травня 2023 субота 14:05, Ukraine Standard Time "
                          "(in Daylight Saving Time)\r\n");
     EXPECT_EQ(aboutText(context(), QSize(1920, 1080)), expected);
+}
+
+// The copyright line says what LICENSE says: the same holder and year (LICENSE
+// writes "(c)"), and the licence by the name LICENSE opens with.
+TEST_F(AboutDialogTest, CopyrightLineAgreesWithTheLicenceFile)
+{
+    QFile licence(QStringLiteral(ERAKON_LICENSE_FILE));
+    ASSERT_TRUE(licence.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(licence.readAll()).split(u'\n');
+    ASSERT_GE(lines.size(), 3);
+    EXPECT_EQ(QString::fromUtf8(kLicenceName), lines[0].trimmed());
+    EXPECT_EQ(QString::fromUtf8(kCopyrightNotice).toLower(), lines[2].trimmed().toLower());
+
+    const QStringList about = aboutText(context(), QSize(1, 1)).split(QStringLiteral("\r\n"));
+    ASSERT_GE(about.size(), 5);
+    EXPECT_EQ(about[4], QStringLiteral("Copyright (C) 2026 the Erakon authors. MIT License."));
 }
 
 TEST_F(AboutDialogTest, ProgramWithoutVersionShowsEmptyParentheses)

@@ -10,6 +10,8 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -30,8 +32,8 @@ protected:
     void SetUp() override
     {
         ASSERT_FALSE(fs::exists("/tmp/.X11-unix/X987")) << "an X server uses " << kNoServer;
-        for (const char* name :
-             {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"}) {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR",
+                                 "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP"}) {
             const char* value = std::getenv(name);
             m_saved[name] = value ? std::optional<std::string>(value) : std::nullopt;
             unsetenv(name);
@@ -132,6 +134,61 @@ TEST_F(DisplayReachableTest, PlatformsWithoutADisplayAreLeftToQt)
     EXPECT_TRUE(reachable({"-platform", "vnc:size=800x600"}));
     setenv("QT_QPA_PLATFORM", "xcb", 1);
     EXPECT_FALSE(reachable());
+}
+
+// Under GNOME's Wayland session the window goes through XWayland, unless the
+// user named a platform; everywhere else Qt chooses.
+TEST_F(DisplayReachableTest, GnomeOnWaylandGetsXWaylandUnlessTheUserChose)
+{
+    struct Row {
+        const char* name;
+        const char* sessionType;
+        const char* desktops;
+        const char* display;
+        const char* platformVariable;
+        std::vector<const char*> arguments;
+        bool xWaylandAnswers;
+        std::string_view platform;
+    };
+    const Row rows[] = {
+        {"GNOME on Wayland", "wayland", "GNOME", ":0", nullptr, {}, true, "xcb"},
+        {"Ubuntu's GNOME", "wayland", "ubuntu:GNOME", ":0", nullptr, {}, true, "xcb"},
+        {"GNOME Classic", "wayland", "GNOME-Classic:GNOME", ":1", nullptr, {}, true, "xcb"},
+        {"-display names the server", "wayland", "GNOME", nullptr, nullptr, {"-display", ":0"}, true, "xcb"},
+        {"user's variable", "wayland", "GNOME", ":0", "wayland", {}, true, ""},
+        {"user's -platform", "wayland", "GNOME", ":0", nullptr, {"-platform", "wayland"}, true, ""},
+        {"user's -platform=", "wayland", "GNOME", ":0", nullptr, {"-platform=wayland"}, true, ""},
+        {"no XWayland", "wayland", "GNOME", nullptr, nullptr, {}, true, ""},
+        {"XWayland does not answer", "wayland", "GNOME", ":0", nullptr, {}, false, ""},
+        {"GNOME on X11", "x11", "GNOME", ":0", nullptr, {}, true, ""},
+        {"KDE Plasma on Wayland", "wayland", "KDE", ":0", nullptr, {}, true, ""},
+        {"a name that only contains GNOME", "wayland", "GNOMEish", ":0", nullptr, {}, true, ""},
+        {"no session type", nullptr, "GNOME", ":0", nullptr, {}, true, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto set = [](const char* name, const char* value) {
+            if (value)
+                setenv(name, value, 1);
+            else
+                unsetenv(name);
+        };
+        set("XDG_SESSION_TYPE", row.sessionType);
+        set("XDG_CURRENT_DESKTOP", row.desktops);
+        set("DISPLAY", row.display);
+        set("QT_QPA_PLATFORM", row.platformVariable);
+        std::vector<const char*> argv{"erakon"};
+        argv.insert(argv.end(), row.arguments.begin(), row.arguments.end());
+        std::string asked;
+        const auto answers = [&](std::string_view display) {
+            asked = display;
+            return row.xWaylandAnswers;
+        };
+        EXPECT_EQ(defaultPlatform(static_cast<int>(argv.size()), argv.data(), answers), row.platform);
+        if (row.platform == "xcb") {
+            EXPECT_EQ(asked, row.display ? row.display : ":0");
+        }
+    }
 }
 
 TEST_F(DisplayReachableTest, MessageIsOneLineNamingBothVariables)

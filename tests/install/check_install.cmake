@@ -42,6 +42,40 @@ if(NOT "Icon=erakon" IN_LIST entry OR NOT "Exec=erakon" IN_LIST entry)
   message(FATAL_ERROR "the desktop entry does not name the installed icon and binary")
 endif()
 
+# Under a prefix whose bin folder is not on the standard PATH, the entry names the
+# installed program by its path (GIO refuses a program it cannot find on the PATH);
+# under /usr/local the bare name is found. The entry stays valid either way.
+foreach(case IN ITEMS "/usr/local|Exec=erakon" "/opt/erakon tools|Exec=\"/opt/erakon tools/bin/erakon\""
+                      "/home/user/.local/|Exec=\"/home/user/.local/bin/erakon\"")
+  string(REPLACE "|" ";" case "${case}")
+  list(GET case 0 prefix)
+  list(GET case 1 wanted)
+  set(other_stage "${STAGE_DIR}-prefix")
+  file(REMOVE_RECURSE "${other_stage}")
+  set(ENV{DESTDIR} "${other_stage}")
+  execute_process(
+    COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${prefix}"
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "cmake --install --prefix ${prefix} failed (${result}):\n${output}")
+  endif()
+  string(REGEX REPLACE "/$" "" prefix "${prefix}")
+  set(installed_entry "${other_stage}${prefix}/share/applications/${APP_ID}.desktop")
+  file(STRINGS "${installed_entry}" entry)
+  if(NOT wanted IN_LIST entry)
+    message(FATAL_ERROR "installed under ${prefix}, the desktop entry lacks the line ${wanted}")
+  endif()
+  if(DESKTOP_FILE_VALIDATE)
+    execute_process(COMMAND "${DESKTOP_FILE_VALIDATE}" "${installed_entry}"
+      RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+    if(NOT result EQUAL 0 OR output MATCHES "error:")
+      message(FATAL_ERROR "installed under ${prefix}, the desktop entry is not valid:\n${output}")
+    endif()
+  endif()
+  file(REMOVE_RECURSE "${other_stage}")
+endforeach()
+set(ENV{DESTDIR} "${STAGE_DIR}")
+
 # The desktop's search: the bus starts the installed service by its name; GNOME Shell
 # finds it by the program's desktop entry and asks the object the service exports;
 # KRunner asks the service's other object.

@@ -49,3 +49,10 @@ string(REGEX MATCH "^erakon \\(([^)]*)\\)" latest "${changelog}")
 if(NOT CMAKE_MATCH_1 STREQUAL version)
   message(FATAL_ERROR "the changelog's latest entry is ${CMAKE_MATCH_1}, the package is ${version}")
 endif()
+
+# The package installs into /usr, where the menu entry names the program bare: cpack's
+# staging folder must not leak into it.
+file(STRINGS "${unpacked}/usr/share/applications/${APP_ID}.desktop" entry)
+if(NOT "Exec=erakon" IN_LIST entry)
+  message(FATAL_ERROR "the package's desktop entry does not start the program by its bare name")
+endif()
