@@ -47,6 +47,7 @@ foreach(needed IN ITEMS "libqt6widgets6" "libqt6dbus6" "qt6-qpa-plugins" "libqt6
 endforeach()
 
 set(ROOT "${WORK_DIR}/root")
+file(MAKE_DIRECTORY "${ROOT}")
 execute_process(COMMAND dpkg-deb -x "${PACKAGE}" "${ROOT}" RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
   message(FATAL_ERROR "dpkg-deb cannot unpack ${PACKAGE}")
