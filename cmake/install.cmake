@@ -7,7 +7,8 @@ include(GNUInstallDirs)
 install(TARGETS erakon erakon-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The search service is started by the session bus, never from a terminal: it lives
 # among the program's helpers. Its service file names it by the path it is installed
-# at, known only now (cpack installs under a prefix of its own).
+# at, known only now (a package or `cmake --install --prefix` installs under a prefix
+# of its own).
 install(TARGETS erakon-search-provider RUNTIME DESTINATION ${ERAKON_SEARCH_PROVIDER_DIR})
 set(erakon_installed_service_file ${PROJECT_BINARY_DIR}/installed/${ERAKON_SEARCH_BUS_NAME}.service)
 install(CODE "
@@ -45,5 +46,21 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/doc/manual/ DESTINATION ${ERAKON_MANUAL_
 if(ERAKON_MAN_PAGES)
   install(FILES ${ERAKON_MAN_PAGES_BUILT} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${ERAKON_CHANGELOG_BUILT}
+install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${ERAKON_CHANGELOG_BUILT}
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# What an installation consists of and where its parts find each other, for the checks
+# of an installed tree: the staged install among the tests (tests/install) and the
+# Debian package (scripts/package), which reads it from the build that made the package.
+file(CONFIGURE OUTPUT ${PROJECT_BINARY_DIR}/installation_facts.cmake @ONLY CONTENT [[
+# Written by cmake/install.cmake.
+set(APP_ID [==[@ERAKON_APP_ID@]==])
+set(SEARCH_BUS_NAME [==[@ERAKON_SEARCH_BUS_NAME@]==])
+set(SHELL_SEARCH_PATH [==[@ERAKON_SHELL_SEARCH_PATH@]==])
+set(RUNNER_PATH [==[@ERAKON_RUNNER_PATH@]==])
+set(ICON_SIZES [==[@ERAKON_ICON_SIZES@]==])
+set(MANUAL_DIR [==[@PROJECT_SOURCE_DIR@/doc/manual]==])
+set(MANUAL_INSTALL_DIR [==[@ERAKON_MANUAL_INSTALL_DIR@]==])
+set(MANUAL_FROM_PROGRAM [==[@ERAKON_MANUAL_FROM_PROGRAM@]==])
+set(MANUAL_CHECKER [==[@PROJECT_SOURCE_DIR@/tests/doc/check_manual.py]==])
+]])

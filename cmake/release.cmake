@@ -4,7 +4,7 @@
 # the build's date, so that two builds of the same source give the same files). The
 # entry must name the version project() gives, so that the package, the program and
 # its AppStream data never disagree.
-set(erakon_changelog ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+set(erakon_changelog ${PROJECT_SOURCE_DIR}/debian/changelog)
 file(STRINGS ${erakon_changelog} erakon_changelog_heads REGEX "^[a-z0-9.+-]+ \\(")
 list(GET erakon_changelog_heads 0 erakon_latest_head)
 string(REGEX REPLACE "^[a-z0-9.+-]+ \\(([^)]*)\\).*" "\\1" erakon_changelog_version "${erakon_latest_head}")

@@ -1,7 +1,10 @@
 # SPDX-License-Identifier: MIT
 cmake_minimum_required(VERSION 3.25)
-# Installs the build into a fresh staging folder (DESTDIR, prefix /usr) and checks that
-# every file a desktop needs is where it looks for it, and nothing is missing.
+# Installs the build into a fresh staging folder (DESTDIR, prefix /usr) and checks the
+# installed tree: every file a desktop needs is where it looks for it, and nothing is
+# missing.
+#   cmake -DBUILD_DIR=... -DSTAGE_DIR=... -P check_install.cmake
+include("${BUILD_DIR}/installation_facts.cmake")
 file(REMOVE_RECURSE "${STAGE_DIR}")
 set(ENV{DESTDIR} "${STAGE_DIR}")
 execute_process(
@@ -11,36 +14,8 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "cmake --install failed (${result}):\n${output}")
 endif()
 
-include(${CMAKE_CURRENT_LIST_DIR}/expected_files.cmake)
-
-set(missing "")
-foreach(file IN LISTS expected)
-  if(NOT EXISTS "${STAGE_DIR}/${file}")
-    list(APPEND missing "${file}")
-  endif()
-endforeach()
-if(missing)
-  message(FATAL_ERROR "not installed: ${missing}")
-endif()
-
-# The program must be runnable by everybody, the data files readable by everybody.
-foreach(file IN LISTS expected)
-  execute_process(COMMAND stat -c %a "${STAGE_DIR}/${file}" OUTPUT_VARIABLE mode
-    OUTPUT_STRIP_TRAILING_WHITESPACE)
-  set(wanted 644)
-  if(file MATCHES "^usr/(bin|libexec)/")
-    set(wanted 755)
-  endif()
-  if(NOT mode STREQUAL wanted)
-    message(FATAL_ERROR "${file} has mode ${mode}, not ${wanted}")
-  endif()
-endforeach()
-
-# The desktop entry's icon name and command must be what was installed.
-file(STRINGS "${STAGE_DIR}/usr/share/applications/${APP_ID}.desktop" entry)
-if(NOT "Icon=erakon" IN_LIST entry OR NOT "Exec=erakon" IN_LIST entry)
-  message(FATAL_ERROR "the desktop entry does not name the installed icon and binary")
-endif()
+set(ROOT "${STAGE_DIR}")
+include(${CMAKE_CURRENT_LIST_DIR}/check_installed_tree.cmake)
 
 # Under a prefix whose bin folder is not on the standard PATH, the entry names the
 # installed program by its path (GIO refuses a program it cannot find on the PATH);
@@ -75,62 +50,3 @@ foreach(case IN ITEMS "/usr/local|Exec=erakon" "/opt/erakon tools|Exec=\"/opt/er
   file(REMOVE_RECURSE "${other_stage}")
 endforeach()
 set(ENV{DESTDIR} "${STAGE_DIR}")
-
-# The desktop's search: the bus starts the installed service by its name; GNOME Shell
-# finds it by the program's desktop entry and asks the object the service exports;
-# KRunner asks the service's other object.
-function(expect_lines file)
-  file(STRINGS "${STAGE_DIR}/${file}" lines)
-  foreach(line IN LISTS ARGN)
-    if(NOT line IN_LIST lines)
-      message(FATAL_ERROR "${file} lacks the line ${line}")
-    endif()
-  endforeach()
-endfunction()
-expect_lines(usr/share/dbus-1/services/${SEARCH_BUS_NAME}.service
-  "Name=${SEARCH_BUS_NAME}" "Exec=/usr/libexec/erakon/erakon-search-provider")
-expect_lines(usr/share/gnome-shell/search-providers/${APP_ID}.search-provider.ini
-  "DesktopId=${APP_ID}.desktop" "BusName=${SEARCH_BUS_NAME}" "ObjectPath=${SHELL_SEARCH_PATH}" "Version=2")
-expect_lines(usr/share/krunner/dbusplugins/${APP_ID}.desktop
-  "X-Plasma-API=DBus" "X-Plasma-DBusRunner-Service=${SEARCH_BUS_NAME}" "X-Plasma-DBusRunner-Path=${RUNNER_PATH}")
-
-# The installed service runs from its place, without the build tree.
-execute_process(COMMAND "${STAGE_DIR}/usr/libexec/erakon/erakon-search-provider" --help
-  RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE errors)
-if(NOT result EQUAL 0 OR NOT text MATCHES "^Usage: erakon-search-provider")
-  message(FATAL_ERROR "the installed search service does not run (${result}):\n${text}${errors}")
-endif()
-
-# The installed program finds the installed manual where the help command looks,
-# and the installed copy of the manual is whole.
-set(manual_index "${STAGE_DIR}/usr/bin/${MANUAL_FROM_PROGRAM}/index.html")
-if(NOT EXISTS "${manual_index}")
-  message(FATAL_ERROR "the help command would look for the manual at ${manual_index}, where none is")
-endif()
-cmake_path(GET manual_index PARENT_PATH manual_dir)
-execute_process(COMMAND "${PYTHON}" -B "${MANUAL_CHECKER}" "${manual_dir}"
-  RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "the installed manual is broken:\n${output}")
-endif()
-
-# The manual pages read without a complaint from man (man-db comes with lintian).
-find_program(MAN man)
-if(MAN)
-  foreach(page erakon erakon-cli)
-    execute_process(
-      COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80
-              "${MAN}" --warnings -E UTF-8 -l "${STAGE_DIR}/usr/share/man/man1/${page}.1.gz"
-      RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE warnings)
-    if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT text MATCHES "${page} - convert years")
-      message(FATAL_ERROR "man cannot read the manual page ${page}.1 (${result}):\n${warnings}")
-    endif()
-  endforeach()
-endif()
-
-# The installed command line runs from its place, without the build tree.
-execute_process(COMMAND "${STAGE_DIR}/usr/bin/erakon-cli" --no-settings 令和元年
-  RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE errors)
-if(NOT result EQUAL 0 OR NOT text MATCHES "^2019年 — 平成31年・令和元年, ")
-  message(FATAL_ERROR "the installed erakon-cli does not convert (${result}):\n${text}${errors}")
-endif()
