@@ -58,10 +58,13 @@ def outside_fences(text):
             yield number, line
 
 
-def prose_lines(text):
-    """(line number, line) outside fenced code blocks, with code spans blanked."""
+def prose(text):
+    """The text with fenced code blocks and code spans blanked, lines kept in place."""
+    lines = text.splitlines()
+    kept = [""] * len(lines)
     for number, line in outside_fences(text):
-        yield number, CODE_SPAN.sub(lambda m: " " * len(m.group(0)), line)
+        kept[number - 1] = CODE_SPAN.sub(lambda m: " " * len(m.group(0)), line)
+    return "\n".join(kept)
 
 
 def heading_anchors(text):
@@ -83,14 +86,15 @@ def heading_anchors(text):
 
 
 def links(text):
-    """(line number, target) of every link, picture and reference definition."""
-    for number, line in prose_lines(text):
+    """(line number, target) of every link, picture and reference definition; a link's
+    text may run over several lines."""
+    blanked = prose(text)
+    for number, line in enumerate(blanked.split("\n"), 1):
         definition = REFERENCE_DEFINITION.match(line)
         if definition:
             yield number, definition.group(1)
-            continue
-        for match in INLINE_LINK.finditer(line):
-            yield number, match.group(1)
+    for match in INLINE_LINK.finditer(blanked):
+        yield blanked.count("\n", 0, match.start(1)) + 1, match.group(1)
 
 
 def read(path):

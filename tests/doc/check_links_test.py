@@ -31,7 +31,7 @@ class CheckLinksTest(unittest.TestCase):
 
     def test_sound_documents_pass(self):
         self.assertEqual(self.check({
-            "README.md": "# Erakon\n![the window](doc/manual/images/a.png)\n"
+            "README.md": "# Erakon\n![the window\nover two lines](doc/manual/images/a.png)\n"
                          "See [the gate](CONTRIBUTING.md#the-full-gate-scriptstest), "
                          "[変換](CONTRIBUTING.md#変換ページconversion), [again](#erakon), [the code](core/), "
                          "[the manual](doc/manual/index.html#keys) and [web](https://example.org/).\n"
@@ -49,7 +49,7 @@ class CheckLinksTest(unittest.TestCase):
         faults = "\n".join(self.check({
             "README.md": "[a](gone.md) [b](CONTRIBUTING.md#nowhere) [c](doc/page.html#nowhere)\n"
                          "[d](/CONTRIBUTING.md) [e](file:///etc/passwd) [f](doc/a.png#top)\n"
-                         "[g](CONTRIBUTING.md) [h](../outside.md)\n",
+                         "[g](CONTRIBUTING.md) [h](../outside.md) [a link over\ntwo lines](gone.png)\n",
             "CONTRIBUTING.md": "# Contributing\n",
             "doc/lost.md": "# Lost\n",
             "doc/page.html": '<p id="here">',
@@ -59,7 +59,7 @@ class CheckLinksTest(unittest.TestCase):
                          "CONTRIBUTING.md has no #nowhere", "doc/page.html has no #nowhere",
                          "line 2: an absolute path", "link of an unexpected kind: file:///etc/passwd",
                          "a #fragment into a file that has none: doc/a.png#top",
-                         "link to a missing file: ../outside.md",
+                         "link to a missing file: ../outside.md", "line 4: link to a missing file: gone.png",
                          "doc/lost.md: no way to it from README.md"]:
             self.assertIn(expected, faults)
 
