@@ -16,7 +16,10 @@ import subprocess
 import sys
 from urllib.parse import unquote, urlsplit
 
-EXTERNAL_LINK_SCHEMES = {"http", "https", "mailto"}
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from check_manual import EXTERNAL_LINK_SCHEMES  # noqa: E402
+import check_manual  # noqa: E402
 FENCE = re.compile(r"^ {0,3}(```|~~~)")
 CODE_SPAN = re.compile(r"(`+)(.+?)\1")
 # [text](target "title") and ![alt](target); the text may hold one level of brackets.
@@ -152,17 +155,5 @@ def check(root, documents=None):
     return faults
 
 
-def main():
-    if len(sys.argv) != 2:
-        sys.exit(__doc__)
-    faults = check(sys.argv[1])
-    for fault in faults:
-        print(fault)
-    if faults:
-        return 1
-    print(f"{sys.argv[1]}: every link of the documents is in place")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(check_manual.run(check, __doc__, "every link of the documents is in place"))
