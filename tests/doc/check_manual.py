@@ -171,17 +171,18 @@ def check(folder):
     return faults
 
 
-def main():
+def run(check_folder, usage, passed):
+    """The command line of a checker: one folder, each fault on a line, status 1 on any."""
     if len(sys.argv) != 2:
-        sys.exit(__doc__)
-    faults = check(sys.argv[1])
+        sys.exit(usage)
+    faults = check_folder(sys.argv[1])
     for fault in faults:
         print(fault)
     if faults:
         return 1
-    print(f"{sys.argv[1]}: every link and picture is in place")
+    print(f"{sys.argv[1]}: {passed}")
     return 0
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(run(check, __doc__, "every link and picture is in place"))
