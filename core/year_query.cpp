@@ -296,12 +296,13 @@ private:
         if (tail == Tail::None)
             return std::nullopt;
 
-        // Era years count from 元年, the first; the year they give must be one the program converts.
+        // Era years count from 元年, the first; year 0 is the year before it, as
+        // in the conversion page's boxes (令和0 is 2018). The year they give must
+        // be one the program converts.
         const std::int64_t offset = era == EraRow::UserDefined ? m_userEra->origin - 1
                                                                : kEraTable[std::size_t(era)].offset;
         const std::int64_t westernYear = offset + eraYear.value; // [-1, 10^9 + 9998]
-        if (eraYear.digits > kMostDigits || eraYear.value < 1 || westernYear < kQueryFirstYear
-            || westernYear > kQueryLastYear)
+        if (eraYear.digits > kMostDigits || westernYear < kQueryFirstYear || westernYear > kQueryLastYear)
             return failure(QueryError::OutOfRange);
 
         YearQuery query;
@@ -332,6 +333,8 @@ private:
                 return YearQuery::Note::EraNotBegun;
             return YearQuery::Note::None;
         }
+        if (query.eraYear < 1)
+            return YearQuery::Note::EraNotBegun;
         // An era's last year is the year its successor began.
         if (named + 1 < kFixedEraCount && query.westernYear > kEraTable[std::size_t(named) + 1].offset + 1)
             return YearQuery::Note::EraHadEnded;

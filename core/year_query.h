@@ -29,7 +29,7 @@ struct YearQuery {
     enum class Note {
         None,
         EraHadEnded, // 平成35, 昭和64年1月8日: the era had ended by then
-        EraNotBegun, // 令和元年4月1日: the era began later that year
+        EraNotBegun, // 令和元年4月1日, 令和0: the era had not yet begun
     };
 
     Form form = Form::WesternYear;

@@ -194,7 +194,11 @@ void ConversionPage::orderTabs()
 
 void ConversionPage::refresh() { convertFrom(m_westernYearBox->intValue()); }
 
-void ConversionPage::startAt(int year) { m_westernYearBox->setValue(year); }
+int ConversionPage::startAt(int year)
+{
+    m_westernYearBox->setValue(year);
+    return m_westernYearBox->intValue();
+}
 
 void ConversionPage::showYearText(const QString& text) { m_westernYearBox->setText(text); }
 

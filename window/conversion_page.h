@@ -50,8 +50,9 @@ public:
     // are now: what entering the page and a changed option do.
     void refresh();
     // The window's first conversion: the current year, or the year the
-    // program was asked to start at.
-    void startAt(int year);
+    // program was asked to start at. Gives the year shown: the one asked for,
+    // or the nearest one whose every box holds its value.
+    int startAt(int year);
     // A year given as text, as the year table hands it over.
     void showYearText(const QString& text);
     // The Western year box's text as typed.

@@ -184,7 +184,15 @@ void MainWindow::startUp(std::optional<int> startYear)
     m_pages->stylePage()->selectActiveStyle();
     m_endingSession = false;
     showPage(Page::Conversion);
-    m_pages->conversionPage()->startAt(startYear.value_or(m_clock.currentYear()));
+    const int shownYear = m_pages->conversionPage()->startAt(startYear.value_or(m_clock.currentYear()));
+    // The boxes hold -9999..9999 together, so the Western year's own range is
+    // narrower (this year - 9999 at the lowest): a year asked for beyond it is
+    // not shown silently as another.
+    if (startYear && shownYear != *startYear) {
+        m_errorOutput(QStringLiteral("--year %1 lies beyond the years every box can show; starting at %2")
+                          .arg(*startYear)
+                          .arg(shownYear));
+    }
 }
 
 void MainWindow::showAtStart()

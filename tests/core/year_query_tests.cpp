@@ -72,6 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
         QueryCase{"FullWidthInitial", "Ｒ５", Form::EraYear, 2023, kReiwa, 5},
         QueryCase{"LatinName", "Heisei31", Form::EraYear, 2019, kHeisei, 31},
         QueryCase{"LatinNameAnyCase", "reiwa 5", Form::EraYear, 2023, kReiwa, 5},
+        // Year 0 of an era is the year before its first, as in the conversion page's boxes.
+        QueryCase{"EraYearZero", "令和0", Form::EraYear, 2018, kReiwa, 0, std::nullopt, Note::EraNotBegun},
+        QueryCase{"InitialYearZero", "M0年", Form::EraYear, 1867, EraRow::Meiji, 0, std::nullopt, Note::EraNotBegun},
+        QueryCase{"EraDateYearZero", "令和0年5月1日", Form::EraDate, 2018, kReiwa, 0, year{2018} / 5 / 1,
+                  Note::EraNotBegun},
         QueryCase{"EraPastItsEnd", "平成35", Form::EraYear, 2023, kHeisei, 35, std::nullopt, Note::EraHadEnded},
         QueryCase{"InitialPastItsEnd", "S100", Form::EraYear, 2025, kShowa, 100, std::nullopt, Note::EraHadEnded},
         QueryCase{"IsoDate", "1989-01-07", Form::WesternDate, 1989, EraRow::Meiji, 0, year{1989} / 1 / 7},
@@ -136,7 +141,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseYearQueryErrorTest,
                                          ErrorCase{"NoLeapDay", "2023-02-29", QueryError::NoSuchDate},
                                          ErrorCase{"YearTooLarge", "10000", QueryError::OutOfRange},
                                          ErrorCase{"ManyDigits", "123456789012", QueryError::OutOfRange},
-                                         ErrorCase{"EraYearZero", "令和0", QueryError::OutOfRange},
                                          ErrorCase{"EraYearTooLarge", "令和9999", QueryError::OutOfRange}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -166,6 +170,9 @@ TEST(ParseYearQueryUserEraTest, EveryEraYearOfTheYearMustFit)
     EXPECT_EQ(parseYearQuery("9999", &fromYearZero).error, QueryError::OutOfRange);
     EXPECT_EQ(parseYearQuery("9998", &fromYearZero).query->westernYear, 9998);
     EXPECT_EQ(parseYearQuery("紀元10000", &fromYearZero).error, QueryError::OutOfRange);
+    // Its year 0 would be the year -1.
+    EXPECT_EQ(parseYearQuery("紀元0", &fromYearZero).error, QueryError::OutOfRange);
+    EXPECT_EQ(parseYearQuery("紀元1", &fromYearZero).query->westernYear, 0);
     // Also when the era has no name to be typed by: it is shown all the same.
     const UserEra nameless{"", 0};
     EXPECT_EQ(parseYearQuery("9999", &nameless).error, QueryError::OutOfRange);

@@ -6,9 +6,11 @@
 
 Every page is reachable from index.html, has a language and a title, and
 closes what it opens; every link to a page of the manual reaches an existing
-page and, with a #fragment, an element of that id; every picture exists, is a
-PNG of the size the page declares; nothing is loaded from outside the folder;
-and every file in the folder is used by some page."""
+page and, with a #fragment, an element of that id, and a link to another file
+(a picture at full size) reaches that file; every picture exists, is a PNG of
+the size the page declares, and offers a sharp version for screens at 200 %
+(srcset "... 2x"), a PNG of exactly twice that size; nothing is loaded from
+outside the folder; and every file in the folder is used by some page."""
 
 import os
 import struct
@@ -50,6 +52,13 @@ class Page(HTMLParser):
             self.links.append((attributes["href"], line))
         if tag in ("img", "script", "source") and "src" in attributes:
             self.resources.append((attributes["src"], line, attributes))
+        if tag in ("img", "source") and "srcset" in attributes:
+            for url, scale in srcset_candidates(attributes["srcset"]):
+                self.resources.append((url, line, {**attributes, "scale": scale}))
+        if tag == "img" and attributes.get("src", "").endswith(".png") and not any(
+                scale == 2 for _, scale in srcset_candidates(attributes.get("srcset", ""))):
+            self.faults.append(f"line {line}: {attributes['src']} has no picture for screens at 200 % "
+                               "(srcset \"... 2x\")")
         if tag == "link" and "href" in attributes:
             self.resources.append((attributes["href"], line, attributes))
         if tag == "img" and not attributes.get("alt"):
@@ -83,12 +92,36 @@ class Page(HTMLParser):
                 self.faults.append(f"line {line}: <{tag}> is never closed")
 
 
+def srcset_candidates(srcset):
+    """The (url, scale) pairs of a srcset; a width descriptor or a bad one gives the scale None."""
+    candidates = []
+    for candidate in srcset.split(","):
+        parts = candidate.split()
+        if not parts:
+            continue
+        descriptor = parts[1] if len(parts) > 1 else "1x"
+        try:
+            scale = float(descriptor[:-1]) if descriptor.endswith("x") else None
+        except ValueError:
+            scale = None
+        candidates.append((parts[0], scale))
+    return candidates
+
+
 def png_size(path):
     with open(path, "rb") as file:
         head = file.read(24)
     if len(head) < 24 or head[:8] != b"\x89PNG\r\n\x1a\n" or head[12:16] != b"IHDR":
         return None
     return struct.unpack(">II", head[16:24])
+
+
+def declared_size_matches(attributes, size, scale):
+    try:
+        declared = (int(attributes.get("width")), int(attributes.get("height")))
+    except (TypeError, ValueError):
+        return False
+    return size == (round(declared[0] * scale), round(declared[1] * scale))
 
 
 def check(folder):
@@ -121,7 +154,13 @@ def check(folder):
                 continue
             target = unquote(parts.path) or name
             if target not in pages:
-                faults.append(f"{name} line {line}: link to a missing page: {href}")
+                relative = os.path.normpath(target)
+                if target.endswith(".html"):
+                    faults.append(f"{name} line {line}: link to a missing page: {href}")
+                elif relative.startswith("..") or not os.path.isfile(os.path.join(folder, relative)):
+                    faults.append(f"{name} line {line}: link to a missing file: {href}")
+                else:
+                    used.add(relative)
                 continue
             used.add(target)
             if parts.fragment and parts.fragment not in pages[target].ids:
@@ -140,12 +179,15 @@ def check(folder):
             used.add(relative)
             if relative.endswith(".png"):
                 size = png_size(path)
-                declared = (attributes.get("width"), attributes.get("height"))
+                scale = attributes.get("scale", 1)
                 if size is None:
                     faults.append(f"{name} line {line}: not a PNG: {url}")
-                elif declared != (str(size[0]), str(size[1])):
-                    faults.append(f"{name} line {line}: {url} is {size[0]}x{size[1]}, "
-                                  f"the page says {declared[0]}x{declared[1]}")
+                elif scale is None:
+                    faults.append(f"{name} line {line}: {url} has no scale (such as 2x) in srcset")
+                elif not declared_size_matches(attributes, size, scale):
+                    wanted = "" if scale == 1 else f"{scale:g} times "
+                    faults.append(f"{name} line {line}: {url} is {size[0]}x{size[1]}, not {wanted}"
+                                  f"the {attributes.get('width')}x{attributes.get('height')} the page says")
 
     # Every page can be reached from the index.
     reached, waiting = set(), ["index.html"]

@@ -40,11 +40,35 @@ class CheckManualTest(unittest.TestCase):
     def test_a_sound_manual_passes(self):
         folder = self.manual({
             "index.html": page('<a href="b.html#x">b</a> <a href="https://example.org/">web</a>'
-                               '<img src="images/a.png" alt="a" width="3" height="2">'),
+                               '<a href="images/a@2x.png"><img src="images/a.png" srcset="images/a@2x.png 2x"'
+                               ' alt="a" width="3" height="2"></a>'),
             "b.html": page('<h2 id="x">x</h2><p>one<p>two<a href="index.html">back</a>'),
             "images/a.png": png(3, 2),
+            "images/a@2x.png": png(6, 4),
         })
         self.assertEqual(check_manual.check(folder), [])
+
+    def test_the_pictures_for_screens_at_200_percent(self):
+        folder = self.manual({
+            "index.html": page('<img src="images/a.png" srcset="images/a@2x.png 2x" alt="a" width="3" height="2">'
+                               '<img src="images/b.png" srcset="images/b@2x.png 2x" alt="b" width="3" height="2">'
+                               '<img src="images/c.png" alt="c" width="3" height="2">'
+                               '<img src="images/d.png" srcset="images/d@2x.png 600w" alt="d" width="3" height="2">'
+                               '<a href="images/gone@2x.png">full size</a>'),
+            "images/a.png": png(3, 2),
+            "images/a@2x.png": png(6, 5),
+            "images/b.png": png(3, 2),
+            "images/c.png": png(3, 2),
+            "images/d.png": png(3, 2),
+            "images/d@2x.png": png(6, 4),
+        })
+        faults = "\n".join(check_manual.check(folder))
+        for expected in ["images/a@2x.png is 6x5, not 2 times the 3x2 the page says",
+                         "missing file: images/b@2x.png",
+                         "images/c.png has no picture for screens at 200 %",
+                         "images/d@2x.png has no scale (such as 2x) in srcset",
+                         "link to a missing file: images/gone@2x.png"]:
+            self.assertIn(expected, faults)
 
     def test_every_kind_of_fault_is_named(self):
         folder = self.manual({
@@ -59,7 +83,7 @@ class CheckManualTest(unittest.TestCase):
         })
         faults = "\n".join(check_manual.check(folder))
         for expected in ["b.html has no #nowhere", "link to a missing page: gone.html",
-                         "images/a.png is 3x2, the page says 4x2", "missing file: images/missing.png",
+                         "images/a.png is 3x2, not the 4x2 the page says", "missing file: images/missing.png",
                          "loads from outside the manual", "</div> closes nothing open", "b.html: no title",
                          "images/stray.png: used by no page"]:
             self.assertIn(expected, faults)

@@ -195,15 +195,17 @@ class DesktopSession(SessionBase):
 
     screen: the screen's size in pixels. dpi: Xft.dpi set through xrdb, as a desktop
     sets its scale (120 is 125 %, 144 is 150 %, 192 is 200 %). tray: "xembed" (trayer),
-    "sni" (a StatusNotifierWatcher with its host) or None."""
+    "sni" (a StatusNotifierWatcher with its host) or None. tray_height: the XEmbed tray's
+    height in pixels (trayer's own default when None)."""
 
     platform = "xcb"
 
-    def __init__(self, screen=(1280, 800), dpi=None, tray="xembed"):
+    def __init__(self, screen=(1280, 800), dpi=None, tray="xembed", tray_height=None):
         super().__init__()
         self.screen = screen
         self.dpi = dpi
         self.tray_kind = tray
+        self.tray_height = tray_height
 
     def start(self):
         self._start_display()
@@ -218,8 +220,9 @@ class DesktopSession(SessionBase):
         wait_until(lambda: self.run(["xdotool", "get_num_desktops"]).returncode == 0,
                    20, "the window manager")
         if self.tray_kind == "xembed":
-            self.tray = self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"],
-                                   log_name="trayer.log")
+            height = ["--height", str(self.tray_height)] if self.tray_height else []
+            self.tray = self.spawn(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request",
+                                    *height], log_name="trayer.log")
             wait_until(self._tray_owned, 20, "the system tray")
         elif self.tray_kind == "sni":
             self.start_status_notifier_watcher()

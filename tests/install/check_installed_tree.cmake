@@ -74,17 +74,27 @@ if(NOT result EQUAL 0)
   message(FATAL_ERROR "the installed manual is broken:\n${output}")
 endif()
 
-# The manual pages read without a complaint from man (man-db comes with lintian).
+# The manual pages read without a complaint from man (man-db comes with lintian), the
+# Japanese ones too: man sets Japanese line breaking for a page under man/ja, and a line
+# it cannot break (a Japanese sentence without the place to break it) is a warning.
 find_program(MAN man)
 if(MAN)
-  foreach(page erakon erakon-cli)
-    execute_process(
-      COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80
-              "${MAN}" --warnings -E UTF-8 -l "${ROOT}/usr/share/man/man1/${page}.1.gz"
-      RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE warnings)
-    if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT text MATCHES "${page} - convert years")
-      message(FATAL_ERROR "man cannot read the manual page ${page}.1 (${result}):\n${warnings}")
+  foreach(language en ja)
+    set(folder "${ROOT}/usr/share/man/man1")
+    set(name_line "convert years")
+    if(language STREQUAL "ja")
+      set(folder "${ROOT}/usr/share/man/ja/man1")
+      set(name_line "西暦と和暦の年を相互に変換する")
     endif()
+    foreach(page erakon erakon-cli)
+      execute_process(
+        COMMAND ${CMAKE_COMMAND} -E env LC_ALL=C.UTF-8 MANWIDTH=80
+                "${MAN}" --warnings -E UTF-8 -l "${folder}/${page}.1.gz"
+        RESULT_VARIABLE result OUTPUT_VARIABLE text ERROR_VARIABLE warnings)
+      if(NOT result EQUAL 0 OR NOT warnings STREQUAL "" OR NOT text MATCHES "${page} - [^\n]*${name_line}")
+        message(FATAL_ERROR "man cannot read the manual page ${folder}/${page}.1 (${result}):\n${warnings}")
+      endif()
+    endforeach()
   endforeach()
 endif()
 

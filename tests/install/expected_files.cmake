@@ -15,12 +15,15 @@ set(expected
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/erakon.png)
 endforeach()
-# The documentation: licence, changelog, manual page and every file of the user's manual.
+# The documentation: licence, changelog, manual pages in English and Japanese and every
+# file of the user's manual.
 list(APPEND expected
   usr/share/doc/erakon/copyright
   usr/share/doc/erakon/changelog.gz
   usr/share/man/man1/erakon.1.gz
-  usr/share/man/man1/erakon-cli.1.gz)
+  usr/share/man/man1/erakon-cli.1.gz
+  usr/share/man/ja/man1/erakon.1.gz
+  usr/share/man/ja/man1/erakon-cli.1.gz)
 file(GLOB_RECURSE manual_files RELATIVE "${MANUAL_DIR}" "${MANUAL_DIR}/*")
 foreach(file IN LISTS manual_files)
   list(APPEND expected usr/share/doc/erakon/html/${file})

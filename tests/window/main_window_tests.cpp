@@ -23,6 +23,7 @@
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -160,6 +161,41 @@ TEST_F(MainWindowTest, CreationAtAYearShowsItAsIfTyped)
     EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年に生まれた人は、今年 34才です");
     EXPECT_TRUE(control<QPushButton>("backToNowButton")->isEnabled());
     EXPECT_EQ(window->shownPage(), Page::Conversion);
+}
+
+// The boxes hold -9999..9999 together: in 2023 the Western year goes down to
+// -7976 only, and with a user era whose first year is 0 up to 9998 only. A
+// year asked for beyond that starts the window at the nearest year it can
+// show, and says so.
+TEST_F(MainWindowTest, CreationAtAYearBeyondTheBoxesSaysWhereItStarts)
+{
+    EXPECT_TRUE(standardError.isEmpty());
+
+    window.reset();
+    createWindow({}, -9999);
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "-7976");
+    EXPECT_EQ(yearBox("yearsFromNowBox")->intValue(), -9999);
+    ASSERT_EQ(standardError.size(), 1);
+    EXPECT_EQ(standardError.first(), "--year -9999 lies beyond the years every box can show; starting at -7976");
+
+    standardError.clear();
+    window.reset();
+    createWindow({}, -7976);
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "-7976");
+    EXPECT_TRUE(standardError.isEmpty());
+
+    // The user era counts even while it is hidden.
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const SettingsLocation location{root.filePath(QStringLiteral("config")), root.filePath(QStringLiteral("erakon"))};
+    writeSettingsFile(location, "[OPTION]\r\nAddYear=0\r\n");
+    window.reset();
+    createWindow(location, 9999);
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "9998");
+    EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 9999);
+    ASSERT_EQ(standardError.size(), 1);
+    EXPECT_EQ(standardError.first(), "--year 9999 lies beyond the years every box can show; starting at 9998");
+    window.reset();
 }
 
 TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)
