@@ -2,6 +2,7 @@
 #include "window/command_line.h"
 
 #include "core/version.h"
+#include "core/version_text.h"
 
 #include <algorithm>
 #include <array>
@@ -179,18 +180,6 @@ std::string helpText(std::string_view programName)
         + settingsFile
         + " when XDG_CONFIG_HOME is not set).\n"
           "F1 in the window opens the user's manual.\n";
-}
-
-std::string versionText(std::string_view programName)
-{
-    return std::string(programName) + " " + std::string(kVersion)
-        + "\n"
-          "Copyright (C) 2026 the "
-        + std::string(kApplicationTitle)
-        + " authors.\n"
-          "License MIT: <https://opensource.org/license/mit>.\n"
-          "This is free software: you are free to change and redistribute it.\n"
-          "There is NO WARRANTY, to the extent permitted by law.\n";
 }
 
 std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string_view programName, std::ostream& out,

@@ -30,7 +30,6 @@ CommandLine parseCommandLine(std::span<const char* const> arguments);
 CommandLine parseCommandLine(int argc, const char* const* argv);
 
 std::string helpText(std::string_view programName);
-std::string versionText(std::string_view programName);
 
 // Prints what the command line asks for: the help or the version on out, a
 // fault on err. Gives the exit status, or nothing when the program starts.

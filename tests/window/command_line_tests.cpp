@@ -4,6 +4,7 @@
 #include "window/command_line.h"
 
 #include "core/version.h"
+#include "core/version_text.h"
 
 #include <sstream>
 #include <vector>
