@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: MIT
+// The window's menu beside the settings page, both bound to one options
+// model: each mirrors the other.
+#include "window/window_menu.h"
+
+#include "widgets/radio_group.h"
+#include "window/options_model.h"
+#include "window/settings_page.h"
+
+#include <QAction>
+#include <QCheckBox>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace erakon {
+namespace {
+
+class WindowMenuTest : public ::testing::Test {
+protected:
+    template <typename T>
+    T* control(const char* name) const
+    {
+        const QString objectName = QString::fromLatin1(name);
+        if (T* found = settingsPage.findChild<T*>(objectName))
+            return found;
+        if (T* found = menu.findChild<T*>(objectName))
+            return found;
+        throw std::logic_error(std::string("neither the settings page nor the menu has ") + name);
+    }
+
+    QAction* action(const char* name) const { return control<QAction>(name); }
+
+    OptionsModel options{OptionSettings{}};
+    SettingsPage settingsPage{options};
+    WindowMenu menu{options};
+};
+
+TEST_F(WindowMenuTest, MenuMarksMirrorTheSettingsPage)
+{
+    control<QCheckBox>("showZodiacCheck")->setChecked(true);
+    control<QCheckBox>("stayOnTopCheck")->setChecked(true);
+    control<QCheckBox>("askBeforeClosingCheck")->setChecked(true);
+    control<QCheckBox>("saveSettingsCheck")->setChecked(false);
+    control<RadioGroup>("minimizeTargetGroup")->setItemIndex(-1);
+    EXPECT_TRUE(action("showZodiacAction")->isChecked());
+    EXPECT_TRUE(action("stayOnTopAction")->isChecked());
+    EXPECT_FALSE(action("showStatusBarAction")->isChecked());
+    EXPECT_FALSE(action("emphasizeErasAction")->isChecked());
+    EXPECT_FALSE(action("showUserEraAction")->isChecked());
+    EXPECT_TRUE(action("minimizeToTrayAction")->isChecked());
+    EXPECT_FALSE(action("minimizeToTaskbarAction")->isChecked());
+    EXPECT_TRUE(action("askBeforeClosingAction")->isChecked());
+    EXPECT_FALSE(action("saveSettingsAction")->isChecked());
+}
+
+struct MenuCase {
+    const char* name;
+    const char* item;
+    const char* checkBox;
+};
+
+class MenuCheckItem : public WindowMenuTest, public ::testing::WithParamInterface<MenuCase> {};
+
+TEST_P(MenuCheckItem, ChoosingFlipsTheSetting)
+{
+    const MenuCase& row = GetParam();
+    auto* box = control<QCheckBox>(row.checkBox);
+    auto* item = menu.findChild<QAction*>(QString::fromLatin1(row.item));
+    ASSERT_TRUE(box && item);
+    const bool before = box->isChecked();
+    item->trigger();
+    EXPECT_EQ(box->isChecked(), !before);
+}
+
+INSTANTIATE_TEST_SUITE_P(, MenuCheckItem,
+                         ::testing::Values(MenuCase{"ShowEto", "showZodiacAction", "showZodiacCheck"},
+                                           MenuCase{"StatusBar", "showStatusBarAction", "showStatusBarCheck"},
+                                           MenuCase{"StayOnTop", "stayOnTopAction", "stayOnTopCheck"},
+                                           MenuCase{"ShowBold", "emphasizeErasAction", "emphasizeErasCheck"},
+                                           MenuCase{"AddItem", "showUserEraAction", "showUserEraCheck"},
+                                           MenuCase{"CloseQuery", "askBeforeClosingAction", "askBeforeClosingCheck"},
+                                           MenuCase{"SaveStatus", "saveSettingsAction", "saveSettingsCheck"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace erakon
