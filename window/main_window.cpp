@@ -210,28 +210,19 @@ void MainWindow::applyOption(OptionKey key)
 {
     const OptionSettings& options = m_options->values();
     switch (key) {
-    case OptionKey::ShowEto: // the sentence and the year table
-        m_pages->reenterIfShown(Page::Conversion);
-        m_pages->reenterIfShown(Page::Table);
-        break;
+    case OptionKey::ShowEto: m_pages->reenterIfShown(Page::Table); break;
     case OptionKey::StatusBar: m_parts->clockStatusBar->setVisible(options.statusBar); break;
     case OptionKey::StayOnTop:
         // Under Wayland the option is kept as it is, for the next X11 session.
         if (!m_desktop.waylandSession())
             setStaysOnTop(*this, options.stayOnTop);
         break;
-    case OptionKey::ShowBold:
-        m_pages->conversionPage()->refresh();
-        m_pages->reenterIfShown(Page::Conversion);
-        break;
-    case OptionKey::AddItem:
-        m_pages->settingsPage()->setUserEraEditable(options.addItem);
-        m_pages->reenterIfShown(Page::Conversion);
-        break;
+    case OptionKey::AddItem: m_pages->settingsPage()->setUserEraEditable(options.addItem); break;
     case OptionKey::ShowHint: m_hints->setHintsShown(options.showHint); break;
     case OptionKey::StyleName: applyStyleOption(); break;
-    // Read where they act: the user era's name and origin by the next
-    // conversion, the minimise choice by minimising, the others at the close.
+    // The conversion page follows the zodiac, the emphasis and the user era
+    // itself; the minimise choice is read by minimising, the others at the close.
+    case OptionKey::ShowBold:
     case OptionKey::AddName:
     case OptionKey::AddYear:
     case OptionKey::Minimize:

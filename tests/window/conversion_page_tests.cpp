@@ -6,10 +6,12 @@
 
 #include "core/clock.h"
 #include "core/date_format.h"
+#include "tests/support/settings_test_printers.h"
 #include "widgets/year_box.h"
 #include "window/options_model.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -260,6 +262,44 @@ TEST_F(ConversionPageTest, TypingBeyondTheRangeGivesTheNearestYear)
     }
 }
 
+// A number pasted far beyond any year, more than a whole number holds, gives
+// the last year the page shows, or the first.
+TEST_F(ConversionPageTest, HugePastedNumberGivesTheLastOrFirstYear)
+{
+    struct Case {
+        const char* pasted;
+        int year;
+        const char* shown;
+    };
+    showActive();
+    for (const Case& c : {Case{"99999999999", 9999, "7981"}, Case{"-99999999999", 2023 - 9999, "-9994"}}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(c.pasted));
+        QLineEdit* reiwa = yearBox("reiwaYearBox")->lineEdit();
+        reiwa->setFocus();
+        reiwa->selectAll();
+        QTest::keyClick(reiwa, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(yearBox("westernYearBox")->intValue(), c.year) << c.pasted;
+        EXPECT_EQ(yearBox("reiwaYearBox")->text(), QString::fromLatin1(c.shown)) << c.pasted;
+        expectConsistent();
+    }
+}
+
+// The first conversion runs whatever the year, also for year 0, which the
+// boxes hold before it.
+TEST_F(ConversionPageTest, StartAtYearZeroConvertsIt)
+{
+    ConversionPage fresh(clock, formatSettings, options);
+    fresh.startAt(0);
+    const auto box = [&fresh](const char* name) { return fresh.findChild<YearBox*>(QString::fromLatin1(name)); };
+    EXPECT_EQ(box("westernYearBox")->text(), "0");
+    EXPECT_EQ(box("meijiYearBox")->intValue(), -1867);
+    EXPECT_EQ(box("yearsFromNowBox")->intValue(), -2023);
+    EXPECT_EQ(box("yearsFromNowBox")->displayFormat(), "###0");
+    EXPECT_TRUE(fresh.findChild<QPushButton*>(QStringLiteral("backToNowButton"))->isEnabled());
+    EXPECT_EQ(fresh.findChild<QPushButton*>(QStringLiteral("sentenceButton"))->text(),
+              "この年に生まれた人は、今年 2023才です");
+}
+
 TEST_F(ConversionPageTest, ResetReturnsToNowAndDisablesItself)
 {
     yearBox("westernYearBox")->setValue(2024);
@@ -302,6 +342,27 @@ TEST_F(ConversionPageTest, UserEraRowFollowsItsOptions)
     EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 2000 - 1879);
 }
 
+// The page follows the options it shows as they change: the zodiac, the
+// emphasis, the user era's row and name at once; a new origin at the next
+// conversion, so that an origin being typed does not move the year.
+TEST_F(ConversionPageTest, FollowsTheOptionsAsTheyChange)
+{
+    options.set(&OptionSettings::showEto, true);
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年（卯・う）に生まれた人は、今年 0才です");
+    options.set(&OptionSettings::showBold, true);
+    EXPECT_TRUE(yearBox("reiwaYearBox")->font().bold());
+    options.set(&OptionSettings::addItem, true);
+    EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
+    options.set(&OptionSettings::addName, QStringLiteral("開業"));
+    EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
+
+    options.set(&OptionSettings::addYear, 2000);
+    EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 2023 - 1879);
+    page.refresh();
+    EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 2023 - 1999);
+    expectConsistent();
+}
+
 struct EmphasisCase {
     const char* name;
     int year;
@@ -315,7 +376,6 @@ TEST_P(Emphasis, BoldMarksTheErasOfTheYear)
 {
     const EmphasisCase& row = GetParam();
     options.set(&OptionSettings::showBold, true);
-    page.refresh();
     yearBox("westernYearBox")->setValue(row.year);
     const std::array<QWidget*, 5> eraBoxes{yearBox("meijiYearBox"), yearBox("taishoYearBox"), yearBox("showaYearBox"),
                                            yearBox("heiseiYearBox"), yearBox("reiwaYearBox")};

@@ -127,6 +127,19 @@ TEST_F(MainWindowTest, CreationAtAYearShowsItAsIfTyped)
     EXPECT_EQ(window->shownPage(), Page::Conversion);
 }
 
+// erakon --year 0: year 0 is what the boxes hold before the first
+// conversion, which converts it all the same.
+TEST_F(MainWindowTest, CreationAtYearZeroConvertsIt)
+{
+    window.reset();
+    createWindow({}, 0);
+    EXPECT_EQ(yearBox("westernYearBox")->text(), "0");
+    EXPECT_EQ(yearBox("meijiYearBox")->intValue(), -1867);
+    EXPECT_EQ(yearBox("yearsFromNowBox")->intValue(), -2023);
+    EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年に生まれた人は、今年 2023才です");
+    EXPECT_TRUE(control<QPushButton>("backToNowButton")->isEnabled());
+}
+
 TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)
 {
     struct Row {
