@@ -175,9 +175,9 @@ void MainWindow::startUp(std::optional<int> startYear)
     setWindowTitle(kTitle);
     m_settingsStore.load(*this, *m_options);
     // Loading applied the options that differ from the defaults; these are
-    // applied whatever they hold, so that the hints, the status bar, the
-    // stay-on-top flag and the user era's edits agree with them in every case.
-    for (const OptionKey key : {OptionKey::ShowHint, OptionKey::StatusBar, OptionKey::StayOnTop, OptionKey::AddItem})
+    // applied whatever they hold, so that the hints, the status bar and the
+    // stay-on-top flag agree with them in every case.
+    for (const OptionKey key : {OptionKey::ShowHint, OptionKey::StatusBar, OptionKey::StayOnTop})
         applyOption(key);
     // The style list never lacks a current item: a list without one picks
     // its first row when it gets the focus, which would apply that style.
@@ -217,12 +217,12 @@ void MainWindow::applyOption(OptionKey key)
         if (!m_desktop.waylandSession())
             setStaysOnTop(*this, options.stayOnTop);
         break;
-    case OptionKey::AddItem: m_pages->settingsPage()->setUserEraEditable(options.addItem); break;
     case OptionKey::ShowHint: m_hints->setHintsShown(options.showHint); break;
     case OptionKey::StyleName: applyStyleOption(); break;
-    // The conversion page follows the zodiac, the emphasis and the user era
-    // itself; the minimise choice is read by minimising, the others at the close.
+    // The pages follow the zodiac, the emphasis and the user era themselves;
+    // the minimise choice is read by minimising, the others at the close.
     case OptionKey::ShowBold:
+    case OptionKey::AddItem:
     case OptionKey::AddName:
     case OptionKey::AddYear:
     case OptionKey::Minimize:

@@ -4,11 +4,13 @@
 #include "window/window_menu.h"
 
 #include "widgets/radio_group.h"
+#include "widgets/year_box.h"
 #include "window/options_model.h"
 #include "window/settings_page.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -84,6 +86,25 @@ INSTANTIATE_TEST_SUITE_P(, MenuCheckItem,
                                            MenuCase{"CloseQuery", "askBeforeClosingAction", "askBeforeClosingCheck"},
                                            MenuCase{"SaveStatus", "saveSettingsAction", "saveSettingsCheck"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The user era's name and origin can be edited exactly while the era is
+// shown, however that changes: from the menu, from the settings page, or
+// from the options.
+TEST_F(WindowMenuTest, UserEraEditsFollowTheShownUserEra)
+{
+    const auto editable = [this] {
+        const bool name = control<QLineEdit>("userEraNameEdit")->isEnabled();
+        EXPECT_EQ(control<YearBox>("userEraOriginBox")->isEnabled(), name);
+        return name;
+    };
+    EXPECT_FALSE(editable());
+    action("showUserEraAction")->trigger();
+    EXPECT_TRUE(editable());
+    control<QCheckBox>("showUserEraCheck")->click();
+    EXPECT_FALSE(editable());
+    options.set(&OptionSettings::addItem, true);
+    EXPECT_TRUE(editable());
+}
 
 } // namespace
 } // namespace erakon
