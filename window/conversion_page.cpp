@@ -10,6 +10,7 @@
 #include "widgets/year_box.h"
 #include "window/options_model.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -83,7 +84,7 @@ void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::in
 } // namespace
 
 ConversionPage::ConversionPage(const Clock& clock, const TFormatSettings& formatSettings, const OptionsModel& options,
-                               QWidget* parent)
+                               QAction* closeAction, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_formatSettings(formatSettings)
@@ -101,7 +102,7 @@ ConversionPage::ConversionPage(const Clock& clock, const TFormatSettings& format
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
     page->addLayout(groups, 1);
-    page->addWidget(createSentenceButton());
+    page->addWidget(createSentenceButton(closeAction));
     orderTabs();
 
     showUserEra();
@@ -111,7 +112,6 @@ ConversionPage::ConversionPage(const Clock& clock, const TFormatSettings& format
         connect(m_eraYearBoxes[era], &YearBox::changed, this, [this, era] { eraYearEdited(era); });
     connect(m_yearsFromNowBox, &YearBox::changed, this, &ConversionPage::yearsFromNowEdited);
     connect(m_backToNowButton, &QPushButton::clicked, this, &ConversionPage::resetToCurrentYear);
-    connect(m_sentenceButton, &QPushButton::clicked, this, &ConversionPage::closeRequested);
     connect(&options, &OptionsModel::changed, this, &ConversionPage::optionChanged);
 }
 
@@ -181,7 +181,7 @@ QWidget* ConversionPage::createWesternYearGroup()
     return m_westernYearGroup;
 }
 
-QWidget* ConversionPage::createSentenceButton()
+QWidget* ConversionPage::createSentenceButton(QAction* closeAction)
 {
     m_sentenceButton = new QPushButton(this);
     m_sentenceButton->setObjectName(QStringLiteral("sentenceButton"));
@@ -189,6 +189,7 @@ QWidget* ConversionPage::createSentenceButton()
     m_sentenceButton->setFixedHeight(33);
     m_sentenceButton->setFocusPolicy(Qt::NoFocus);
     m_sentenceButton->setCursor(Qt::PointingHandCursor);
+    connect(m_sentenceButton, &QPushButton::clicked, closeAction, &QAction::trigger);
     return m_sentenceButton;
 }
 

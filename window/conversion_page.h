@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -44,9 +45,10 @@ class ConversionPage final : public QWidget {
 
 public:
     // The options give the user era, the zodiac and the emphasis; the page
-    // follows their changes. The format settings write the year of "back to now".
+    // follows their changes. The format settings write the year of "back to
+    // now". The sentence button triggers the close command.
     ConversionPage(const Clock& clock, const TFormatSettings& formatSettings, const OptionsModel& options,
-                   QWidget* parent = nullptr);
+                   QAction* closeAction, QWidget* parent = nullptr);
 
     // The year shown, converted again with the options as they are now: what
     // entering the page does.
@@ -64,14 +66,10 @@ public:
     // The offsets the page converts with, rows Meiji .. user era.
     EraOffsets eraOffsets() const;
 
-signals:
-    // The sentence button, which closes the window.
-    void closeRequested();
-
 private:
     QWidget* createEraGroup();
     QWidget* createWesternYearGroup();
-    QWidget* createSentenceButton();
+    QWidget* createSentenceButton(QAction* closeAction);
     void orderTabs();
 
     void westernYearEdited();

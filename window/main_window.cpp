@@ -9,6 +9,7 @@
 #include "widgets/hint_switch.h"
 #include "widgets/page_control.h"
 #include "widgets/window_font.h"
+#include "window/command_actions.h"
 #include "window/conversion_page.h"
 #include "window/desktop_commands.h"
 #include "window/file_page.h"
@@ -51,6 +52,7 @@ void writeToStandardError(const QString& text)
 } // namespace
 
 struct MainWindow::Parts {
+    CommandActions commands;
     ClockStatusBar* clockStatusBar = nullptr;
     WindowMenu* windowMenu = nullptr;
 };
@@ -74,6 +76,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     setFont(windowFont(11));
     setMinimumSize(kSmallestWindow);
     resize(391, 260);
+    createActions();
     createPages();
     createStatusBar();
     createCommands();
@@ -91,9 +94,19 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::createActions()
+{
+    m_parts->commands = createCommandActions(this);
+    // Esc and F1 act from every control of the window, a year box included.
+    for (QAction* action : {m_parts->commands.close, m_parts->commands.showHelp}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
 void MainWindow::createPages()
 {
-    m_pages = new Pages(this, m_clock, m_formatSettings, *m_options, m_styles, m_messages);
+    m_pages = new Pages(this, m_clock, m_formatSettings, *m_options, m_styles, m_messages, m_parts->commands);
     setCentralWidget(m_pages->control());
 }
 
@@ -118,15 +131,7 @@ void MainWindow::createCommands()
         {this, m_clock, m_messages, m_desktop, m_styles, m_clockTimer, m_basicStyleName});
 }
 
-void MainWindow::createMenus()
-{
-    m_parts->windowMenu = new WindowMenu(*m_options, this);
-    // Esc and F1 act from every control of the window, a year box included.
-    for (QAction* action : m_parts->windowMenu->windowShortcuts()) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-}
+void MainWindow::createMenus() { m_parts->windowMenu = new WindowMenu(*m_options, m_parts->commands, this); }
 
 void MainWindow::createTray(std::function<bool()> trayAvailable)
 {
@@ -136,17 +141,21 @@ void MainWindow::createTray(std::function<bool()> trayAvailable)
 void MainWindow::connectParts()
 {
     const Parts& p = *m_parts;
+    const CommandActions& c = p.commands;
     connect(m_options, &OptionsModel::changed, this, &MainWindow::applyOption);
     connect(m_pages, &Pages::entered, this, &MainWindow::pageEntered);
     connect(p.windowMenu, &WindowMenu::pageRequested, this, &MainWindow::openPage);
     connect(p.clockStatusBar, &ClockStatusBar::clicked, m_pages->conversionPage(), &ConversionPage::resetToCurrentYear);
     connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::clockTick);
-    m_desktopCommands->connectFileCommands(m_pages->filePage());
-    m_desktopCommands->connectFileCommands(p.windowMenu);
-    m_desktopCommands->connectHelpCommands(m_pages->helpPage());
-    m_desktopCommands->connectHelpCommands(p.windowMenu);
-    connect(m_pages->conversionPage(), &ConversionPage::closeRequested, this, &QWidget::close);
-    connect(p.windowMenu, &WindowMenu::closeRequested, this, &QWidget::close);
+    connect(c.close, &QAction::triggered, this, &QWidget::close);
+    connect(c.desktopShortcut, &QAction::triggered, m_desktopCommands, &DesktopCommands::registerDesktopShortcut);
+    connect(c.startMenuShortcut, &QAction::triggered, m_desktopCommands, &DesktopCommands::registerStartMenuShortcut);
+    connect(c.startupShortcut, &QAction::triggered, m_desktopCommands, &DesktopCommands::registerStartupShortcut);
+    connect(c.showHelp, &QAction::triggered, m_desktopCommands, &DesktopCommands::showHelp);
+    connect(c.about, &QAction::triggered, m_desktopCommands, &DesktopCommands::showAboutBox);
+    connect(c.properties, &QAction::triggered, m_desktopCommands, &DesktopCommands::showProgramProperties);
+    connect(c.donation, &QAction::triggered, m_desktopCommands, &DesktopCommands::openDonationPage);
+    connect(c.homeSite, &QAction::triggered, m_desktopCommands, &DesktopCommands::openHomeSite);
     connect(m_tray, &Tray::quitRequested, this, &QWidget::close);
     connect(p.windowMenu, &WindowMenu::hideToTrayRequested, m_tray, &Tray::hideToTray);
     if (qApp)

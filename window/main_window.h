@@ -73,8 +73,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct Parts; // the status bar and the window's menu
+    struct Parts; // the shared command actions, the status bar and the window's menu
 
+    void createActions();
     void createPages();
     void createStatusBar();
     void createCommands();

@@ -10,6 +10,7 @@
 #include "widgets/year_box.h"
 #include "window/options_model.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -93,7 +94,8 @@ protected:
     FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
     TFormatSettings formatSettings;
     OptionsModel options{OptionSettings{}};
-    ConversionPage page{clock, formatSettings, options};
+    QAction closeAction;
+    ConversionPage page{clock, formatSettings, options, &closeAction};
 };
 
 // ---------------------------------------------------------------- typing
@@ -288,7 +290,7 @@ TEST_F(ConversionPageTest, HugePastedNumberGivesTheLastOrFirstYear)
 // boxes hold before it.
 TEST_F(ConversionPageTest, StartAtYearZeroConvertsIt)
 {
-    ConversionPage fresh(clock, formatSettings, options);
+    ConversionPage fresh(clock, formatSettings, options, &closeAction);
     fresh.startAt(0);
     const auto box = [&fresh](const char* name) { return fresh.findChild<YearBox*>(QString::fromLatin1(name)); };
     EXPECT_EQ(box("westernYearBox")->text(), "0");
@@ -309,6 +311,14 @@ TEST_F(ConversionPageTest, ResetReturnsToNowAndDisablesItself)
     EXPECT_EQ(yearBox("westernYearBox")->intValue(), 2023);
     EXPECT_FALSE(control<QPushButton>("backToNowButton")->isEnabled());
     expectConsistent();
+}
+
+// The sentence button is the close command, which the window's menu offers too.
+TEST_F(ConversionPageTest, SentenceButtonTriggersTheClose)
+{
+    QSignalSpy closing(&closeAction, &QAction::triggered);
+    control<QPushButton>("sentenceButton")->click();
+    EXPECT_EQ(closing.count(), 1);
 }
 
 TEST_F(ConversionPageTest, SentenceFollowsZodiacSetting)

@@ -1,16 +1,22 @@
 // SPDX-License-Identifier: MIT
 // The window's menu beside the settings page, both bound to one options
-// model: each mirrors the other.
+// model, each mirroring the other; and the commands the menu shares with the
+// file and help pages.
 #include "window/window_menu.h"
 
 #include "widgets/radio_group.h"
 #include "widgets/year_box.h"
+#include "window/command_actions.h"
+#include "window/file_page.h"
+#include "window/help_page.h"
 #include "window/options_model.h"
 #include "window/settings_page.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 
 #include <gtest/gtest.h>
 
@@ -36,8 +42,10 @@ protected:
     QAction* action(const char* name) const { return control<QAction>(name); }
 
     OptionsModel options{OptionSettings{}};
+    QObject owner;
+    CommandActions commands = createCommandActions(&owner);
     SettingsPage settingsPage{options};
-    WindowMenu menu{options};
+    WindowMenu menu{options, commands};
 };
 
 TEST_F(WindowMenuTest, MenuMarksMirrorTheSettingsPage)
@@ -104,6 +112,37 @@ TEST_F(WindowMenuTest, UserEraEditsFollowTheShownUserEra)
     EXPECT_FALSE(editable());
     options.set(&OptionSettings::addItem, true);
     EXPECT_TRUE(editable());
+}
+
+// Each command the menu and a page's button both offer is one action: the
+// menu shows it, the button triggers it.
+TEST_F(WindowMenuTest, MenuAndButtonsShareOneActionPerCommand)
+{
+    FilePage filePage(commands);
+    HelpPage helpPage(commands);
+    struct Case {
+        QAction* action;
+        const char* menu;
+        QWidget* page;
+        const char* button;
+    };
+    for (const Case& c : {Case{commands.desktopShortcut, "fileMenu", &filePage, "desktopShortcutButton"},
+                          Case{commands.startMenuShortcut, "fileMenu", &filePage, "startMenuShortcutButton"},
+                          Case{commands.startupShortcut, "fileMenu", &filePage, "startupShortcutButton"},
+                          Case{commands.showHelp, "helpMenu", &helpPage, "helpButton"},
+                          Case{commands.about, "helpMenu", &helpPage, "aboutButton"},
+                          Case{commands.properties, "helpMenu", &helpPage, "propertiesButton"},
+                          Case{commands.donation, "helpMenu", &helpPage, "donationButton"},
+                          Case{commands.homeSite, "helpMenu", &helpPage, "homeSiteButton"}}) {
+        const std::string name = c.action->objectName().toStdString();
+        EXPECT_TRUE(control<QMenu>(c.menu)->actions().contains(c.action)) << name;
+        QSignalSpy triggered(c.action, &QAction::triggered);
+        c.page->findChild<QPushButton*>(QString::fromLatin1(c.button))->click();
+        EXPECT_EQ(triggered.count(), 1) << name;
+    }
+    EXPECT_TRUE(control<QMenu>("fileMenu")->actions().contains(commands.close));
+    EXPECT_EQ(commands.close->shortcut(), QKeySequence(Qt::Key_Escape));
+    EXPECT_EQ(commands.showHelp->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 } // namespace
