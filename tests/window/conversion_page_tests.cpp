@@ -7,6 +7,7 @@
 #include "core/clock.h"
 #include "core/date_format.h"
 #include "tests/support/settings_test_printers.h"
+#include "tests/window/year_boxes.h"
 #include "widgets/year_box.h"
 #include "window/options_model.h"
 
@@ -45,38 +46,15 @@ protected:
         return found;
     }
 
-    YearBox* yearBox(const char* name) const { return control<YearBox>(name); }
+    YearBox* yearBox(const char* name) const { return yearBoxIn(page, name); }
+    std::array<YearBox*, kEraRowCount> eraYearBoxes() const { return eraYearBoxesIn(page); }
+    std::array<YearBox*, 8> boxes() const { return yearBoxesIn(page); }
 
     void showActive()
     {
         page.show();
         page.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
-    }
-
-    // Replaces the box's whole text by typing, as the user does.
-    static void typeOver(YearBox* box, const QString& text)
-    {
-        box->lineEdit()->setFocus();
-        box->lineEdit()->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
-        else
-            QTest::keyClicks(box->lineEdit(), text);
-    }
-
-    // The era boxes, rows Meiji .. user era.
-    std::array<YearBox*, kEraRowCount> eraYearBoxes() const
-    {
-        return {yearBox("meijiYearBox"),  yearBox("taishoYearBox"), yearBox("showaYearBox"),
-                yearBox("heiseiYearBox"), yearBox("reiwaYearBox"),  yearBox("userEraYearBox")};
-    }
-
-    std::array<YearBox*, 8> boxes() const
-    {
-        const auto eras = eraYearBoxes();
-        return {yearBox("westernYearBox"), eras[0], eras[1], eras[2], eras[3], eras[4], eras[5],
-                yearBox("yearsFromNowBox")};
     }
 
     // Every box shows the same year: era years and distance derive from the Western year.

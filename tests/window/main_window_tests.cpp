@@ -4,6 +4,7 @@
 #include "core/version.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/window/window_fixture.h"
+#include "tests/window/year_boxes.h"
 #include "widgets/clock_status_bar.h"
 #include "widgets/page_control.h"
 #include "widgets/radio_group.h"
@@ -38,31 +39,6 @@ class MainWindowTest : public WindowFixture<ScriptedMessages> {
 protected:
     void SetUp() override { createWindow(); }
 
-    // Replaces the box's whole text by typing, as the user does.
-    void typeOver(YearBox* box, const QString& text)
-    {
-        box->lineEdit()->setFocus();
-        box->lineEdit()->selectAll();
-        if (text.isEmpty())
-            QTest::keyClick(box->lineEdit(), Qt::Key_Backspace);
-        else
-            QTest::keyClicks(box->lineEdit(), text);
-    }
-
-    // The era boxes, rows Meiji .. user era.
-    std::array<YearBox*, kEraRowCount> eraYearBoxes() const
-    {
-        return {yearBox("meijiYearBox"),  yearBox("taishoYearBox"), yearBox("showaYearBox"),
-                yearBox("heiseiYearBox"), yearBox("reiwaYearBox"),  yearBox("userEraYearBox")};
-    }
-
-    std::array<YearBox*, 8> boxes() const
-    {
-        const auto eras = eraYearBoxes();
-        return {yearBox("westernYearBox"), eras[0], eras[1], eras[2], eras[3], eras[4], eras[5],
-                yearBox("yearsFromNowBox")};
-    }
-
     EraOffsets eraOffsets() const { return control<ConversionPage>("conversionPage")->eraOffsets(); }
 
     // What the conversion page shows: every box's text and boldness, the
@@ -70,7 +46,7 @@ protected:
     QStringList shownOnConversionPage() const
     {
         QStringList shown;
-        for (const YearBox* box : boxes())
+        for (const YearBox* box : yearBoxesIn(*window))
             shown << box->objectName() + u'=' + box->text()
                     + (box->font().bold() ? QStringLiteral(" bold") : QString());
         shown << control<QPushButton>("sentenceButton")->text();
