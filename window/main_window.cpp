@@ -213,13 +213,14 @@ Page MainWindow::shownPage() const { return m_pages->shown(); }
 
 // ---------------------------------------------------------------- options
 
-// The one place where each option takes effect, run once for every change,
-// whether it came from the settings page, the window's menu or the file.
+// Where each option that acts on the window takes effect, run once for every
+// change, whether it came from the settings page, the window's menu or the
+// file. The pages follow the options they show themselves.
 void MainWindow::applyOption(OptionKey key)
 {
     const OptionSettings& options = m_options->values();
     switch (key) {
-    case OptionKey::ShowEto: m_pages->reenterIfShown(Page::Table); break;
+    case OptionKey::ShowEto: m_pages->reenterIfShown(Page::Table); break; // its zodiac column
     case OptionKey::StatusBar: m_parts->clockStatusBar->setVisible(options.statusBar); break;
     case OptionKey::StayOnTop:
         // Under Wayland the option is kept as it is, for the next X11 session.
