@@ -75,9 +75,12 @@ YearTableSelection selectYearTableLines(const std::vector<std::string>& lines, s
     if (lines.empty())
         return {};
     std::size_t selected = 0;
+    std::string_view previousYear;
     for (std::size_t line = 0; line < lines.size(); ++line) {
         // A year's second line repeats its Western year, and is never searched.
-        const bool secondLine = line > 0 && westernYearColumn(lines[line]) == westernYearColumn(lines[line - 1]);
+        const std::string_view year = westernYearColumn(lines[line]);
+        const bool secondLine = line > 0 && year == previousYear;
+        previousYear = year;
         if (!secondLine && contains(lines[line], search))
             selected = line;
     }
