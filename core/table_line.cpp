@@ -5,6 +5,23 @@
 #include "core/era_table.h"
 
 namespace erakon {
+namespace {
+
+// The Western year column of a table line, between its first two tabs.
+std::string_view westernYearColumn(std::string_view line)
+{
+    const std::size_t start = line.find('\t');
+    if (start == std::string_view::npos)
+        return {};
+    return line.substr(start + 1, line.find('\t', start + 1) - start - 1);
+}
+
+bool contains(std::string_view line, std::string_view search)
+{
+    return !search.empty() && line.find(search) != std::string_view::npos;
+}
+
+} // namespace
 
 std::string TableLine(std::chrono::year_month_day date, int currentYear, bool showEto)
 {
@@ -51,6 +68,24 @@ std::vector<std::string> YearTableLines(int firstYear, int lastYear, int current
             lines.push_back(std::move(december));
     }
     return lines;
+}
+
+YearTableSelection selectYearTableLines(const std::vector<std::string>& lines, std::string_view search)
+{
+    if (lines.empty())
+        return {};
+    std::size_t selected = 0;
+    std::string_view previousYear;
+    for (std::size_t line = 0; line < lines.size(); ++line) {
+        // A year's second line repeats its Western year, and is never searched.
+        const std::string_view year = westernYearColumn(lines[line]);
+        const bool secondLine = line > 0 && year == previousYear;
+        previousYear = year;
+        if (!secondLine && contains(lines[line], search))
+            selected = line;
+    }
+    const bool withNext = selected + 1 < lines.size() && contains(lines[selected + 1], search);
+    return {selected, withNext ? 2u : 1u};
 }
 
 } // namespace erakon

@@ -4,7 +4,9 @@
 #include "core/era_table.h"
 
 #include <chrono>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace erakon {
@@ -23,5 +25,17 @@ inline constexpr int kYearTableLastYear = kEraTable[std::size_t(EraRow::Reiwa)].
 // that a year in which an era begins after 1 January has a second line with
 // the era in force at its end.
 std::vector<std::string> YearTableLines(int firstYear, int lastYear, int currentYear, bool showEto);
+
+// The lines of YearTableLines() that a search text selects (the Western year
+// box's text when the table is entered): the last line of 1 January that
+// contains it, else the first line; and with it the line after, when that
+// contains the text too (the second line of a year in which an era begins).
+// Nothing is selected in a table without lines.
+struct YearTableSelection {
+    std::size_t firstLine = 0;
+    std::size_t lineCount = 0;
+    friend bool operator==(const YearTableSelection&, const YearTableSelection&) = default;
+};
+YearTableSelection selectYearTableLines(const std::vector<std::string>& lines, std::string_view search);
 
 } // namespace erakon

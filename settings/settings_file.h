@@ -161,9 +161,18 @@ constexpr bool readOrderHoldsEveryKeyOnce()
     }
     return kOptionReadOrder.size() == kOptionTable.size();
 }
+constexpr bool everyNumberHasARange()
+{
+    for (const OptionEntry& entry : kOptionTable) {
+        if (std::holds_alternative<int OptionSettings::*>(entry.field) && entry.least >= entry.most)
+            return false;
+    }
+    return true;
+}
 } // namespace detail
 static_assert(detail::optionTableIsInKeyOrder(), "kOptionTable lists the keys in the order of OptionKey");
 static_assert(detail::readOrderHoldsEveryKeyOnce(), "kOptionReadOrder names every key once");
+static_assert(detail::everyNumberHasARange(), "every number of kOptionTable has its least and most");
 
 constexpr QStringView optionKeyName(OptionKey key) { return optionEntry(key).name; }
 

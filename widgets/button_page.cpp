@@ -3,6 +3,7 @@
 
 #include "widgets/control_hint.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
@@ -43,12 +44,11 @@ ButtonPage::ButtonPage(const std::vector<Command>& commands, int rows, const QSt
         button->setCursor(Qt::PointingHandCursor);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setHint(button, command.hint);
+        connect(button, &QPushButton::clicked, command.action, &QAction::trigger);
         buttons->addWidget(button, row, 0);
     }
     for (int row = 0; row < rows; ++row)
         buttons->setRowStretch(row, 1);
 }
-
-QPushButton* ButtonPage::button(const char* name) const { return findChild<QPushButton*>(QString::fromLatin1(name)); }
 
 } // namespace erakon

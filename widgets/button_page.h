@@ -5,14 +5,14 @@
 
 #include <vector>
 
-class QGridLayout;
+class QAction;
 class QGroupBox;
-class QPushButton;
 
 namespace erakon {
 
 // A page of command buttons stacked in the left half of a grid, one row each,
-// optionally inside a captioned group. The window's file and help pages are
+// optionally inside a captioned group. Each button triggers its command's
+// action, which a menu may show too. The window's file and help pages are
 // made of it.
 class ButtonPage : public QWidget {
     Q_OBJECT
@@ -21,15 +21,15 @@ class ButtonPage : public QWidget {
 public:
     struct Command {
         const char* name; // the button's object name
-        QString caption;
+        QString caption; // the button's own, which may differ from the action's text
         QString hint;
+        QAction* action;
     };
 
     // With a group caption the buttons sit in a group box named groupName.
     ButtonPage(const std::vector<Command>& commands, int rows, const QString& groupName, const QString& groupCaption,
                const QString& groupHint, QWidget* parent = nullptr);
 
-    QPushButton* button(const char* name) const;
     QGroupBox* group() const { return m_group; }
 
 private:

@@ -10,12 +10,16 @@
 #include "widgets/year_box.h"
 #include "window/options_model.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace erakon {
 namespace {
@@ -58,6 +62,14 @@ QLabel* createLabel(const QString& name, const QString& text, const QString& hin
     return label;
 }
 
+// The Western year a box's value stands for, counted from `base`, within the
+// Western box's range: a box being typed in can hold any number.
+int westernYearFrom(int value, int base)
+{
+    return int(std::clamp(static_cast<long long>(value) + base, static_cast<long long>(kMinYear),
+                          static_cast<long long>(kMaxYear)));
+}
+
 // Rows and columns share the space by the given percentages.
 void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::initializer_list<int> rows)
 {
@@ -72,12 +84,12 @@ void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::in
 } // namespace
 
 ConversionPage::ConversionPage(const Clock& clock, const TFormatSettings& formatSettings, const OptionsModel& options,
-                               QWidget* parent)
+                               QAction* closeAction, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_formatSettings(formatSettings)
     , m_options(options)
-    , m_userEraOffset(eraOffsetsFor(options.values().addYear)[std::size_t(EraRow::UserDefined)])
+    , m_userEraOrigin(options.values().addYear)
 {
     auto* groups = new QGridLayout; // the era years left, the Western year right
     groups->setContentsMargins(0, 0, 0, 0);
@@ -90,15 +102,17 @@ ConversionPage::ConversionPage(const Clock& clock, const TFormatSettings& format
     page->setContentsMargins(0, 0, 0, 0);
     page->setSpacing(0);
     page->addLayout(groups, 1);
-    page->addWidget(createSentenceButton());
+    page->addWidget(createSentenceButton(closeAction));
     orderTabs();
 
-    connect(m_westernYearBox, &YearBox::changed, this, &ConversionPage::westernYearChanged);
+    showUserEra();
+
+    connect(m_westernYearBox, &YearBox::changed, this, &ConversionPage::westernYearEdited);
     for (const EraRow era : kEraRows)
-        connect(m_eraYearBoxes[era], &YearBox::changed, this, [this, era] { eraYearChanged(era); });
-    connect(m_yearsFromNowBox, &YearBox::changed, this, &ConversionPage::yearsFromNowChanged);
+        connect(m_eraYearBoxes[era], &YearBox::changed, this, [this, era] { eraYearEdited(era); });
+    connect(m_yearsFromNowBox, &YearBox::changed, this, &ConversionPage::yearsFromNowEdited);
     connect(m_backToNowButton, &QPushButton::clicked, this, &ConversionPage::resetToCurrentYear);
-    connect(m_sentenceButton, &QPushButton::clicked, this, &ConversionPage::closeRequested);
+    connect(&options, &OptionsModel::changed, this, &ConversionPage::optionChanged);
 }
 
 QWidget* ConversionPage::createEraGroup()
@@ -126,7 +140,6 @@ QWidget* ConversionPage::createEraGroup()
         grid->addWidget(m_eraLabels[era], gridRow, column);
         grid->addWidget(m_eraYearBoxes[era], gridRow + 1, column);
     }
-    m_eraLabels[EraRow::UserDefined]->hide();
     setStretches(grid, {1, 1, 1}, {25, 25, 25, 25});
     return m_japaneseEraGroup;
 }
@@ -168,7 +181,7 @@ QWidget* ConversionPage::createWesternYearGroup()
     return m_westernYearGroup;
 }
 
-QWidget* ConversionPage::createSentenceButton()
+QWidget* ConversionPage::createSentenceButton(QAction* closeAction)
 {
     m_sentenceButton = new QPushButton(this);
     m_sentenceButton->setObjectName(QStringLiteral("sentenceButton"));
@@ -176,6 +189,7 @@ QWidget* ConversionPage::createSentenceButton()
     m_sentenceButton->setFixedHeight(33);
     m_sentenceButton->setFocusPolicy(Qt::NoFocus);
     m_sentenceButton->setCursor(Qt::PointingHandCursor);
+    connect(m_sentenceButton, &QPushButton::clicked, closeAction, &QAction::trigger);
     return m_sentenceButton;
 }
 
@@ -192,12 +206,12 @@ void ConversionPage::orderTabs()
     QWidget::setTabOrder(m_westernYearBox, m_yearsFromNowBox);
 }
 
-void ConversionPage::refresh() { convertFrom(m_westernYearBox->intValue()); }
+void ConversionPage::refresh() { showYear(m_year); }
 
 int ConversionPage::startAt(int year)
 {
-    m_westernYearBox->setValue(year);
-    return m_westernYearBox->intValue();
+    showYear(year);
+    return m_year;
 }
 
 void ConversionPage::showYearText(const QString& text) { m_westernYearBox->setText(text); }
@@ -209,75 +223,89 @@ void ConversionPage::resetToCurrentYear()
     m_westernYearBox->setText(fromUtf8(FormatDatePattern("yyyy", m_clock.now(), m_formatSettings)));
 }
 
-EraOffsets ConversionPage::eraOffsets() const
+EraOffsets ConversionPage::eraOffsets() const { return eraOffsetsFor(m_userEraOrigin); }
+
+// ---------------------------------------------------------------- edits
+
+void ConversionPage::westernYearEdited()
 {
-    EraOffsets offsets = eraOffsetsFor(0);
-    offsets[std::size_t(EraRow::UserDefined)] = m_userEraOffset;
-    return offsets;
+    if (!m_settingBoxes)
+        showYear(m_westernYearBox->intValue());
 }
 
-// Each box set here that changes runs its own handler before the next one is
-// set; that handler sets the Western year to the value it holds, which is quiet.
-void ConversionPage::convertFrom(int year)
+void ConversionPage::eraYearEdited(EraRow era)
+{
+    if (!m_settingBoxes)
+        showYear(westernYearFrom(m_eraYearBoxes[era]->intValue(), eraOffsets()[std::size_t(era)]));
+}
+
+void ConversionPage::yearsFromNowEdited()
+{
+    if (!m_settingBoxes)
+        showYear(westernYearFrom(m_yearsFromNowBox->intValue(), m_clock.currentYear()));
+}
+
+void ConversionPage::optionChanged(OptionKey key)
+{
+    switch (key) {
+    case OptionKey::ShowEto: // the sentence
+    case OptionKey::ShowBold: showYear(m_year); break;
+    case OptionKey::AddItem:
+    case OptionKey::AddName: showUserEra(); break;
+    // A new origin waits for the next conversion: while it is typed on the
+    // settings page, a value it passes through must not move the year.
+    case OptionKey::AddYear: m_userEraOrigin = m_options.values().addYear; break;
+    case OptionKey::StatusBar:
+    case OptionKey::StayOnTop:
+    case OptionKey::ShowHint:
+    case OptionKey::Minimize:
+    case OptionKey::CloseQuery:
+    case OptionKey::SaveStatus:
+    case OptionKey::StyleName: break;
+    }
+}
+
+// ---------------------------------------------------------------- showing
+
+// Shows the year, brought within the years every box can hold. The boxes are
+// set with their handlers held off. A box is set when the year moves, or when
+// it holds another value than the year gives it; otherwise it keeps its text,
+// so that the box being typed in keeps what is typed (leading zeros, an
+// expression begun, an emptied box at the value it held).
+void ConversionPage::showYear(int year)
 {
     const OptionSettings& options = m_options.values();
-    m_userEraOffset = eraOffsetsFor(options.addYear)[std::size_t(EraRow::UserDefined)];
     const Conversion shown = convertYear(year, eraOffsets(), m_clock.today(), {options.showEto, options.showBold});
-
-    // A year whose era years or distance would leave the boxes' range is
-    // brought within it first, so that every box shows the same year. The
-    // box's own change converts the year it now holds; this run then finds
-    // every box set.
-    if (shown.westernYear != year)
-        m_westernYearBox->setValue(shown.westernYear);
-    for (const EraRow era : kEraRows)
-        m_eraYearBoxes[era]->setValue(shown.eraYears[std::size_t(era)]);
-    m_yearsFromNowBox->setValue(shown.yearsFromNow);
-    showYearsFromNowSign();
+    const bool moved = shown.westernYear != m_year;
+    m_year = shown.westernYear;
+    {
+        const QScopedValueRollback holdOff(m_settingBoxes, true);
+        const auto setBox = [moved](YearBox* box, int value) {
+            if (moved || box->intValue() != value)
+                box->setValue(value);
+        };
+        setBox(m_westernYearBox, shown.westernYear);
+        for (const EraRow era : kEraRows)
+            setBox(m_eraYearBoxes[era], shown.eraYears[std::size_t(era)]);
+        setBox(m_yearsFromNowBox, shown.yearsFromNow);
+    }
+    m_yearsFromNowBox->setDisplayFormat(fromUtf8(shown.yearsFromNowFormat));
     m_sentenceButton->setText(fromUtf8(shown.sentence));
     m_backToNowButton->setEnabled(shown.backToNowEnabled);
+    showEmphasis(shown.emphasis);
+}
 
+// The user era's row under its name, shown with the option; a hidden box
+// keeps following the year.
+void ConversionPage::showUserEra()
+{
+    const OptionSettings& options = m_options.values();
     QLabel* userEraLabel = m_eraLabels[EraRow::UserDefined];
     YearBox* userEraYearBox = m_eraYearBoxes[EraRow::UserDefined];
     userEraLabel->setText(options.addName);
     userEraYearBox->lineEdit()->setAccessibleName(options.addName);
-    // A hidden box keeps following the year.
     userEraLabel->setVisible(options.addItem);
     userEraYearBox->setVisible(options.addItem);
-    showEmphasis(shown.emphasis);
-}
-
-void ConversionPage::westernYearChanged() { convertFrom(m_westernYearBox->intValue()); }
-
-void ConversionPage::eraYearChanged(EraRow era)
-{
-    const YearBox* box = m_eraYearBoxes[era];
-    m_westernYearBox->setValue(westernYearOf(box->intValue(), eraOffsets()[std::size_t(era)]));
-    // Read again: the conversion that ran may have taken the user era's origin anew.
-    pullBackToWesternYear(box, eraOffsets()[std::size_t(era)]);
-}
-
-void ConversionPage::yearsFromNowChanged()
-{
-    const int currentYear = m_clock.currentYear();
-    m_westernYearBox->setValue(m_yearsFromNowBox->intValue() + currentYear);
-    pullBackToWesternYear(m_yearsFromNowBox, currentYear);
-    showYearsFromNowSign();
-}
-
-void ConversionPage::pullBackToWesternYear(const YearBox* box, int base)
-{
-    // A value whose Western year lies beyond the range leaves the Western
-    // box at its limit, unchanged and quiet; the conversion then brings this
-    // box back to the year the page shows.
-    if (box->intValue() != m_westernYearBox->intValue() - base)
-        refresh();
-}
-
-void ConversionPage::showYearsFromNowSign()
-{
-    const std::string_view format = m_yearsFromNowBox->intValue() >= 0 ? kYearsAheadFormat : kYearsAgoFormat;
-    m_yearsFromNowBox->setDisplayFormat(fromUtf8(format));
 }
 
 void ConversionPage::showEmphasis(const EraEmphasis& emphasis)

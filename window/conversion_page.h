@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QAction;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -16,6 +17,7 @@ namespace erakon {
 class Clock;
 class OptionsModel;
 class YearBox;
+enum class OptionKey;
 struct TFormatSettings;
 
 // One thing per era row, indexed by the row: eraYearBoxes[EraRow::Showa].
@@ -33,21 +35,23 @@ private:
 
 // The page "変換": the years of the five eras and of the user's own era, the
 // Western year, the years from now, the back-to-now button and the sentence
-// button. The Western year box leads: a change of any other box sets the
-// Western year, and a change of the Western year converts it (convertFrom())
-// and sets every other box, which stays quiet where it already holds its value.
+// button. The page holds the year it shows and the user era's origin it
+// converts with. An edit of any box gives a year; the page converts it
+// (convertYear()) and sets the boxes from the result, with their own change
+// handlers held off, so that no box's change comes back as an edit.
 class ConversionPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ConversionPage)
 
 public:
-    // The options give the user era, the zodiac and the emphasis, read at each
-    // conversion; the format settings write the year of "back to now".
+    // The options give the user era, the zodiac and the emphasis; the page
+    // follows their changes. The format settings write the year of "back to
+    // now". The sentence button triggers the close command.
     ConversionPage(const Clock& clock, const TFormatSettings& formatSettings, const OptionsModel& options,
-                   QWidget* parent = nullptr);
+                   QAction* closeAction, QWidget* parent = nullptr);
 
-    // The year the Western box holds, converted again with the options as they
-    // are now: what entering the page and a changed option do.
+    // The year shown, converted again with the options as they are now: what
+    // entering the page does.
     void refresh();
     // The window's first conversion: the current year, or the year the
     // program was asked to start at. Gives the year shown: the one asked for,
@@ -60,32 +64,34 @@ public:
     // Back to the current year; nothing happens when the Western box shows it.
     void resetToCurrentYear();
 
-    // The offsets the page converts with, rows Meiji .. user era; the user
-    // era's as the last conversion took it from its origin.
+    // The offsets the page converts with, rows Meiji .. user era.
     EraOffsets eraOffsets() const;
-
-signals:
-    // The sentence button, which closes the window.
-    void closeRequested();
 
 private:
     QWidget* createEraGroup();
     QWidget* createWesternYearGroup();
-    QWidget* createSentenceButton();
+    QWidget* createSentenceButton(QAction* closeAction);
     void orderTabs();
 
-    void convertFrom(int year);
-    void westernYearChanged();
-    void eraYearChanged(EraRow era);
-    void yearsFromNowChanged();
-    void pullBackToWesternYear(const YearBox* box, int base);
-    void showYearsFromNowSign();
+    void westernYearEdited();
+    void eraYearEdited(EraRow era);
+    void yearsFromNowEdited();
+    void optionChanged(OptionKey key);
+
+    void showYear(int year);
+    void showUserEra();
     void showEmphasis(const EraEmphasis& emphasis);
 
     const Clock& m_clock;
     const TFormatSettings& m_formatSettings;
     const OptionsModel& m_options;
-    int m_userEraOffset;
+
+    // What the page shows: the year, and the origin of the user era it
+    // converts with.
+    int m_year = 0;
+    int m_userEraOrigin;
+    // The boxes are being set from a conversion: their changes are no edits.
+    bool m_settingBoxes = false;
 
     QGroupBox* m_japaneseEraGroup = nullptr;
     PerEraRow<QLabel*> m_eraLabels;

@@ -14,9 +14,10 @@ class DesktopPlatform;
 class Messages;
 class StyleService;
 
-// The commands of the file and help pages and of the window's menu, run
-// against the desktop: the shortcuts, the help, the About box, the program's
-// properties and the maker's web pages.
+// What the file and help commands do (CommandActions, which the pages'
+// buttons and the window's menu share), run against the desktop: the
+// shortcuts, the help, the About box, the program's properties and the
+// maker's web pages.
 class DesktopCommands final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DesktopCommands)
@@ -33,26 +34,6 @@ public:
     };
 
     explicit DesktopCommands(const Context& context);
-
-    // Runs the file commands of a page or menu that offers them.
-    template <typename Source>
-    void connectFileCommands(Source* source)
-    {
-        connect(source, &Source::desktopShortcutRequested, this, &DesktopCommands::registerDesktopShortcut);
-        connect(source, &Source::startMenuShortcutRequested, this, &DesktopCommands::registerStartMenuShortcut);
-        connect(source, &Source::startupShortcutRequested, this, &DesktopCommands::registerStartupShortcut);
-    }
-
-    // Runs the help commands of a page or menu that offers them.
-    template <typename Source>
-    void connectHelpCommands(Source* source)
-    {
-        connect(source, &Source::helpRequested, this, &DesktopCommands::showHelp);
-        connect(source, &Source::aboutRequested, this, &DesktopCommands::showAboutBox);
-        connect(source, &Source::propertiesRequested, this, &DesktopCommands::showProgramProperties);
-        connect(source, &Source::donationRequested, this, &DesktopCommands::openDonationPage);
-        connect(source, &Source::homeSiteRequested, this, &DesktopCommands::openHomeSite);
-    }
 
     void registerDesktopShortcut();
     void registerStartMenuShortcut();

@@ -5,19 +5,17 @@
 
 namespace erakon {
 
+struct CommandActions;
+
 // The page "ファイル": shortcuts to the program on the desktop, in the
-// applications menu and among the programs started at login.
+// applications menu and among the programs started at login, each button
+// the command the window's menu offers too.
 class FilePage final : public ButtonPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FilePage)
 
 public:
-    explicit FilePage(QWidget* parent = nullptr);
-
-signals:
-    void desktopShortcutRequested();
-    void startMenuShortcutRequested();
-    void startupShortcutRequested();
+    explicit FilePage(const CommandActions& commands, QWidget* parent = nullptr);
 };
 
 } // namespace erakon

@@ -9,6 +9,7 @@
 #include "widgets/hint_switch.h"
 #include "widgets/page_control.h"
 #include "widgets/window_font.h"
+#include "window/command_actions.h"
 #include "window/conversion_page.h"
 #include "window/desktop_commands.h"
 #include "window/file_page.h"
@@ -51,6 +52,7 @@ void writeToStandardError(const QString& text)
 } // namespace
 
 struct MainWindow::Parts {
+    CommandActions commands;
     ClockStatusBar* clockStatusBar = nullptr;
     WindowMenu* windowMenu = nullptr;
 };
@@ -74,6 +76,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     setFont(windowFont(11));
     setMinimumSize(kSmallestWindow);
     resize(391, 260);
+    createActions();
     createPages();
     createStatusBar();
     createCommands();
@@ -91,9 +94,19 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::createActions()
+{
+    m_parts->commands = createCommandActions(this);
+    // Esc and F1 act from every control of the window, a year box included.
+    for (QAction* action : {m_parts->commands.close, m_parts->commands.showHelp}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+}
+
 void MainWindow::createPages()
 {
-    m_pages = new Pages(this, m_clock, m_formatSettings, *m_options, m_styles, m_messages);
+    m_pages = new Pages(this, m_clock, m_formatSettings, *m_options, m_styles, m_messages, m_parts->commands);
     setCentralWidget(m_pages->control());
 }
 
@@ -118,15 +131,7 @@ void MainWindow::createCommands()
         {this, m_clock, m_messages, m_desktop, m_styles, m_clockTimer, m_basicStyleName});
 }
 
-void MainWindow::createMenus()
-{
-    m_parts->windowMenu = new WindowMenu(*m_options, this);
-    // Esc and F1 act from every control of the window, a year box included.
-    for (QAction* action : m_parts->windowMenu->windowShortcuts()) {
-        action->setShortcutContext(Qt::WindowShortcut);
-        addAction(action);
-    }
-}
+void MainWindow::createMenus() { m_parts->windowMenu = new WindowMenu(*m_options, m_parts->commands, this); }
 
 void MainWindow::createTray(std::function<bool()> trayAvailable)
 {
@@ -136,17 +141,21 @@ void MainWindow::createTray(std::function<bool()> trayAvailable)
 void MainWindow::connectParts()
 {
     const Parts& p = *m_parts;
+    const CommandActions& c = p.commands;
     connect(m_options, &OptionsModel::changed, this, &MainWindow::applyOption);
     connect(m_pages, &Pages::entered, this, &MainWindow::pageEntered);
     connect(p.windowMenu, &WindowMenu::pageRequested, this, &MainWindow::openPage);
     connect(p.clockStatusBar, &ClockStatusBar::clicked, m_pages->conversionPage(), &ConversionPage::resetToCurrentYear);
     connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::clockTick);
-    m_desktopCommands->connectFileCommands(m_pages->filePage());
-    m_desktopCommands->connectFileCommands(p.windowMenu);
-    m_desktopCommands->connectHelpCommands(m_pages->helpPage());
-    m_desktopCommands->connectHelpCommands(p.windowMenu);
-    connect(m_pages->conversionPage(), &ConversionPage::closeRequested, this, &QWidget::close);
-    connect(p.windowMenu, &WindowMenu::closeRequested, this, &QWidget::close);
+    connect(c.close, &QAction::triggered, this, &QWidget::close);
+    connect(c.desktopShortcut, &QAction::triggered, m_desktopCommands, &DesktopCommands::registerDesktopShortcut);
+    connect(c.startMenuShortcut, &QAction::triggered, m_desktopCommands, &DesktopCommands::registerStartMenuShortcut);
+    connect(c.startupShortcut, &QAction::triggered, m_desktopCommands, &DesktopCommands::registerStartupShortcut);
+    connect(c.showHelp, &QAction::triggered, m_desktopCommands, &DesktopCommands::showHelp);
+    connect(c.about, &QAction::triggered, m_desktopCommands, &DesktopCommands::showAboutBox);
+    connect(c.properties, &QAction::triggered, m_desktopCommands, &DesktopCommands::showProgramProperties);
+    connect(c.donation, &QAction::triggered, m_desktopCommands, &DesktopCommands::openDonationPage);
+    connect(c.homeSite, &QAction::triggered, m_desktopCommands, &DesktopCommands::openHomeSite);
     connect(m_tray, &Tray::quitRequested, this, &QWidget::close);
     connect(p.windowMenu, &WindowMenu::hideToTrayRequested, m_tray, &Tray::hideToTray);
     if (qApp)
@@ -175,9 +184,9 @@ void MainWindow::startUp(std::optional<int> startYear)
     setWindowTitle(kTitle);
     m_settingsStore.load(*this, *m_options);
     // Loading applied the options that differ from the defaults; these are
-    // applied whatever they hold, so that the hints, the status bar, the
-    // stay-on-top flag and the user era's edits agree with them in every case.
-    for (const OptionKey key : {OptionKey::ShowHint, OptionKey::StatusBar, OptionKey::StayOnTop, OptionKey::AddItem})
+    // applied whatever they hold, so that the hints, the status bar and the
+    // stay-on-top flag agree with them in every case.
+    for (const OptionKey key : {OptionKey::ShowHint, OptionKey::StatusBar, OptionKey::StayOnTop})
         applyOption(key);
     // The style list never lacks a current item: a list without one picks
     // its first row when it gets the focus, which would apply that style.
@@ -212,34 +221,26 @@ Page MainWindow::shownPage() const { return m_pages->shown(); }
 
 // ---------------------------------------------------------------- options
 
-// The one place where each option takes effect, run once for every change,
-// whether it came from the settings page, the window's menu or the file.
+// Where each option that acts on the window takes effect, run once for every
+// change, whether it came from the settings page, the window's menu or the
+// file. The pages follow the options they show themselves.
 void MainWindow::applyOption(OptionKey key)
 {
     const OptionSettings& options = m_options->values();
     switch (key) {
-    case OptionKey::ShowEto: // the sentence and the year table
-        m_pages->reenterIfShown(Page::Conversion);
-        m_pages->reenterIfShown(Page::Table);
-        break;
+    case OptionKey::ShowEto: m_pages->reenterIfShown(Page::Table); break; // its zodiac column
     case OptionKey::StatusBar: m_parts->clockStatusBar->setVisible(options.statusBar); break;
     case OptionKey::StayOnTop:
         // Under Wayland the option is kept as it is, for the next X11 session.
         if (!m_desktop.waylandSession())
             setStaysOnTop(*this, options.stayOnTop);
         break;
-    case OptionKey::ShowBold:
-        m_pages->conversionPage()->refresh();
-        m_pages->reenterIfShown(Page::Conversion);
-        break;
-    case OptionKey::AddItem:
-        m_pages->settingsPage()->setUserEraEditable(options.addItem);
-        m_pages->reenterIfShown(Page::Conversion);
-        break;
     case OptionKey::ShowHint: m_hints->setHintsShown(options.showHint); break;
     case OptionKey::StyleName: applyStyleOption(); break;
-    // Read where they act: the user era's name and origin by the next
-    // conversion, the minimise choice by minimising, the others at the close.
+    // The pages follow the zodiac, the emphasis and the user era themselves;
+    // the minimise choice is read by minimising, the others at the close.
+    case OptionKey::ShowBold:
+    case OptionKey::AddItem:
     case OptionKey::AddName:
     case OptionKey::AddYear:
     case OptionKey::Minimize:

@@ -24,9 +24,9 @@ class Tray;
 
 // The program's one window: six pages, the status-bar clock, the window's
 // menu and the tray. It makes them, wires them to the options and the
-// commands, applies each option where it changes, and runs the window's life
-// from its creation to the close. The pages own their controls; tests reach
-// a control by its object name.
+// commands, applies the options that act on the window, and runs the
+// window's life from its creation to the close. The pages own their controls
+// and follow the options they show; tests reach a control by its object name.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
@@ -73,8 +73,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    struct Parts; // the status bar and the window's menu
+    struct Parts; // the shared command actions, the status bar and the window's menu
 
+    void createActions();
     void createPages();
     void createStatusBar();
     void createCommands();

@@ -9,6 +9,8 @@
 #include <QAction>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace erakon {
 namespace {
 
@@ -54,9 +56,10 @@ void bindLineEdit(QLineEdit* edit, OptionsModel& options, QString OptionSettings
 void bindYearBox(YearBox* box, OptionsModel& options, int OptionSettings::*number)
 {
     // A value typed beyond the box's range is kept while the user types; the
-    // model takes it as it is and gives nothing back.
+    // model takes it limited to the range, and a box whose limited value is
+    // the option's is left as it is.
     showOption(box, options, number, [box](int value) {
-        if (box->intValue() != value)
+        if (std::clamp(box->intValue(), int(box->minValue()), int(box->maxValue())) != value)
             box->setValue(value);
     });
     QObject::connect(box, &YearBox::changed, &options,

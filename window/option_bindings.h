@@ -27,7 +27,9 @@ void bindCheckBox(QAbstractButton* box, OptionsModel& options, bool OptionSettin
 void bindCheckAction(QAction* action, OptionsModel& options, bool OptionSettings::*flag);
 // A line edit and a text.
 void bindLineEdit(QLineEdit* edit, OptionsModel& options, QString OptionSettings::*text);
-// A year box and a number: an empty box holds 0.
+// A year box and a number: an empty box holds 0. Give the box the range of
+// the number's row: a value typed beyond it stays in the box while the
+// option holds the nearer limit.
 void bindYearBox(YearBox* box, OptionsModel& options, int OptionSettings::*number);
 // A radio group and an item index (-1: none).
 void bindRadioGroup(RadioGroup* group, OptionsModel& options, int OptionSettings::*index);

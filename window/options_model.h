@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <algorithm>
+#include <type_traits>
 #include <variant>
 
 namespace erakon {
@@ -13,7 +15,8 @@ namespace erakon {
 // window menu's check and radio items and the settings file bind to it (see
 // option_bindings.h); the window applies an option where changed() names it.
 // changed() comes once for each real change: setting an option to the value
-// it holds says nothing.
+// it holds says nothing. A number is kept within its row's range, whatever a
+// control holds while the user types.
 class OptionsModel final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(OptionsModel)
@@ -29,20 +32,27 @@ public:
         return m_values.*field;
     }
 
+    // A number beyond its row's least or most is taken as that limit, as the
+    // settings file's reader takes it.
     template <typename T>
     void set(T OptionSettings::*field, const T& value)
     {
-        if (m_values.*field == value)
-            return;
-        m_values.*field = value;
-        emit changed(keyOf(field));
+        const OptionKey key = keyOf(field);
+        if constexpr (std::is_same_v<T, int>) {
+            const OptionEntry& row = optionEntry(key);
+            store(field, key, std::clamp(value, row.least, row.most));
+        } else {
+            store(field, key, value);
+        }
     }
 
     // Takes the options of a settings file one by one in the order they are
     // read (kOptionReadOrder), each change said as it is made.
     void load(const OptionSettings& loaded);
 
-    // The key of the option a field holds.
+    // The key of the option a field holds. A field without a row in
+    // kOptionTable would be neither read, written nor said to change: the
+    // program stops there with a message rather than take another option's key.
     template <typename T>
     static constexpr OptionKey keyOf(T OptionSettings::*field)
     {
@@ -51,13 +61,24 @@ public:
             if (candidate && *candidate == field)
                 return entry.key;
         }
-        return OptionKey::StyleName; // not reached: every field has its row
+        stopAtFieldWithoutRow();
     }
 
 signals:
     void changed(erakon::OptionKey key);
 
 private:
+    [[noreturn]] static void stopAtFieldWithoutRow();
+
+    template <typename T>
+    void store(T OptionSettings::*field, OptionKey key, const T& value)
+    {
+        if (m_values.*field == value)
+            return;
+        m_values.*field = value;
+        emit changed(key);
+    }
+
     OptionSettings m_values;
 };
 

@@ -2,6 +2,7 @@
 #include "window/pages.h"
 
 #include "widgets/page_control.h"
+#include "window/command_actions.h"
 #include "window/conversion_page.h"
 #include "window/file_page.h"
 #include "window/help_page.h"
@@ -24,17 +25,17 @@ PageWidget* addPage(PageControl* control, PageWidget* page, const char* name, co
 } // namespace
 
 Pages::Pages(QWidget* window, const Clock& clock, const TFormatSettings& formatSettings, OptionsModel& options,
-             StyleService& styles, Messages& messages)
+             StyleService& styles, Messages& messages, const CommandActions& commands)
     : QObject(window)
     , m_control(new PageControl(window))
-    , m_filePage(addPage(m_control, new FilePage(window), "filePage", QStringLiteral("ファイル")))
-    , m_conversionPage(addPage(m_control, new ConversionPage(clock, formatSettings, options, window), "conversionPage",
-                               QStringLiteral("変換")))
+    , m_filePage(addPage(m_control, new FilePage(commands, window), "filePage", QStringLiteral("ファイル")))
+    , m_conversionPage(addPage(m_control, new ConversionPage(clock, formatSettings, options, commands.close, window),
+                               "conversionPage", QStringLiteral("変換")))
     , m_settingsPage(addPage(m_control, new SettingsPage(options, window), "settingsPage", QStringLiteral("設 定")))
     , m_tablePage(addPage(m_control, new TablePage(clock, window), "tablePage", QStringLiteral("早見表")))
     , m_stylePage(
           addPage(m_control, new StylePage(styles, messages, options, window), "stylePage", QStringLiteral("スタイル")))
-    , m_helpPage(addPage(m_control, new HelpPage(window), "helpPage", QStringLiteral("ヘルプ")))
+    , m_helpPage(addPage(m_control, new HelpPage(commands, window), "helpPage", QStringLiteral("ヘルプ")))
 {
     m_control->setObjectName(QStringLiteral("pages"));
     m_tablePage->setShowEtoSource([&options] { return options.values().showEto; });

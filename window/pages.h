@@ -20,6 +20,7 @@ class SettingsPage;
 class StylePage;
 class StyleService;
 class TablePage;
+struct CommandActions;
 struct TFormatSettings;
 
 // The window's six pages in their tabs: which one is shown, and entering a
@@ -31,7 +32,7 @@ class Pages final : public QObject {
 
 public:
     Pages(QWidget* window, const Clock& clock, const TFormatSettings& formatSettings, OptionsModel& options,
-          StyleService& styles, Messages& messages);
+          StyleService& styles, Messages& messages, const CommandActions& commands);
 
     // The tabs, the window's central widget.
     PageControl* control() const { return m_control; }

@@ -48,6 +48,7 @@ SettingsPage::SettingsPage(OptionsModel& options, QWidget* parent)
     grid->addWidget(createClosingGroup(), 3, 1, 2, 1);
     setEvenStretches(grid, 2, 5);
     bindToOptions(options);
+    bindUserEraEdits();
 }
 
 QCheckBox* SettingsPage::createCheck(const QString& name, const QString& caption, const QString& hint, QWidget* parent)
@@ -83,7 +84,6 @@ QWidget* SettingsPage::createViewGroup()
     m_userEraNameEdit->setText(QString::fromUtf8(kDefaultUserEraName.data(), qsizetype(kDefaultUserEraName.size())));
     // A longer name would come back cut at the next start.
     m_userEraNameEdit->setMaxLength(int(ProfileReader::kProfileValueMaxLength));
-    m_userEraNameEdit->setEnabled(false);
     m_userEraNameEdit->setAccessibleName(QStringLiteral("Original Name"));
     setHint(m_userEraNameEdit, QStringLiteral("Original Name"));
 
@@ -94,7 +94,6 @@ QWidget* SettingsPage::createViewGroup()
     m_userEraOriginBox->setDisplayFormat(QStringLiteral("0"));
     m_userEraOriginBox->setValue(kDefaultUserEraOrigin);
     m_userEraOriginBox->setFont(windowFont(13));
-    m_userEraOriginBox->setEnabled(false);
     m_userEraOriginBox->setAccessibleName(QStringLiteral("Original Origin"));
     setHint(m_userEraOriginBox, QStringLiteral("Original Origin"));
     m_userEraOriginBox->lineEdit()->setAccessibleName(QStringLiteral("Original Origin"));
@@ -159,10 +158,14 @@ void SettingsPage::bindToOptions(OptionsModel& options)
     bindCheckBox(m_saveSettingsCheck, options, &OptionSettings::saveStatus);
 }
 
-void SettingsPage::setUserEraEditable(bool editable)
+// The user era's name and then its origin can be edited exactly while
+// "元年を追加" is checked.
+void SettingsPage::bindUserEraEdits()
 {
-    m_userEraNameEdit->setEnabled(editable);
-    m_userEraOriginBox->setEnabled(editable);
+    for (QWidget* edit : std::initializer_list<QWidget*>{m_userEraNameEdit, m_userEraOriginBox}) {
+        edit->setEnabled(m_showUserEraCheck->isChecked());
+        connect(m_showUserEraCheck, &QAbstractButton::toggled, edit, &QWidget::setEnabled);
+    }
 }
 
 void SettingsPage::disableStayOnTop(const QString& why)

@@ -14,7 +14,8 @@ class RadioGroup;
 class YearBox;
 
 // The page "設 定": the display options, where minimising goes and the
-// closing options. Every control is bound to its option in the model.
+// closing options. Every control is bound to its option in the model; the
+// user era's name and origin can be edited while its check box is checked.
 class SettingsPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsPage)
@@ -22,8 +23,6 @@ class SettingsPage final : public QWidget {
 public:
     explicit SettingsPage(OptionsModel& options, QWidget* parent = nullptr);
 
-    // The user era's name and origin can be edited while the era is shown.
-    void setUserEraEditable(bool editable);
     // Where the compositor decides what stays on top (Wayland): the check box
     // is shown disabled, its hint saying why; the option keeps its value.
     void disableStayOnTop(const QString& why);
@@ -36,6 +35,7 @@ private:
     QWidget* createClosingGroup();
     QCheckBox* createCheck(const QString& name, const QString& caption, const QString& hint, QWidget* parent);
     void bindToOptions(OptionsModel& options);
+    void bindUserEraEdits();
 
     QGroupBox* m_viewGroup = nullptr;
     QCheckBox* m_showZodiacCheck = nullptr;

@@ -93,11 +93,6 @@ YearRange tableYears(int meijiOffset, int reiwaOffset)
     return {clampYear(static_cast<long long>(meijiOffset) + 1), clampYear(static_cast<long long>(reiwaOffset) + 99)};
 }
 
-bool containsSearch(const std::string& line, const std::string& search)
-{
-    return !search.empty() && line.find(search) != std::string::npos;
-}
-
 // Lines of the text; the empty line after the last line break is not one.
 int lineCountOf(const QTextDocument& document)
 {
@@ -156,30 +151,13 @@ void TablePage::setOffsetSources(std::function<int()> meijiOffset, std::function
 
 void TablePage::build(const QString& searchText)
 {
-    using namespace std::chrono;
-
     // One current year for the whole build: a build that runs across New
     // Year's midnight must not mix two years in the distance column.
     const int currentYear = m_clock.currentYear();
     const bool showEto = m_showEto();
     const YearRange years = tableYears(m_meijiOffset(), m_reiwaOffset());
-    const std::string search = searchText.toStdString();
-
-    std::vector<std::string> lines;
-    lines.reserve(std::size_t(std::max(0, years.last - years.first + 1)) + 8);
-    int selectedLine = 0;
-    for (int y = years.first; y <= years.last; ++y) {
-        std::string january = TableLine(year{y} / January / 1, currentYear, showEto);
-        if (containsSearch(january, search))
-            selectedLine = int(lines.size());
-        // A year in which an era begins after 1 January gets a second line
-        // with the era in force at its end.
-        std::string december = TableLine(year{y} / December / 31, currentYear, showEto);
-        const bool eraChanged = december != january;
-        lines.push_back(std::move(january));
-        if (eraChanged)
-            lines.push_back(std::move(december));
-    }
+    const std::vector<std::string> lines = YearTableLines(years.first, years.last, currentYear, showEto);
+    const YearTableSelection selection = selectYearTableLines(lines, searchText.toStdString());
 
     std::string text;
     for (const std::string& line : lines) {
@@ -194,16 +172,13 @@ void TablePage::build(const QString& searchText)
     const QString newText = QString::fromStdString(text);
     if (!holdsUneditedText(*m_yearTable->document(), newText))
         m_yearTable->setPlainText(newText);
-    if (lines.empty())
+    if (selection.lineCount == 0)
         return;
 
     // Scrolled before the selection is made, so that the box finds the caret
     // in view and lays out no other part of the text.
-    centreLine(selectedLine);
-    // The second line of an era-change year goes with its first.
-    const auto next = std::size_t(selectedLine) + 1;
-    const bool withNext = next < lines.size() && containsSearch(lines[next], search);
-    selectLines(selectedLine, withNext ? 2 : 1);
+    centreLine(int(selection.firstLine));
+    selectLines(int(selection.firstLine), int(selection.lineCount));
 }
 
 void TablePage::selectLines(int firstLine, int lineCount)

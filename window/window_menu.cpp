@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/window_menu.h"
 
+#include "window/command_actions.h"
 #include "window/option_bindings.h"
 #include "window/options_model.h"
 
@@ -33,11 +34,11 @@ QMenu* addSubmenu(QMenu* menu, const char* name, const QString& caption)
 
 } // namespace
 
-WindowMenu::WindowMenu(OptionsModel& options, QWidget* parent)
+WindowMenu::WindowMenu(OptionsModel& options, const CommandActions& commands, QWidget* parent)
     : QMenu(parent)
 {
     setObjectName(QStringLiteral("windowMenu"));
-    addFileMenu();
+    addFileMenu(commands);
     connect(addItem(this, "showConversionAction", QStringLiteral("変換")), &QAction::triggered, this,
             [this] { emit pageRequested(Page::Conversion); });
     addSettingsMenu(options);
@@ -45,7 +46,7 @@ WindowMenu::WindowMenu(OptionsModel& options, QWidget* parent)
             [this] { emit pageRequested(Page::Table); });
     connect(addItem(this, "showStylesAction", QStringLiteral("スタイル")), &QAction::triggered, this,
             [this] { emit pageRequested(Page::Style); });
-    addHelpMenu();
+    addHelpMenu(commands);
     m_hideToTrayAction = addItem(this, "hideToTrayAction", QStringLiteral("トレイに隠す"));
     m_hideToTrayAction->setVisible(false);
     connect(m_hideToTrayAction, &QAction::triggered, this, &WindowMenu::hideToTrayRequested);
@@ -60,21 +61,12 @@ void WindowMenu::disableStayOnTop(const QString& why)
         settings->setToolTipsVisible(true);
 }
 
-QList<QAction*> WindowMenu::windowShortcuts() const { return {m_closeAction, m_showHelpAction}; }
-
-void WindowMenu::addFileMenu()
+void WindowMenu::addFileMenu(const CommandActions& commands)
 {
     QMenu* file = addSubmenu(this, "fileMenu", QStringLiteral("ファイル"));
-    connect(addItem(file, "desktopShortcutAction", QStringLiteral("デスクトップ登録")), &QAction::triggered, this,
-            &WindowMenu::desktopShortcutRequested);
-    connect(addItem(file, "startMenuShortcutAction", QStringLiteral("スタートメニュー登録")), &QAction::triggered, this,
-            &WindowMenu::startMenuShortcutRequested);
-    connect(addItem(file, "startupShortcutAction", QStringLiteral("スタートアップ登録")), &QAction::triggered, this,
-            &WindowMenu::startupShortcutRequested);
+    file->addActions({commands.desktopShortcut, commands.startMenuShortcut, commands.startupShortcut});
     file->addSeparator();
-    m_closeAction = addItem(file, "closeAction", QStringLiteral("閉じる"));
-    m_closeAction->setShortcut(Qt::Key_Escape);
-    connect(m_closeAction, &QAction::triggered, this, &WindowMenu::closeRequested);
+    file->addAction(commands.close);
 }
 
 // Check and radio items flip their own mark when chosen; the bindings carry
@@ -108,20 +100,10 @@ void WindowMenu::addSettingsMenu(OptionsModel& options)
                     &OptionSettings::saveStatus);
 }
 
-void WindowMenu::addHelpMenu()
+void WindowMenu::addHelpMenu(const CommandActions& commands)
 {
     QMenu* help = addSubmenu(this, "helpMenu", QStringLiteral("ヘルプ"));
-    m_showHelpAction = addItem(help, "showHelpAction", QStringLiteral("ヘルプ表示"));
-    m_showHelpAction->setShortcut(Qt::Key_F1);
-    connect(m_showHelpAction, &QAction::triggered, this, &WindowMenu::helpRequested);
-    connect(addItem(help, "aboutAction", QStringLiteral("バージョン情報")), &QAction::triggered, this,
-            &WindowMenu::aboutRequested);
-    connect(addItem(help, "propertiesAction", QStringLiteral("プロパティ表示")), &QAction::triggered, this,
-            &WindowMenu::propertiesRequested);
-    connect(addItem(help, "donationAction", QStringLiteral("開発支援")), &QAction::triggered, this,
-            &WindowMenu::donationRequested);
-    connect(addItem(help, "homeSiteAction", QStringLiteral("ホームサイト表示")), &QAction::triggered, this,
-            &WindowMenu::homeSiteRequested);
+    help->addActions({commands.showHelp, commands.about, commands.properties, commands.donation, commands.homeSite});
 }
 
 } // namespace erakon

@@ -3,7 +3,6 @@
 
 #include "window/page.h"
 
-#include <QList>
 #include <QMenu>
 
 class QAction;
@@ -11,19 +10,17 @@ class QAction;
 namespace erakon {
 
 class OptionsModel;
+struct CommandActions;
 
 // The window's menu, opened by a right click anywhere outside a text box: every
-// command, and the options as check and radio items bound to the model.
+// command (the actions it shares with the pages' buttons, and its own page
+// commands), and the options as check and radio items bound to the model.
 class WindowMenu final : public QMenu {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(WindowMenu)
 
 public:
-    explicit WindowMenu(OptionsModel& options, QWidget* parent = nullptr);
-
-    // The items whose keys act from every control of the window: Esc closes,
-    // F1 shows the help.
-    QList<QAction*> windowShortcuts() const;
+    WindowMenu(OptionsModel& options, const CommandActions& commands, QWidget* parent = nullptr);
 
     // Where the compositor decides what stays on top (Wayland): the item is
     // shown disabled, its hint saying why.
@@ -33,26 +30,15 @@ public:
     QAction* hideToTrayAction() const { return m_hideToTrayAction; }
 
 signals:
-    void desktopShortcutRequested();
-    void startMenuShortcutRequested();
-    void startupShortcutRequested();
-    void closeRequested();
     void hideToTrayRequested();
     // "変換", "早見表" and "スタイル": the page shown and entered.
     void pageRequested(erakon::Page page);
-    void helpRequested();
-    void aboutRequested();
-    void propertiesRequested();
-    void donationRequested();
-    void homeSiteRequested();
 
 private:
-    void addFileMenu();
+    void addFileMenu(const CommandActions& commands);
     void addSettingsMenu(OptionsModel& options);
-    void addHelpMenu();
+    void addHelpMenu(const CommandActions& commands);
 
-    QAction* m_closeAction = nullptr;
-    QAction* m_showHelpAction = nullptr;
     QAction* m_stayOnTopAction = nullptr;
     QAction* m_hideToTrayAction = nullptr;
 };

@@ -1,7 +1,8 @@
 # SPDX-License-Identifier: MIT
 """The layer checks find what they are there to find: a cycle, an arrow against the
 layers, an include from a folder that may not be used, Qt in the core, an include not
-written from the source root, a file whose own header is not first."""
+written from the source root, a file whose own header is not first, a symbol defined
+in two libraries."""
 import os
 import sys
 import tempfile
@@ -24,6 +25,7 @@ def load(name):
 
 dependency_graph = load("dependency_graph")
 check_includes = load("check_includes")
+check_symbols = load("check_symbols")
 
 
 class GraphTest(unittest.TestCase):
@@ -121,6 +123,34 @@ class IncludeTest(unittest.TestCase):
             "settings/ini_text.cpp: <QWidget>: settings/ may not use QtWidgets",
             "widgets/year_box.cpp: <QNotAQtHeader>: widgets/ may not use Qt",
         ]))
+
+
+class SymbolTest(unittest.TestCase):
+    # nm -A --defined-only --extern-only --format=posix, as the check reads it.
+    LISTING = """\
+core/liberakon_core.a[version_text.cpp.o]: _ZN6erakon11versionTextB5cxx11ESt17basic_string_viewIcSt11char_traitsIcEE T 0 2f1
+core/liberakon_core.a[era_table.cpp.o]: _ZN6erakon9kEraTableE V 0 c0
+core/liberakon_core.a[era_table.cpp.o]: _ZN6erakon6EtoStrE R 0 c0
+core/liberakon_core.a[clock.cpp.o]: _ZN6erakon11SystemClockD0Ev W 0 a
+window/liberakon_window.a[command_line.cpp.o]: _ZN6erakon11versionTextB5cxx11ESt17basic_string_viewIcSt11char_traitsIcEE T 0 2f1
+window/liberakon_window.a[pages.cpp.o]: _ZN6erakon9kEraTableE V 0 c0
+window/liberakon_window.a[pages.cpp.o]: _ZN6erakon11SystemClockD0Ev W 0 a
+window/liberakon_window.a[pages.cpp.o]: _ZZN6erakon3keyEvE4seen u 0 4
+settings/liberakon_settings.a[reader.cpp.o]: _ZZN6erakon3keyEvE4seen u 0 4
+"""
+
+    def test_function_defined_in_two_libraries_is_found(self):
+        twice = check_symbols.defined_twice(check_symbols.definitions(self.LISTING))
+        self.assertEqual(twice, {"_ZN6erakon11versionTextB5cxx11ESt17basic_string_viewIcSt11char_traitsIcEE": [
+            "core/liberakon_core.a[version_text.cpp.o]", "window/liberakon_window.a[command_line.cpp.o]"]})
+
+    def test_weak_and_unique_definitions_are_merged_not_doubled(self):
+        once = "\n".join(line for line in self.LISTING.splitlines() if "versionText" not in line)
+        self.assertEqual(check_symbols.defined_twice(check_symbols.definitions(once)), {})
+
+    def test_one_library_per_source_folder(self):
+        self.assertEqual([os.path.relpath(path, "/b") for path in check_symbols.archives("/b")][:2],
+                         ["core/liberakon_core.a", "settings/liberakon_settings.a"])
 
 
 if __name__ == "__main__":

@@ -70,5 +70,36 @@ TEST(YearTableLinesTest, ChangeYearsGetASecondLineWithTheEraAtTheirEnd)
     EXPECT_TRUE(YearTableLines(2000, 1999, kCurrentYear, false).empty());
 }
 
+// The Western year box's text selects the last line of 1 January that holds
+// it; a year in which an era begins brings its second line along, which is
+// never searched itself.
+TEST(YearTableLinesTest, SearchSelectsTheLastJanuaryLineThatHoldsIt)
+{
+    const std::vector<std::string> lines = YearTableLines(kYearTableFirstYear, kYearTableLastYear, kCurrentYear, false);
+    const auto lineOf = [&](const std::string& line) {
+        return std::size_t(std::find(lines.begin(), lines.end(), line) - lines.begin());
+    };
+    struct Case {
+        const char* search;
+        YearTableSelection selected;
+    };
+    for (const Case& c : {
+             Case{"2023", {lineOf("令和5\t2023年\t-----\t\t"), 1}},
+             Case{"1989", {lineOf("昭和64\t1989年\t34年前\t\t"), 2}},
+             Case{"1868", {0, 1}},
+             Case{"2117", {lines.size() - 1, 1}},
+             Case{"", {0, 1}},
+             Case{"1867", {0, 1}},
+             // Only the second line of 1989 holds 平成元, and a second line is
+             // never searched: none is found.
+             Case{"平成元", {0, 1}},
+             // A text of another column selects its line too.
+             Case{"64年後", {lineOf("令和69\t2087年\t64年後\t\t"), 1}},
+         }) {
+        EXPECT_EQ(selectYearTableLines(lines, c.search), c.selected) << c.search;
+    }
+    EXPECT_EQ(selectYearTableLines({}, "2023"), YearTableSelection{});
+}
+
 } // namespace
 } // namespace erakon

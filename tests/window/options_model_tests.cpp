@@ -59,6 +59,53 @@ TEST(OptionsModelTest, SaysOnlyRealChanges)
     EXPECT_EQ(options.values().addYear, 1603);
 }
 
+// A number stays within its row's least and most, whichever way it comes:
+// the settings file reads it so, and a close writes what the model holds.
+TEST(OptionsModelTest, KeepsEveryNumberWithinItsRange)
+{
+    struct Case {
+        const char* name;
+        int OptionSettings::*field;
+        int value;
+        int kept;
+    };
+    for (const Case& c : {Case{"origin beyond its most", &OptionSettings::addYear, 12345, kUserEraOriginMax},
+                          Case{"origin below its least", &OptionSettings::addYear, -1, kUserEraOriginMin},
+                          Case{"origin within", &OptionSettings::addYear, 1603, 1603},
+                          Case{"minimise choice beyond", &OptionSettings::minimize, 7, kMinimizeToTray},
+                          Case{"minimise choice below", &OptionSettings::minimize, -2, kMinimizeToNone}}) {
+        OptionsModel options(OptionSettings{});
+        options.set(c.field, c.value);
+        EXPECT_EQ(options.values().*c.field, c.kept) << c.name << ", set";
+
+        OptionSettings loaded;
+        loaded.*c.field = c.value;
+        OptionsModel fromFile(OptionSettings{});
+        fromFile.load(loaded);
+        EXPECT_EQ(fromFile.values().*c.field, c.kept) << c.name << ", loaded";
+    }
+}
+
+// A number set to a value beyond its range that the model already holds as
+// the limit is no change.
+TEST(OptionsModelTest, ANumberBeyondTheLimitItHoldsIsNoChange)
+{
+    OptionsModel options(OptionSettings{});
+    options.set(&OptionSettings::addYear, kUserEraOriginMax);
+    QSignalSpy changed(&options, &OptionsModel::changed);
+    options.set(&OptionSettings::addYear, 12345);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+// A field without a row has no key: asking for one stops the program with a
+// message, rather than answering with another option's key.
+TEST(OptionsModelDeathTest, FieldWithoutARowStopsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    bool OptionSettings::*const withoutRow = nullptr;
+    EXPECT_DEATH(OptionsModel::keyOf(withoutRow), "no row in kOptionTable");
+}
+
 // Loading says each option that differs, in the order the file is read: the
 // user era's origin before the hints, the style last.
 TEST(OptionsModelTest, LoadingSaysTheChangesInReadingOrder)
@@ -119,7 +166,7 @@ TEST_F(OptionBindingTest, ControlsStartWithTheOptions)
 }
 
 // A value typed beyond the box's range stays while the user types; the
-// option takes it, and nothing writes the box back.
+// option takes the limit, and nothing writes the box back.
 TEST_F(OptionBindingTest, TypedYearIsNotWrittenBack)
 {
     QWidget window;
@@ -136,7 +183,7 @@ TEST_F(OptionBindingTest, TypedYearIsNotWrittenBack)
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("12000"));
     EXPECT_EQ(box->text(), "12000");
-    EXPECT_EQ(options.values().addYear, 12000);
+    EXPECT_EQ(options.values().addYear, 9999);
 
     box->setText(QString());
     EXPECT_EQ(options.values().addYear, 0) << "an empty box holds 0";

@@ -235,6 +235,30 @@ TEST_F(SettingsWiringTest, EmptyOriginBoxIsStoredAsZero)
     EXPECT_EQ(yearBox("userEraOriginBox")->intValue(), 0);
 }
 
+// An origin typed beyond its range with the focus still in its box when Esc
+// closes the window: the file gets the range's end, as the next start would
+// read it, and never a number outside it.
+TEST_F(SettingsWiringTest, OriginTypedBeyondItsRangeIsStoredAtItsEnd)
+{
+    start();
+    control<QCheckBox>("showUserEraCheck")->setChecked(true);
+    window->showPage(Page::Settings);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit* origin = yearBox("userEraOriginBox")->lineEdit();
+    origin->setFocus();
+    origin->selectAll();
+    QTest::keyClicks(origin, u"12345"_s);
+    ASSERT_EQ(yearBox("userEraOriginBox")->text(), u"12345"_s) << "kept while typed";
+    QSignalSpy closed(window.get(), &MainWindow::closed);
+
+    QTest::keyClick(origin, Qt::Key_Escape);
+
+    ASSERT_EQ(closed.count(), 1);
+    EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"AddYear=9999"_s)) << savedText().toStdString();
+}
+
 struct PlaceCase {
     const char* name;
     Qt::WindowState state;
