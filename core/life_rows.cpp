@@ -12,7 +12,6 @@ namespace {
 using Kind = LifeRow::Kind;
 
 constexpr std::string_view kLabelSeparator = "：";
-constexpr std::string_view kAsOfYearMark = " ← 基準日の年";
 constexpr std::string_view kIndent = "  ";
 
 std::string ageText(int age) { return std::to_string(age) + "歳"; }
@@ -219,7 +218,7 @@ std::string LifeRow::text() const
     }
     std::string line = label + std::string(kLabelSeparator) + when.combined();
     if (marked)
-        line += kAsOfYearMark;
+        line.append(" ").append(kAsOfYearMark);
     return line;
 }
 

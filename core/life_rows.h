@@ -18,6 +18,9 @@ namespace erakon {
 
 enum class LifeSection { Dates, Age, School, Yakudoshi, Choju, Adulthood, Eto };
 
+// What stands beside a 厄年 of the as-of year.
+inline constexpr std::string_view kAsOfYearMark = "← 基準日の年";
+
 // The word a section is known by, which the search matches: 年齢, 学歴, 厄年,
 // 長寿祝い, 成年, 干支 (empty for the dates).
 std::string_view lifeSectionName(LifeSection section);

@@ -69,6 +69,23 @@ QString readText(const ProfileReader& reader, QStringView section, QStringView k
     return withoutControlCharacters(reader.readString(section, key, defaultValue));
 }
 
+QString sexText(Sex sex)
+{
+    const std::string_view name = sexName(sex);
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+// The sex a stored name gives: 男性 or 女性, any other value the default.
+Sex readSex(const ProfileReader& reader, QStringView key, Sex defaultValue)
+{
+    const QString text = reader.readString(kOptionSection, key, QString());
+    for (const Sex sex : {Sex::Male, Sex::Female}) {
+        if (text == sexText(sex))
+            return sex;
+    }
+    return defaultValue;
+}
+
 OptionSettings readOptions(const ProfileReader& reader)
 {
     OptionSettings options;
@@ -85,6 +102,7 @@ OptionSettings readOptions(const ProfileReader& reader)
                        [&](QString OptionSettings::*text) {
                            options.*text = readText(reader, kOptionSection, entry.name, options.*text);
                        },
+                       [&](Sex OptionSettings::*sex) { options.*sex = readSex(reader, entry.name, options.*sex); },
                    },
                    entry.field);
     }
@@ -103,6 +121,7 @@ QString optionValueText(const OptionSettings& options, const OptionEntry& entry)
             [&](bool OptionSettings::*flag) { return options.*flag ? QStringLiteral("1") : QStringLiteral("0"); },
             [&](int OptionSettings::*number) { return QString::number(options.*number); },
             [&](QString OptionSettings::*text) { return storedText(options.*text); },
+            [&](Sex OptionSettings::*sex) { return sexText(options.*sex); },
         },
         entry.field);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/era_table.h"
+#include "core/life_rules.h"
 #include "core/user_era_settings.h"
 #include "core/version.h"
 #include "settings/window_placement.h"
@@ -79,6 +80,7 @@ struct OptionSettings {
     bool closeQuery = false;
     bool saveStatus = true;
     QString styleName; // not checked against the style list
+    Sex sex = Sex::Male; // whose 厄年 the age page lists; stored as its name, 男性 or 女性
 
     friend bool operator==(const OptionSettings&, const OptionSettings&) = default;
 };
@@ -97,10 +99,12 @@ enum class OptionKey {
     CloseQuery,
     SaveStatus,
     StyleName,
+    Sex,
 };
 
 // The field of OptionSettings that holds a key's value.
-using OptionField = std::variant<bool OptionSettings::*, int OptionSettings::*, QString OptionSettings::*>;
+using OptionField =
+    std::variant<bool OptionSettings::*, int OptionSettings::*, QString OptionSettings::*, Sex OptionSettings::*>;
 
 // One key of the section OPTION: its name in the file, its field and, for a
 // number, the range its control keeps it in (the reader limits it the same way).
@@ -113,7 +117,7 @@ struct OptionEntry {
 };
 
 // The section OPTION, one row per key, in the order the keys are written.
-inline constexpr std::array<OptionEntry, 12> kOptionTable{{
+inline constexpr std::array<OptionEntry, 13> kOptionTable{{
     {OptionKey::ShowEto, u"ShowEto", &OptionSettings::showEto},
     {OptionKey::StatusBar, u"StatusBar", &OptionSettings::statusBar},
     {OptionKey::StayOnTop, u"StayOnTop", &OptionSettings::stayOnTop},
@@ -126,6 +130,7 @@ inline constexpr std::array<OptionEntry, 12> kOptionTable{{
     {OptionKey::CloseQuery, u"CloseQuery", &OptionSettings::closeQuery},
     {OptionKey::SaveStatus, u"SaveStatus", &OptionSettings::saveStatus},
     {OptionKey::StyleName, u"StyleName", &OptionSettings::styleName},
+    {OptionKey::Sex, u"Sex", &OptionSettings::sex},
 }};
 
 // The row of a key.
@@ -136,9 +141,9 @@ constexpr const OptionEntry& optionEntry(OptionKey key) { return kOptionTable[st
 // table's order but for AddYear, which is read before ShowHint; StyleName,
 // handed to the style selection, comes last.
 inline constexpr std::array kOptionReadOrder{
-    OptionKey::ShowEto,  OptionKey::StatusBar,  OptionKey::StayOnTop,  OptionKey::ShowBold,
-    OptionKey::AddItem,  OptionKey::AddName,    OptionKey::AddYear,    OptionKey::ShowHint,
-    OptionKey::Minimize, OptionKey::CloseQuery, OptionKey::SaveStatus, OptionKey::StyleName,
+    OptionKey::ShowEto,    OptionKey::StatusBar, OptionKey::StayOnTop, OptionKey::ShowBold, OptionKey::AddItem,
+    OptionKey::AddName,    OptionKey::AddYear,   OptionKey::ShowHint,  OptionKey::Minimize, OptionKey::CloseQuery,
+    OptionKey::SaveStatus, OptionKey::Sex,       OptionKey::StyleName,
 };
 
 namespace detail {

@@ -261,7 +261,8 @@ void ConversionPage::optionChanged(OptionKey key)
     case OptionKey::Minimize:
     case OptionKey::CloseQuery:
     case OptionKey::SaveStatus:
-    case OptionKey::StyleName: break;
+    case OptionKey::StyleName:
+    case OptionKey::Sex: break;
     }
 }
 

@@ -61,6 +61,8 @@ public:
     void showYearText(const QString& text);
     // The Western year box's text as typed.
     QString westernYearText() const;
+    // The year the page shows.
+    int year() const { return m_year; }
     // Back to the current year; nothing happens when the Western box shows it.
     void resetToCurrentYear();
 

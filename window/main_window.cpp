@@ -237,15 +237,17 @@ void MainWindow::applyOption(OptionKey key)
         break;
     case OptionKey::ShowHint: m_hints->setHintsShown(options.showHint); break;
     case OptionKey::StyleName: applyStyleOption(); break;
-    // The pages follow the zodiac, the emphasis and the user era themselves;
-    // the minimise choice is read by minimising, the others at the close.
+    // The pages follow the zodiac, the emphasis, the user era and the sex for
+    // the 厄年 themselves; the minimise choice is read by minimising, the
+    // others at the close.
     case OptionKey::ShowBold:
     case OptionKey::AddItem:
     case OptionKey::AddName:
     case OptionKey::AddYear:
     case OptionKey::Minimize:
     case OptionKey::CloseQuery:
-    case OptionKey::SaveStatus: break;
+    case OptionKey::SaveStatus:
+    case OptionKey::Sex: break;
     }
 }
 

@@ -22,7 +22,7 @@ class OptionsModel;
 class Pages;
 class Tray;
 
-// The program's one window: six pages, the status-bar clock, the window's
+// The program's one window: seven pages, the status-bar clock, the window's
 // menu and the tray. It makes them, wires them to the options and the
 // commands, applies the options that act on the window, and runs the
 // window's life from its creation to the close. The pages own their controls

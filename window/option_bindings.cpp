@@ -10,6 +10,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <utility>
 
 namespace erakon {
 namespace {
@@ -83,6 +84,22 @@ void bindRadioActions(const QList<QAction*>& items, OptionsModel& options, int O
     });
     for (int i = 0; i < items.size(); ++i) {
         QObject::connect(items[i], &QAction::triggered, &options, [&options, index, i] { options.set(index, i); });
+    }
+}
+
+void bindSexButtons(QAbstractButton* maleButton, QAbstractButton* femaleButton, OptionsModel& options,
+                    Sex OptionSettings::*sex)
+{
+    showOption(maleButton, options, sex, [maleButton, femaleButton](Sex value) {
+        (value == Sex::Female ? femaleButton : maleButton)->setChecked(true);
+    });
+    // Only the button that becomes checked speaks: the other one's release
+    // of its check would name the sex it no longer stands for.
+    for (const auto& [button, value] : {std::pair{maleButton, Sex::Male}, std::pair{femaleButton, Sex::Female}}) {
+        QObject::connect(button, &QAbstractButton::toggled, &options, [&options, sex, value = value](bool checked) {
+            if (checked)
+                options.set(sex, value);
+        });
     }
 }
 

@@ -37,5 +37,8 @@ void bindRadioGroup(RadioGroup* group, OptionsModel& options, int OptionSettings
 // and a value no item stands for checks the last one. Choosing an item sets
 // its index, also when it is checked already.
 void bindRadioActions(const QList<QAction*>& items, OptionsModel& options, int OptionSettings::*index);
+// Two radio buttons and a sex: the one checked names it.
+void bindSexButtons(QAbstractButton* maleButton, QAbstractButton* femaleButton, OptionsModel& options,
+                    Sex OptionSettings::*sex);
 
 } // namespace erakon

@@ -9,6 +9,7 @@ enum class Page {
     Conversion,
     Settings,
     Table,
+    Age,
     Style,
     Help,
 };

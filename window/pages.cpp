@@ -2,6 +2,7 @@
 #include "window/pages.h"
 
 #include "widgets/page_control.h"
+#include "window/age_page.h"
 #include "window/command_actions.h"
 #include "window/conversion_page.h"
 #include "window/file_page.h"
@@ -33,6 +34,7 @@ Pages::Pages(QWidget* window, const Clock& clock, const TFormatSettings& formatS
                                "conversionPage", QStringLiteral("変換")))
     , m_settingsPage(addPage(m_control, new SettingsPage(options, window), "settingsPage", QStringLiteral("設 定")))
     , m_tablePage(addPage(m_control, new TablePage(clock, window), "tablePage", QStringLiteral("早見表")))
+    , m_agePage(addPage(m_control, new AgePage(clock, options, window), "agePage", QStringLiteral("年齢")))
     , m_stylePage(
           addPage(m_control, new StylePage(styles, messages, options, window), "stylePage", QStringLiteral("スタイル")))
     , m_helpPage(addPage(m_control, new HelpPage(commands, window), "helpPage", QStringLiteral("ヘルプ")))
@@ -73,6 +75,7 @@ void Pages::enterShownPage()
     switch (page) {
     case Page::Conversion: m_conversionPage->refresh(); break;
     case Page::Table: m_tablePage->build(m_conversionPage->westernYearText()); break;
+    case Page::Age: m_agePage->enter(m_conversionPage->year()); break;
     case Page::Style: m_stylePage->selectActiveStyle(); break;
     case Page::File:
     case Page::Settings:

@@ -10,6 +10,7 @@ class QWidget;
 namespace erakon {
 
 class Clock;
+class AgePage;
 class ConversionPage;
 class FilePage;
 class HelpPage;
@@ -23,7 +24,7 @@ class TablePage;
 struct CommandActions;
 struct TFormatSettings;
 
-// The window's six pages in their tabs: which one is shown, and entering a
+// The window's seven pages in their tabs: which one is shown, and entering a
 // page, which renews what it shows from the rest of the window. The user's
 // choice of a tab enters the page; a page the program shows is not entered.
 class Pages final : public QObject {
@@ -40,6 +41,7 @@ public:
     ConversionPage* conversionPage() const { return m_conversionPage; }
     SettingsPage* settingsPage() const { return m_settingsPage; }
     TablePage* tablePage() const { return m_tablePage; }
+    AgePage* agePage() const { return m_agePage; }
     StylePage* stylePage() const { return m_stylePage; }
     HelpPage* helpPage() const { return m_helpPage; }
 
@@ -66,6 +68,7 @@ private:
     ConversionPage* m_conversionPage;
     SettingsPage* m_settingsPage;
     TablePage* m_tablePage;
+    AgePage* m_agePage;
     StylePage* m_stylePage;
     HelpPage* m_helpPage;
     bool m_changeByProgram = false;

@@ -44,6 +44,8 @@ WindowMenu::WindowMenu(OptionsModel& options, const CommandActions& commands, QW
     addSettingsMenu(options);
     connect(addItem(this, "showTableAction", QStringLiteral("早見表")), &QAction::triggered, this,
             [this] { emit pageRequested(Page::Table); });
+    connect(addItem(this, "showAgeAction", QStringLiteral("年齢")), &QAction::triggered, this,
+            [this] { emit pageRequested(Page::Age); });
     connect(addItem(this, "showStylesAction", QStringLiteral("スタイル")), &QAction::triggered, this,
             [this] { emit pageRequested(Page::Style); });
     addHelpMenu(commands);

@@ -31,7 +31,7 @@ public:
 
 signals:
     void hideToTrayRequested();
-    // "変換", "早見表" and "スタイル": the page shown and entered.
+    // "変換", "早見表", "年齢" and "スタイル": the page shown and entered.
     void pageRequested(erakon::Page page);
 
 private:
