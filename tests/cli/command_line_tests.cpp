@@ -134,6 +134,13 @@ TEST(CommandSettingsTest, ShowsTheUserEraFromTheSettingsFile)
         << json.result.out;
 }
 
+TEST(CommandSettingsTest, AUserEraNamedWithDigitsLeavesWesternYearsAlone)
+{
+    const CliRun run({"1989"}, "[OPTION]\r\nAddItem=1\r\nAddName=1\r\nAddYear=1880\r\n");
+    EXPECT_EQ(run.result.status, 0);
+    EXPECT_TRUE(run.result.out.starts_with("1989年 — 昭和64年・平成元年, 34年前, 巳（み）\n")) << run.result.out;
+}
+
 TEST(CommandSettingsTest, HiddenUserEraAndNoSettingsLeaveItOut)
 {
     const CliRun hidden({"創業5"}, "[OPTION]\nAddItem=0\nAddYear=1900\n");
