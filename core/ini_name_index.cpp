@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/ini_name_index.h"
 
-#include <bit>
+#include <algorithm>
 
 namespace erakon {
 
@@ -11,12 +11,12 @@ constexpr std::string_view kLongS = "\xC5\xBF"; // ſ, LATIN SMALL LETTER LONG S
 constexpr std::string_view kKelvinSign = "\xE2\x84\xAA"; // K, KELVIN SIGN
 
 // The character of the folded name that starts at i, and where the next starts.
-char foldedCharAt(std::string_view name, std::size_t& i)
+inline char foldedCharAt(std::string_view name, std::size_t& i)
 {
     const char c = name[i];
-    if (c >= 'A' && c <= 'Z') {
+    if (static_cast<unsigned char>(c) < 0x80) {
         ++i;
-        return char(c - 'A' + 'a');
+        return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
     }
     if (name.substr(i).starts_with(kLongS)) {
         i += kLongS.size();
@@ -30,7 +30,7 @@ char foldedCharAt(std::string_view name, std::size_t& i)
     return c;
 }
 
-// FNV-1a over the folded name, mixed so that its low bits choose the slot.
+// FNV-1a over the folded name, mixed so that every bit of the result counts.
 std::uint64_t foldedHash(std::string_view name)
 {
     std::uint64_t hash = 0xCBF29CE484222325ULL;
@@ -57,44 +57,43 @@ bool iniNamesMatch(std::string_view a, std::string_view b)
     return i == a.size() && j == b.size();
 }
 
-IniNameIndex::IniNameIndex(std::string_view text, const std::vector<Position>& positions, NameOf nameOf)
-    : m_nameOf(nameOf)
+void IniNameIndex::add(std::string_view trimmedName, Position position)
 {
-    if (positions.empty())
-        return;
-    // At most four slots in five taken: a search ends after a few slots.
-    m_slots.resize(std::bit_ceil(positions.size() + positions.size() / 4 + 1));
-    const std::size_t mask = m_slots.size() - 1;
-    for (const Position position : positions) {
-        const std::string_view name = nameOf(text, position);
-        const std::uint64_t hash = foldedHash(name);
-        const auto shortHash = std::uint32_t(hash >> 32);
-        for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-            Slot& candidate = m_slots[slot];
-            if (candidate.position == kEmpty) {
-                candidate = {shortHash, position};
-                break;
-            }
-            if (candidate.hash == shortHash && iniNamesMatch(nameOf(text, candidate.position), name))
-                break; // an earlier line of this name
-        }
+    m_entries.push_back({std::uint32_t(foldedHash(trimmedName)), position});
+}
+
+void IniNameIndex::sort()
+{
+    // Least significant digit first, eleven bits at a time: each pass is
+    // stable, so lines of one hash stay in the order of the text.
+    constexpr int kDigitBits = 11;
+    constexpr std::size_t kDigits = std::size_t(1) << kDigitBits;
+    // Three passes: the sorted lines end up in a buffer of their exact size.
+    std::vector<Entry> sorted;
+    sorted.resize(m_entries.size());
+    for (int shift = 0; shift < 32; shift += kDigitBits) {
+        std::vector<std::size_t> starts(kDigits + 1, 0);
+        const auto digitOf = [shift](const Entry& entry) { return (entry.hash >> shift) & (kDigits - 1); };
+        for (const Entry& entry : m_entries)
+            ++starts[digitOf(entry) + 1];
+        for (std::size_t digit = 1; digit <= kDigits; ++digit)
+            starts[digit] += starts[digit - 1];
+        for (const Entry& entry : m_entries)
+            sorted[starts[digitOf(entry)]++] = entry;
+        m_entries.swap(sorted);
     }
 }
 
 std::optional<IniNameIndex::Position> IniNameIndex::find(std::string_view text, std::string_view trimmedName) const
 {
-    if (m_slots.empty())
-        return std::nullopt;
-    const std::uint64_t hash = foldedHash(trimmedName);
-    const auto shortHash = std::uint32_t(hash >> 32);
-    const std::size_t mask = m_slots.size() - 1;
-    for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const Slot& candidate = m_slots[slot];
-        if (candidate.position == kEmpty)
-            return std::nullopt;
-        if (candidate.hash == shortHash && iniNamesMatch(m_nameOf(text, candidate.position), trimmedName))
-            return candidate.position;
+    const auto hash = std::uint32_t(foldedHash(trimmedName));
+    auto it = std::lower_bound(m_entries.begin(), m_entries.end(), hash,
+                               [](const Entry& entry, std::uint32_t wanted) { return entry.hash < wanted; });
+    for (; it != m_entries.end() && it->hash == hash; ++it) {
+        if (iniNamesMatch(m_nameOf(text, it->position), trimmedName))
+            return it->position;
     }
+    return std::nullopt;
 }
 
 } // namespace erakon

@@ -15,33 +15,41 @@ namespace erakon {
 bool iniNamesMatch(std::string_view a, std::string_view b);
 
 // The first line of each name among lines of an INI text, found by name
-// (iniNamesMatch). A slot of eight bytes per line and no name copied, so a
-// section of millions of lines costs a few bytes each and is built in one
-// pass; the names are read from the text when they are compared.
+// (iniNamesMatch). Eight bytes per line and no name copied: a hash of the name
+// and the line's position, sorted by hash in a few sequential passes, so that a
+// section of millions of short lines is indexed in time and memory in
+// proportion to its size. The names are read from the text to be compared.
 class IniNameIndex final {
 public:
     // Where a line starts in the text.
     using Position = std::uint32_t;
     // The longest text whose every position has a number.
-    static constexpr std::size_t kLongestText = 0xFFFFFFFE;
+    static constexpr std::size_t kLongestText = 0xFFFFFFFF;
     // The trimmed name of the line that starts at the position.
     using NameOf = std::string_view (*)(std::string_view text, Position position);
 
-    IniNameIndex() = default;
-    // The lines' positions in the order of the text: the first of a name counts.
-    IniNameIndex(std::string_view text, const std::vector<Position>& positions, NameOf nameOf);
+    explicit IniNameIndex(NameOf nameOf)
+        : m_nameOf(nameOf)
+    {}
+
+    // Room for as many lines as there may be, so that adding copies nothing;
+    // what is not used is never touched, and costs no memory.
+    void reserve(std::size_t lines) { m_entries.reserve(lines); }
+    // Lines are added in the order of the text: the first of a name counts.
+    void add(std::string_view trimmedName, Position position);
+    // Makes the lines added so far ready to be found.
+    void sort();
 
     std::optional<Position> find(std::string_view text, std::string_view trimmedName) const;
 
 private:
-    static constexpr Position kEmpty = 0xFFFFFFFF;
-    struct Slot {
-        std::uint32_t hash = 0; // part of the name's hash, compared before the names
-        Position position = kEmpty;
+    struct Entry {
+        std::uint32_t hash;
+        Position position;
     };
 
-    std::vector<Slot> m_slots; // a power of two of them, or none
-    NameOf m_nameOf = nullptr;
+    std::vector<Entry> m_entries; // by hash once sorted; within a hash, in text order
+    NameOf m_nameOf;
 };
 
 } // namespace erakon

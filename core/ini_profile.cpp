@@ -49,6 +49,15 @@ void forEachContentLine(std::string_view text, std::size_t from, OnLine&& onLine
     }
 }
 
+// How many CR and LF the text holds from the position on: more than the lines.
+std::size_t lineEndsFrom(std::string_view text, std::size_t from)
+{
+    std::size_t ends = 0;
+    for (const char c : text.substr(from))
+        ends += std::size_t(c == '\n') + std::size_t(c == '\r'); // one pass, which the compiler vectorises
+    return ends;
+}
+
 // The trimmed line that starts at the position.
 std::string_view lineAt(std::string_view text, std::size_t position)
 {
@@ -66,12 +75,7 @@ std::optional<std::string_view> sectionName(std::string_view line)
     return line.substr(1, line.size() - 2);
 }
 
-// The name of the section line at the position, and of the key line.
-std::string_view sectionNameAt(std::string_view text, IniNameIndex::Position position)
-{
-    return trim(sectionName(lineAt(text, position)).value_or(std::string_view()));
-}
-
+// The name of the key line at the position.
 std::string_view keyNameAt(std::string_view text, IniNameIndex::Position position)
 {
     const std::string_view line = lineAt(text, position);
@@ -140,18 +144,23 @@ IniProfile IniProfile::fromBytes(std::string bytes)
     return profile;
 }
 
+std::string_view IniProfile::sectionNameAt(std::string_view text, Position position)
+{
+    return trim(sectionName(lineAt(text, position)).value_or(std::string_view()));
+}
+
 void IniProfile::indexSections()
 {
     // Positions are 32 bits: far more than the largest settings file decodes to.
     if (m_text.size() > IniNameIndex::kLongestText)
         m_text.resize(IniNameIndex::kLongestText);
-    std::vector<Position> headers;
+    m_sections.reserve(lineEndsFrom(text(), m_textStart) + 1);
     forEachContentLine(text(), m_textStart, [&](std::string_view line, std::size_t offset) {
-        if (sectionName(line))
-            headers.push_back(Position(offset));
+        if (const std::optional<std::string_view> name = sectionName(line))
+            m_sections.add(trim(*name), Position(offset));
         return true;
     });
-    m_sections = IniNameIndex(text(), headers, sectionNameAt);
+    m_sections.sort();
 }
 
 const IniNameIndex& IniProfile::keysOfSection(Position header) const
@@ -161,14 +170,17 @@ const IniNameIndex& IniProfile::keysOfSection(Position header) const
             return keys;
     }
     // The section's lines run from its header's end to the next section line.
-    std::vector<Position> keyLines;
-    forEachContentLine(text(), header + lineAt(text(), header).size(), [&](std::string_view line, std::size_t offset) {
+    const std::size_t bodyStart = header + lineAt(text(), header).size();
+    IniNameIndex keys(keyNameAt);
+    keys.reserve(lineEndsFrom(text(), bodyStart) + 1);
+    forEachContentLine(text(), bodyStart, [&](std::string_view line, std::size_t offset) {
         if (sectionName(line))
             return false;
-        keyLines.push_back(Position(offset));
+        keys.add(trimRight(line.substr(0, line.find('='))), Position(offset));
         return true;
     });
-    return m_sectionKeys.emplace_back(header, IniNameIndex(text(), keyLines, keyNameAt)).second;
+    keys.sort();
+    return m_sectionKeys.emplace_back(header, std::move(keys)).second;
 }
 
 std::optional<std::string_view> IniProfile::find(std::string_view section, std::string_view key) const

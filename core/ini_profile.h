@@ -58,6 +58,8 @@ public:
 private:
     using Position = IniNameIndex::Position;
 
+    static std::string_view sectionNameAt(std::string_view text, Position position);
+
     void indexSections();
     // The keys of the section whose header line starts at the position.
     const IniNameIndex& keysOfSection(Position header) const;
@@ -66,7 +68,7 @@ private:
     std::string m_text;
     std::size_t m_textStart = 0; // past a byte-order mark
     // The first section line of each name.
-    IniNameIndex m_sections;
+    IniNameIndex m_sections{sectionNameAt};
     // The sections whose keys were read, by their header's position; a few.
     mutable std::vector<std::pair<Position, IniNameIndex>> m_sectionKeys;
 };
