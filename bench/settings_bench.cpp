@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The settings file at start and at close, with a 1 MB file whose bulk is
-// sections the program does not know.
+// sections the program does not know; and the start-up read of 40 MiB files of
+// millions of short lines in every shape, by the core's reader (erakon-cli, the
+// desktop's search) and by the window's.
+#include "core/ini_profile.h"
+#include "core/user_era_settings.h"
 #include "settings/ini_document.h"
 #include "settings/settings_file.h"
 
@@ -9,7 +13,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <QStringEncoder>
+
 #include <benchmark/benchmark.h>
+
+#include <array>
+#include <functional>
 
 namespace {
 
@@ -60,14 +69,14 @@ BENCHMARK(BM_DocumentWrite)->Unit(benchmark::kMillisecond);
 // The whole start and close, files included, in a temporary configuration folder.
 class SettingsFolder {
 public:
-    SettingsFolder()
+    explicit SettingsFolder(const QByteArray& content = settingsFile())
     {
         m_location = {m_root.filePath(QStringLiteral("config")), m_root.filePath(QStringLiteral("erakon"))};
         const QString path = SettingsFilePath(m_location);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
-            file.write(settingsFile());
+            file.write(content);
     }
     const SettingsLocation& location() const { return m_location; }
 
@@ -76,6 +85,67 @@ private:
     SettingsLocation m_location;
 };
 
+// 40 MiB files of one shape each: the bulk of the file in short lines.
+enum class Shape {
+    KeysInOptions, // Memo123=1 in the section OPTION
+    BareLinesInOptions, // Memo123, without "="
+    KeysInUsersSection, // Memo123=1 in a section of the user's own
+    Sections, // [S123], a section each
+    ShiftJisLines, // Memo123=1 in OPTION, in a file read line by line (one Shift_JIS line)
+    Utf16WithoutMark, // Memo123=1 in OPTION, in UTF-16 without a byte-order mark
+};
+constexpr std::size_t kShapeCount = 6;
+constexpr qsizetype kShapeSize = 40 * 1024 * 1024;
+
+QByteArray shapedFile(Shape shape)
+{
+    QByteArray text = "[POSITION]\r\nLeft=100\r\nTop=50\r\n[OPTION]\r\nAddItem=1\r\nAddYear=1900\r\n";
+    text += shape == Shape::ShiftJisLines ? "AddName=\x91\x6E\x8B\xC6\r\n" : "AddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n";
+    if (shape == Shape::KeysInUsersSection)
+        text += "[NOTES]\r\n";
+    const qsizetype size = shape == Shape::Utf16WithoutMark ? kShapeSize / 2 : kShapeSize;
+    text.reserve(size);
+    for (int i = 0; text.size() < size; ++i) {
+        const QByteArray number = QByteArray::number(i);
+        switch (shape) {
+        case Shape::BareLinesInOptions: text += "Memo" + number + "\r\n"; break;
+        case Shape::Sections: text += "[S" + number + "]\r\n"; break;
+        default: text += "Memo" + number + "=1\r\n"; break;
+        }
+    }
+    if (shape == Shape::Utf16WithoutMark)
+        return QStringEncoder(QStringConverter::Utf16LE).encode(QString::fromUtf8(text));
+    return text;
+}
+
+const QByteArray& fileOfShape(Shape shape)
+{
+    static std::array<QByteArray, kShapeCount> files;
+    QByteArray& file = files[std::size_t(shape)];
+    if (file.isEmpty())
+        file = shapedFile(shape);
+    return file;
+}
+
+// The core's reader, as erakon-cli and the desktop's search read the user era.
+void BM_ReadUserEra(benchmark::State& state, Shape shape)
+{
+    const QByteArray& file = fileOfShape(shape);
+    for (auto _ : state) {
+        const UserEraSettings userEra = readUserEraSettings(
+            IniProfile::fromBytes(std::string(file.constData(), std::size_t(file.size()))));
+        if (!userEra.shown || userEra.origin != 1900)
+            state.SkipWithError("the user era was not read");
+    }
+    state.SetBytesProcessed(state.iterations() * file.size());
+}
+BENCHMARK_CAPTURE(BM_ReadUserEra, keys_in_options, Shape::KeysInOptions)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadUserEra, bare_lines_in_options, Shape::BareLinesInOptions)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadUserEra, keys_in_users_section, Shape::KeysInUsersSection)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadUserEra, sections, Shape::Sections)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadUserEra, shift_jis_lines, Shape::ShiftJisLines)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReadUserEra, utf16_without_mark, Shape::Utf16WithoutMark)->Unit(benchmark::kMillisecond);
+
 void BM_LoadSettings(benchmark::State& state)
 {
     const SettingsFolder folder;
@@ -83,6 +153,27 @@ void BM_LoadSettings(benchmark::State& state)
         benchmark::DoNotOptimize(LoadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal, {1920, 1080}));
 }
 BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMillisecond);
+
+// The window's start-up read of the 40 MiB files, the file read included.
+void BM_LoadSettingsOfShape(benchmark::State& state, Shape shape)
+{
+    const SettingsFolder folder(fileOfShape(shape));
+    for (auto _ : state) {
+        const LoadedSettings loaded = LoadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal,
+                                                   {1920, 1080});
+        if (!loaded.options.addItem || loaded.options.addYear != 1900)
+            state.SkipWithError("the user era was not read");
+    }
+    state.SetBytesProcessed(state.iterations() * fileOfShape(shape).size());
+}
+BENCHMARK_CAPTURE(BM_LoadSettingsOfShape, keys_in_options, Shape::KeysInOptions)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadSettingsOfShape, bare_lines_in_options, Shape::BareLinesInOptions)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadSettingsOfShape, keys_in_users_section, Shape::KeysInUsersSection)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadSettingsOfShape, sections, Shape::Sections)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadSettingsOfShape, shift_jis_lines, Shape::ShiftJisLines)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadSettingsOfShape, utf16_without_mark, Shape::Utf16WithoutMark)->Unit(benchmark::kMillisecond);
 
 void BM_SaveSettings(benchmark::State& state)
 {

@@ -3,6 +3,7 @@
 
 #include "cli/command_options.h"
 #include "cli/conversion_output.h"
+#include "cli/terminal_text.h"
 #include "core/ini_profile.h"
 #include "core/table_line.h"
 #include "core/user_era_settings.h"
@@ -12,15 +13,21 @@ namespace erakon {
 
 namespace {
 
-// The user era as the settings show it, or nothing when they do not.
-std::optional<UserEra> shownUserEra(const CommandOptions& options, const CommandContext& context)
+// The user era as the settings show it, or nothing when they do not. A file
+// that is there but cannot be read is named once, with the reason, and the
+// conversion goes on without it as the window's start would.
+std::optional<UserEra> shownUserEra(const CommandOptions& options, const CommandContext& context, CommandResult& result,
+                                    std::string_view programName)
 {
     if (options.ignoreSettings || !context.readSettingsFile)
         return std::nullopt;
-    std::optional<std::string> bytes = context.readSettingsFile();
-    if (!bytes)
+    SettingsFileContent file = context.readSettingsFile();
+    if (file.outcome == SettingsFileContent::Outcome::Unreadable)
+        result.err += std::string(programName) + ": cannot read the settings file " + quotedText(file.path) + ": "
+            + visibleText(file.reason) + "\n";
+    if (file.outcome != SettingsFileContent::Outcome::Read)
         return std::nullopt;
-    const UserEraSettings settings = readUserEraSettings(IniProfile::fromBytes(std::move(*bytes)));
+    const UserEraSettings settings = readUserEraSettings(IniProfile::fromBytes(std::move(file.bytes)));
     if (!settings.shown)
         return std::nullopt;
     return UserEra{settings.name, settings.origin};
@@ -29,7 +36,7 @@ std::optional<UserEra> shownUserEra(const CommandOptions& options, const Command
 void convert(const CommandOptions& options, const CommandContext& context, CommandResult& result,
              std::string_view programName)
 {
-    const std::optional<UserEra> userEra = shownUserEra(options, context);
+    const std::optional<UserEra> userEra = shownUserEra(options, context, result, programName);
     const UserEra* era = userEra ? &*userEra : nullptr;
     const std::chrono::year_month_day today = context.clock.today();
 
@@ -56,8 +63,8 @@ void convert(const CommandOptions& options, const CommandContext& context, Comma
             continue;
         }
         result.status = kBadInputStatus;
-        result.err += std::string(programName) + ": '" + std::string(input)
-            + "': " + std::string(queryErrorText(query.error)) + "\n";
+        result.err += std::string(programName) + ": " + quotedText(input) + ": "
+            + std::string(queryErrorText(query.error)) + "\n";
         if (options.json)
             result.out += errorJson(input, query.error) + "\n";
     }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "cli/settings_source.h"
 #include "core/clock.h"
 
 #include <functional>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,10 +14,10 @@ namespace erakon {
 // What erakon-cli needs from outside, passed in so that tests can pin it.
 struct CommandContext {
     const Clock& clock;
-    // The settings file's bytes, as the window would find them at start;
-    // nothing when there is none or it cannot be read. Asked at most once,
-    // and only when a year is converted.
-    std::function<std::optional<std::string>()> readSettingsFile;
+    // The settings file, as the window would find it at start, or why it
+    // could not be read. Asked at most once, and only when a year is
+    // converted.
+    std::function<SettingsFileContent()> readSettingsFile;
 };
 
 // What a run printed and how it ended.

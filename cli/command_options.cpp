@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_options.h"
 
+#include "cli/terminal_text.h"
 #include "core/settings_location.h"
 #include "core/version.h"
 
 namespace erakon {
 
 namespace {
-
-std::string quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
 
 CommandOptions failure(std::string message)
 {
@@ -41,9 +40,9 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
         const bool known = name == "--help" || name == "--version" || name == "--json" || name == "--table"
             || name == "--eto" || name == "--no-settings";
         if (!known)
-            return failure("unrecognized option " + quoted(argument));
+            return failure("unrecognized option " + quotedText(argument));
         if (hasValue)
-            return failure("option " + quoted(name) + " doesn't allow an argument");
+            return failure("option " + quotedText(name) + " doesn't allow an argument");
         if (name == "--help" || name == "--version") {
             options.action = name == "--help" ? CommandOptions::Action::PrintHelp
                                               : CommandOptions::Action::PrintVersion;
@@ -56,7 +55,7 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
     }
     if (table) {
         if (!options.years.empty())
-            return failure("'--table' takes no years, but was given " + quoted(options.years.front()));
+            return failure("'--table' takes no years, but was given " + quotedText(options.years.front()));
         if (options.json)
             return failure("'--table' and '--json' do not go together");
         options.action = CommandOptions::Action::PrintTable;

@@ -2,6 +2,7 @@
 #include "cli/conversion_output.h"
 
 #include "cli/json_text.h"
+#include "cli/terminal_text.h"
 
 namespace erakon {
 
@@ -25,17 +26,19 @@ std::string isoDate(std::chrono::year_month_day date)
 
 std::string conversionText(const YearDescription& description)
 {
-    std::string text = description.summary() + "\n";
+    // The user era's name comes from the settings file: every piece goes to
+    // the terminal with its control characters escaped.
+    std::string text = visibleText(description.summary()) + "\n";
     if (!description.note.empty())
-        text.append(kIndent).append(kNoteMark).append(description.note).append("\n");
+        text.append(kIndent).append(kNoteMark).append(visibleText(description.note)).append("\n");
     text += kIndent;
     for (std::size_t i = 0; i < description.eraYears.size(); ++i) {
         if (i > 0)
             text += ' ';
-        text += description.eraYears[i].text;
+        text += visibleText(description.eraYears[i].text);
     }
     text += "\n";
-    text.append(kIndent).append(description.sentence).append("\n");
+    text.append(kIndent).append(visibleText(description.sentence)).append("\n");
     return text;
 }
 

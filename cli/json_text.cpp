@@ -11,8 +11,19 @@ std::string jsonString(std::string_view text)
     const std::string valid = validUtf8(text);
     std::string json = "\"";
     json.reserve(valid.size() + 2);
-    for (const char c : valid) {
+    for (std::size_t i = 0; i < valid.size(); ++i) {
+        const char c = valid[i];
         const auto byte = static_cast<unsigned char>(c);
+        // C1 controls (U+0080-U+009F, C2 80-C2 9F) as escapes too: a terminal
+        // that shows the JSON would act on them.
+        if (byte == 0xC2 && i + 1 < valid.size() && static_cast<unsigned char>(valid[i + 1]) <= 0x9F) {
+            const auto control = static_cast<unsigned char>(valid[i + 1]);
+            json += "\\u00";
+            json += kHex[control >> 4];
+            json += kHex[control & 0x0F];
+            ++i;
+            continue;
+        }
         switch (c) {
         case '"': json += "\\\""; break;
         case '\\': json += "\\\\"; break;

@@ -8,7 +8,8 @@ namespace erakon {
 
 // Builds one JSON object on one line, members in the order they are added.
 // Texts that are not UTF-8 (a year typed in another encoding) are written
-// with U+FFFD in place of the bytes, so the output is always valid JSON.
+// with U+FFFD in place of the bytes, so the output is always valid JSON;
+// control characters (C0, DEL and C1) are written as \u escapes.
 class JsonObject final {
 public:
     JsonObject& add(std::string_view name, std::string_view text);

@@ -2,6 +2,7 @@
 // erakon-cli: the conversion without a window, from the core alone.
 #include "cli/command_line_run.h"
 #include "cli/settings_source.h"
+#include "cli/terminal_text.h"
 #include "core/clock.h"
 #include "core/version.h"
 
@@ -9,25 +10,27 @@
 #include <cstdio>
 #include <cstring>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace {
 
-// The name the program was started by, for its messages.
-std::string_view programNameOf(int argc, char** argv)
+// The name the program was started by, for its messages, shown as it may go
+// to a terminal.
+std::string programNameOf(int argc, char** argv)
 {
     if (argc < 1 || !argv[0] || !*argv[0])
-        return erakon::kCommandLineProgramName;
+        return std::string(erakon::kCommandLineProgramName);
     const std::string_view path = argv[0];
     const std::string_view name = path.substr(path.rfind('/') + 1);
-    return name.empty() ? erakon::kCommandLineProgramName : name;
+    return erakon::visibleText(name.empty() ? erakon::kCommandLineProgramName : name);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string_view programName = programNameOf(argc, argv);
+    const std::string programName = programNameOf(argc, argv);
     const erakon::SystemClock clock;
     const erakon::CommandContext context{clock, erakon::readSettingsFileOfTheWindow};
     const erakon::CommandResult result = erakon::runCommandLine(

@@ -8,7 +8,9 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <pwd.h>
 #include <string_view>
 #include <sys/stat.h>
@@ -79,42 +81,64 @@ std::string settingsFileOfTheWindow()
     return settingsPathBesideProgram(executable);
 }
 
-std::optional<std::string> readSettingsFileOfTheWindow()
+SettingsFileContent readSettingsFileOfTheWindow()
 {
-    const std::string path = settingsFileOfTheWindow();
-    if (path.empty())
+    SettingsFileContent content;
+    content.path = settingsFileOfTheWindow();
+    const auto unreadable = [&content](std::string reason) {
+        content.outcome = SettingsFileContent::Outcome::Unreadable;
+        content.bytes.clear();
+        content.reason = std::move(reason);
+        return std::move(content);
+    };
+    const auto refusedFor = [&](const struct stat& status) -> std::optional<std::string> {
+        if (S_ISDIR(status.st_mode))
+            return std::strerror(EISDIR);
+        if (!S_ISREG(status.st_mode))
+            return "not a regular file";
+        if (std::size_t(status.st_size) > kSettingsFileMaxSize)
+            return "larger than " + std::to_string(kSettingsFileMaxSize / (1024 * 1024)) + " MiB";
         return std::nullopt;
+    };
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)
-        || std::size_t(status.st_size) > kSettingsFileMaxSize)
-        return std::nullopt;
+    if (content.path.empty() || ::stat(content.path.c_str(), &status) != 0) {
+        const int error = errno;
+        if (content.path.empty() || error == ENOENT || error == ENOTDIR)
+            return {}; // no file: nothing to say
+        return unreadable(std::strerror(error));
+    }
+    if (std::optional<std::string> reason = refusedFor(status))
+        return unreadable(std::move(*reason));
     // Non-blocking, in case something else took the file's place since.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(content.path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return std::nullopt;
+        return unreadable(std::strerror(errno));
     struct stat opened {};
-    std::optional<std::string> bytes;
-    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && std::size_t(opened.st_size) <= kSettingsFileMaxSize) {
-        std::string content(std::size_t(opened.st_size), '\0');
+    std::optional<std::string> reason;
+    if (::fstat(fd, &opened) != 0)
+        reason = std::strerror(errno);
+    else
+        reason = refusedFor(opened);
+    if (!reason) {
+        content.bytes.resize(std::size_t(opened.st_size));
         std::size_t done = 0;
-        bool failed = false;
-        while (done < content.size()) {
-            const ssize_t got = ::read(fd, content.data() + done, content.size() - done);
+        while (done < content.bytes.size()) {
+            const ssize_t got = ::read(fd, content.bytes.data() + done, content.bytes.size() - done);
             if (got < 0 && errno == EINTR)
                 continue;
-            if (got <= 0) {
-                failed = got < 0;
+            if (got < 0)
+                reason = std::strerror(errno);
+            if (got <= 0)
                 break;
-            }
             done += std::size_t(got);
         }
-        if (!failed) {
-            content.resize(done); // the file may have shrunk meanwhile
-            bytes = std::move(content);
-        }
+        content.bytes.resize(done); // the file may have shrunk meanwhile
     }
     ::close(fd);
-    return bytes;
+    if (reason)
+        return unreadable(std::move(*reason));
+    content.outcome = SettingsFileContent::Outcome::Read;
+    return content;
 }
 
 } // namespace erakon

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <optional>
 #include <string>
 
 namespace erakon {
@@ -15,9 +14,21 @@ namespace erakon {
 // The path of that file; empty when neither place is known.
 std::string settingsFileOfTheWindow();
 
-// Its bytes: nothing when the file is missing, is not a regular file, is
-// larger than the core's limit or cannot be read. Never blocks on a FIFO or
-// a device that takes the file's place.
-std::optional<std::string> readSettingsFileOfTheWindow();
+// The settings file as read, or why it was not.
+struct SettingsFileContent {
+    enum class Outcome {
+        Missing, // nothing there: the window would take its defaults too
+        Read,
+        Unreadable, // there, but not a regular file, too large, or refused
+    };
+    Outcome outcome = Outcome::Missing;
+    std::string bytes; // when read
+    std::string path; // when there
+    std::string reason; // when unreadable, as strerror() words it
+};
+
+// Its bytes, or why not. A file larger than the core's limit is not read.
+// Never blocks on a FIFO or a device that takes the file's place.
+SettingsFileContent readSettingsFileOfTheWindow();
 
 } // namespace erakon

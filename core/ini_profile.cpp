@@ -4,6 +4,7 @@
 #include "core/text_decoding.h"
 #include "core/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 
@@ -31,20 +32,36 @@ std::string_view trimRight(std::string_view text)
 
 std::string_view trim(std::string_view text) { return trimRight(trimLeft(text)); }
 
-// Calls onLine(line, offset) for every non-empty, non-comment line, trimmed;
-// offset is where the trimmed line starts in text.
+// Calls onLine(line, offset) for every non-empty, non-comment line from
+// `from` on, trimmed, until it returns false; offset is where the trimmed line
+// starts in text.
 template <typename OnLine>
-void forEachContentLine(std::string_view text, OnLine&& onLine)
+void forEachContentLine(std::string_view text, std::size_t from, OnLine&& onLine)
 {
-    std::size_t start = 0;
+    std::size_t start = from;
     while (start < text.size()) {
         const std::size_t end = lineEndFrom(text, start);
         const std::string_view raw = text.substr(start, end - start);
         const std::string_view line = trim(raw);
-        if (!line.empty() && line.front() != ';')
-            onLine(line, start + std::size_t(line.data() - raw.data()));
+        if (!line.empty() && line.front() != ';' && !onLine(line, start + std::size_t(line.data() - raw.data())))
+            return;
         start = end + 1; // a CR LF gives an empty line between, which is skipped
     }
+}
+
+// How many CR and LF the text holds from the position on: more than the lines.
+std::size_t lineEndsFrom(std::string_view text, std::size_t from)
+{
+    std::size_t ends = 0;
+    for (const char c : text.substr(from))
+        ends += std::size_t(c == '\n') + std::size_t(c == '\r'); // one pass, which the compiler vectorises
+    return ends;
+}
+
+// The trimmed line that starts at the position.
+std::string_view lineAt(std::string_view text, std::size_t position)
+{
+    return trimRight(text.substr(position, lineEndFrom(text, position) - position));
 }
 
 // A section line is "[name]" with nothing after the "]", the rule the rewrite
@@ -56,6 +73,13 @@ std::optional<std::string_view> sectionName(std::string_view line)
     if (line.size() < 2 || line.front() != '[' || line.back() != ']')
         return std::nullopt;
     return line.substr(1, line.size() - 2);
+}
+
+// The name of the key line at the position.
+std::string_view keyNameAt(std::string_view text, IniNameIndex::Position position)
+{
+    const std::string_view line = lineAt(text, position);
+    return trimRight(line.substr(0, line.find('=')));
 }
 
 std::string_view withoutMatchingQuotes(std::string_view value)
@@ -96,28 +120,6 @@ int hexDigitValue(char c)
 
 } // namespace
 
-std::string foldedIniName(std::string_view name)
-{
-    name = trim(name);
-    std::string folded;
-    folded.reserve(name.size());
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if (c >= 'A' && c <= 'Z') {
-            folded += char(c - 'A' + 'a');
-        } else if (name.substr(i).starts_with("\xC5\xBF")) { // ſ, LATIN SMALL LETTER LONG S
-            folded += 's';
-            i += 1;
-        } else if (name.substr(i).starts_with("\xE2\x84\xAA")) { // K, KELVIN SIGN
-            folded += 'k';
-            i += 2;
-        } else {
-            folded += c;
-        }
-    }
-    return folded;
-}
-
 IniProfile IniProfile::fromText(std::string text)
 {
     IniProfile profile;
@@ -131,6 +133,8 @@ IniProfile IniProfile::fromBytes(std::string bytes)
     IniProfile profile;
     FileDecoding decoding = decodeFileText(bytes, DecodingPurpose::Reading);
     if (decoding.converted) {
+        bytes.clear();
+        bytes.shrink_to_fit(); // the file's bytes go before the index is made
         profile.m_text = std::move(*decoding.converted);
     } else {
         profile.m_text = std::move(bytes);
@@ -140,48 +144,58 @@ IniProfile IniProfile::fromBytes(std::string bytes)
     return profile;
 }
 
-void IniProfile::indexSections()
+std::string_view IniProfile::sectionNameAt(std::string_view text, Position position)
 {
-    const std::string_view all = std::string_view(m_text).substr(m_textStart);
-    Section* current = nullptr;
-    forEachContentLine(all, [&](std::string_view line, std::size_t offset) {
-        const std::optional<std::string_view> name = sectionName(line);
-        if (!name)
-            return;
-        // The previous section's body ends where this header starts.
-        const std::size_t headerStart = m_textStart + offset;
-        if (current)
-            current->body.size = headerStart - current->body.begin;
-        const std::size_t bodyStart = headerStart + line.size();
-        const auto [it, added] = m_sections.try_emplace(foldedIniName(*name));
-        current = added ? &it->second : nullptr;
-        if (current)
-            current->body = {bodyStart, m_text.size() - bodyStart};
-    });
+    return trim(sectionName(lineAt(text, position)).value_or(std::string_view()));
 }
 
-std::optional<std::string_view> IniProfile::find(std::string_view sectionName, std::string_view key) const
+void IniProfile::indexSections()
 {
-    const auto sectionIt = m_sections.find(foldedIniName(sectionName));
-    if (sectionIt == m_sections.end())
-        return std::nullopt;
-    const Section& section = sectionIt->second;
-    if (!section.keys) {
-        auto& keys = section.keys.emplace();
-        const std::size_t bodyStart = section.body.begin;
-        forEachContentLine(textOf(section.body), [&](std::string_view line, std::size_t offset) {
-            const std::size_t equals = line.find('=');
-            const auto [it, added] = keys.try_emplace(foldedIniName(line.substr(0, equals)));
-            if (!added || equals == std::string_view::npos)
-                return;
-            const std::string_view value = trimLeft(line.substr(equals + 1));
-            it->second = Span{bodyStart + offset + std::size_t(value.data() - line.data()), value.size()};
-        });
+    // Positions are 32 bits: far more than the largest settings file decodes to.
+    if (m_text.size() > IniNameIndex::kLongestText)
+        m_text.resize(IniNameIndex::kLongestText);
+    m_sections.reserve(lineEndsFrom(text(), m_textStart) + 1);
+    forEachContentLine(text(), m_textStart, [&](std::string_view line, std::size_t offset) {
+        if (const std::optional<std::string_view> name = sectionName(line))
+            m_sections.add(trim(*name), Position(offset));
+        return true;
+    });
+    m_sections.sort();
+}
+
+const IniNameIndex& IniProfile::keysOfSection(Position header) const
+{
+    for (const auto& [position, keys] : m_sectionKeys) {
+        if (position == header)
+            return keys;
     }
-    const auto keyIt = section.keys->find(foldedIniName(key));
-    if (keyIt == section.keys->end() || !keyIt->second)
+    // The section's lines run from its header's end to the next section line.
+    const std::size_t bodyStart = header + lineAt(text(), header).size();
+    IniNameIndex keys(keyNameAt);
+    keys.reserve(lineEndsFrom(text(), bodyStart) + 1);
+    forEachContentLine(text(), bodyStart, [&](std::string_view line, std::size_t offset) {
+        if (sectionName(line))
+            return false;
+        keys.add(trimRight(line.substr(0, line.find('='))), Position(offset));
+        return true;
+    });
+    keys.sort();
+    return m_sectionKeys.emplace_back(header, std::move(keys)).second;
+}
+
+std::optional<std::string_view> IniProfile::find(std::string_view section, std::string_view key) const
+{
+    const std::optional<Position> header = m_sections.find(text(), trim(section));
+    if (!header)
         return std::nullopt;
-    return limitedValue(withoutMatchingQuotes(textOf(*keyIt->second)));
+    const std::optional<Position> keyLine = keysOfSection(*header).find(text(), trim(key));
+    if (!keyLine)
+        return std::nullopt;
+    const std::string_view line = lineAt(text(), *keyLine);
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt; // a key line without "=" hides later keys of its name
+    return limitedValue(withoutMatchingQuotes(trimLeft(line.substr(equals + 1))));
 }
 
 std::string IniProfile::readString(std::string_view section, std::string_view key, std::string_view defaultValue) const

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/ini_name_index.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 namespace erakon {
 
@@ -31,12 +34,14 @@ inline constexpr std::size_t kProfileValueMaxLength = 2047;
 // - at most kProfileValueMaxLength code units of a value are given, never
 //   half a character;
 // - a missing section or key, or a key line without "=", gives the default.
-// The text is split into sections once; a section's keys are indexed the first
-// time one of them is read, so foreign sections cost no more than a scan.
+// The section lines are indexed once; a section's keys are indexed the first
+// time one of them is read, by the position of their lines (ini_name_index.h),
+// so reading takes time and memory in proportion to the text whatever its
+// shape: millions of short lines cost no more than a few long ones.
 class IniProfile final {
 public:
     IniProfile() = default;
-    // Valid UTF-8 text.
+    // Valid UTF-8 text; a text of 4 GiB or more is read up to there.
     static IniProfile fromText(std::string text);
     // A file's bytes in any encoding the settings file may have (text_decoding.h).
     static IniProfile fromBytes(std::string bytes);
@@ -51,32 +56,26 @@ public:
     bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
 
 private:
-    // A piece of m_text, by position: the text may move with the object.
-    struct Span {
-        std::size_t begin = 0;
-        std::size_t size = 0;
-    };
-    struct Section {
-        Span body; // the lines after the header, up to the next section line
-        // Folded key name -> value; a key line without "=" has no value.
-        mutable std::optional<std::unordered_map<std::string, std::optional<Span>>> keys;
-    };
+    using Position = IniNameIndex::Position;
+
+    static std::string_view sectionNameAt(std::string_view text, Position position);
 
     void indexSections();
-    std::string_view textOf(Span span) const { return std::string_view(m_text).substr(span.begin, span.size); }
+    // The keys of the section whose header line starts at the position.
+    const IniNameIndex& keysOfSection(Position header) const;
+    std::string_view text() const { return m_text; }
 
     std::string m_text;
     std::size_t m_textStart = 0; // past a byte-order mark
-    // Folded section name -> its first section in the text.
-    std::unordered_map<std::string, Section> m_sections;
+    // The first section line of each name.
+    IniNameIndex m_sections{sectionNameAt};
+    // The sections whose keys were read, by their header's position; a few.
+    mutable std::vector<std::pair<Position, IniNameIndex>> m_sectionKeys;
 };
 
 // A 32-bit signed integer written as: optional leading blanks, an optional sign,
 // then decimal digits or hexadecimal digits introduced by "$", "x", "X", "0x" or
 // "0X", and nothing after. Anything else, or a value that does not fit, is nothing.
 std::optional<int> parseProfileInteger(std::string_view text);
-
-// A section or key name as the reader compares it: trimmed and folded.
-std::string foldedIniName(std::string_view name);
 
 } // namespace erakon

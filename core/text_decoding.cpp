@@ -21,34 +21,76 @@ constexpr char32_t kRawByteBase = 0xDC00;
 
 unsigned char byteAt(std::string_view bytes, std::size_t i) { return static_cast<unsigned char>(bytes[i]); }
 
-// UTF-16 without a mark: text with ASCII in it has a zero high byte in a good
-// part of its code units, and few have a zero low byte (一 is U+4E00). Units
-// that are zero as a whole (a block of zeros, as a crash may leave behind
-// after a file of any encoding) say nothing either way. A CR LF of single
-// bytes marks an 8-bit file, every one the program writes among them, so
-// what it writes is never taken for UTF-16 when read again.
+// Whether the bytes read as UTF-16 in the given order without a mark, by the
+// shape any settings file has, however little of its text is ASCII: lines
+// end in the units CR or LF, and a file starts with a section's "[". In an
+// 8-bit file the bytes CR and LF stand in either half of a unit, so a CR or
+// LF in a high half (Gurmukhi, Gujarati, Malayalam or Sinhala in UTF-16)
+// rules the order out; so does a surrogate out of its pair. Units that are
+// zero as a whole (a block of zeros, as a crash may leave behind after a file
+// of any encoding) say nothing either way, and a line end next to one is no
+// sign: an 8-bit line end followed by zeros looks like one.
+bool readsAsUtf16(std::string_view bytes, bool littleEndian)
+{
+    const std::size_t units = bytes.size() / 2;
+    const auto unitAt = [&](std::size_t unit) {
+        const unsigned first = byteAt(bytes, 2 * unit);
+        const unsigned second = byteAt(bytes, 2 * unit + 1);
+        return char32_t(littleEndian ? second << 8 | first : first << 8 | second);
+    };
+    const auto isLineEnd = [](char32_t unit) { return unit == '\r' || unit == '\n'; };
+    bool lineEndAmidText = false;
+    for (std::size_t i = 0; i < units; ++i) {
+        const char32_t unit = unitAt(i);
+        if (isLineEnd(unit >> 8))
+            return false;
+        if (unit >= 0xD800 && unit <= 0xDBFF) {
+            if (i + 1 == units || unitAt(i + 1) < 0xDC00 || unitAt(i + 1) > 0xDFFF)
+                return false;
+            ++i;
+        } else if (unit >= 0xDC00 && unit <= 0xDFFF) {
+            return false;
+        } else if (isLineEnd(unit) && !lineEndAmidText) {
+            lineEndAmidText = (i == 0 || unitAt(i - 1) != 0) && (i + 1 == units || unitAt(i + 1) != 0);
+        }
+    }
+    return lineEndAmidText || unitAt(0) == '[';
+}
+
+// UTF-16 without a mark, when exactly one byte order reads as it (a text
+// without zero bytes never does: its every unit would have two 8-bit halves).
 std::optional<TextEncoding> unmarkedUtf16(std::string_view bytes)
 {
-    if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.find("\r\n") != std::string_view::npos)
+    if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.find('\0') == std::string_view::npos)
         return std::nullopt;
-    std::size_t units = 0;
-    std::size_t zeroFirst = 0; // big-endian high bytes
-    std::size_t zeroSecond = 0; // little-endian high bytes
-    for (std::size_t i = 0; i < bytes.size(); i += 2) {
-        const bool firstZero = bytes[i] == 0;
-        const bool secondZero = bytes[i + 1] == 0;
-        if (firstZero && secondZero)
-            continue;
-        ++units;
-        zeroFirst += firstZero;
-        zeroSecond += secondZero;
+    const bool littleEndian = readsAsUtf16(bytes, true);
+    const bool bigEndian = readsAsUtf16(bytes, false);
+    if (littleEndian == bigEndian)
+        return std::nullopt;
+    return littleEndian ? TextEncoding::Utf16LEWithoutBom : TextEncoding::Utf16BEWithoutBom;
+}
+
+// Zero bytes within a line's text: an 8-bit text never holds them, so bytes
+// that were not found to be UTF-16 but hold them are of an encoding unknown.
+// Zeros among a line's blanks, which every rewrite trims, are left aside.
+bool zeroBytesAmidText(std::string_view bytes)
+{
+    for (std::size_t zero = bytes.find('\0'); zero != std::string_view::npos; zero = bytes.find('\0', zero + 1)) {
+        const auto isBlankAt = [&](std::size_t i) { return byteAt(bytes, i) <= ' '; };
+        const auto isLineEndAt = [&](std::size_t i) { return bytes[i] == '\r' || bytes[i] == '\n'; };
+        std::size_t before = zero;
+        while (before > 0 && isBlankAt(before - 1) && !isLineEndAt(before - 1))
+            --before;
+        std::size_t after = zero;
+        while (after < bytes.size() && isBlankAt(after) && !isLineEndAt(after))
+            ++after;
+        const bool textBefore = before > 0 && !isLineEndAt(before - 1);
+        const bool textAfter = after < bytes.size() && !isLineEndAt(after);
+        if (textBefore && textAfter)
+            return true;
+        zero = after - 1;
     }
-    // A single zero byte, where text meets a block of zeros, is no sign.
-    if (zeroSecond > 1 && zeroSecond * 4 >= units && zeroFirst * 2 < zeroSecond)
-        return TextEncoding::Utf16LEWithoutBom;
-    if (zeroFirst > 1 && zeroFirst * 4 >= units && zeroSecond * 2 < zeroFirst)
-        return TextEncoding::Utf16BEWithoutBom;
-    return std::nullopt;
+    return false;
 }
 
 std::string decodeUtf16(std::string_view bytes, bool littleEndian, DecodingPurpose purpose)
@@ -186,71 +228,57 @@ void appendRawBytes(std::string& text, std::string_view bytes, DecodingPurpose p
     }
 }
 
-enum class LineKind { Utf8, ShiftJis, Neither };
-
-struct Line {
-    std::string_view content;
-    std::string_view end; // CR LF, CR, LF or nothing
-    LineKind kind = LineKind::Utf8;
-    std::string shiftJisText; // also of a line that reads as Shift_JIS but does not write back
-};
-
-std::vector<Line> splitLines(std::string_view bytes)
+// Calls onLine(content, end) for each line: its bytes and its end (CR LF, CR,
+// LF or nothing).
+template <typename OnLine>
+void forEachLine(std::string_view bytes, OnLine&& onLine)
 {
-    std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
         const std::size_t end = lineEndFrom(bytes, start);
         std::size_t next = end;
         if (next < bytes.size())
             next += bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n' ? 2 : 1;
-        lines.push_back({bytes.substr(start, end - start), bytes.substr(end, next - end), LineKind::Utf8, {}});
+        onLine(bytes.substr(start, end - start), bytes.substr(end, next - end));
         start = next;
     }
-    return lines;
+}
+
+bool hasNonAscii(std::string_view text)
+{
+    return std::any_of(text.begin(), text.end(), [](char c) { return (c & 0x80) != 0; });
 }
 
 // Text of bytes that are not valid UTF-8 as a whole, one line at a time.
 std::string decodeLineByLine(std::string_view bytes, DecodingPurpose purpose)
 {
-    std::vector<Line> lines = splitLines(bytes);
-    ShiftJis shiftJis;
-    bool anyUtf8 = false;
-    for (Line& line : lines) {
-        if (isValidUtf8(line.content)) {
-            anyUtf8 |= std::any_of(line.content.begin(), line.content.end(), [](char c) { return (c & 0x80) != 0; });
-            continue;
-        }
-        std::optional<ShiftJis::Decoded> decoded = shiftJis.decode(line.content);
-        line.kind = decoded && decoded->lossless ? LineKind::ShiftJis : LineKind::Neither;
-        if (decoded)
-            line.shiftJisText = std::move(decoded->text);
-    }
+    const bool reading = purpose == DecodingPurpose::Reading;
     // A file with no UTF-8 of its own is a Shift_JIS file, turned into UTF-8
     // as a whole; in a file that mixes the two, each line keeps its bytes.
-    const bool reading = purpose == DecodingPurpose::Reading;
+    bool anyUtf8 = false;
+    if (!reading) {
+        forEachLine(bytes, [&](std::string_view line, std::string_view) {
+            anyUtf8 = anyUtf8 || (hasNonAscii(line) && isValidUtf8(line));
+        });
+    }
     const bool shiftJisAsText = reading || !anyUtf8;
 
+    ShiftJis shiftJis;
     std::string text;
     text.reserve(bytes.size() + bytes.size() / 2);
-    for (const Line& line : lines) {
-        switch (line.kind) {
-        case LineKind::Utf8: text += line.content; break;
-        case LineKind::ShiftJis:
-            if (shiftJisAsText)
-                text += line.shiftJisText;
-            else
-                appendRawBytes(text, line.content, purpose);
-            break;
-        case LineKind::Neither:
-            if (reading && !line.shiftJisText.empty())
-                text += line.shiftJisText;
-            else
-                appendRawBytes(text, line.content, purpose);
-            break;
+    forEachLine(bytes, [&](std::string_view line, std::string_view end) {
+        if (isValidUtf8(line)) {
+            text += line;
+        } else if (std::optional<ShiftJis::Decoded> decoded = shiftJis.decode(line);
+                   decoded && (decoded->lossless ? shiftJisAsText : reading)) {
+            // A line that reads as Shift_JIS but would not write back to the
+            // same bytes is read, and kept as bytes for the rewrite.
+            text += decoded->text;
+        } else {
+            appendRawBytes(text, line, purpose);
         }
-        text += line.end;
-    }
+        text += end;
+    });
     return text;
 }
 
@@ -258,9 +286,10 @@ std::string decodeLineByLine(std::string_view bytes, DecodingPurpose purpose)
 FileDecoding decodeUtf8(std::string_view bytes, std::size_t markLength, TextEncoding encoding, DecodingPurpose purpose)
 {
     const std::string_view text = bytes.substr(markLength);
+    const bool recognised = !zeroBytesAmidText(text);
     if (isValidUtf8(text))
-        return {encoding, markLength, std::nullopt};
-    return {encoding, markLength, decodeLineByLine(text, purpose)};
+        return {encoding, markLength, std::nullopt, recognised};
+    return {encoding, markLength, decodeLineByLine(text, purpose), recognised};
 }
 
 } // namespace

@@ -36,9 +36,11 @@ enum class DecodingPurpose {
 
 // How a file's bytes read as text:
 // - a byte-order mark decides the encoding;
-// - without one, a file of an even size with zero bytes in every other
-//   position (the high bytes of ASCII) and no CR LF of single bytes is UTF-16
-//   in that order;
+// - without one, a file of an even size that reads as UTF-16 in exactly one
+//   byte order is UTF-16 in that order: lines end in the 16-bit units CR or
+//   LF (or the file starts with the unit "["), no CR or LF byte stands in a
+//   unit's high half, and every surrogate is in its pair; how much of the
+//   text is ASCII does not matter;
 // - a file that is valid UTF-8 is UTF-8;
 // - any other file is read line by line: a line that is valid UTF-8 as
 //   UTF-8, else as Shift_JIS (CP932, the encoding of files written on a
@@ -47,6 +49,9 @@ enum class DecodingPurpose {
 //   keeps its bytes. When no line needed UTF-8, the file is Shift_JIS as a
 //   whole and is written back as UTF-8; otherwise every Shift_JIS line keeps
 //   its bytes too, so a rewrite never changes a line of the user's.
+// A file that was not found to be UTF-16 but holds zero bytes within a line's
+// text is in no encoding known: it is read as well as it goes, and marked so
+// that it is never rewritten.
 struct FileDecoding {
     TextEncoding encoding = TextEncoding::Utf8;
     // The byte-order mark's length.
@@ -54,6 +59,11 @@ struct FileDecoding {
     // The text, when the bytes are not UTF-8 already; otherwise the text is
     // the bytes themselves after the mark, and nothing was copied.
     std::optional<std::string> converted;
+    // Whether the encoding is known for certain: false for zero bytes within
+    // the text of a file that is not UTF-16 (zeros among a line's blanks, as
+    // a crash may leave behind, are no text). Such a file must not be
+    // rewritten: the rewrite would change its bytes.
+    bool recognised = true;
 
     // The text as UTF-8, given the bytes that were decoded. It may point into
     // `converted`, so a temporary cannot give it.

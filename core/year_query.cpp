@@ -4,6 +4,7 @@
 #include "core/era_calendar.h"
 #include "core/utf8.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace erakon {
@@ -221,6 +222,13 @@ struct ShownUserEra {
     int origin = 0;
 };
 
+// A name made of digits and blanks only would read "1989" as an era year of
+// its own; such a name is never matched.
+bool nameCanBeMatched(std::string_view name)
+{
+    return std::any_of(name.begin(), name.end(), [](char c) { return !isDigit(c) && !isBlank(c); });
+}
+
 class QueryReader final {
 public:
     QueryReader(std::string_view text, const ShownUserEra* userEra)
@@ -230,6 +238,10 @@ public:
 
     QueryResult read() const
     {
+        // A text in the Western forms is always the Western year or date,
+        // whatever the user era is called.
+        if (Reading reading = readWesternForm())
+            return *reading;
         // An era by its name, its name in Latin letters (the hint, HEISEI) or its initial.
         for (int row = 0; row < kFixedEraCount; ++row) {
             const std::string_view name = kJapaneseEras[std::size_t(row)].name;
@@ -251,8 +263,6 @@ public:
             if (Reading reading = readEraForm(EraRow::UserDefined, m_text.substr(m_userEra->name.size())))
                 return *reading;
         }
-        if (Reading reading = readWesternForm())
-            return *reading;
         return failure(QueryError::NotAQuery);
     }
 
@@ -371,7 +381,9 @@ QueryResult parseYearQuery(std::string_view text, const UserEra* userEra)
     std::optional<ShownUserEra> shownUserEra;
     if (userEra) {
         const std::optional<std::string> name = normalized(userEra->name);
-        shownUserEra = ShownUserEra{name ? std::string(trimBlanks(*name)) : std::string(), userEra->origin};
+        const std::string_view trimmedName = name ? trimBlanks(*name) : std::string_view();
+        shownUserEra = ShownUserEra{nameCanBeMatched(trimmedName) ? std::string(trimmedName) : std::string(),
+                                    userEra->origin};
     }
     return QueryReader(trimmed, shownUserEra ? &*shownUserEra : nullptr).read();
 }

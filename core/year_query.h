@@ -78,7 +78,10 @@ inline constexpr int kQueryLastYear = kMaxYear;
 // or as 年, 月 and 日. Blanks may stand around the text and between its
 // parts, never inside a number. A date names the day's era (1989-01-07 is
 // 昭和64, 1989-01-08 is 平成元); an era year or date outside its era is worked
-// out by arithmetic and carries a note. Cheap enough to run on every
+// out by arithmetic and carries a note. A text that reads as a Western year
+// or date is one, whatever the user era is called: the user era's name is
+// tried after the five eras and only on other texts, and a name of digits
+// and blanks alone is never matched. Cheap enough to run on every
 // keystroke: a text that is not a query is turned down at once.
 QueryResult parseYearQuery(std::string_view text, const UserEra* userEra = nullptr);
 

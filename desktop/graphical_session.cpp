@@ -25,19 +25,21 @@ std::string_view environment(const char* name)
     return value ? std::string_view(value) : std::string_view();
 }
 
-// The value of Qt's command-line option "-name value" or "-name=value".
+// The value of Qt's command-line option "-name value" or "-name=value"; of
+// several, the last, which is the one Qt takes.
 std::string_view argument(int argc, const char* const* argv, std::string_view name)
 {
+    std::string_view value;
     for (int i = 1; i < argc; ++i) {
         std::string_view given = argv[i];
         if (given.starts_with("--"))
             given.remove_prefix(1); // Qt takes both forms
         if (given == name && i + 1 < argc)
-            return argv[i + 1];
-        if (given.size() > name.size() && given.starts_with(name) && given[name.size()] == '=')
-            return given.substr(name.size() + 1);
+            value = argv[++i];
+        else if (given.size() > name.size() && given.starts_with(name) && given[name.size()] == '=')
+            value = given.substr(name.size() + 1);
     }
-    return {};
+    return value;
 }
 
 struct PlatformChoice {

@@ -13,10 +13,12 @@ namespace erakon {
 
 // Whether the window system that Qt will use answers: an X server at DISPLAY
 // (or at Qt's -display argument) or a Wayland compositor at WAYLAND_DISPLAY
-// (default "wayland-0" in XDG_RUNTIME_DIR) or WAYLAND_SOCKET. A platform
-// chosen with QT_QPA_PLATFORM or -platform that needs neither (offscreen, vnc,
-// eglfs, ...) counts as reachable; Qt deals with it itself. Plain C++ and
-// libxcb: it runs before Qt is started.
+// (default "wayland-0" in XDG_RUNTIME_DIR) or WAYLAND_SOCKET. The platform is
+// read as Qt reads it: the last -platform, else QT_QPA_PLATFORM. A platform
+// that needs neither (offscreen, vnc, eglfs, a name that is no platform, ...)
+// counts as reachable here; whether it starts and has a screen is checked as
+// Qt starts (platform_start.h). Plain C++ and libxcb: it runs before Qt is
+// started.
 bool displayReachable(int argc, const char* const* argv);
 
 // The platform the window takes when the user names none (neither -platform nor

@@ -6,9 +6,14 @@
 #include "desktop/maker_info.h"
 #include "desktop/messages.h"
 
+#include "settings/raw_bytes.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QWidget>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace erakon {
 
@@ -17,15 +22,26 @@ QString helpFileName(const QString& executablePath)
     return QFileInfo(executablePath).completeBaseName() + QStringLiteral(".chm");
 }
 
+bool folderIsTrusted(const QString& folder)
+{
+    struct stat status {};
+    if (::stat(encodeFileName(folder).constData(), &status) != 0)
+        return false;
+    const bool othersMayWrite = (status.st_mode & S_IWOTH) != 0;
+    const bool ownedByAnother = status.st_uid != ::geteuid() && status.st_uid != 0;
+    return !othersMayWrite && !ownedByAnother;
+}
+
 std::optional<QString> findHelpFile(const QString& executablePath,
-                                    const std::function<bool(const QString&)>& fileExists)
+                                    const std::function<bool(const QString&)>& fileExists,
+                                    const std::function<bool(const QString&)>& folderTrusted)
 {
     const QString name = helpFileName(executablePath);
     // Walks the path's text, so folders that cannot be listed still count.
     QString folder = QDir::cleanPath(QFileInfo(executablePath).absolutePath());
     for (;;) {
         const QString candidate = folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
-        if (fileExists(candidate))
+        if (folderTrusted(folder) && fileExists(candidate))
             return candidate;
         const QString parent = QFileInfo(folder).path();
         if (parent == folder)

@@ -18,10 +18,17 @@ class Messages;
 // extension.
 QString helpFileName(const QString& executablePath);
 
+// Whether a folder may be searched for a file to open: not writable by every
+// user, and owned by this user or by root, as sudo and ssh judge the paths
+// they trust. A help file in /tmp, or in a folder another user owns, could
+// have been put there by anyone.
+bool folderIsTrusted(const QString& folder);
+
 // Looks for the help file in the program's folder and then in each parent up
-// to the root; the first hit wins.
+// to the root, passing over folders that are not trusted; the first hit wins.
 std::optional<QString> findHelpFile(const QString& executablePath,
-                                    const std::function<bool(const QString&)>& fileExists);
+                                    const std::function<bool(const QString&)>& fileExists,
+                                    const std::function<bool(const QString&)>& folderTrusted = folderIsTrusted);
 
 // Where the user's manual may be, nearest first: beside the program (a build
 // tree, an unpacked folder), then where an installation puts it, reckoned

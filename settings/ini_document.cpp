@@ -30,7 +30,9 @@ QString writableText(QStringView text)
 IniDocument IniDocument::fromBytes(QByteArrayView bytes)
 {
     DecodedText decoded = decodeText(bytes);
-    return fromText(std::move(decoded.text), decoded.encoding);
+    IniDocument document = fromText(std::move(decoded.text), decoded.encoding);
+    document.m_encodingRecognised = decoded.recognised;
+    return document;
 }
 
 IniDocument IniDocument::fromText(QString text, TextEncoding encoding)

@@ -33,6 +33,9 @@ public:
     static IniDocument fromBytes(QByteArrayView bytes);
 
     TextEncoding encoding() const { return m_encoding; }
+    // False when the loaded bytes are in no encoding known for certain
+    // (text_decoding.h): writing the document would change them.
+    bool encodingRecognised() const { return m_encodingRecognised; }
 
     // Removes the section's header and lines; an unknown name does nothing.
     void removeSection(QStringView name);
@@ -78,6 +81,7 @@ private:
     std::vector<Section> m_sections; // in file order; removed ones stay as tombstones
     QHash<QString, qsizetype> m_sectionIndex; // case-folded name -> index in m_sections
     TextEncoding m_encoding = TextEncoding::Utf8;
+    bool m_encodingRecognised = true;
 };
 
 } // namespace erakon

@@ -285,6 +285,10 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
     case FileContent::Outcome::Missing: break;
     case FileContent::Outcome::Read:
         document = IniDocument::fromBytes(existing.bytes);
+        if (!document.encodingRecognised())
+            return openError(path,
+                             QStringLiteral("It holds zero bytes amid its text but is not UTF-16, so its "
+                                            "encoding is unknown; the file is left as it was."));
         // The rename below would replace a file that may not be written;
         // refuse as a direct write would.
         if (const std::optional<QString> reason = notWritableReason(path))
@@ -306,7 +310,14 @@ std::optional<QString> SaveSettings(const SettingsLocation& location, const Prog
         document.removeSection(kModeSection);
     }
 
-    if (const std::optional<QString> reason = writeFileAtomically(path, document.toBytes()))
+    // A file the next start would not read would lose every setting for good.
+    const QByteArray bytes = document.toBytes();
+    if (bytes.size() > kIniFileMaxSize)
+        return createError(path,
+                           QStringLiteral("It would grow larger than %1 MiB, more than the program reads; "
+                                          "the file is left as it was.")
+                               .arg(kIniFileMaxSize / (1024 * 1024)));
+    if (const std::optional<QString> reason = writeFileAtomically(path, bytes))
         return createError(path, *reason);
     return std::nullopt;
 }

@@ -30,7 +30,7 @@ DecodedText decodeText(QByteArrayView bytes)
     const std::string_view text = decoding.text(view);
     // Text that is valid UTF-8 already takes Qt's fast way.
     return {decoding.converted ? textKeepingRawBytes(text) : QString::fromUtf8(text.data(), qsizetype(text.size())),
-            decoding.encoding};
+            decoding.encoding, decoding.recognised};
 }
 
 QString decodeTextForReading(QByteArrayView bytes)

@@ -21,6 +21,9 @@ struct DecodedText {
     QString text;
     // The encoding to write the text back in.
     TextEncoding encoding = TextEncoding::Utf8;
+    // False when the encoding is not known for certain: the bytes must not
+    // be written back (FileDecoding::recognised).
+    bool recognised = true;
 };
 
 // The text for the rewrite at close. Nothing fails: decodeText() followed by

@@ -4,6 +4,7 @@
 #include "core/version.h"
 #include "desktop/graphical_session.h"
 #include "desktop/linux_desktop_platform.h"
+#include "desktop/platform_start.h"
 #include "desktop/program_icon.h"
 #include "desktop/qt_messages.h"
 #include "desktop/termination_signals.h"
@@ -53,7 +54,12 @@ int main(int argc, char** argv)
         std::cerr << erakon::noDisplayMessage() << '\n';
         return EXIT_FAILURE;
     }
+    // A platform the check above leaves to Qt (any but X11 and Wayland) may
+    // still fail to start, or start without a screen: the same line then.
+    erakon::PlatformStart platformStart(erakon::noDisplayMessage());
     QApplication app(qtArgumentCount, qtArguments.data());
+    if (!platformStart.succeeded())
+        return EXIT_FAILURE;
     fontConfig.wait();
     // The title, not the executable's name: a StatusNotifierItem panel shows
     // the application name as the item's title.

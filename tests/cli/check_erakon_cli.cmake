@@ -89,6 +89,15 @@ run_cli(result out err 2023 PROGRAM "${copy}")
 expect_match("the file beside the program" "${out}" " 創立74年\n")
 file(REMOVE "${WORK_DIR}/bin/erakon.ini")
 
+# A settings file that is there but cannot be read (a folder in its place): named once,
+# with the reason, and the years convert without the user era.
+file(MAKE_DIRECTORY "${WORK_DIR}/unreadable/Harunagi/erakon/erakon.ini")
+run_cli(result out err 2023 1989 CONFIG "${WORK_DIR}/unreadable")
+expect("status with an unreadable settings file" "${result}" 0)
+expect("message for an unreadable settings file" "${err}"
+  "erakon-cli: cannot read the settings file '${WORK_DIR}/unreadable/Harunagi/erakon/erakon.ini': Is a directory\n")
+expect_match("years without the unreadable settings" "${out}" "^2023年 — .*\n1989年 — ")
+
 # Nothing was written: the home folder is as empty as before.
 file(GLOB_RECURSE left RELATIVE "${WORK_DIR}" LIST_DIRECTORIES true "${WORK_DIR}/home/*")
 expect("files made in the home folder" "${left}" "")

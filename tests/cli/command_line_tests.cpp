@@ -19,10 +19,17 @@ namespace {
 
 const FixedClock kClock{makeDateTime(2023, 5, 20, 14, 5, 9)};
 
-// Runs with the settings file's bytes given (nothing: no file), and counts
-// how often the file was read.
+// Runs with the settings file's bytes given (nothing: no file), or with a
+// file that could not be read, and counts how often the file was read.
 struct CliRun {
     explicit CliRun(std::vector<const char*> arguments, std::optional<std::string> settings = std::nullopt)
+        : CliRun(
+            std::move(arguments),
+            settings
+                ? SettingsFileContent{SettingsFileContent::Outcome::Read, std::move(*settings), "/c/erakon.ini", {}}
+                : SettingsFileContent{})
+    {}
+    CliRun(std::vector<const char*> arguments, SettingsFileContent settings)
     {
         const CommandContext context{kClock, [this, settings = std::move(settings)] {
                                          ++settingsReads;
@@ -134,6 +141,59 @@ TEST(CommandSettingsTest, ShowsTheUserEraFromTheSettingsFile)
         << json.result.out;
 }
 
+TEST(CommandSettingsTest, AUserEraNamedWithDigitsLeavesWesternYearsAlone)
+{
+    const CliRun run({"1989"}, "[OPTION]\r\nAddItem=1\r\nAddName=1\r\nAddYear=1880\r\n");
+    EXPECT_EQ(run.result.status, 0);
+    EXPECT_TRUE(run.result.out.starts_with("1989年 — 昭和64年・平成元年, 34年前, 巳（み）\n")) << run.result.out;
+}
+
+// A settings file that is there but cannot be read is named once, with the
+// reason, and the years convert without the user era.
+TEST(CommandSettingsTest, AnUnreadableSettingsFileIsNamedOnceWithItsReason)
+{
+    const CliRun run({"2023", "創業5", "1989"},
+                     SettingsFileContent{SettingsFileContent::Outcome::Unreadable,
+                                         {},
+                                         "/home/u/.config/Harunagi/erakon/erakon.ini",
+                                         "Permission denied"});
+    EXPECT_EQ(run.result.status, 2);
+    EXPECT_EQ(run.result.err,
+              "erakon-cli: cannot read the settings file '/home/u/.config/Harunagi/erakon/erakon.ini': "
+              "Permission denied\n"
+              "erakon-cli: '創業5': not a year, an era year or a date\n");
+    EXPECT_TRUE(run.result.out.starts_with("2023年 — 令和5年")) << run.result.out;
+    EXPECT_EQ(run.settingsReads, 1);
+}
+
+// Control characters from the arguments and from the settings file reach the
+// terminal escaped, and JSON as escapes.
+TEST(CommandTerminalTest, ControlCharactersAreShownEscaped)
+{
+    const CliRun argument({"\x1B]0;owned\x07\x1B[2J",
+                           "a'b\xC2\x9B"
+                           "1m"});
+    EXPECT_EQ(argument.result.err,
+              "erakon-cli: ''$'\\033'']0;owned'$'\\a\\033''[2J': not a year, an era year or a date\n"
+              "erakon-cli: 'a'\\''b'$'\\302\\233''1m': not a year, an era year or a date\n");
+
+    const CliRun option({"--\x1B[31m"});
+    EXPECT_EQ(option.result.err,
+              "erakon-cli: unrecognized option '--'$'\\033''[31m'\n"
+              "Try 'erakon-cli --help' for more information.\n");
+
+    // U+009B (CSI) in the user era's name; C0 controls the reader takes out itself.
+    const std::string settings = "[OPTION]\r\nAddItem=1\r\nAddName=創\xC2\x9B"
+                                 "2J業\r\nAddYear=1900\r\n";
+    const CliRun text({"2023"}, settings);
+    EXPECT_NE(text.result.out.find(" 創\\302\\2332J業124年\n"), std::string::npos) << text.result.out;
+    EXPECT_EQ(text.result.out.find('\xC2'), std::string::npos);
+
+    const CliRun json({"--json", "2023", "\x1B[1m"}, settings);
+    EXPECT_NE(json.result.out.find(R"("name":"創\u009b2J業")"), std::string::npos) << json.result.out;
+    EXPECT_NE(json.result.out.find(R"({"input":"\u001b[1m","error":)"), std::string::npos) << json.result.out;
+}
+
 TEST(CommandSettingsTest, HiddenUserEraAndNoSettingsLeaveItOut)
 {
     const CliRun hidden({"創業5"}, "[OPTION]\nAddItem=0\nAddYear=1900\n");
@@ -211,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "\uFFFD"
                   R"(","error":"not a year, an era year or a date"})"
                   "\n",
-                  "erakon-cli: '19\xFF': not a year, an era year or a date\n"},
+                  "erakon-cli: '19'$'\\377': not a year, an era year or a date\n"},
         ErrorCase{"UnknownOption", {"--yaer", "2023"}, "", "erakon-cli: unrecognized option '--yaer'\n" + kTryHelp},
         ErrorCase{"NegativeYearIsAnOption", {"-5"}, "", "erakon-cli: unrecognized option '-5'\n" + kTryHelp},
         ErrorCase{

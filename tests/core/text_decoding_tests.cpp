@@ -102,6 +102,95 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Empty", "", "", "", TextEncoding::Utf8}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// UTF-16 of the given text (UTF-8, characters of the first plane) without a mark.
+std::string utf16WithoutMark(std::string_view text, bool littleEndian)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = utf8CharacterLength(text.substr(i));
+        const char32_t c = decodeUtf8Character(text.substr(i), length);
+        const char high = char(c >> 8);
+        const char low = char(c & 0xFF);
+        bytes += littleEndian ? low : high;
+        bytes += littleEndian ? high : low;
+        i += length;
+    }
+    return bytes;
+}
+
+// A long memo of the user's own in Japanese: a tenth of its units are ASCII.
+std::string mostlyJapaneseSettings()
+{
+    std::string memo;
+    for (int i = 0; i < 40; ++i)
+        memo += "明治の初めに創業した店の記録、";
+    return "[メモ]\r\n記録=" + memo + "\r\n[OPTION]\r\nAddItem=1\r\nAddName=創業\r\nAddYear=1900\r\n";
+}
+
+// UTF-16 without a mark is found by its line ends and brackets, however
+// little of the text is ASCII, and read without a byte changed.
+TEST(DecodeFileTextTest, Utf16WithoutMarkIsFoundWhateverItsShareOfAscii)
+{
+    const std::string text = mostlyJapaneseSettings();
+    const struct {
+        const char* name;
+        std::string text;
+    } texts[] = {
+        {"mostly Japanese", text},
+        {"lines ending in LF", "[メモ]\n記録=漢字ばかり\n"},
+        {"lines ending in CR", "[メモ]\r記録=漢字ばかり\r"},
+        {"one line, no end", "[一]"},
+        {"a character beyond the first plane", "[A]\n𠮷=1\n"},
+    };
+    for (const auto& [name, content] : texts) {
+        for (const bool littleEndian : {true, false}) {
+            SCOPED_TRACE(std::string(name) + (littleEndian ? ", little endian" : ", big endian"));
+            std::string bytes = utf16WithoutMark(content, littleEndian);
+            if (std::string_view(name) == "a character beyond the first plane") {
+                // 𠮷 is U+20BB7: the pair D842 DFB7.
+                const std::string pair = littleEndian ? "\x42\xD8\xB7\xDF" : "\xD8\x42\xDF\xB7";
+                bytes = utf16WithoutMark("[A]\n", littleEndian) + pair + utf16WithoutMark("=1\n", littleEndian);
+            }
+            for (const DecodingPurpose purpose : {DecodingPurpose::Rewrite, DecodingPurpose::Reading}) {
+                const FileDecoding decoding = decodeFileText(bytes, purpose);
+                EXPECT_EQ(decoding.encoding,
+                          littleEndian ? TextEncoding::Utf16LEWithoutBom : TextEncoding::Utf16BEWithoutBom);
+                EXPECT_EQ(decoding.text(bytes), content);
+                EXPECT_TRUE(decoding.recognised);
+            }
+        }
+    }
+}
+
+// Bytes with zeros amid a line's text that are not UTF-16 are in no encoding
+// known, and are marked so that the close leaves them alone; zeros among a
+// line's blanks, as a crash leaves them, are no text.
+TEST(DecodeFileTextTest, ZeroBytesAmidTextOfNoUtf16AreNotRecognised)
+{
+    const std::string japanese = utf16WithoutMark(mostlyJapaneseSettings(), true);
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool recognised;
+    } rows[] = {
+        {"zero within a value", "[A]\r\nk=a\0b\r\n"s, false},
+        {"zero within a section name", "[A\0]\r\n"s, false},
+        {"UTF-16 whose second half lost a byte", japanese.substr(0, 400) + japanese.substr(401) + "\n"s, false},
+        {"UTF-16 with a lone surrogate",
+         utf16WithoutMark("[A]\r\nk=", true) + "\x00\xD8"s + utf16WithoutMark("\r\n", true), false},
+        {"zeros after the last line", "[A]\r\nk=1\r\n\0\0\0\0\0\0"s, true},
+        {"zeros at a line's ends", "[A]\r\n\0k=1\0\0\r\n"s, true},
+        {"zeros in a line of their own", "[A]\n\0\0\0\0\nk=1\n"s, true},
+        {"no zero at all", "[A]\r\nk=\x91\x6E\r\n", true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const FileDecoding decoding = decodeFileText(row.bytes, DecodingPurpose::Rewrite);
+        EXPECT_EQ(decoding.recognised, row.recognised);
+        EXPECT_EQ(decoding.encoding, TextEncoding::Utf8);
+    }
+}
+
 TEST(DecodeFileTextTest, Utf8IsNotCopied)
 {
     const std::string bytes = "\xEF\xBB\xBF[OPTION]\r\nAddName=創業\r\n";

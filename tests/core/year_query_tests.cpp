@@ -163,6 +163,40 @@ TEST(ParseYearQueryUserEraTest, ReadsTheUserEraWhenItIsShown)
     EXPECT_EQ(parseYearQuery("ABC3", &fullWidth).query->westernYear, 2002);
 }
 
+// A user era named with digits never takes a Western year for one of its own.
+TEST(ParseYearQueryUserEraTest, AWesternYearStaysOneWhateverTheUserEraIsCalled)
+{
+    enum class Reads { WesternForm, UserEra, Nothing };
+    struct Row {
+        const char* name;
+        const char* text;
+        Reads reads;
+        int westernYear = 0;
+    };
+    const Row rows[] = {
+        {"1", "1989", Reads::WesternForm, 1989},
+        {"1", "１９８９年", Reads::WesternForm, 1989},
+        {"1", "1989-01-08", Reads::WesternForm, 1989},
+        {"19", "1989年", Reads::WesternForm, 1989},
+        {"１", "1989", Reads::WesternForm, 1989},
+        {"1", "1元年", Reads::Nothing}, // a name of digits alone never matches
+        {" 1 2 ", "1 25", Reads::Nothing}, // nor one of digits and blanks
+        {"2000年代", "2000年代5", Reads::UserEra, 1884}, // a name that cannot be a plain year reads
+        {"1a", "1a5", Reads::UserEra, 1884},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + " / " + row.text);
+        const UserEra era{row.name, 1880};
+        const QueryResult result = parseYearQuery(row.text, &era);
+        ASSERT_EQ(result.query.has_value(), row.reads != Reads::Nothing);
+        if (!result)
+            continue;
+        EXPECT_EQ(result.query->westernYear, row.westernYear);
+        const bool western = result.query->form == Form::WesternYear || result.query->form == Form::WesternDate;
+        EXPECT_EQ(western, row.reads == Reads::WesternForm);
+    }
+}
+
 TEST(ParseYearQueryUserEraTest, EveryEraYearOfTheYearMustFit)
 {
     // Origin 0: the user era's year of 9999 would be 10000.

@@ -112,6 +112,21 @@ TEST_F(DisplayReachableTest, AWaylandCompositorThatListensIsADisplay)
     EXPECT_FALSE(reachable({"-platform", "xcb"})) << "Qt was told to use X11 only";
 }
 
+// Qt takes the last -platform and the last -display it is given.
+TEST_F(DisplayReachableTest, TheLastPlatformAndDisplayCount)
+{
+    makeWaylandSocket("wayland-7", true);
+    setenv("WAYLAND_DISPLAY", "wayland-7", 1);
+    EXPECT_FALSE(reachable({"-platform", "wayland", "-platform", "xcb"}));
+    EXPECT_TRUE(reachable({"-platform", "xcb", "--platform", "wayland"}));
+    // A platform that is neither is left to the watch over Qt's start.
+    setenv("DISPLAY", kNoServer, 1);
+    EXPECT_TRUE(reachable({"-platform", "xcb", "-platform", "garbage"}));
+    EXPECT_FALSE(reachable({"-platform", "garbage", "-platform", "xcb"}));
+    unsetenv("WAYLAND_DISPLAY");
+    EXPECT_FALSE(reachable({"-platform", "xcb", "-display", ":0", "-display", kNoServer}));
+}
+
 TEST_F(DisplayReachableTest, WaylandsDefaultSocketNameIsTried)
 {
     makeWaylandSocket("wayland-0", true);

@@ -2,6 +2,7 @@
 #include "desktop/help_commands.h"
 
 #include "desktop/file_properties_window.h"
+#include "settings/raw_bytes.h"
 #include "tests/support/fake_desktop_platform.h"
 #include "tests/support/scripted_messages.h"
 
@@ -14,6 +15,8 @@
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace erakon {
 namespace {
@@ -67,9 +70,59 @@ TEST(FindHelpFileTest, SearchesFromTheProgramsFolderUpToTheRoot)
             looked.append(path);
             return row.present.contains(path);
         };
-        EXPECT_EQ(findHelpFile(row.executable, exists), row.found);
+        EXPECT_EQ(findHelpFile(row.executable, exists, [](const QString&) { return true; }), row.found);
         EXPECT_EQ(looked, row.looked);
     }
+}
+
+// A folder that others may write could hold a help file anyone put there: it
+// is passed over, and the search goes on above it.
+TEST(FindHelpFileTest, PassesOverFoldersOthersMayWrite)
+{
+    QStringList looked;
+    const auto exists = [&](const QString& path) {
+        looked.append(path);
+        return path == QStringLiteral("/tmp/erakon.chm") || path == QStringLiteral("/erakon.chm");
+    };
+    const auto trusted = [](const QString& folder) { return folder != QStringLiteral("/tmp"); };
+    EXPECT_EQ(findHelpFile(QStringLiteral("/tmp/x/erakon"), exists, trusted), QStringLiteral("/erakon.chm"));
+    EXPECT_EQ(looked, (QStringList{QStringLiteral("/tmp/x/erakon.chm"), QStringLiteral("/erakon.chm")}));
+}
+
+// What the system says of a folder: writable by all, owned by another user
+// (not root), or neither.
+TEST(FolderIsTrustedTest, OnlyFoldersOfThisUserOrRootThatOthersCannotWrite)
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath(QStringLiteral("help"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                              | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    EXPECT_TRUE(folderIsTrusted(folder));
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                              | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    EXPECT_FALSE(folderIsTrusted(folder)) << "writable by all";
+    EXPECT_FALSE(folderIsTrusted(root.filePath(QStringLiteral("missing"))));
+    EXPECT_TRUE(folderIsTrusted(QStringLiteral("/"))) << "owned by root";
+
+    // A help file planted in a folder all may write is not opened; one in the
+    // program's own folder is.
+    const QString program = folder + QStringLiteral("/bin/erakon");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(program).path()));
+    QFile(folder + QStringLiteral("/erakon.chm")).open(QIODevice::WriteOnly);
+    const auto isFile = [](const QString& path) { return QFileInfo(path).isFile(); };
+    EXPECT_EQ(findHelpFile(program, isFile), std::nullopt);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(findHelpFile(program, isFile), folder + QStringLiteral("/erakon.chm"));
+
+    // Another user's folder: only root can give one away to test it.
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make a folder another user owns";
+    ASSERT_EQ(::chown(encodeFileName(folder).constData(), 65534, 65534), 0); // nobody
+    EXPECT_FALSE(folderIsTrusted(folder)) << "owned by another user";
+    EXPECT_EQ(findHelpFile(program, isFile), std::nullopt);
 }
 
 TEST(ShowHelpTest, OpensAHelpFileFoundAboveTheProgram)

@@ -394,6 +394,31 @@ def no_display(s):
     check(not os.path.exists(s.ini_path), "a settings file was written without a window")
 
 
+def unusable_platform(s):
+    """A Qt platform that cannot show the window (no plugin of the name, the last of two
+    -platform options naming none, eglfs without a DRM device, linuxfb without a frame
+    buffer) gives the same one line and status 1 as a session without a display, with the
+    session's display right there: never an abort or a crash."""
+    env = dict(s.session.env, XDG_CONFIG_HOME=s.config_home)
+    env.pop("QT_QPA_PLATFORM", None)
+    starts = [(["-platform", "garbage"], {}),
+              ([], {"QT_QPA_PLATFORM": "garbage"}),
+              (["-platform", "xcb", "-platform", "garbage"], {})]
+    if not any(os.path.exists(p) for p in ("/dev/dri/card0", "/dev/dri/card1")):
+        starts.append((["-platform", "eglfs"], {}))
+    if not os.path.exists("/dev/fb0"):
+        starts.append((["-platform", "linuxfb"], {}))
+    for arguments, extra in starts:
+        what = " ".join([*(f"{k}={v}" for k, v in extra.items()), "erakon", *arguments])
+        result = subprocess.run([s.executable, *arguments], env=dict(env, **extra), stdin=subprocess.DEVNULL,
+                                capture_output=True, text=True, timeout=30)
+        check_equal(result.returncode, 1, f"exit status of {what}")
+        lines = (result.stdout + result.stderr).splitlines()
+        check(len(lines) == 1 and "graphical desktop session" in lines[0] and "DISPLAY" in lines[0]
+              and "WAYLAND_DISPLAY" in lines[0], f"the message of {what}: {lines!r}")
+    check(not os.path.exists(s.ini_path), "a settings file was written without a window")
+
+
 def switch_stay_on_top_on(program):
     program.open_page("設 定")
     program.click(program.check_box("常に最前面"))
@@ -818,7 +843,7 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      stay_on_top_keeps_input, style_survives_restart,
                                      table_double_click, terminate_saves_settings,
                                      terminate_with_unwritable_settings, terminate_during_close_error,
-                                     tray_goes_away, lost_window_comes_back_on_screen, no_display,
+                                     tray_goes_away, lost_window_comes_back_on_screen, no_display, unusable_platform,
                                      help_opens_manual,
                                      program_in_folder_not_utf8, status_notifier_item,
                                      status_notifier_item_texts, starts_minimised_in_the_tray,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer entry for the settings file: any bytes must load, edit, write and
-// read back without a crash, and a written document must load back to itself.
+// read back without a crash, and a written document must load back to itself,
+// in its encoding, and grow by a bounded factor.
 // Lines of the user's own keep their bytes whatever encoding each is in.
 #include "settings/ini_document.h"
 #include "settings/profile_reader.h"
@@ -80,7 +81,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     IniDocument document = IniDocument::fromBytes(bytes);
     editAsTheCloseDoes(document);
     const QByteArray written = document.toBytes();
-    if (IniDocument::fromBytes(written).toBytes() != written)
+    const IniDocument reloaded = IniDocument::fromBytes(written);
+    if (reloaded.toBytes() != written)
+        std::abort();
+    // What a close writes, the next close may write again, in the same encoding.
+    if (document.encodingRecognised() && (!reloaded.encodingRecognised() || reloaded.encoding() != document.encoding()))
+        std::abort();
+    // A rewrite grows a file three times at most (half-width katakana, one
+    // byte of Shift_JIS each, become three of UTF-8; LF becomes CR LF), plus
+    // the program's own sections: a file near the size limit may pass it,
+    // which the close checks before it writes.
+    if (written.size() > 3 * bytes.size() + 1024)
         std::abort();
 
     checkUsersLinesKeepTheirBytes(bytes);

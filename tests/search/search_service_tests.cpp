@@ -252,6 +252,14 @@ TEST_F(SearchServiceTest, TheUserEraIsReadAtEachQuery)
               text("2023年 — 令和5年, 今年, 卯（う）"));
 }
 
+TEST_F(SearchServiceTest, AUserEraNamedWithDigitsLeavesWesternYearsAlone)
+{
+    userEra = UserEra{"1", 1880};
+    const QStringList terms{QStringLiteral("1989")};
+    EXPECT_EQ(desktop.resultMetas(terms).value(0).value(QStringLiteral("name")).toString(),
+              text("1989年 — 昭和64年・平成元年, 34年前, 巳（み）"));
+}
+
 // ---------------------------------------------------------------- opening the window
 
 TEST_F(SearchServiceTest, ChoosingAResultOpensTheWindowAtItsYear)

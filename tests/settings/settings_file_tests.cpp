@@ -427,15 +427,20 @@ TEST_P(FileEncodingTest, KeepsTheMarkAndReadsTheName)
     EXPECT_EQ(load().options.addName, u"創業"_s);
 }
 
-QByteArray utf16(const QString& text, bool littleEndian)
+QByteArray utf16WithoutMark(const QString& text, bool littleEndian)
 {
-    QByteArray out(littleEndian ? "\xFF\xFE" : "\xFE\xFF");
+    QByteArray out;
     for (const QChar c : text) {
         const char high = char(c.unicode() >> 8);
         const char low = char(c.unicode() & 0xFF);
         out.append(littleEndian ? low : high).append(littleEndian ? high : low);
     }
     return out;
+}
+
+QByteArray utf16(const QString& text, bool littleEndian)
+{
+    return QByteArray(littleEndian ? "\xFF\xFE" : "\xFE\xFF") + utf16WithoutMark(text, littleEndian);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -547,18 +552,14 @@ TEST_P(DamagedFileTest, GivesDefaultsAndSavesCleanly)
 INSTANTIATE_TEST_SUITE_P(
     Files, DamagedFileTest,
     testing::Values(
-        DamagedCase{"BinaryJunk",
+        DamagedCase{"BinaryJunkWithoutZeros",
                     [] {
                         QByteArray junk;
                         for (int i = 0; i < 4096; ++i)
-                            junk.append(char((i * 7919 + 13) % 256));
+                            junk.append(char((i * 7919 + 13) % 255 + 1));
                         return junk;
                     }},
-        DamagedCase{"NulBytes",
-                    [] {
-                        return "[POSITION]\0\r\nLeft=1\0"
-                               "00\r\n[OPTION\0]\r\n"_ba;
-                    }},
+        DamagedCase{"ZerosAfterTheLastLine", [] { return "[NOTES]\r\nk=v\r\n\0\0\0\0\0\0\0\0"_ba; }},
         DamagedCase{"OneMegabyteLine", [] { return "[POSITION]\r\nLeft=" + QByteArray(1 << 20, '9') + "\r\n"; }},
         DamagedCase{"InvalidUtf8",
                     [] { return "[POSITION]\r\nLeft=\xC3\x28\xFF\r\n[OPTION]\r\nAddYear=\xED\xA0\x80\r\n"_ba; }},
@@ -576,6 +577,53 @@ INSTANTIATE_TEST_SUITE_P(
         DamagedCase{"IntegersBeyond32Bits",
                     [] { return "[POSITION]\r\nLeft=2147483648\r\n[OPTION]\r\nAddYear=-9223372036854775809\r\n"_ba; }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Zero bytes amid the text of a file that is not UTF-16: its encoding is
+// unknown, so the start reads what it can and the close leaves the file alone,
+// saying why, rather than scramble the user's text.
+TEST_F(SettingsFileTest, FileOfAnUnknownEncodingIsLeftAloneAtTheClose)
+{
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i)
+        junk.append(char((i * 7919 + 13) % 256));
+    const QByteArray utf16 = utf16WithoutMark(u"[メモ]\r\n記録=漢字の記録\r\n[OPTION]\r\nAddName=開店\r\n"_s, true);
+    const QByteArray files[] = {
+        "[POSITION]\0\r\nLeft=1\0"
+        "00\r\n[OPTION\0]\r\n"_ba,
+        junk,
+        // UTF-16 with a byte lost half way: neither byte order reads it.
+        utf16.left(20) + utf16.sliced(21) + '\n',
+    };
+    for (const QByteArray& file : files) {
+        SCOPED_TRACE(file.left(24).toHex().toStdString());
+        (void)loadFile(file);
+        const std::optional<QString> error = save();
+        ASSERT_TRUE(error.has_value());
+        EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+        EXPECT_TRUE(error->contains(u"encoding is unknown"_s)) << error->toStdString();
+        EXPECT_EQ(readFile(userFile()), file);
+    }
+}
+
+// A close never writes a file larger than a start reads: a file just under the
+// limit that grows in the rewrite (here LF becoming CR LF; Shift_JIS becoming
+// UTF-8 grows it too) is kept as it was, and the close says so.
+TEST_F(SettingsFileTest, RewriteThatWouldPassTheSizeLimitKeepsTheOldFile)
+{
+    constexpr qsizetype kLimit = 64 * 1024 * 1024;
+    const QByteArray line = "memo=" + QByteArray(1000, 'x') + '\n';
+    QByteArray file = "[OPTION]\r\nShowEto=1\r\n[NOTES]\n";
+    file.reserve(kLimit);
+    while (file.size() + line.size() <= kLimit - 256)
+        file += line;
+    writeFile(userFile(), file);
+    EXPECT_TRUE(load().options.showEto);
+    const std::optional<QString> error = save();
+    ASSERT_TRUE(error.has_value());
+    EXPECT_TRUE(error->contains(userFile())) << error->toStdString();
+    EXPECT_TRUE(error->contains(u"64 MiB"_s)) << error->toStdString();
+    EXPECT_TRUE(readFile(userFile()) == file);
+}
 
 // --- the kind of file at the settings path ----------------------------------
 
@@ -757,6 +805,25 @@ TEST_F(SettingsFileTest, UsersLinesKeepTheirBytesInAMixedFile)
 
 TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
 {
+    // Mostly Japanese: far fewer ASCII units than a mostly English file has.
+    QString memo;
+    for (int i = 0; i < 40; ++i)
+        memo += u"明治の初めに創業した店の記録、"_s;
+    for (const bool littleEndian : {true, false}) {
+        SCOPED_TRACE(littleEndian ? "mostly Japanese, little endian" : "mostly Japanese, big endian");
+        const QString users = u"[メモ]\r\n記録="_s + memo + u"\r\n"_s;
+        const QByteArray file = utf16WithoutMark(users + u"[OPTION]\r\nAddItem=1\r\nAddName=創業\r\n"_s, littleEndian);
+        const LoadedSettings loaded = loadFile(file);
+        EXPECT_TRUE(loaded.options.addItem);
+        EXPECT_EQ(loaded.options.addName, u"創業"_s);
+        ASSERT_EQ(save(loaded.options), std::nullopt);
+        const QByteArray saved = readFile(userFile());
+        EXPECT_TRUE(saved.startsWith(utf16WithoutMark(users + u"\r\n[PROGRAM]\r\n"_s, littleEndian)))
+            << saved.left(40).toHex().toStdString();
+        EXPECT_EQ(load().options.addName, u"創業"_s);
+        QFile::remove(userFile());
+    }
+
     for (const bool littleEndian : {true, false}) {
         SCOPED_TRACE(littleEndian ? "little endian" : "big endian");
         // The test's writer puts a mark first; this file has none.
