@@ -51,7 +51,8 @@ QString queryErrorText(const QString& box, QueryError error)
     case QueryError::OutOfRange:
         return box + QStringLiteral("：%1年から%2年までで入れてください").arg(kQueryFirstYear).arg(kQueryLastYear);
     }
-    return box + QStringLiteral("を読み取れません。平成元年4月2日、H1.4.2、1989-04-02、1989/4/2 のように入れてください");
+    return box
+        + QStringLiteral("を読み取れません。平成元年4月2日、H1.4.2、1989-04-02、1989/4/2 のように入れてください");
 }
 
 QLabel* createLabel(const QString& text, QWidget* buddy, QWidget* parent)
@@ -156,6 +157,7 @@ QLayout* AgePage::createInputs()
 QWidget* AgePage::createResults()
 {
     m_results = new QStackedWidget(this);
+    m_results->setObjectName(QStringLiteral("lifeResults"));
     m_lifeTable = new LifeTable(m_results);
     m_lifeTable->setObjectName(QStringLiteral("lifeTable"));
     m_lifeTable->setAccessibleName(QStringLiteral("年齢"));

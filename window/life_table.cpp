@@ -25,8 +25,7 @@ QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 // A heading, a cohort or a note: one text across the whole row.
 bool runsAcross(const LifeRow& row)
 {
-    return row.kind == LifeRow::Kind::Heading || row.kind == LifeRow::Kind::Cohort
-        || row.kind == LifeRow::Kind::Note;
+    return row.kind == LifeRow::Kind::Heading || row.kind == LifeRow::Kind::Cohort || row.kind == LifeRow::Kind::Note;
 }
 
 // The row's cells from the left; those it leaves empty at the end are empty.

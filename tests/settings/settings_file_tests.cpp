@@ -267,6 +267,12 @@ OptionSettings withMinimize(int index)
     o.minimize = index;
     return o;
 }
+OptionSettings withSex(Sex sex)
+{
+    OptionSettings o;
+    o.sex = sex;
+    return o;
+}
 OptionSettings withAddName(const QString& name)
 {
     OptionSettings o;
@@ -287,6 +293,13 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"ShowEtoWord", "ShowEto=true", [] { return withShowEto(false); }},
         OptionCase{"MinimizeAboveRange", "Minimize=5", [] { return withMinimize(1); }},
         OptionCase{"MinimizeBelowRange", "Minimize=-3", [] { return withMinimize(-1); }},
+        OptionCase{"SexFemale", "Sex=\xE5\xA5\xB3\xE6\x80\xA7", [] { return withSex(Sex::Female); }},
+        OptionCase{"SexMale", "Sex=\xE7\x94\xB7\xE6\x80\xA7", [] { return withSex(Sex::Male); }},
+        OptionCase{"SexUnknownWord", "Sex=Female", [] { return withSex(Sex::Male); }},
+        OptionCase{"SexNumber", "Sex=1", [] { return withSex(Sex::Male); }},
+        OptionCase{"SexEmpty", "Sex=", [] { return withSex(Sex::Male); }},
+        OptionCase{"SexBothWords", "Sex=\xE5\xA5\xB3\xE6\x80\xA7\xE7\x94\xB7\xE6\x80\xA7",
+                   [] { return withSex(Sex::Male); }},
         OptionCase{"AddNameEmpty", "AddName=", [] { return withAddName(QString()); }},
         OptionCase{"AddNameControlCharacters",
                    "AddName=a\tb\x01"
@@ -301,9 +314,11 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{
             "EveryOption",
             "ShowEto=1\r\nStatusBar=1\r\nStayOnTop=1\r\nShowBold=1\r\nAddItem=1\r\nAddName=\xE7\xB4\x80\xE5\x85\x83\r\n"
-            "ShowHint=1\r\nAddYear=-660\r\nMinimize=1\r\nCloseQuery=1\r\nSaveStatus=0\r\nStyleName=Windows10",
+            "ShowHint=1\r\nAddYear=-660\r\nMinimize=1\r\nCloseQuery=1\r\nSaveStatus=0\r\nStyleName=Windows10\r\n"
+            "Sex=\xE5\xA5\xB3\xE6\x80\xA7",
             [] {
-                OptionSettings o{true, true, true, true, true, u"紀元"_s, 0, true, 1, true, false, u"Windows10"_s};
+                OptionSettings o{true, true, true, true,  true,           u"紀元"_s,  0,
+                                 true, 1,    true, false, u"Windows10"_s, Sex::Female};
                 return o;
             }}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -331,13 +346,14 @@ TEST_F(SettingsFileTest, FreshSaveWritesTheThreeSectionsExactly)
           u"State=0\r\n\r\n"
           u"[OPTION]\r\nShowEto=0\r\nStatusBar=0\r\nStayOnTop=0\r\nShowBold=0\r\nAddItem=0\r\nAddName=創業\r\nShowHint="
           u"0\r\n"
-          u"AddYear=1880\r\nMinimize=0\r\nCloseQuery=0\r\nSaveStatus=1\r\nStyleName=Windows\r\n\r\n"_s;
+          u"AddYear=1880\r\nMinimize=0\r\nCloseQuery=0\r\nSaveStatus=1\r\nStyleName=Windows\r\nSex=男性\r\n\r\n"_s;
     EXPECT_EQ(readFile(userFile()), expected.toUtf8()); // UTF-8, no byte-order mark
 }
 
 TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 {
-    OptionSettings options{true, false, true, false, true, u" 創業 𠮷 "_s, 42, true, -1, true, true, u"'Glow'"_s};
+    OptionSettings options{true, false, true, false, true,        u" 創業 𠮷 "_s, 42,
+                           true, -1,    true, true,  u"'Glow'"_s, Sex::Female};
     const WindowPlacement placement = placementAt(-100, 5, 700, 605);
     ASSERT_EQ(SaveSettings(m_location, programRecord(m_location.executablePath, u"x"_s), placement,
                            kWindowStateMaximized, options),

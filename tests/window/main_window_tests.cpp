@@ -9,8 +9,10 @@
 #include "widgets/page_control.h"
 #include "widgets/radio_group.h"
 #include "widgets/year_box.h"
+#include "window/age_page.h"
 #include "window/conversion_page.h"
 #include "window/table_page.h"
+#include "window/window_menu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -309,7 +311,7 @@ TEST_F(MainWindowTest, UserTabChoiceRunsTheDispatchOfThatPage)
     showActive();
     QSignalSpy dispatched(window.get(), &MainWindow::pageEntered);
     QTabBar* bar = control<PageControl>("pages")->tabBar();
-    for (int index : {0, 2, 3, 4, 5, 1}) {
+    for (int index : {0, 2, 3, 4, 5, 6, 1}) {
         dispatched.clear();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
         ASSERT_EQ(dispatched.count(), 1) << index;
@@ -332,6 +334,41 @@ TEST_F(MainWindowTest, DispatchRefreshesConversionAndTable)
     EXPECT_TRUE(control<TablePage>("tablePage")->selectedTableText().contains(QStringLiteral("1989年")));
 }
 
+// The age page costs nothing until it is first wanted; then it starts at the
+// conversion page's year, from its tab or its menu item.
+TEST_F(MainWindowTest, AgePageIsBuiltWhenFirstEnteredWithTheConversionYear)
+{
+    auto* agePage = control<AgePage>("agePage");
+    EXPECT_FALSE(agePage->isBuilt());
+    yearBox("showaYearBox")->setValue(50);
+    EXPECT_FALSE(agePage->isBuilt());
+
+    action("showAgeAction")->trigger();
+    EXPECT_EQ(window->shownPage(), Page::Age);
+    EXPECT_TRUE(agePage->isBuilt());
+    EXPECT_EQ(control<QLineEdit>("birthDateEdit")->text(), "1975");
+    EXPECT_EQ(control<QLineEdit>("asOfDateEdit")->text(), "令和5年5月20日");
+
+    window->openPage(Page::Conversion);
+    yearBox("westernYearBox")->setValue(2001);
+    showActive();
+    QTabBar* bar = control<PageControl>("pages")->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(int(Page::Age)).center());
+    EXPECT_EQ(bar->tabText(int(Page::Age)), "年齢");
+    EXPECT_EQ(control<QLineEdit>("birthDateEdit")->text(), "2001");
+}
+
+TEST_F(MainWindowTest, AgeMenuItemStandsBesideTheOtherPageItems)
+{
+    const QList<QAction*> items = window->findChild<WindowMenu*>()->actions();
+    const qsizetype table = items.indexOf(action("showTableAction"));
+    ASSERT_GE(table, 0);
+    ASSERT_LT(table + 2, items.size());
+    EXPECT_EQ(items[table + 1], action("showAgeAction"));
+    EXPECT_EQ(items[table + 1]->text(), "年齢");
+    EXPECT_EQ(items[table + 2], action("showStylesAction"));
+}
+
 TEST_F(MainWindowTest, ProgramPageChangesRunNoDispatch)
 {
     QSignalSpy dispatched(window.get(), &MainWindow::pageEntered);
@@ -344,15 +381,16 @@ TEST_F(MainWindowTest, ProgramPageChangesRunNoDispatch)
     EXPECT_EQ(window->shownPage(), Page::Conversion);
 }
 
-TEST_F(MainWindowTest, TabWidthIsASeventhOfTheClientWidth)
+TEST_F(MainWindowTest, TabWidthIsAnEighthOfTheClientWidth)
 {
-    EXPECT_EQ(PageControl::tabWidthFor(690, 6), 98);
+    EXPECT_EQ(PageControl::tabWidthFor(690, 7), 86);
     showActive();
     window->resize(690, 300);
     PageControl* pages = control<PageControl>("pages");
     QTRY_COMPARE(pages->width(), 690);
-    EXPECT_EQ(pages->tabWidth(), 98);
-    EXPECT_EQ(pages->tabBar()->tabRect(0).width(), 98);
+    EXPECT_EQ(pages->count(), 7);
+    EXPECT_EQ(pages->tabWidth(), 86);
+    EXPECT_EQ(pages->tabBar()->tabRect(0).width(), 86);
 }
 
 // ---------------------------------------------------------------- closing

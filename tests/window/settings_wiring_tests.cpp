@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
@@ -209,10 +210,10 @@ TEST_F(SettingsWiringTest, NameWithALineBreakStaysOneValue)
     QStringList keys;
     for (const QString& line : option)
         keys.append(line.section(u'=', 0, 0));
-    EXPECT_EQ(
-        keys,
-        (QStringList{u"ShowEto"_s, u"StatusBar"_s, u"StayOnTop"_s, u"ShowBold"_s, u"AddItem"_s, u"AddName"_s,
-                     u"ShowHint"_s, u"AddYear"_s, u"Minimize"_s, u"CloseQuery"_s, u"SaveStatus"_s, u"StyleName"_s}));
+    EXPECT_EQ(keys,
+              (QStringList{u"ShowEto"_s, u"StatusBar"_s, u"StayOnTop"_s, u"ShowBold"_s, u"AddItem"_s, u"AddName"_s,
+                           u"ShowHint"_s, u"AddYear"_s, u"Minimize"_s, u"CloseQuery"_s, u"SaveStatus"_s, u"StyleName"_s,
+                           u"Sex"_s}));
     EXPECT_FALSE(control<QLineEdit>("userEraNameEdit")->text().contains(u'\n'));
     EXPECT_TRUE(control<QLineEdit>("userEraNameEdit")->text().startsWith(u"創業"_s));
 }
@@ -348,6 +349,27 @@ TEST_P(ShownPlaceTest, StartsAndClosesKeepTheStoredPlace)
 
 INSTANTIATE_TEST_SUITE_P(StayOnTop, ShownPlaceTest, ::testing::Values("0", "1"),
                          [](const auto& info) { return std::string(info.param) == "1" ? "On" : "Off"; });
+
+// The sex the age page lists the 厄年 for is kept across a restart; a value
+// the program does not know is the default and is written back as it.
+TEST_F(SettingsWiringTest, SexOfTheAgePageSurvivesARestart)
+{
+    start();
+    window->openPage(Page::Age);
+    control<QRadioButton>("femaleButton")->click();
+    restart();
+    EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"Sex=女性"_s));
+    window->openPage(Page::Age);
+    EXPECT_TRUE(control<QRadioButton>("femaleButton")->isChecked());
+
+    writeUserFile(QByteArray("[OPTION]\r\nSex=female\r\n"));
+    window.reset();
+    start();
+    window->openPage(Page::Age);
+    EXPECT_TRUE(control<QRadioButton>("maleButton")->isChecked());
+    restart();
+    EXPECT_TRUE(savedSection(u"OPTION"_s).contains(u"Sex=男性"_s));
+}
 
 TEST_F(SettingsWiringTest, StoredEmphasisRunsAtStart)
 {
