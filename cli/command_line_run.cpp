@@ -3,6 +3,8 @@
 
 #include "cli/command_options.h"
 #include "cli/conversion_output.h"
+#include "cli/json_text.h"
+#include "cli/life_output.h"
 #include "cli/terminal_text.h"
 #include "core/ini_profile.h"
 #include "core/table_line.h"
@@ -70,6 +72,46 @@ void convert(const CommandOptions& options, const CommandContext& context, Comma
     }
 }
 
+// The life of a birth date or year, counted on the as-of date (today unless
+// given). The user era reads as it does for a conversion.
+void printLife(const CommandOptions& options, const CommandContext& context, CommandResult& result,
+               std::string_view programName)
+{
+    const std::optional<UserEra> userEra = shownUserEra(options, context, result, programName);
+    const UserEra* era = userEra ? &*userEra : nullptr;
+    const auto fail = [&](std::string_view input, std::string_view reason) {
+        result.status = kBadInputStatus;
+        result.err += std::string(programName) + ": " + quotedText(input) + ": " + std::string(reason) + "\n";
+        if (options.json)
+            result.out += JsonObject().add("input", input).add("error", reason).text() + "\n";
+    };
+
+    const QueryResult birth = parseYearQuery(options.lifeBirth, era);
+    if (!birth) {
+        fail(options.lifeBirth, queryErrorText(birth.error));
+        return;
+    }
+    std::chrono::year_month_day asOf = context.clock.today();
+    if (options.asOf) {
+        const QueryResult day = parseYearQuery(*options.asOf, era);
+        if (!day) {
+            fail(*options.asOf, queryErrorText(day.error));
+            return;
+        }
+        if (!day.query->date) {
+            fail(*options.asOf, "the as-of date needs a month and a day");
+            return;
+        }
+        asOf = *day.query->date;
+    }
+    const LifeResult life = lifeProfile({lifeBirthOf(*birth.query), asOf, options.female ? Sex::Female : Sex::Male});
+    if (!life) {
+        fail(options.lifeBirth, lifeErrorMessage(life.error));
+        return;
+    }
+    result.out += options.json ? lifeProfileJson(*life.profile) + "\n" : lifeProfileText(*life.profile);
+}
+
 std::string yearTable(bool showEto, int currentYear)
 {
     std::string text;
@@ -92,6 +134,7 @@ CommandResult runCommandLine(std::span<const char* const> arguments, std::string
     case CommandOptions::Action::PrintVersion: result.out = versionText(programName); break;
     case CommandOptions::Action::PrintTable: result.out = yearTable(options.eto, context.clock.currentYear()); break;
     case CommandOptions::Action::Convert: convert(options, context, result, programName); break;
+    case CommandOptions::Action::PrintLife: printLife(options, context, result, programName); break;
     case CommandOptions::Action::Fail:
         result.status = kBadInputStatus;
         result.err = std::string(programName) + ": " + options.error + "\n" + "Try '" + std::string(programName)

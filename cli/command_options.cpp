@@ -23,9 +23,10 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
 {
     CommandOptions options;
     bool table = false;
+    bool life = false;
     bool optionsEnded = false;
-    for (const char* const raw : arguments) {
-        const std::string_view argument = raw ? raw : "";
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i] ? arguments[i] : "";
         if (optionsEnded || !argument.starts_with('-') || argument == "-") {
             options.years.push_back(argument);
             continue;
@@ -37,22 +38,56 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
         const bool hasValue = equals != std::string_view::npos;
-        const bool known = name == "--help" || name == "--version" || name == "--json" || name == "--table"
-            || name == "--eto" || name == "--no-settings";
+        const bool takesValue = name == "--life" || name == "--as-of";
+        const bool known = takesValue || name == "--help" || name == "--version" || name == "--json"
+            || name == "--table" || name == "--eto" || name == "--no-settings" || name == "--female";
         if (!known)
             return failure("unrecognized option " + quotedText(argument));
-        if (hasValue)
+        if (hasValue && !takesValue)
             return failure("option " + quotedText(name) + " doesn't allow an argument");
         if (name == "--help" || name == "--version") {
             options.action = name == "--help" ? CommandOptions::Action::PrintHelp
                                               : CommandOptions::Action::PrintVersion;
             return options;
         }
+        if (takesValue) {
+            std::string_view value;
+            if (hasValue) {
+                value = argument.substr(equals + 1);
+            } else if (i + 1 < arguments.size() && arguments[i + 1]) {
+                value = arguments[++i];
+            } else {
+                return failure("option " + quotedText(name) + " requires an argument");
+            }
+            if (name == "--life") {
+                if (life)
+                    return failure("'--life' takes one birth date or year");
+                life = true;
+                options.lifeBirth = value;
+            } else {
+                options.asOf = value;
+            }
+            continue;
+        }
         options.json |= name == "--json";
         table |= name == "--table";
         options.eto |= name == "--eto";
         options.ignoreSettings |= name == "--no-settings";
+        options.female |= name == "--female";
     }
+    if (life) {
+        if (table)
+            return failure("'--life' and '--table' do not go together");
+        if (!options.years.empty())
+            return failure("'--life' takes one birth date or year, but was also given "
+                           + quotedText(options.years.front()));
+        if (options.eto)
+            return failure("'--eto' goes with '--table' only");
+        options.action = CommandOptions::Action::PrintLife;
+        return options;
+    }
+    if (options.asOf || options.female)
+        return failure(std::string(options.asOf ? "'--as-of'" : "'--female'") + " goes with '--life' only");
     if (table) {
         if (!options.years.empty())
             return failure("'--table' takes no years, but was given " + quotedText(options.years.front()));
@@ -70,8 +105,8 @@ std::string commandHelpText(std::string_view programName)
     const std::string name(programName);
     const std::string program(kProgramName);
     const std::string settingsFile = std::string(kSettingsVendorFolder) + "/" + program + "/" + program + ".ini";
-    return "Usage: " + name + " [OPTION]... [YEAR]...\n" + "   or: " + name
-        + " --table [--eto]\n"
+    return "Usage: " + name + " [OPTION]... [YEAR]...\n" + "   or: " + name + " --table [--eto]\n" + "   or: " + name
+        + " --life DATE|YEAR [--as-of DATE] [--female] [--json]\n"
           "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
           "Taisho, Showa, Heisei, Reiwa and one era of your own), without a window.\n"
           "With no YEAR, convert the current year.\n"
@@ -83,9 +118,17 @@ std::string commandHelpText(std::string_view programName)
           "A date gives the era of that very day; an era year past its era's end is\n"
           "worked out all the same, with a note.\n"
           "\n"
-          "      --json         print one JSON object per line for each YEAR\n"
+          "With --life, print the ages and milestones of a life born on DATE: the age\n"
+          "(満年齢 and 数え年) on the as-of date, the school years as a 履歴書 lists them,\n"
+          "the 厄年, the 長寿祝い, the day of 成年 and the 干支. A YEAR alone shows both\n"
+          "school cohorts: 4月2日〜12月31日 and 1月1日〜4月1日 (早生まれ).\n"
+          "\n"
+          "      --json         print one JSON object per line for each YEAR (or life)\n"
           "      --table        print the quick-reference table, 明治元年 to 令和99年\n"
           "      --eto          with --table: add the zodiac column\n"
+          "      --life=DATE    print the ages and milestones of a birth on DATE or YEAR\n"
+          "      --as-of=DATE   with --life: count the ages on DATE instead of today\n"
+          "      --female       with --life: list the 厄年 of a woman (default: a man)\n"
           "      --no-settings  ignore the settings file (the user-defined era)\n"
           "      --help         display this help and exit\n"
           "      --version      output version information and exit\n"

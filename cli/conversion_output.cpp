@@ -10,18 +10,6 @@ namespace {
 
 constexpr std::string_view kIndent = "  ";
 
-std::string isoDate(std::chrono::year_month_day date)
-{
-    const auto padded = [](int value, std::size_t width) {
-        std::string digits = std::to_string(value < 0 ? -value : value);
-        if (digits.size() < width)
-            digits.insert(0, width - digits.size(), '0');
-        return (value < 0 ? "-" : "") + digits;
-    };
-    return padded(int(date.year()), 4) + "-" + padded(int(unsigned(date.month())), 2) + "-"
-        + padded(int(unsigned(date.day())), 2);
-}
-
 } // namespace
 
 std::string conversionText(const YearDescription& description)
@@ -59,7 +47,7 @@ std::string conversionJson(std::string_view input, const YearDescription& descri
     JsonObject object;
     object.add("input", input).add("westernYear", description.westernYear);
     if (description.query.date)
-        object.add("date", isoDate(*description.query.date));
+        object.add("date", isoDateText(*description.query.date));
     else
         object.addNull("date");
     object.add("eraText", description.eraText)

@@ -5,6 +5,18 @@
 
 namespace erakon {
 
+std::string isoDateText(std::chrono::year_month_day date)
+{
+    const auto padded = [](int value, std::size_t width) {
+        std::string digits = std::to_string(value < 0 ? -value : value);
+        if (digits.size() < width)
+            digits.insert(0, width - digits.size(), '0');
+        return (value < 0 ? "-" : "") + digits;
+    };
+    return padded(int(date.year()), 4) + "-" + padded(int(unsigned(date.month())), 2) + "-"
+        + padded(int(unsigned(date.day())), 2);
+}
+
 std::string jsonString(std::string_view text)
 {
     static constexpr char kHex[] = "0123456789abcdef";

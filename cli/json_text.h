@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ private:
 
     std::string m_text = "{";
 };
+
+// The day as ISO 8601 writes it: 1989-04-02, -0660-02-11.
+std::string isoDateText(std::chrono::year_month_day date);
 
 // The text as a JSON string, quotes included.
 std::string jsonString(std::string_view text);
