@@ -139,8 +139,11 @@ LifeTable::LifeTable(QWidget* parent)
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
+    // The mark's column takes what the others leave, down to nothing: in a
+    // narrow window the mark is cut short rather than the table scrolled.
+    horizontalHeader()->setMinimumSectionSize(1);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionResizeMode(MarkColumn, QHeaderView::Stretch);
     // The notes wrap within the width the columns take.
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, &LifeTable::fitRows);
 
