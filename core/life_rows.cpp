@@ -57,9 +57,10 @@ private:
         row.value = std::move(text);
         return row;
     }
-    LifeRow& when(std::string label, CalendarTexts texts)
+    LifeRow& when(std::string label, int year, CalendarTexts texts)
     {
         LifeRow& row = add(Kind::When, std::move(label));
+        row.year = year;
         row.when = std::move(texts);
         return row;
     }
@@ -80,10 +81,10 @@ void RowWriter::writeDates()
 {
     const LifeBirth& birth = m_profile.request.birth;
     if (birth.date)
-        when("生年月日", dateTexts(*birth.date));
+        when("生年月日", birth.year, dateTexts(*birth.date));
     else
-        when("生まれた年", yearTexts(birth.year));
-    when("基準日", dateTexts(m_profile.request.asOf));
+        when("生まれた年", birth.year, yearTexts(birth.year));
+    when("基準日", int(m_profile.request.asOf.year()), dateTexts(m_profile.request.asOf));
 }
 
 void RowWriter::writeAge()
@@ -115,7 +116,7 @@ void RowWriter::writeSchool()
             else if (step.stage == SchoolStage::GraduateSchool)
                 label += "（修士）";
             label.append(" ").append(schoolEventName(step.stage, step.event));
-            when(std::move(label), monthTexts(step.year, step.month)).cohort = cohortOf(school);
+            when(std::move(label), step.year, monthTexts(step.year, step.month)).cohort = cohortOf(school);
         }
     }
     if (!m_profile.yearAlone() && m_profile.cohorts.front().cohort == SchoolCohort::January1ToApril1)
@@ -130,7 +131,8 @@ void RowWriter::writeYakudoshi()
         std::string detail = "数え" + ageText(yaku.kazoe);
         if (yaku.great)
             detail += "・大厄";
-        when(std::string(yakuKindName(yaku.kind)) + bracketed(detail), yearTexts(yaku.year)).marked = yaku.inYear;
+        when(std::string(yakuKindName(yaku.kind)) + bracketed(detail), yaku.year, yearTexts(yaku.year)).marked =
+            yaku.inYear;
     }
     note("厄年は数え年で数えます。多くの寺社では立春（2月4日ごろ）から年を数えます");
 }
@@ -146,11 +148,11 @@ void RowWriter::writeChoju()
         if (choju.kazoeYear == choju.year) {
             // 還暦: both in one year.
             full.append("・").append(kazoe);
-            when(name + bracketed(full), yearTexts(choju.year));
+            when(name + bracketed(full), choju.year, yearTexts(choju.year));
             continue;
         }
-        when(name + bracketed(full), yearTexts(choju.year));
-        when(name + bracketed(kazoe), yearTexts(choju.kazoeYear));
+        when(name + bracketed(full), choju.year, yearTexts(choju.year));
+        when(name + bracketed(kazoe), choju.kazoeYear, yearTexts(choju.kazoeYear));
     }
 }
 
@@ -173,7 +175,8 @@ void RowWriter::writeAdulthood()
         if (cohortsDiffer)
             add(Kind::Cohort, std::string(schoolCohortName(school.cohort))).cohort = school.cohort;
         const CalendarTexts texts = adulthood.date ? dateTexts(*adulthood.date) : yearTexts(adulthood.year);
-        when(std::move(label), texts).cohort = cohortsDiffer ? std::optional(school.cohort) : std::nullopt;
+        when(std::move(label), adulthood.year, texts).cohort = cohortsDiffer ? std::optional(school.cohort)
+                                                                             : std::nullopt;
     }
     note("2022年4月1日から成年は18歳です（それまでは20歳）。その日に18歳・19歳だった人は、その日に成年になりました");
 }

@@ -39,6 +39,7 @@ struct LifeRow {
     std::string label; // 小学校 入学, 本厄（数え42歳・大厄）
     std::string value; // Value rows: 35歳, 小3, 巳（み）
     CalendarTexts when; // When rows: the 和暦 (empty outside 明治元年..令和99年) and the 西暦
+    int year = 0; // When rows: the Western year of that year, month or day
     bool marked = false; // a 厄年 of the as-of year
     // With a year alone, the cohort of a row that stands under a Cohort row (the
     // school years, and 成年 where the cohorts differ) and of that Cohort row. The

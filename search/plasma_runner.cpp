@@ -17,19 +17,22 @@ RunnerActions PlasmaRunner::Actions() { return {}; }
 
 RunnerMatches PlasmaRunner::Match(const QString& query)
 {
-    const std::optional<SearchAnswer> answer = m_service.answer(query.trimmed());
-    if (!answer)
-        return {};
-    return {RunnerMatch{
-        .id = answer->id,
-        .text = answer->runnerText,
-        .iconName = QString::fromUtf8(kProgramName),
-        .type = kExactRunnerMatch,
-        .relevance = 1.0,
-        .properties = {{QStringLiteral("subtext"), answer->runnerSubtext},
-                       // No action buttons: the match has its default action only.
-                       {QStringLiteral("actions"), QStringList{}}},
-    }};
+    RunnerMatches matches;
+    const std::vector<SearchAnswer> answers = m_service.answers(query.trimmed());
+    for (const SearchAnswer& answer : answers) {
+        matches.append(RunnerMatch{
+            .id = answer.id,
+            .text = answer.runnerText,
+            .iconName = QString::fromUtf8(kProgramName),
+            .type = kExactRunnerMatch,
+            // The rows of a life keep their order.
+            .relevance = 1.0 - 0.01 * double(matches.size()),
+            .properties = {{QStringLiteral("subtext"), answer.runnerSubtext},
+                           // No action buttons: the match has its default action only.
+                           {QStringLiteral("actions"), QStringList{}}},
+        });
+    }
+    return matches;
 }
 
 void PlasmaRunner::Run(const QString& matchId, const QString& /*actionId*/) { m_service.open(matchId); }

@@ -44,16 +44,27 @@ std::optional<QString> SearchService::publishOn(QDBusConnection connection)
     return std::nullopt;
 }
 
-std::optional<SearchAnswer> SearchService::answer(const QString& text)
+std::vector<SearchAnswer> SearchService::answers(const QString& text)
 {
     m_idleTimer.start();
-    return m_search.answer(text);
+    return m_search.answers(text);
+}
+
+std::optional<SearchAnswer> SearchService::find(const QString& id)
+{
+    m_idleTimer.start();
+    return m_search.find(id);
 }
 
 void SearchService::open(const QString& text)
 {
     m_idleTimer.start();
-    const std::optional<SearchAnswer> found = m_search.answer(text);
+    std::optional<SearchAnswer> found = m_search.find(text);
+    if (!found) {
+        const std::vector<SearchAnswer> typed = m_search.answers(text);
+        if (!typed.empty())
+            found = typed.front();
+    }
     openWindow(found ? std::optional(found->westernYear) : std::nullopt);
 }
 

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <optional>
+#include <vector>
 
 namespace erakon {
 
@@ -42,11 +43,14 @@ public:
     // Gives the reason when it could not.
     std::optional<QString> publishOn(QDBusConnection connection);
 
-    // The answer to a text typed into a search field, or nothing.
-    std::optional<SearchAnswer> answer(const QString& text);
+    // The answers to a text typed into a search field, maybe none.
+    std::vector<SearchAnswer> answers(const QString& text);
+    // The answer an id given out before stands for, when it still gives one.
+    std::optional<SearchAnswer> find(const QString& id);
     // Opens the window at the year the text names (an answer's id, or what
-    // was typed), or as it starts by itself, at the current year, when the
-    // text names none (a stale id, a search for something else).
+    // was typed: the year of its first answer), or as it starts by itself,
+    // at the current year, when the text names none (a stale id, a search
+    // for something else).
     void open(const QString& text);
 
 signals:

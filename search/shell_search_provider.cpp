@@ -18,8 +18,10 @@ ShellSearchProvider::ShellSearchProvider(SearchService& service, QObject* parent
 
 QStringList ShellSearchProvider::GetInitialResultSet(const QStringList& terms)
 {
-    const std::optional<SearchAnswer> answer = m_service.answer(YearSearch::queryText(terms));
-    return answer ? QStringList{answer->id} : QStringList{};
+    QStringList ids;
+    for (const SearchAnswer& answer : m_service.answers(YearSearch::queryText(terms)))
+        ids << answer.id;
+    return ids;
 }
 
 // A longer text is a new query: the earlier results say nothing about it.
@@ -32,7 +34,7 @@ QList<QVariantMap> ShellSearchProvider::GetResultMetas(const QStringList& identi
 {
     QList<QVariantMap> metas;
     for (const QString& id : identifiers) {
-        const std::optional<SearchAnswer> answer = m_service.answer(id);
+        const std::optional<SearchAnswer> answer = m_service.find(id);
         if (!answer)
             continue;
         metas.append({

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "search/year_search.h"
 
+#include "core/life_profile.h"
+#include "core/life_rows.h"
 #include "core/year_description.h"
 
 namespace erakon {
@@ -10,6 +12,29 @@ namespace {
 // Far longer than any year, era year or date; a longer text is turned down
 // before it is converted or read.
 constexpr qsizetype kLongestQuery = 64;
+
+// Between a search for a life and a row's place among its answers.
+constexpr QChar kRowMark = u'#';
+
+QString qString(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The words of a text, at any blank (an ideographic space too).
+QStringList blankSeparated(const QString& text)
+{
+    QStringList words;
+    QString word;
+    for (const QChar c : text) {
+        if (!c.isSpace()) {
+            word += c;
+        } else if (!word.isEmpty()) {
+            words << word;
+            word.clear();
+        }
+    }
+    if (!word.isEmpty())
+        words << word;
+    return words;
+}
 
 // Between the note and the sentence.
 const QString kIdeographicSpace = QStringLiteral("\u3000");
@@ -56,19 +81,40 @@ YearSearch::YearSearch(const Clock& clock, UserEraSource userEra)
 
 QString YearSearch::queryText(const QStringList& terms) { return terms.join(u' '); }
 
-std::optional<SearchAnswer> YearSearch::answer(const QString& text) const
+std::vector<SearchAnswer> YearSearch::answers(const QString& text) const
 {
     if (text.size() > kLongestQuery)
-        return std::nullopt;
+        return {};
     const std::optional<UserEra> userEra = m_userEra ? m_userEra() : std::nullopt;
     const UserEra* shownUserEra = userEra ? &*userEra : nullptr;
+    if (std::optional<SearchAnswer> converted = conversion(text, shownUserEra))
+        return {std::move(*converted)};
+    return lifeAnswers(text, shownUserEra);
+}
+
+std::optional<SearchAnswer> YearSearch::find(const QString& id) const
+{
+    const auto withId = [&id](const std::vector<SearchAnswer>& found) -> std::optional<SearchAnswer> {
+        for (const SearchAnswer& answer : found) {
+            if (answer.id == id)
+                return answer;
+        }
+        return std::nullopt;
+    };
+    if (std::optional<SearchAnswer> answer = withId(answers(id)))
+        return answer;
+    const qsizetype mark = id.lastIndexOf(kRowMark);
+    return mark < 0 ? std::nullopt : withId(answers(id.left(mark)));
+}
+
+std::optional<SearchAnswer> YearSearch::conversion(const QString& text, const UserEra* userEra) const
+{
     const QByteArray utf8 = text.toUtf8();
-    const QueryResult query = parseYearQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())),
-                                             shownUserEra);
+    const QueryResult query = parseYearQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())), userEra);
     if (!query)
         return std::nullopt;
 
-    const YearDescription description = describeYear(*query.query, shownUserEra, m_clock.today());
+    const YearDescription description = describeYear(*query.query, userEra, m_clock.today());
     SearchAnswer answer;
     answer.id = text;
     answer.title = QString::fromStdString(description.summary());
@@ -80,6 +126,52 @@ std::optional<SearchAnswer> YearSearch::answer(const QString& text) const
     answer.runnerSubtext = runnerSubtext(description);
     answer.westernYear = description.westernYear;
     return answer;
+}
+
+std::vector<SearchAnswer> YearSearch::lifeAnswers(const QString& text, const UserEra* userEra) const
+{
+    QStringList words = blankSeparated(text);
+    Sex sex = Sex::Male;
+    for (const Sex named : {Sex::Male, Sex::Female}) {
+        if (words.removeAll(qString(sexName(named))) > 0)
+            sex = named;
+    }
+    if (words.size() < 2)
+        return {};
+    // The word that asks is the last or the first; the birth is the rest.
+    for (const bool wordLast : {true, false}) {
+        const QString word = wordLast ? words.last() : words.first();
+        const QString birthText = (wordLast ? words.mid(0, words.size() - 1) : words.mid(1)).join(u' ');
+        const QByteArray birthUtf8 = birthText.toUtf8();
+        const QueryResult birth = parseYearQuery(std::string_view(birthUtf8.constData(), std::size_t(birthUtf8.size())),
+                                                 userEra);
+        if (!birth)
+            continue;
+        const LifeResult life = lifeProfile({lifeBirthOf(*birth.query), m_clock.today(), sex});
+        if (!life)
+            continue;
+        const std::vector<LifeRow> rows = lifeRows(*life.profile);
+        const QByteArray wordUtf8 = word.toUtf8();
+        const std::vector<LifeRow> found = lifeRowsAbout(
+            rows, std::string_view(wordUtf8.constData(), std::size_t(wordUtf8.size())));
+        if (found.empty())
+            continue;
+        // 平成元年生まれ (平成元年（1989年）生まれ): whose life the rows are.
+        const QString whose = QString::fromStdString(rows.front().when.combined()) + QStringLiteral("生まれ");
+        std::vector<SearchAnswer> answers;
+        for (const LifeRow& row : found) {
+            SearchAnswer answer;
+            answer.id = text + kRowMark + QString::number(answers.size());
+            answer.title = QString::fromStdString(row.standaloneText());
+            answer.description = whose;
+            answer.runnerText = answer.title;
+            answer.runnerSubtext = whose;
+            answer.westernYear = row.kind == LifeRow::Kind::When ? row.year : life.profile->request.birth.year;
+            answers.push_back(std::move(answer));
+        }
+        return answers;
+    }
+    return {};
 }
 
 } // namespace erakon

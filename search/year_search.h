@@ -9,14 +9,17 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace erakon {
 
 // One answer of the desktop's search: a typed year, era year or date,
-// converted in the program's words.
+// converted in the program's words; or one row of the ages and milestones of
+// a birth that a word asks for (1989-04-02 卒業, 平成元年 還暦, 厄年 1990).
 struct SearchAnswer {
     // What the desktop hands back when the answer is chosen: the query as
-    // typed, which gives the same answer again.
+    // typed, which gives the same answer again; for a row of a life, the
+    // query, "#" and the row's place among the answers.
     QString id;
     // The summary line, "2023年 — 令和5年, 3年前, 卯（う）".
     QString title;
@@ -31,7 +34,8 @@ struct SearchAnswer {
     // year belongs to, "令和5年・3年前".
     QString runnerText;
     QString runnerSubtext;
-    // The year the window opens at.
+    // The year the window opens at: the year converted, or the row's year
+    // (the birth year for a row that names none).
     int westernYear = 0;
 
     friend bool operator==(const SearchAnswer&, const SearchAnswer&) = default;
@@ -49,9 +53,17 @@ public:
     // The terms as the desktop splits the search field, joined by blanks.
     static QString queryText(const QStringList& terms);
 
-    std::optional<SearchAnswer> answer(const QString& text) const;
+    // The conversion of the text; else, for a birth date or year and a word
+    // in either order (and 男性 or 女性 for the 厄年), the rows of that life
+    // on today's date that the word asks for (lifeRowsAbout()); else nothing.
+    std::vector<SearchAnswer> answers(const QString& text) const;
+    // The answer an id stands for, when it still gives one.
+    std::optional<SearchAnswer> find(const QString& id) const;
 
 private:
+    std::optional<SearchAnswer> conversion(const QString& text, const UserEra* userEra) const;
+    std::vector<SearchAnswer> lifeAnswers(const QString& text, const UserEra* userEra) const;
+
     const Clock& m_clock;
     UserEraSource m_userEra;
 };

@@ -14,6 +14,7 @@
 #include <QDBusMetaType>
 #include <QDBusReply>
 #include <QFileInfo>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -258,6 +259,103 @@ TEST_F(SearchServiceTest, AUserEraNamedWithDigitsLeavesWesternYearsAlone)
     const QStringList terms{QStringLiteral("1989")};
     EXPECT_EQ(desktop.resultMetas(terms).value(0).value(QStringLiteral("name")).toString(),
               text("1989年 — 昭和64年・平成元年, 34年前, 巳（み）"));
+}
+
+// ---------------------------------------------------------------- the rows of a life
+
+struct LifeQueryCase {
+    const char* name;
+    QStringList terms;
+    const char* description; // whose life
+    std::vector<const char*> titles; // the rows, in order
+};
+
+class LifeSearchAnswers : public SearchServiceTest, public ::testing::WithParamInterface<LifeQueryCase> {};
+
+// A birth and a word give the rows of that life the word asks for, to both
+// desktops, in order, each with an id that gives it again.
+TEST_P(LifeSearchAnswers, BothDesktopsGetTheRowsInOrder)
+{
+    const LifeQueryCase& row = GetParam();
+    const QString query = row.terms.join(u' ');
+    const QStringList ids = desktop.resultSet(row.terms);
+    ASSERT_EQ(ids.size(), qsizetype(row.titles.size())) << ids.join(u' ').toStdString();
+    EXPECT_EQ(desktop.subsearchResultSet({QStringLiteral("1")}, row.terms), ids);
+    EXPECT_EQ(ids.size(), QSet<QString>(ids.begin(), ids.end()).size()) << "each id once";
+
+    const QList<QVariantMap> metas = desktop.resultMetas(ids);
+    const RunnerMatches matches = desktop.match(query);
+    ASSERT_EQ(metas.size(), ids.size());
+    ASSERT_EQ(matches.size(), ids.size());
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        const QString title = text(row.titles[std::size_t(i)]);
+        EXPECT_EQ(metas[i].value(QStringLiteral("id")).toString(), ids[i]);
+        EXPECT_EQ(metas[i].value(QStringLiteral("name")).toString(), title);
+        EXPECT_EQ(metas[i].value(QStringLiteral("description")).toString(), text(row.description));
+        EXPECT_EQ(metas[i].value(QStringLiteral("clipboardText")).toString(), title);
+        EXPECT_EQ(matches[i].id, ids[i]);
+        EXPECT_EQ(matches[i].text, title);
+        EXPECT_EQ(matches[i].properties.value(QStringLiteral("subtext")).toString(), text(row.description));
+        if (i > 0) {
+            EXPECT_LT(matches[i].relevance, matches[i - 1].relevance) << "KRunner keeps the order";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LifeSearchAnswers,
+    ::testing::Values(LifeQueryCase{"GraduationsOfADate",
+                                    {QStringLiteral("1989-04-02"), text("卒業")},
+                                    "平成元年4月2日（1989年4月2日）生まれ",
+                                    {"小学校 卒業：平成14年3月（2002年3月）", "中学校 卒業：平成17年3月（2005年3月）",
+                                     "高等学校 卒業：平成20年3月（2008年3月）",
+                                     "短期大学 卒業：平成22年3月（2010年3月）", "大学 卒業：平成24年3月（2012年3月）"}},
+                      LifeQueryCase{"KanrekiOfAnEraYear",
+                                    {text("平成元年"), text("還暦")},
+                                    "昭和64年・平成元年（1989年）生まれ",
+                                    {"還暦（満60歳・数え61歳）：令和31年（2049年）"}},
+                      LifeQueryCase{"YakudoshiBeforeTheYear",
+                                    {text("厄年"), QStringLiteral("1990")},
+                                    "平成2年（1990年）生まれ",
+                                    {"前厄（数え24歳）：平成25年（2013年）", "本厄（数え25歳）：平成26年（2014年）",
+                                     "後厄（数え26歳）：平成27年（2015年）", "前厄（数え41歳）：令和12年（2030年）",
+                                     "本厄（数え42歳・大厄）：令和13年（2031年）",
+                                     "後厄（数え43歳）：令和14年（2032年）", "前厄（数え60歳）：令和31年（2049年）",
+                                     "本厄（数え61歳）：令和32年（2050年）", "後厄（数え62歳）：令和33年（2051年）"}},
+                      LifeQueryCase{"GreatYakuOfAWoman",
+                                    {text("大厄"), text("H2"), text("女性")},
+                                    "平成2年（1990年）生まれ",
+                                    {"本厄（数え33歳・大厄）：令和4年（2022年）"}},
+                      LifeQueryCase{"IdeographicSpace",
+                                    {text("平成元年\u3000還暦")},
+                                    "昭和64年・平成元年（1989年）生まれ",
+                                    {"還暦（満60歳・数え61歳）：令和31年（2049年）"}},
+                      LifeQueryCase{"YearAloneNamesTheCohorts",
+                                    {QStringLiteral("2016"), text("学年")},
+                                    "平成28年（2016年）生まれ",
+                                    {"学年（4月2日〜12月31日生まれ）：小1", "学年（1月1日〜4月1日生まれ）：小2"}},
+                      LifeQueryCase{"WordOfNoRow", {QStringLiteral("1989-04-02"), text("天気")}, "", {}},
+                      LifeQueryCase{"BirthAfterToday", {QStringLiteral("2030"), text("還暦")}, "", {}},
+                      LifeQueryCase{"WordAlone", {text("還暦")}, "", {}},
+                      LifeQueryCase{
+                          "BirthBetweenTwoWords", {text("還暦"), QStringLiteral("1989"), text("卒業")}, "", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SearchServiceTest, ChoosingARowOfALifeOpensTheWindowAtItsYear)
+{
+    const QStringList terms{QStringLiteral("1989-04-02"), text("卒業")};
+    const QStringList ids = desktop.resultSet(terms);
+    ASSERT_EQ(ids.size(), 5);
+    windowStarts.clear();
+    desktop.call(kShellSearchObjectPath, kShellInterface, QStringLiteral("ActivateResult"), {ids[1], terms, 0u});
+    desktop.call(kRunnerObjectPath, kRunnerInterface, QStringLiteral("Run"), {ids[4], QString()});
+    desktop.call(kShellSearchObjectPath, kShellInterface, QStringLiteral("LaunchSearch"), {terms, 0u});
+    EXPECT_EQ(windowStarts,
+              (std::vector<QStringList>{{QStringLiteral("--year"), QStringLiteral("2005")},
+                                        {QStringLiteral("--year"), QStringLiteral("2012")},
+                                        {QStringLiteral("--year"), QStringLiteral("2002")}}));
+    // An id past the rows there are gives nothing.
+    EXPECT_TRUE(desktop.resultMetas({ids[0].chopped(1) + QStringLiteral("9")}).isEmpty());
 }
 
 // ---------------------------------------------------------------- opening the window
