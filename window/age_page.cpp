@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -114,8 +115,16 @@ void AgePage::build()
     m_todayTimer->setInterval(1000);
 
     bindSexButtons(m_maleButton, m_femaleButton, m_options, &OptionSettings::sex);
-    connect(m_birthDateEdit, &QLineEdit::textEdited, this, &AgePage::birthEdited);
-    connect(m_asOfDateEdit, &QLineEdit::textEdited, this, &AgePage::asOfEdited);
+    // Every change but the page's own: typing, pasting, an input method, a
+    // screen reader setting the text.
+    connect(m_birthDateEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_fillingIn)
+            birthEdited(text);
+    });
+    connect(m_asOfDateEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_fillingIn)
+            asOfEdited(text);
+    });
     connect(m_backToTodayButton, &QPushButton::clicked, this, &AgePage::backToToday);
     connect(m_todayTimer, &QTimer::timeout, this, &AgePage::followToday);
     connect(&m_options, &OptionsModel::changed, this, &AgePage::optionChanged);
@@ -176,7 +185,7 @@ void AgePage::enter(int conversionYear)
 {
     build();
     if (!m_birthTyped)
-        m_birthDateEdit->setText(QString::number(conversionYear));
+        fillIn(m_birthDateEdit, QString::number(conversionYear));
     showTodayAsOf();
     showLife();
 }
@@ -257,8 +266,14 @@ void AgePage::showTodayAsOf()
     const QString today = dayText(m_today);
     m_asOfDateEdit->setPlaceholderText(today);
     if (!m_asOfTyped)
-        m_asOfDateEdit->setText(today);
+        fillIn(m_asOfDateEdit, today);
     m_backToTodayButton->setEnabled(m_asOfTyped);
+}
+
+void AgePage::fillIn(QLineEdit* edit, const QString& text)
+{
+    const QScopedValueRollback filling(m_fillingIn, true);
+    edit->setText(text);
 }
 
 void AgePage::showLife()

@@ -58,6 +58,8 @@ private:
     void backToToday();
     void optionChanged(OptionKey key);
 
+    // Sets a box's text as the page fills it in, not as the user types it.
+    void fillIn(QLineEdit* edit, const QString& text);
     void showTodayAsOf();
     void showLife();
     void showMessage(const QString& message);
@@ -68,8 +70,9 @@ private:
     // The user typed these; until then the page fills them in.
     bool m_birthTyped = false;
     bool m_asOfTyped = false;
+    bool m_fillingIn = false;
     // The day an as-of date that follows today was last set to.
-    std::chrono::year_month_day m_today;
+    std::chrono::year_month_day m_today{};
 
     QLineEdit* m_birthDateEdit = nullptr;
     QLineEdit* m_asOfDateEdit = nullptr;

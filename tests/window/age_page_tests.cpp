@@ -122,6 +122,12 @@ TEST_F(AgePageTest, EnteringTakesTheConversionYearUntilADateIsTyped)
     EXPECT_EQ(birthEdit()->text(), QStringLiteral("平成元年4月2日"));
     EXPECT_EQ(rowStarting(QStringLiteral("満年齢")), QStringLiteral("満年齢：34歳"));
 
+    // A text set as a screen reader sets it counts as typed too.
+    birthEdit()->setText(QStringLiteral("H2.1.1"));
+    page.enter(2010);
+    EXPECT_EQ(birthEdit()->text(), QStringLiteral("H2.1.1"));
+    EXPECT_EQ(rowTexts().front(), QStringLiteral("生年月日：平成2年1月1日（1990年1月1日）"));
+
     // An emptied box is filled in again at the next entry.
     typeInto(birthEdit(), QString());
     EXPECT_FALSE(showsRows());
