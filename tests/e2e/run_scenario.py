@@ -522,6 +522,55 @@ def table_double_click(s):
     s.close_with_escape(program)
 
 
+def table_rows(table):
+    """The rows of a table as its cells' texts, read through the accessibility tree."""
+    cells = table.queryTable()
+    return [[(cells.getAccessibleAt(row, column).name or "") for column in range(cells.nColumns)]
+            for row in range(cells.nRows)]
+
+
+def type_over(s, program, node, text):
+    """Types text over a text box's content: keys under X11; under Wayland through
+    EditableText, as a screen reader or an input method puts it."""
+    program.focus(node)
+    if s.wayland:
+        check(node.queryEditableText().setTextContents(text), f"{node.name!r} refused the text {text!r}")
+    else:
+        program.key("ctrl+a")
+        program.type(text)
+
+
+def age_page_rows(s):
+    """The age page starts at the conversion page's year, both school cohorts; a birth date
+    typed gives its age today and its school years, read from the table's rows."""
+    current_year()   # the program's time zone, for today's age
+    program = s.start()
+    program.replace_text("西暦", "1989")
+    program.key("Return")
+    program.wait_year_text("平成", "1")
+    program.open_page("年齢")
+    birth = program.find(atspi().ROLE_TEXT, "生年月日")
+    check_equal(text_of(birth), "1989", "the birth year from the conversion page")
+    table = program.find(atspi().ROLE_TABLE, "年齢")
+    rows = wait_until(lambda: table_rows(table) or None, 15, "the rows of a year alone")
+    check_equal(rows[0][:3], ["生まれた年", "昭和64年・平成元年", "1989年"], "the first row")
+    labels = [row[0] for row in rows]
+    check("〔4月2日〜12月31日生まれ〕" in labels and "〔1月1日〜4月1日生まれ〕" in labels,
+          f"both school cohorts: {labels}")
+
+    type_over(s, program, birth, "1989-04-02")
+    wait_until(lambda: table_rows(table)[0][:3] == ["生年月日", "平成元年4月2日", "1989年4月2日"], 15,
+               "the rows of the date typed")
+    rows = {row[0]: row[1:3] for row in table_rows(table)}
+    today = time.localtime()
+    age = today.tm_year - 1989 - (1 if (today.tm_mon, today.tm_mday) < (4, 2) else 0)
+    check_equal(rows.get("満年齢", [""])[0], f"{age}歳", "満年齢 today")
+    check_equal(rows.get("小学校 入学"), ["平成8年4月", "1996年4月"], "小学校 入学")
+    check_equal(rows.get("大学 卒業"), ["平成24年3月", "2012年3月"], "大学 卒業")
+    check_equal(rows.get("還暦（満60歳・数え61歳）"), ["令和31年", "2049年"], "還暦")
+    s.close_with_escape(program)
+
+
 def help_opens_manual(s):
     """ヘルプ表示 and F1 hand the user's manual beside the program to the desktop's browser,
     here a stand-in xdg-open that writes down what it is asked to open."""
@@ -718,8 +767,8 @@ def keeps_place_under_wayland(s):
 
 
 # The pages in the order of their tabs, with the names of their pictures.
-PAGES = {"ファイル": "file", "変換": "conversion", "設 定": "settings", "早見表": "table", "スタイル": "styles",
-         "ヘルプ": "help"}
+PAGES = {"ファイル": "file", "変換": "conversion", "設 定": "settings", "早見表": "table", "年齢": "age",
+         "スタイル": "styles", "ヘルプ": "help"}
 
 
 def shoot(s, program, name):
@@ -841,7 +890,7 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      minimise_to_tray, tray_icon_hint_with_hints_off, setting_survives_restart,
                                      stay_on_top_survives_restart, stay_on_top_keeps_the_place,
                                      stay_on_top_keeps_input, style_survives_restart,
-                                     table_double_click, terminate_saves_settings,
+                                     table_double_click, age_page_rows, terminate_saves_settings,
                                      terminate_with_unwritable_settings, terminate_during_close_error,
                                      tray_goes_away, lost_window_comes_back_on_screen, no_display, unusable_platform,
                                      help_opens_manual,
@@ -854,7 +903,7 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
 # XEmbed tray), and two of Wayland's own.
 WAYLAND_ONLY = ["keeps_place_under_wayland", "minimise_to_tray_under_wayland"]
 WAYLAND_SCENARIOS = ["first_start", "era_and_distance_boxes", "expression_with_enter", "close_question",
-                     "setting_survives_restart", "table_double_click", "status_notifier_item",
+                     "setting_survives_restart", "table_double_click", "age_page_rows", "status_notifier_item",
                      "status_notifier_item_texts", "starts_minimised_in_the_tray", "every_page",
                      "year_boxes_show_9999", *WAYLAND_ONLY]
 X11_SCENARIOS = [name for name in SCENARIOS if name not in WAYLAND_ONLY]
