@@ -184,8 +184,12 @@ QWidget* AgePage::createResults()
 void AgePage::enter(int conversionYear)
 {
     build();
-    if (!m_birthTyped)
-        fillIn(m_birthDateEdit, QString::number(conversionYear));
+    // A year before 0 cannot be typed as a birth: the box is left empty
+    // rather than showing what it would refuse.
+    if (!m_birthTyped) {
+        const bool readable = conversionYear >= kQueryFirstYear && conversionYear <= kQueryLastYear;
+        fillIn(m_birthDateEdit, readable ? QString::number(conversionYear) : QString());
+    }
     showTodayAsOf();
     showLife();
 }

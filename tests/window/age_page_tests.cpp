@@ -133,6 +133,14 @@ TEST_F(AgePageTest, EnteringTakesTheConversionYearUntilADateIsTyped)
     EXPECT_FALSE(showsRows());
     page.enter(2010);
     EXPECT_EQ(birthEdit()->text(), QStringLiteral("2010"));
+
+    // The conversion page reaches years no birth can be typed in.
+    page.enter(-660);
+    EXPECT_EQ(birthEdit()->text(), QString());
+    EXPECT_EQ(message()->text(), QStringLiteral("生年月日か、生まれた年を入れてください"));
+    page.enter(0);
+    EXPECT_EQ(birthEdit()->text(), QStringLiteral("0"));
+    EXPECT_TRUE(showsRows());
 }
 
 // Every form a date is typed in gives the same life.
