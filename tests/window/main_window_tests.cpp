@@ -162,8 +162,7 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)
          {Row{"westernYearBox", "A.D."}, Row{"reiwaYearBox", "REIWA"}, Row{"yearsFromNowBox", "From Now"},
           Row{"backToNowButton", "Reset to Now"}, Row{"sentenceButton", "Close"}, Row{"showHintsCheck", "Activate"},
           Row{"styleList", "View Style"}, Row{"clockStatusBar", "Return to Now"}, Row{"aboutButton", "About "}}) {
-        auto* widget = window->findChild<QWidget*>(QString::fromLatin1(row.name));
-        ASSERT_NE(widget, nullptr) << row.name;
+        auto* widget = control(row.name);
         EXPECT_EQ(widget->toolTip(), row.hint) << row.name;
         EXPECT_EQ(widget->accessibleDescription(), row.hint) << row.name;
     }
