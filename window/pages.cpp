@@ -5,6 +5,9 @@
 #include "widgets/window_font.h"
 #include "window/conversion_page.h"
 
+#include <QEvent>
+#include <QLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace erakon {
@@ -24,18 +27,39 @@ Pages::Pages(QWidget* window, const PageServices& services)
             m_built[std::size_t(entry.page)] = tab;
         } else {
             // A page made later goes into its tab's place, which it fills.
+            // It is made as its place is shown, before the page control moves
+            // the focus into the page shown.
             tab = new QWidget;
             auto* layout = new QVBoxLayout(tab);
             layout->setContentsMargins(0, 0, 0, 0);
+            tab->installEventFilter(this);
         }
         m_control->addTab(tab, QString::fromUtf8(entry.caption));
     }
     m_conversionPage = qobject_cast<ConversionPage*>(builtPage(Page::Conversion));
+    // A window not shown yet shows no place: the page is made here then.
     connect(m_control, &QTabWidget::currentChanged, this, [this](int index) {
         ensureBuilt(Page(index));
         if (!m_changeByProgram)
             enterShownPage();
     });
+    QAccessible::installActivationObserver(this);
+    accessibilityActiveChanged(QAccessible::isActive());
+}
+
+Pages::~Pages() { QAccessible::removeActivationObserver(this); }
+
+// From the event loop: the window that made the pages is whole by then.
+void Pages::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        QTimer::singleShot(0, this, &Pages::buildEveryPage);
+}
+
+void Pages::buildEveryPage()
+{
+    for (const PageEntry& entry : pageList())
+        ensureBuilt(entry.page);
 }
 
 QWidget* Pages::ensureBuilt(Page page)
@@ -48,6 +72,7 @@ QWidget* Pages::ensureBuilt(Page page)
     QWidget* widget = entry.build(m_services, *this, place);
     widget->setObjectName(QString::fromLatin1(entry.objectName));
     place->layout()->addWidget(widget);
+    place->removeEventFilter(this);
     m_built[index] = widget;
     // The controls keep the fonts the page gives them, as those made at the
     // start do (the window keeps those once it is made), whatever style sheet
@@ -55,8 +80,26 @@ QWidget* Pages::ensureBuilt(Page page)
     keepFontsOfPart(widget);
     widget->ensurePolished();
     restoreFonts(widget);
+    // Made while its place is shown, the page shows at once, so that the
+    // page control can move the focus into it.
+    if (place->isVisible())
+        widget->show();
+    // Laid out at once, so that entering it finds its controls' sizes.
+    place->layout()->activate();
+    if (QLayout* own = widget->layout())
+        own->activate();
     emit built(page, widget);
     return widget;
+}
+
+bool Pages::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        const int index = m_control->indexOf(qobject_cast<QWidget*>(watched));
+        if (index >= 0)
+            ensureBuilt(Page(index));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Pages::show(Page page)

@@ -4,6 +4,7 @@
 #include "window/page.h"
 #include "window/page_list.h"
 
+#include <QAccessible>
 #include <QObject>
 
 #include <vector>
@@ -20,12 +21,15 @@ class PageControl;
 // choice of a tab enters the page; a page the program shows is not entered.
 // Every tab is there from the start; a page's controls are made the first
 // time it is shown, whichever way (pageList()).
-class Pages final : public QObject {
+// Assistive technology reads every page's controls from the accessibility
+// tree, shown or not: while it is active every page is made.
+class Pages final : public QObject, private QAccessible::ActivationObserver {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Pages)
 
 public:
     Pages(QWidget* window, const PageServices& services);
+    ~Pages() override;
 
     // The tabs, the window's central widget.
     PageControl* control() const { return m_control; }
@@ -50,7 +54,12 @@ signals:
     // A page was made, just before it is first shown.
     void built(erakon::Page page, QWidget* widget);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void accessibilityActiveChanged(bool active) override;
+    void buildEveryPage();
     QWidget* ensureBuilt(Page page);
     void enterShownPage();
 

@@ -114,6 +114,15 @@ TEST_P(EveryWayTest, TheTablePageIsBuiltWhenEntered)
     auto* table = control<TablePage>("tablePage");
     EXPECT_NE(control<QPlainTextEdit>("yearTable"), nullptr);
     EXPECT_EQ(table->selectedTableText().contains(QStringLiteral("1989年")), GetParam().enters);
+    if (GetParam().enters) {
+        // The page was laid out before it was entered: the selected line
+        // stands in the middle of the view, half a view below its top line.
+        auto* memo = control<QPlainTextEdit>("yearTable");
+        const int visibleLines = memo->viewport()->height() / memo->fontMetrics().height();
+        EXPECT_GT(visibleLines, 4);
+        const int selectedLine = memo->document()->findBlock(memo->textCursor().selectionStart()).blockNumber();
+        EXPECT_EQ(memo->cursorForPosition(QPoint(0, 0)).blockNumber(), selectedLine - visibleLines / 2);
+    }
 }
 
 TEST_P(EveryWayTest, TheStylePageListsTheStylesWithTheActiveOneCurrent)
