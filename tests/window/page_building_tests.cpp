@@ -11,6 +11,7 @@
 #include "window/page_list.h"
 #include "window/table_page.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -51,6 +52,19 @@ TEST_F(PageBuildingTest, TheWindowOpensWithEveryTabButOnlyTheConversionPageMade)
     // The menu and the options need none of them.
     for (const char* name : {"showTableAction", "showStylesAction", "showZodiacAction", "minimizeToTrayAction"})
         EXPECT_NE(action(name), nullptr) << name;
+}
+
+// A screen reader reads the controls of pages not shown too: once assistive
+// technology is active, every page is made.
+TEST_F(PageBuildingTest, AssistiveTechnologyFindsEveryPageMade)
+{
+    ASSERT_FALSE(QAccessible::isActive());
+    QAccessible::setActive(true);
+    QApplication::processEvents();
+    QAccessible::setActive(false);
+    for (const PageEntry& entry : pageList())
+        EXPECT_NE(pageNamed(entry.objectName), nullptr) << entry.objectName;
+    EXPECT_EQ(window->shownPage(), Page::Conversion);
 }
 
 // One way the user or the program reaches a page.
