@@ -4,8 +4,9 @@
 # main window, and the same window showing one line of Japanese text.
 #   bench/startup.sh [RUNS]            (default 10 runs of each, alternating)
 # Environment: BUILD (build folder, default build), ERAKON (the program, default
-# $BUILD/window/erakon), SETTLE_MS (time after the window shows before the program is
-# stopped, default 1000).
+# $BUILD/window/erakon), BEFORE (another build of erakon, such as the one before a
+# change, started in the same alternation and reported beside it; default none),
+# SETTLE_MS (time after the window shows before the program is stopped, default 1000).
 # Each run starts the program with a fresh, empty settings folder on a private X display
 # (Xvfb, D-Bus session, openbox) and measures from exec to the window being mapped, and
 # the process's peak resident set. Prints the medians and erakon's ratios to the floors.
@@ -18,7 +19,8 @@ bare=$build/bench/bare_window
 japanese=$build/bench/japanese_window
 probe=$build/bench/startup_probe
 settle=${SETTLE_MS:-1000}
-for f in "$erakon" "$bare" "$japanese" "$probe"; do
+before=${BEFORE:-}
+for f in "$erakon" "$bare" "$japanese" "$probe" ${before:+"$before"}; do
   [ -x "$f" ] || { echo "missing $f: build with -DERAKON_BUILD_BENCH=ON" >&2; exit 1; }
 done
 
@@ -52,7 +54,9 @@ run() { # run NAME PROGRAM: one measured start, appended to $work/NAME
 }
 # One unmeasured start each fills the file cache.
 run warmup "$erakon"; run warmup "$bare"; run warmup "$japanese"
+[ -z "$before" ] || run warmup "$before"
 for _ in $(seq "$runs"); do
+  [ -z "$before" ] || run before "$before"
   run erakon "$erakon"
   run bare "$bare"
   run japanese "$japanese"
@@ -75,3 +79,10 @@ awk -v runs="$runs" -v prog="$erakon" -v em="$e_ms" -v ek="$e_kb" -v bm="$b_ms" 
   printf "%-24s %12.2f %16.2f\n", "erakon / bare_window", em / bm, ek / bk
   printf "%-24s %12.2f %16.2f\n", "erakon / japanese_window", em / jm, ek / jk
 }'
+if [ -n "$before" ]; then
+  f_ms=$(median shown_ms "$work/before"); f_kb=$(median peak_rss_kb "$work/before")
+  awk -v prog="$before" -v fm="$f_ms" -v fk="$f_kb" -v jm="$j_ms" -v jk="$j_kb" 'BEGIN {
+    printf "%-24s %12.1f %16.1f   (%s)\n", "before", fm, fk / 1024, prog
+    printf "%-24s %12.2f %16.2f\n", "before / japanese_window", fm / jm, fk / jk
+  }'
+fi

@@ -67,6 +67,21 @@ void keepFonts(QWidget* window)
     forEachControl(window, [](QWidget* control) { setOwnFont(control, control->font()); });
 }
 
+void keepFontsOfPart(QWidget* part)
+{
+    const auto keep = [](const auto& self, QWidget* control, const QFont& inherited) -> void {
+        const QFont own = control->font().resolve(inherited);
+        setOwnFont(control, own);
+        for (QObject* child : control->children()) {
+            auto* inner = qobject_cast<QWidget*>(child);
+            if (inner && !inner->isWindow())
+                self(self, inner, own);
+        }
+    };
+    QWidget* parent = part->parentWidget();
+    keep(keep, part, parent ? ownFont(parent) : part->font());
+}
+
 void restoreFonts(QWidget* window)
 {
     forEachControl(window, [](QWidget* control) {

@@ -22,6 +22,12 @@ QFont windowFont(int pixelSize);
 // shows now as that control's own, set on it in full.
 void keepFonts(QWidget* window);
 
+// The same for a part made inside a window whose fonts are kept already: each
+// control keeps the font it would have without a style sheet, its own font
+// settings over the font its parent keeps. A style sheet gives a control made
+// while it is applied the application's font, not its parent's.
+void keepFontsOfPart(QWidget* part);
+
 // Gives every control with a recorded font that font again.
 void restoreFonts(QWidget* window);
 

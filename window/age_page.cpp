@@ -89,15 +89,16 @@ AgePage::AgePage(const Clock& clock, OptionsModel& options, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_options(options)
-{}
+{
+    build();
+    showTodayAsOf();
+    showLife();
+}
 
 AgePage::~AgePage() = default;
 
 void AgePage::build()
 {
-    if (m_built)
-        return;
-    m_built = true;
     auto* page = new QVBoxLayout(this);
     page->setContentsMargins(kPageMargin, kPageMargin, kPageMargin, kPageMargin);
     page->addLayout(createInputs());
@@ -106,9 +107,6 @@ void AgePage::build()
     QWidget::setTabOrder(m_asOfDateEdit, m_maleButton);
     QWidget::setTabOrder(m_maleButton, m_femaleButton);
     QWidget::setTabOrder(m_femaleButton, m_lifeTable);
-    // The window's fonts were recorded before these controls existed; a
-    // later style keeps the ones they have now.
-    keepFonts(this);
 
     m_todayTimer = new QTimer(this);
     m_todayTimer->setObjectName(QStringLiteral("todayTimer"));
@@ -183,7 +181,6 @@ QWidget* AgePage::createResults()
 
 void AgePage::enter(int conversionYear)
 {
-    build();
     // A year before 0 cannot be typed as a birth: the box is left empty
     // rather than showing what it would refuse.
     if (!m_birthTyped) {
@@ -196,7 +193,7 @@ void AgePage::enter(int conversionYear)
 
 void AgePage::followToday()
 {
-    if (!m_built || m_asOfTyped || m_clock.today() == m_today)
+    if (m_asOfTyped || m_clock.today() == m_today)
         return;
     showTodayAsOf();
     showLife();
@@ -205,19 +202,15 @@ void AgePage::followToday()
 void AgePage::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (!m_built) {
-        build();
-        showTodayAsOf();
-        showLife();
-    }
+    // A day may have passed while the page was hidden.
+    followToday();
     m_todayTimer->start();
 }
 
 void AgePage::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    if (m_todayTimer)
-        m_todayTimer->stop();
+    m_todayTimer->stop();
 }
 
 // ---------------------------------------------------------------- edits

@@ -25,9 +25,8 @@ enum class OptionKey;
 // until the user types one; the birth is the conversion page's year each
 // time the page is entered, until the user types one.
 //
-// Made empty: its controls are built the first time it is entered or shown,
-// and it works only while it is shown, so that a window that never shows it
-// pays nothing for it.
+// The window makes it the first time it is shown (window/page_list.h); its
+// clock follows today only while it is shown.
 class AgePage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AgePage)
@@ -41,8 +40,6 @@ public:
     // Once a second while the page is shown: a new day moves an as-of date
     // that follows today.
     void followToday();
-    // Whether the controls have been built.
-    bool isBuilt() const { return m_built; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -66,7 +63,6 @@ private:
 
     const Clock& m_clock;
     OptionsModel& m_options;
-    bool m_built = false;
     // The user typed these; until then the page fills them in.
     bool m_birthTyped = false;
     bool m_asOfTyped = false;

@@ -12,6 +12,7 @@
 #include "settings/system_paths.h"
 #include "styles/style_service.h"
 #include "widgets/caret_blink_limit.h"
+#include "widgets/group_box_frame.h"
 #include "window/command_line.h"
 #include "window/font_config_preload.h"
 #include "window/main_window.h"
@@ -68,6 +69,8 @@ int main(int argc, char** argv)
     // The desktop entry's name lets the shell match the window to its icon.
     QGuiApplication::setDesktopFileName(QString::fromUtf8(erakon::kDesktopId));
     QApplication::setWindowIcon(erakon::loadProgramIcon());
+    // The first paint of a group box then loads no image plugin.
+    erakon::preloadGroupBoxFrame();
     // Takes the look the application starts with as the system style, so it
     // is made before anything changes the style.
     erakon::StyleService styles;

@@ -12,12 +12,10 @@
 #include "window/command_actions.h"
 #include "window/conversion_page.h"
 #include "window/desktop_commands.h"
-#include "window/file_page.h"
-#include "window/help_page.h"
 #include "window/options_model.h"
 #include "window/pages.h"
 #include "window/settings_page.h"
-#include "window/style_page.h"
+#include "window/style_choice.h"
 #include "window/tray.h"
 #include "window/wayland_adaptation.h"
 #include "window/window_geometry.h"
@@ -84,7 +82,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     createTray(services.trayAvailable ? services.trayAvailable : &QSystemTrayIcon::isSystemTrayAvailable);
     connectParts();
     if (m_desktop.waylandSession())
-        adaptToWayland(*m_pages->settingsPage(), *m_parts->windowMenu, *m_tray);
+        adaptToWayland(*m_parts->windowMenu, *m_tray);
     // From here on every control keeps the font the pages gave it, whatever
     // style is applied.
     keepFonts(this);
@@ -106,8 +104,12 @@ void MainWindow::createActions()
 
 void MainWindow::createPages()
 {
-    m_pages = new Pages(this, m_clock, m_formatSettings, *m_options, m_styles, m_messages, m_parts->commands);
+    m_pages = new Pages(this, {m_clock, m_formatSettings, *m_options, m_styles, m_messages, m_parts->commands});
     setCentralWidget(m_pages->control());
+    connect(m_pages, &Pages::built, this, [this](Page page, QWidget* widget) {
+        if (page == Page::Settings && m_desktop.waylandSession())
+            adaptToWayland(*qobject_cast<SettingsPage*>(widget));
+    });
 }
 
 void MainWindow::createStatusBar()
@@ -188,9 +190,6 @@ void MainWindow::startUp(std::optional<int> startYear)
     // stay-on-top flag agree with them in every case.
     for (const OptionKey key : {OptionKey::ShowHint, OptionKey::StatusBar, OptionKey::StayOnTop})
         applyOption(key);
-    // The style list never lacks a current item: a list without one picks
-    // its first row when it gets the focus, which would apply that style.
-    m_pages->stylePage()->selectActiveStyle();
     m_endingSession = false;
     showPage(Page::Conversion);
     const int shownYear = m_pages->conversionPage()->startAt(startYear.value_or(m_clock.currentYear()));
@@ -254,7 +253,8 @@ void MainWindow::applyOption(OptionKey key)
 // The option then holds the active style's own name, which the file keeps.
 void MainWindow::applyStyleOption()
 {
-    m_options->set(&OptionSettings::styleName, m_pages->stylePage()->applyStyleNamed(m_options->values().styleName));
+    m_options->set(&OptionSettings::styleName,
+                   applyStyleNamed(m_styles, m_messages, this, m_options->values().styleName));
     m_pages->resizeTabs();
 }
 

@@ -2,54 +2,109 @@
 #include "window/pages.h"
 
 #include "widgets/page_control.h"
-#include "window/age_page.h"
-#include "window/command_actions.h"
+#include "widgets/window_font.h"
 #include "window/conversion_page.h"
-#include "window/file_page.h"
-#include "window/help_page.h"
-#include "window/options_model.h"
-#include "window/settings_page.h"
-#include "window/style_page.h"
-#include "window/table_page.h"
+
+#include <QEvent>
+#include <QLayout>
+#include <QTimer>
+#include <QVBoxLayout>
 
 namespace erakon {
-namespace {
 
-template <typename PageWidget>
-PageWidget* addPage(PageControl* control, PageWidget* page, const char* name, const QString& caption)
-{
-    page->setObjectName(QString::fromLatin1(name));
-    control->addTab(page, caption);
-    return page;
-}
-
-} // namespace
-
-Pages::Pages(QWidget* window, const Clock& clock, const TFormatSettings& formatSettings, OptionsModel& options,
-             StyleService& styles, Messages& messages, const CommandActions& commands)
+Pages::Pages(QWidget* window, const PageServices& services)
     : QObject(window)
+    , m_services(services)
     , m_control(new PageControl(window))
-    , m_filePage(addPage(m_control, new FilePage(commands, window), "filePage", QStringLiteral("ファイル")))
-    , m_conversionPage(addPage(m_control, new ConversionPage(clock, formatSettings, options, commands.close, window),
-                               "conversionPage", QStringLiteral("変換")))
-    , m_settingsPage(addPage(m_control, new SettingsPage(options, window), "settingsPage", QStringLiteral("設 定")))
-    , m_tablePage(addPage(m_control, new TablePage(clock, window), "tablePage", QStringLiteral("早見表")))
-    , m_agePage(addPage(m_control, new AgePage(clock, options, window), "agePage", QStringLiteral("年齢")))
-    , m_stylePage(
-          addPage(m_control, new StylePage(styles, messages, options, window), "stylePage", QStringLiteral("スタイル")))
-    , m_helpPage(addPage(m_control, new HelpPage(commands, window), "helpPage", QStringLiteral("ヘルプ")))
+    , m_built(pageList().size(), nullptr)
 {
     m_control->setObjectName(QStringLiteral("pages"));
-    m_tablePage->setShowEtoSource([&options] { return options.values().showEto; });
-    connect(m_control, &QTabWidget::currentChanged, this, [this] {
+    for (const PageEntry& entry : pageList()) {
+        QWidget* tab = nullptr;
+        if (entry.builtAtStart) {
+            tab = entry.build(m_services, *this, window);
+            tab->setObjectName(QString::fromLatin1(entry.objectName));
+            m_built[std::size_t(entry.page)] = tab;
+        } else {
+            // A page made later goes into its tab's place, which it fills.
+            // It is made as its place is shown, before the page control moves
+            // the focus into the page shown.
+            tab = new QWidget;
+            auto* layout = new QVBoxLayout(tab);
+            layout->setContentsMargins(0, 0, 0, 0);
+            tab->installEventFilter(this);
+        }
+        m_control->addTab(tab, QString::fromUtf8(entry.caption));
+    }
+    m_conversionPage = qobject_cast<ConversionPage*>(builtPage(Page::Conversion));
+    // A window not shown yet shows no place: the page is made here then.
+    connect(m_control, &QTabWidget::currentChanged, this, [this](int index) {
+        ensureBuilt(Page(index));
         if (!m_changeByProgram)
             enterShownPage();
     });
-    connect(m_tablePage, &TablePage::yearChosen, this, &Pages::showYearFromTable);
+    QAccessible::installActivationObserver(this);
+    accessibilityActiveChanged(QAccessible::isActive());
+}
+
+Pages::~Pages() { QAccessible::removeActivationObserver(this); }
+
+// From the event loop: the window that made the pages is whole by then.
+void Pages::accessibilityActiveChanged(bool active)
+{
+    if (active)
+        QTimer::singleShot(0, this, &Pages::buildEveryPage);
+}
+
+void Pages::buildEveryPage()
+{
+    for (const PageEntry& entry : pageList())
+        ensureBuilt(entry.page);
+}
+
+QWidget* Pages::ensureBuilt(Page page)
+{
+    const auto index = std::size_t(page);
+    if (m_built.at(index))
+        return m_built[index];
+    const PageEntry& entry = pageList()[index];
+    QWidget* place = m_control->widget(int(index));
+    QWidget* widget = entry.build(m_services, *this, place);
+    widget->setObjectName(QString::fromLatin1(entry.objectName));
+    place->layout()->addWidget(widget);
+    place->removeEventFilter(this);
+    m_built[index] = widget;
+    // The controls keep the fonts the page gives them, as those made at the
+    // start do (the window keeps those once it is made), whatever style sheet
+    // is applied now.
+    keepFontsOfPart(widget);
+    widget->ensurePolished();
+    restoreFonts(widget);
+    // Made while its place is shown, the page shows at once, so that the
+    // page control can move the focus into it.
+    if (place->isVisible())
+        widget->show();
+    // Laid out at once, so that entering it finds its controls' sizes.
+    place->layout()->activate();
+    if (QLayout* own = widget->layout())
+        own->activate();
+    emit built(page, widget);
+    return widget;
+}
+
+bool Pages::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        const int index = m_control->indexOf(qobject_cast<QWidget*>(watched));
+        if (index >= 0)
+            ensureBuilt(Page(index));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Pages::show(Page page)
 {
+    ensureBuilt(page);
     m_changeByProgram = true;
     m_control->setCurrentIndex(int(page));
     m_changeByProgram = false;
@@ -72,15 +127,9 @@ void Pages::reenterIfShown(Page page)
 void Pages::enterShownPage()
 {
     const Page page = shown();
-    switch (page) {
-    case Page::Conversion: m_conversionPage->refresh(); break;
-    case Page::Table: m_tablePage->build(m_conversionPage->westernYearText()); break;
-    case Page::Age: m_agePage->enter(m_conversionPage->year()); break;
-    case Page::Style: m_stylePage->selectActiveStyle(); break;
-    case Page::File:
-    case Page::Settings:
-    case Page::Help: break;
-    }
+    const PageEntry& entry = pageList()[std::size_t(page)];
+    if (entry.enter)
+        entry.enter(ensureBuilt(page), *this);
     emit entered(page);
 }
 

@@ -2,48 +2,40 @@
 #pragma once
 
 #include "window/page.h"
+#include "window/page_list.h"
 
+#include <QAccessible>
 #include <QObject>
+
+#include <vector>
 
 class QWidget;
 
 namespace erakon {
 
-class Clock;
-class AgePage;
 class ConversionPage;
-class FilePage;
-class HelpPage;
-class Messages;
-class OptionsModel;
 class PageControl;
-class SettingsPage;
-class StylePage;
-class StyleService;
-class TablePage;
-struct CommandActions;
-struct TFormatSettings;
 
-// The window's seven pages in their tabs: which one is shown, and entering a
+// The window's pages in their tabs: which one is shown, and entering a
 // page, which renews what it shows from the rest of the window. The user's
 // choice of a tab enters the page; a page the program shows is not entered.
-class Pages final : public QObject {
+// Every tab is there from the start; a page's controls are made the first
+// time it is shown, whichever way (pageList()).
+// Assistive technology reads every page's controls from the accessibility
+// tree, shown or not: while it is active every page is made.
+class Pages final : public QObject, private QAccessible::ActivationObserver {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(Pages)
 
 public:
-    Pages(QWidget* window, const Clock& clock, const TFormatSettings& formatSettings, OptionsModel& options,
-          StyleService& styles, Messages& messages, const CommandActions& commands);
+    Pages(QWidget* window, const PageServices& services);
+    ~Pages() override;
 
     // The tabs, the window's central widget.
     PageControl* control() const { return m_control; }
-    FilePage* filePage() const { return m_filePage; }
     ConversionPage* conversionPage() const { return m_conversionPage; }
-    SettingsPage* settingsPage() const { return m_settingsPage; }
-    TablePage* tablePage() const { return m_tablePage; }
-    AgePage* agePage() const { return m_agePage; }
-    StylePage* stylePage() const { return m_stylePage; }
-    HelpPage* helpPage() const { return m_helpPage; }
+    // The page once it has been made, null before.
+    QWidget* builtPage(Page page) const { return m_built.at(std::size_t(page)); }
 
     // Shows a page as the program does: the page is not entered.
     void show(Page page);
@@ -59,18 +51,22 @@ public:
 
 signals:
     void entered(erakon::Page page);
+    // A page was made, just before it is first shown.
+    void built(erakon::Page page, QWidget* widget);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void accessibilityActiveChanged(bool active) override;
+    void buildEveryPage();
+    QWidget* ensureBuilt(Page page);
     void enterShownPage();
 
+    PageServices m_services;
     PageControl* m_control;
-    FilePage* m_filePage;
-    ConversionPage* m_conversionPage;
-    SettingsPage* m_settingsPage;
-    TablePage* m_tablePage;
-    AgePage* m_agePage;
-    StylePage* m_stylePage;
-    HelpPage* m_helpPage;
+    std::vector<QWidget*> m_built;
+    ConversionPage* m_conversionPage = nullptr;
     bool m_changeByProgram = false;
 };
 

@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "window/style_page.h"
 
-#include "desktop/messages.h"
 #include "styles/style_service.h"
 #include "widgets/control_hint.h"
-#include "widgets/window_font.h"
 #include "window/options_model.h"
 
 #include <QListWidget>
@@ -40,10 +38,9 @@ protected:
 
 } // namespace
 
-StylePage::StylePage(StyleService& styles, Messages& messages, OptionsModel& options, QWidget* parent)
+StylePage::StylePage(StyleService& styles, OptionsModel& options, QWidget* parent)
     : QWidget(parent)
     , m_styles(styles)
-    , m_messages(messages)
     , m_styleList(new StyleList(this))
 {
     m_styleList->setObjectName(QStringLiteral("styleList"));
@@ -86,26 +83,6 @@ void StylePage::addStyleName(const QString& name)
     while (row < m_styleList->count() && m_styleList->item(row)->text().compare(name, Qt::CaseInsensitive) <= 0)
         ++row;
     m_styleList->insertItem(row, item);
-}
-
-QString StylePage::applyStyleNamed(const QString& name)
-{
-    const auto found = m_styleList->findItems(name, Qt::MatchFixedString);
-    applyStyle(found.isEmpty() ? m_styles.activeName() : found.first()->text());
-    return m_styles.activeName();
-}
-
-void StylePage::applyStyle(const QString& name)
-{
-    const QString previous = m_styles.activeName();
-    QString error;
-    if (!m_styles.SetStyle(name, &error)) {
-        m_messages.showError(error);
-        return;
-    }
-    // The style sheet engine forgets the fonts the controls inherit.
-    if (m_styles.activeName() != previous)
-        restoreFonts(window());
 }
 
 void StylePage::selectActiveStyle()

@@ -19,15 +19,19 @@ const QString kMinimizeUnderWayland = QStringLiteral(
 
 } // namespace
 
-void adaptToWayland(SettingsPage& settings, WindowMenu& menu, const Tray& tray)
+void adaptToWayland(WindowMenu& menu, const Tray& tray)
 {
-    settings.disableStayOnTop(kStayOnTopUnderWayland);
-    settings.setMinimizeTargetHint(kMinimizeUnderWayland);
     menu.disableStayOnTop(kStayOnTopUnderWayland);
     menu.hideToTrayAction()->setVisible(true);
     QAction* hideToTray = menu.hideToTrayAction();
     QObject::connect(&menu, &QMenu::aboutToShow, hideToTray,
                      [hideToTray, trayOfWindow = &tray] { hideToTray->setEnabled(trayOfWindow->canHideToTray()); });
+}
+
+void adaptToWayland(SettingsPage& settings)
+{
+    settings.disableStayOnTop(kStayOnTopUnderWayland);
+    settings.setMinimizeTargetHint(kMinimizeUnderWayland);
 }
 
 } // namespace erakon

@@ -12,6 +12,8 @@ class WindowMenu;
 // minimise button cannot take the window to the tray: the window's menu
 // offers that instead, and the controls say so rather than silently doing
 // nothing.
-void adaptToWayland(SettingsPage& settings, WindowMenu& menu, const Tray& tray);
+void adaptToWayland(WindowMenu& menu, const Tray& tray);
+// The settings page's part, done when the page is made.
+void adaptToWayland(SettingsPage& settings);
 
 } // namespace erakon

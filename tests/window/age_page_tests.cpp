@@ -86,16 +86,10 @@ protected:
     AgePage page{clock, options};
 };
 
-TEST_F(AgePageTest, IsEmptyUntilFirstEnteredOrShown)
+TEST_F(AgePageTest, ShownFirstItAsksForABirthAsOfToday)
 {
-    EXPECT_FALSE(page.isBuilt());
-    EXPECT_TRUE(page.findChildren<QWidget*>().isEmpty());
-    // An option changed before then finds nothing to update.
     options.set(&OptionSettings::sex, Sex::Female);
-    EXPECT_FALSE(page.isBuilt());
-
     page.show();
-    EXPECT_TRUE(page.isBuilt());
     EXPECT_TRUE(control<QRadioButton>("femaleButton")->isChecked());
     EXPECT_EQ(asOfEdit()->text(), QStringLiteral("令和5年5月20日"));
     EXPECT_FALSE(showsRows());

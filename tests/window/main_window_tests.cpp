@@ -164,8 +164,7 @@ TEST_F(MainWindowTest, ControlsCarryTheirNamesAndHints)
          {Row{"westernYearBox", "A.D."}, Row{"reiwaYearBox", "REIWA"}, Row{"yearsFromNowBox", "From Now"},
           Row{"backToNowButton", "Reset to Now"}, Row{"sentenceButton", "Close"}, Row{"showHintsCheck", "Activate"},
           Row{"styleList", "View Style"}, Row{"clockStatusBar", "Return to Now"}, Row{"aboutButton", "About "}}) {
-        auto* widget = window->findChild<QWidget*>(QString::fromLatin1(row.name));
-        ASSERT_NE(widget, nullptr) << row.name;
+        auto* widget = control(row.name);
         EXPECT_EQ(widget->toolTip(), row.hint) << row.name;
         EXPECT_EQ(widget->accessibleDescription(), row.hint) << row.name;
     }
@@ -338,14 +337,14 @@ TEST_F(MainWindowTest, DispatchRefreshesConversionAndTable)
 // conversion page's year, from its tab or its menu item.
 TEST_F(MainWindowTest, AgePageIsBuiltWhenFirstEnteredWithTheConversionYear)
 {
-    auto* agePage = control<AgePage>("agePage");
-    EXPECT_FALSE(agePage->isBuilt());
+    const auto agePage = [this] { return window->findChild<AgePage*>(QStringLiteral("agePage")); };
+    EXPECT_EQ(agePage(), nullptr);
     yearBox("showaYearBox")->setValue(50);
-    EXPECT_FALSE(agePage->isBuilt());
+    EXPECT_EQ(agePage(), nullptr);
 
     action("showAgeAction")->trigger();
     EXPECT_EQ(window->shownPage(), Page::Age);
-    EXPECT_TRUE(agePage->isBuilt());
+    EXPECT_NE(agePage(), nullptr);
     EXPECT_EQ(control<QLineEdit>("birthDateEdit")->text(), "1975");
     EXPECT_EQ(control<QLineEdit>("asOfDateEdit")->text(), "令和5年5月20日");
 

@@ -6,6 +6,7 @@
 #include "tests/support/fake_desktop_platform.h"
 #include "tests/support/shared_style_service.h"
 #include "widgets/year_box.h"
+#include "window/page_list.h"
 #include "window/tray.h"
 
 #include <QAction>
@@ -62,15 +63,30 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
-    // A control of the window by its object name. A name the window does not
-    // have fails the test.
+    // A control of the window by its object name. A control of a page not
+    // made yet is looked for again once every page has been shown. A name
+    // the window does not have fails the test.
     template <typename T = QWidget>
     T* control(const char* name) const
     {
         T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found) {
+            showEveryPage();
+            found = window->findChild<T*>(QString::fromLatin1(name));
+        }
         if (!found)
             throw std::logic_error(std::string("the window has no ") + name);
         return found;
+    }
+
+    // Shows every page once as the program does (none is entered), then the
+    // one shown before: each page is made the first time it is shown.
+    void showEveryPage() const
+    {
+        const Page shown = window->shownPage();
+        for (const PageEntry& entry : pageList())
+            window->showPage(entry.page);
+        window->showPage(shown);
     }
 
     YearBox* yearBox(const char* name) const { return control<YearBox>(name); }
