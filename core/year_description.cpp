@@ -4,6 +4,7 @@
 #include "core/conversion.h"
 #include "core/date_format.h"
 #include "core/era_calendar.h"
+#include "core/era_history.h"
 
 namespace erakon {
 
@@ -41,13 +42,12 @@ std::string yearsFromNowText(int yearsFromNow)
     return std::to_string(yearsFromNow) + "年後";
 }
 
-std::string noteText(const YearQuery& query)
+// 平成は2019年4月30日までです, 令和は2019年5月1日からです: the modern eras' notes.
+std::string modernNoteText(EraRow row, YearQuery::Note note)
 {
-    if (query.note == YearQuery::Note::None || query.era == EraRow::UserDefined)
-        return {};
-    const auto index = std::size_t(query.era);
+    const auto index = std::size_t(row);
     const JapaneseEra& era = kJapaneseEras[index];
-    if (query.note == YearQuery::Note::EraNotBegun)
+    if (note == YearQuery::Note::EraNotBegun)
         return std::string(era.name) + "は" + dateText(era.firstDay) + "からです";
     if (index + 1 >= kJapaneseEras.size())
         return {};
@@ -55,15 +55,85 @@ std::string noteText(const YearQuery& query)
     return std::string(era.name) + "は" + dateText(lastDay) + "までです";
 }
 
+year_month_day gregorianDay(const EraDay& day) { return year{day.year} / int(day.month) / int(day.day); }
+
+// The notes on any other era of the table: where it begins or ends, and for
+// an era of the lunisolar calendar that its years begin on other days than
+// the Western ones and, in its last year, which era took that year up.
+std::string otherEraNoteText(const YearQuery::Era& named, std::span<const HistoricalEra> eras)
+{
+    const HistoricalEra& era = *named.era;
+    const bool lunisolar = era.calendar == EraCalendar::Lunisolar;
+    const std::vector<const HistoricalEra*> next = erasAfter(era, eras);
+    std::vector<std::string> notes;
+    if (named.note == YearQuery::Note::EraNotBegun) {
+        notes.push_back(std::string(era.name) + "は"
+                        + (lunisolar ? std::to_string(era.firstDay.year) + "年" : dateText(gregorianDay(era.firstDay)))
+                        + "からです");
+    } else if (named.note == YearQuery::Note::EraHadEnded) {
+        const std::optional<int> lastYear = lastYearOf(era, eras);
+        if (!next.empty() && next.front()->calendar == EraCalendar::Gregorian)
+            notes.push_back(std::string(era.name) + "は"
+                            + dateText(year_month_day{sys_days{gregorianDay(next.front()->firstDay)} - days{1}})
+                            + "までです");
+        else if (lastYear)
+            notes.push_back(std::string(era.name) + "は" + std::to_string(*lastYear) + "年までです");
+    }
+    if (lunisolar) {
+        const std::optional<EraWesternYear> western = westernYearOfEraYear(era, named.eraYear);
+        const std::string asked = eraYearText(era.name, named.eraYear);
+        if (named.note == YearQuery::Note::None && !next.empty() && western
+            && western->year == next.front()->firstDay.year) {
+            const std::string successor = eraYearText(next.front()->name, 1);
+            notes.push_back(asked + (next.front()->calendar == EraCalendar::Gregorian ? "は" : "のうちに") + successor
+                            + "に改められました");
+        }
+        if (western)
+            notes.push_back(asked + "は旧暦の年で、" + std::to_string(western->year) + "年とは年の初めが異なります");
+    }
+    std::string text;
+    for (const std::string& note : notes) {
+        if (!text.empty())
+            text += "。";
+        text += note;
+    }
+    return text;
+}
+
+std::string noteText(const YearQuery& query, std::span<const HistoricalEra> eras)
+{
+    const YearQuery::Era* named = query.era();
+    if (!named || !named->era)
+        return {};
+    if (const std::optional<EraRow> row = query.eraRow()) {
+        if (named->note == YearQuery::Note::None)
+            return {};
+        return modernNoteText(*row, named->note);
+    }
+    return otherEraNoteText(*named, eras);
+}
+
+// 1月1日 as typed after a year of a lunisolar era.
+std::string monthDayText(month_day day)
+{
+    return std::to_string(unsigned(day.month())) + "月" + std::to_string(unsigned(day.day())) + "日";
+}
+
 std::string askedText(const YearQuery& query, const YearDescription& description)
 {
-    switch (query.form) {
-    case YearQuery::Form::WesternYear:
-    case YearQuery::Form::WesternDate: return description.westernText;
-    case YearQuery::Form::EraYear: return description.eraYears[std::size_t(query.era)].text;
-    case YearQuery::Form::EraDate: return description.eraYears[std::size_t(query.era)].text + monthDayText(*query.date);
-    }
-    return description.westernText;
+    const YearQuery::Era* named = query.era();
+    if (!named)
+        return description.westernText;
+    std::string text;
+    if (const std::optional<EraRow> row = query.eraRow())
+        text = description.eraYears[std::size_t(*row)].text;
+    else
+        text = eraYearText(named->era->name, named->eraYear);
+    if (query.date)
+        text += monthDayText(*query.date);
+    else if (named->lunisolarDay)
+        text += monthDayText(*named->lunisolarDay);
+    return text;
 }
 
 } // namespace
@@ -89,7 +159,8 @@ EtoSign etoSignOf(int year)
     return {text.substr(0, separator), text.substr(separator + kEtoSeparator.size())};
 }
 
-YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra, year_month_day today)
+YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra, year_month_day today,
+                             std::span<const HistoricalEra> eras)
 {
     const int origin = shownUserEra ? shownUserEra->origin : kDefaultUserEraOrigin;
     const Conversion conversion = convertYear(query.westernYear, eraOffsetsFor(origin), today,
@@ -110,9 +181,13 @@ YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra
                                         conversion.emphasis.rowBold[index]});
     }
 
+    const YearQuery::Era* named = query.era();
     if (query.date) {
         description.eraText = eraDateText(*query.date);
     } else {
+        // An era outside the table's rows is named first: 元禄15年, 慶応4年・明治元年.
+        if (named && named->era && !query.eraRow())
+            description.eraText = eraYearText(named->era->name, named->eraYear);
         for (const EraYearText& era : description.eraYears) {
             if (era.current && era.row != EraRow::UserDefined) {
                 if (!description.eraText.empty())
@@ -129,7 +204,7 @@ YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra
     description.etoSign = eto.sign;
     description.etoReading = eto.reading;
     description.etoText = std::string(eto.sign) + "（" + std::string(eto.reading) + "）";
-    description.note = noteText(query);
+    description.note = noteText(query, eras);
     description.askedText = askedText(query, description);
     return description;
 }

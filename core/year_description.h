@@ -5,6 +5,7 @@
 #include "core/year_query.h"
 
 #include <chrono>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,7 +65,9 @@ struct YearDescription {
 
 // Describes the query's year on the day `today`, with the user era when it is
 // shown.
-YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra, std::chrono::year_month_day today);
+// The eras are those the query was read with.
+YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra, std::chrono::year_month_day today,
+                             std::span<const HistoricalEra> eras = kHistoricalEras);
 
 // The year's zodiac sign and its reading, from the zodiac table's text (卯・う).
 struct EtoSign {

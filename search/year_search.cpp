@@ -21,8 +21,7 @@ const QString kMiddleDot = QStringLiteral("・");
 // to what was asked. A year before the first era has no era answer.
 QString runnerText(const YearDescription& description)
 {
-    const bool askedInEras = description.query.form == YearQuery::Form::EraYear
-        || description.query.form == YearQuery::Form::EraDate;
+    const bool askedInEras = description.query.era() != nullptr;
     const std::string& other = askedInEras ? description.westernText : description.eraText;
     QString text = QString::fromStdString(description.askedText);
     if (!other.empty())
