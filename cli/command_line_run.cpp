@@ -40,10 +40,10 @@ void convert(const CommandOptions& options, const CommandContext& context, Comma
     const UserEra* era = userEra ? &*userEra : nullptr;
     const std::chrono::year_month_day today = context.clock.today();
 
-    const auto print = [&](std::string_view input, const YearQuery& query) {
+    const auto print = [&](std::string_view input, const YearQuery& query, std::size_t readings = 1) {
         const YearDescription description = describeYear(query, era, today);
         if (options.json) {
-            result.out += conversionJson(input, description) + "\n";
+            result.out += conversionJson(input, description, readings) + "\n";
         } else {
             if (!result.out.empty())
                 result.out += "\n";
@@ -59,7 +59,11 @@ void convert(const CommandOptions& options, const CommandContext& context, Comma
     for (const std::string_view input : options.years) {
         const QueryResult query = parseYearQuery(input, era);
         if (query) {
-            print(input, *query.query);
+            // Where the text fits several eras, every reading, the first one first.
+            const std::size_t readings = 1 + query.otherReadings.size();
+            print(input, *query.query, readings);
+            for (const YearQuery& other : query.otherReadings)
+                print(input, other, readings);
             continue;
         }
         result.status = kBadInputStatus;

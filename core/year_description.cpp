@@ -186,8 +186,11 @@ YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra
         description.eraText = eraDateText(*query.date);
     } else {
         // An era outside the table's rows is named first: 元禄15年, 慶応4年・明治元年.
-        if (named && named->era && !query.eraRow())
+        if (named && named->era && !query.eraRow()) {
             description.eraText = eraYearText(named->era->name, named->eraYear);
+            if (named->lunisolarDay)
+                description.eraText += monthDayText(*named->lunisolarDay);
+        }
         for (const EraYearText& era : description.eraYears) {
             if (era.current && era.row != EraRow::UserDefined) {
                 if (!description.eraText.empty())

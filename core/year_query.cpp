@@ -323,10 +323,7 @@ std::optional<EraRow> modernRowNamed(std::string_view name)
 }
 
 // Whether c may stand in a romanised era name: Reiwa, Ten'o, Tenpyo-kanpo.
-bool isLatinNameCharacter(char c)
-{
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'' || c == '-';
-}
+bool isLatinNameCharacter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '\'' || c == '-'; }
 
 constexpr std::string_view kGanReading = "がんねん";
 constexpr std::string_view kGanLatin = "GANNEN";
@@ -404,7 +401,8 @@ private:
             ++latin;
         if (latin > 0 && m_text.front() != '-' && m_text.front() != '\'') {
             std::string_view word = m_text.substr(0, latin);
-            if (word.size() > kGanLatin.size() && startsWithWordNoCase(word.substr(word.size() - kGanLatin.size()), kGanLatin))
+            if (word.size() > kGanLatin.size()
+                && startsWithWordNoCase(word.substr(word.size() - kGanLatin.size()), kGanLatin))
                 word.remove_suffix(kGanLatin.size());
             if (word.size() == 1) {
                 if (const HistoricalEra* era = eraWithInitial(word, m_eras))

@@ -6,8 +6,8 @@
 
 #include <chrono>
 #include <optional>
-#include <string>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -71,7 +71,10 @@ struct YearQuery {
 };
 
 // The query of a Western year, as the program asks for the current one.
-inline YearQuery westernYearQuery(int westernYear) { return YearQuery{YearQuery::Western{}, westernYear, std::nullopt}; }
+inline YearQuery westernYearQuery(int westernYear)
+{
+    return YearQuery{YearQuery::Western{}, westernYear, std::nullopt};
+}
 
 // The query of a Western date.
 inline YearQuery westernDateQuery(std::chrono::year_month_day date)

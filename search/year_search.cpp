@@ -17,6 +17,9 @@ const QString kIdeographicSpace = QStringLiteral("\u3000");
 // Between the parts of KRunner's subtext.
 const QString kMiddleDot = QStringLiteral("・");
 
+// Before the other readings of a text that fits more than one era.
+const QString kOtherReadings = QStringLiteral("ほかに ");
+
 // "1989年 = 昭和64年・平成元年", "令和5年 = 2023年": the other calendar's answer
 // to what was asked. A year before the first era has no era answer.
 QString runnerText(const YearDescription& description)
@@ -68,6 +71,12 @@ std::optional<SearchAnswer> YearSearch::answer(const QString& text) const
         return std::nullopt;
 
     const YearDescription description = describeYear(*query.query, shownUserEra, m_clock.today());
+    // The text fits other eras too: each of them is named, never guessed away.
+    QStringList others;
+    for (const YearQuery& other : query.otherReadings) {
+        const YearDescription otherDescription = describeYear(other, shownUserEra, m_clock.today());
+        others << QString::fromStdString(otherDescription.askedText + " = " + otherDescription.westernText);
+    }
     SearchAnswer answer;
     answer.id = text;
     answer.title = QString::fromStdString(description.summary());
@@ -75,8 +84,12 @@ std::optional<SearchAnswer> YearSearch::answer(const QString& text) const
     if (!description.note.empty())
         answer.description.prepend(QString::fromUtf8(kNoteMark) + QString::fromStdString(description.note)
                                    + kIdeographicSpace);
+    if (!others.isEmpty())
+        answer.description.prepend(kOtherReadings + others.join(kMiddleDot) + kIdeographicSpace);
     answer.runnerText = runnerText(description);
     answer.runnerSubtext = runnerSubtext(description);
+    if (!others.isEmpty())
+        answer.runnerSubtext += kMiddleDot + kOtherReadings + others.join(kMiddleDot);
     answer.westernYear = description.westernYear;
     return answer;
 }
