@@ -23,6 +23,7 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
 {
     CommandOptions options;
     bool table = false;
+    bool eras = false;
     bool optionsEnded = false;
     for (const char* const raw : arguments) {
         const std::string_view argument = raw ? raw : "";
@@ -38,7 +39,7 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
         const std::string_view name = argument.substr(0, equals);
         const bool hasValue = equals != std::string_view::npos;
         const bool known = name == "--help" || name == "--version" || name == "--json" || name == "--table"
-            || name == "--eto" || name == "--no-settings";
+            || name == "--eto" || name == "--no-settings" || name == "--eras";
         if (!known)
             return failure("unrecognized option " + quotedText(argument));
         if (hasValue)
@@ -50,8 +51,15 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
         }
         options.json |= name == "--json";
         table |= name == "--table";
+        eras |= name == "--eras";
         options.eto |= name == "--eto";
         options.ignoreSettings |= name == "--no-settings";
+    }
+    if (eras) {
+        if (table || options.json || options.eto || !options.years.empty())
+            return failure("'--eras' goes with no other option and no years");
+        options.action = CommandOptions::Action::PrintEras;
+        return options;
     }
     if (table) {
         if (!options.years.empty())
@@ -70,23 +78,27 @@ std::string commandHelpText(std::string_view programName)
     const std::string name(programName);
     const std::string program(kProgramName);
     const std::string settingsFile = std::string(kSettingsVendorFolder) + "/" + program + "/" + program + ".ini";
-    return "Usage: " + name + " [OPTION]... [YEAR]...\n" + "   or: " + name
-        + " --table [--eto]\n"
+    return "Usage: " + name + " [OPTION]... [YEAR]...\n" + "   or: " + name + " --table [--eto]\n" + "   or: " + name
+        + " --eras\n"
           "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
           "Taisho, Showa, Heisei, Reiwa and one era of your own), without a window.\n"
           "With no YEAR, convert the current year.\n"
           "\n"
           "A YEAR may be written as\n"
-          "  a Western year  1989, 1989年, １９８９\n"
-          "  an era year     令和5, 令和5年, 令和元年, 平成31, R5, H31, S64, T1, M45\n"
-          "  a date          1989-01-07, 1989/1/8, 昭和64年1月7日, 平成元年1月8日\n"
-          "A date gives the era of that very day; an era year past its era's end is\n"
-          "worked out all the same, with a note.\n"
+          "  a Western year  1989, 1989年, １９８９, 千九百八十九年, 二〇二三年\n"
+          "  an era year     令和5, 令和元年, 平成31, R5, H31, S64, 昭和六十四年, ㍻31,\n"
+          "                  れいわ5, へいせいがんねん, Reiwa 5, heisei gannen,\n"
+          "                  元禄15, 天保三年 (any era from 大化 on)\n"
+          "  a date          1989-01-07, 1989/1/8, 昭和64年1月7日, H01.01.08, R05.04.01\n"
+          "A date gives the era of that very day; an era year before its era's start\n"
+          "or past its end is worked out all the same, with a note. A text that fits\n"
+          "several eras (しょうわ5: 昭和 and 正和) is converted in each.\n"
           "\n"
           "      --json         print one JSON object per line for each YEAR\n"
           "      --table        print the quick-reference table, 明治元年 to 令和99年\n"
           "      --eto          with --table: add the zodiac column\n"
           "      --no-settings  ignore the settings file (the user-defined era)\n"
+          "      --eras         list the eras in force and where each came from\n"
           "      --help         display this help and exit\n"
           "      --version      output version information and exit\n"
           "\n"

@@ -11,7 +11,7 @@ namespace erakon {
 // The command line of erakon-cli, read GNU style: options and years in any
 // order, "--" ends the options, the first --help or --version decides.
 struct CommandOptions {
-    enum class Action { Convert, PrintTable, PrintHelp, PrintVersion, Fail };
+    enum class Action { Convert, PrintTable, PrintEras, PrintHelp, PrintVersion, Fail };
 
     Action action = Action::Convert;
     bool json = false; // one JSON object per year

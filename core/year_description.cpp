@@ -2,9 +2,10 @@
 #include "core/year_description.h"
 
 #include "core/conversion.h"
-#include "core/date_format.h"
 #include "core/era_calendar.h"
 #include "core/era_history.h"
+
+#include <algorithm>
 
 namespace erakon {
 
@@ -24,13 +25,31 @@ std::string monthDayText(year_month_day date)
 // 1989年1月7日.
 std::string dateText(year_month_day date) { return std::to_string(int(date.year())) + "年" + monthDayText(date); }
 
-// 昭和64年1月7日: the era date of the day, by the calendar; empty before Meiji.
-std::string eraDateText(year_month_day date)
+year_month_day gregorianDay(const EraDay& day) { return year{day.year} / int(day.month) / int(day.day); }
+
+// 昭和64年1月7日: the era date of the day, by the eras in force; empty before Meiji.
+std::string eraDateText(year_month_day date, std::span<const HistoricalEra> eras)
 {
-    if (!japaneseEraOf(date))
+    const HistoricalEra* found = nullptr;
+    for (const HistoricalEra& era : eras) {
+        if (era.calendar == EraCalendar::Gregorian && gregorianDay(era.firstDay) <= date)
+            found = &era;
+    }
+    if (!found)
         return {};
-    static const TFormatSettings eraOnlySettings;
-    return FormatDatePattern("ggge年m月d日", DateTime{date}, eraOnlySettings);
+    return eraYearText(found->name, int(date.year()) - found->firstDay.year + 1) + monthDayText(date);
+}
+
+// The eras the era files added: those after the built-in table.
+std::span<const HistoricalEra> addedErasOf(std::span<const HistoricalEra> eras)
+{
+    return eras.size() > kHistoricalEras.size() ? eras.subspan(kHistoricalEras.size()) : eras.subspan(0, 0);
+}
+
+bool isAddedEra(const HistoricalEra& era, std::span<const HistoricalEra> eras)
+{
+    const std::span<const HistoricalEra> added = addedErasOf(eras);
+    return !added.empty() && &era >= added.data() && &era < added.data() + added.size();
 }
 
 std::string yearsFromNowText(int yearsFromNow)
@@ -54,8 +73,6 @@ std::string modernNoteText(EraRow row, YearQuery::Note note)
     const year_month_day lastDay{sys_days{kJapaneseEras[index + 1].firstDay} - days{1}};
     return std::string(era.name) + "は" + dateText(lastDay) + "までです";
 }
-
-year_month_day gregorianDay(const EraDay& day) { return year{day.year} / int(day.month) / int(day.day); }
 
 // The notes on any other era of the table: where it begins or ends, and for
 // an era of the lunisolar calendar that its years begin on other days than
@@ -105,7 +122,8 @@ std::string noteText(const YearQuery& query, std::span<const HistoricalEra> eras
     const YearQuery::Era* named = query.era();
     if (!named || !named->era)
         return {};
-    if (const std::optional<EraRow> row = query.eraRow()) {
+    // The last built-in era ends where an era file's era begins.
+    if (const std::optional<EraRow> row = query.eraRow(); row && addedErasOf(eras).empty()) {
         if (named->note == YearQuery::Note::None)
             return {};
         return modernNoteText(*row, named->note);
@@ -125,8 +143,11 @@ std::string askedText(const YearQuery& query, const YearDescription& description
     if (!named)
         return description.westernText;
     std::string text;
-    if (const std::optional<EraRow> row = query.eraRow())
-        text = description.eraYears[std::size_t(*row)].text;
+    const std::optional<EraRow> row = query.eraRow();
+    const auto shown = std::find_if(description.eraYears.begin(), description.eraYears.end(),
+                                    [&row](const EraYearText& era) { return row && era.row == row; });
+    if (shown != description.eraYears.end())
+        text = shown->text;
     else
         text = eraYearText(named->era->name, named->eraYear);
     if (query.date)
@@ -134,6 +155,25 @@ std::string askedText(const YearQuery& query, const YearDescription& description
     else if (named->lunisolarDay)
         text += monthDayText(*named->lunisolarDay);
     return text;
+}
+
+// The rows of the eras the era files added, after 令和's: each era's year,
+// and which eras the year belongs to (令和 no more after the first's first year).
+void addEraFileRows(YearDescription& description, std::span<const HistoricalEra> eras)
+{
+    const std::span<const HistoricalEra> added = addedErasOf(eras);
+    if (added.empty())
+        return;
+    const int westernYear = description.westernYear;
+    if (westernYear > added.front().firstDay.year)
+        description.eraYears.back().current = false;
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        const HistoricalEra& era = added[i];
+        const int eraYear = westernYear - era.firstDay.year + 1;
+        const bool ended = i + 1 < added.size() && westernYear > added[i + 1].firstDay.year;
+        description.eraYears.push_back(
+            {std::nullopt, era.name, eraYear, eraYearText(era.name, eraYear), eraYear >= 1 && !ended});
+    }
 }
 
 } // namespace
@@ -179,14 +219,16 @@ YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra
         description.eraYears.push_back({EraRow(row), name, conversion.eraYears[index],
                                         eraYearText(name, conversion.eraYears[index]),
                                         conversion.emphasis.rowBold[index]});
+        if (EraRow(row) == EraRow::Reiwa)
+            addEraFileRows(description, eras);
     }
 
     const YearQuery::Era* named = query.era();
     if (query.date) {
-        description.eraText = eraDateText(*query.date);
+        description.eraText = eraDateText(*query.date, eras);
     } else {
         // An era outside the table's rows is named first: 元禄15年, 慶応4年・明治元年.
-        if (named && named->era && !query.eraRow()) {
+        if (named && named->era && !query.eraRow() && !isAddedEra(*named->era, eras)) {
             description.eraText = eraYearText(named->era->name, named->eraYear);
             if (named->lunisolarDay)
                 description.eraText += monthDayText(*named->lunisolarDay);

@@ -31,10 +31,12 @@ struct CliRun {
     {}
     CliRun(std::vector<const char*> arguments, SettingsFileContent settings)
     {
-        const CommandContext context{kClock, [this, settings = std::move(settings)] {
+        const CommandContext context{kClock,
+                                     [this, settings = std::move(settings)] {
                                          ++settingsReads;
                                          return settings;
-                                     }};
+                                     },
+                                     {}};
         result = runCommandLine(arguments, "erakon-cli", context);
     }
     CommandResult result;
@@ -373,6 +375,68 @@ TEST(CommandHelpTest, HelpAndVersionAnswerFirst)
     EXPECT_EQ(version.result.status, 0);
     EXPECT_TRUE(version.result.out.starts_with("erakon-cli 3.")) << version.result.out;
     EXPECT_NE(version.result.out.find("License MIT"), std::string::npos);
+}
+
+// An era file's eras: listed with where each came from, read and converted;
+// a bad line named once on the error stream while the rest goes on.
+struct EraFileRun {
+    EraFileRun(std::vector<const char*> arguments, std::string fileText)
+    {
+        const CommandContext context{kClock, [] { return SettingsFileContent{}; },
+                                     [fileText] {
+                                         ++eraReads;
+                                         EraTable table;
+                                         table.addFile("/etc/xdg/Harunagi/erakon/eras.conf", fileText);
+                                         return table;
+                                     }};
+        result = runCommandLine(arguments, "erakon-cli", context);
+    }
+    CommandResult result;
+    static inline int eraReads = 0;
+};
+
+constexpr const char* kNewEraLine = "新元 しんげん Shingen N 2025-05-20\n";
+
+TEST(CommandEraFileTest, ListsTheErasInForceWithWhereEachCameFrom)
+{
+    const EraFileRun run({"--eras"}, kNewEraLine);
+    EXPECT_EQ(run.result.err, "");
+    EXPECT_EQ(run.result.status, 0);
+    EXPECT_TRUE(run.result.out.starts_with("大化\tたいか\tTaika\t-\t645-06-19 (旧暦)\tbuilt-in\n")) << run.result.out;
+    EXPECT_TRUE(
+        run.result.out.ends_with("令和\tれいわ\tReiwa\tR\t2019-05-01\tbuilt-in\n"
+                                 "新元\tしんげん\tShingen\tN\t2025-05-20\t/etc/xdg/Harunagi/erakon/eras.conf:1\n"))
+        << run.result.out;
+    EXPECT_NE(run.result.out.find("\tbuilt-in\t北朝\n"), std::string::npos);
+
+    const CliRun builtIn({"--eras"});
+    EXPECT_TRUE(builtIn.result.out.ends_with("令和\tれいわ\tReiwa\tR\t2019-05-01\tbuilt-in\n"));
+    EXPECT_EQ(CliRun({"--eras", "2023"}).result.status, kBadInputStatus);
+}
+
+TEST(CommandEraFileTest, ConvertsWithTheAddedEra)
+{
+    const EraFileRun run({"新元2", "2025"}, kNewEraLine);
+    EXPECT_EQ(run.result.err, "");
+    EXPECT_EQ(run.result.out,
+              "2026年 — 新元2年, 3年後, 午（うま）\n"
+              "  明治159年 大正115年 昭和101年 平成38年 令和8年 新元2年\n"
+              "  この年まで、あと 3年です\n"
+              "\n"
+              "2025年 — 令和7年・新元元年, 2年後, 巳（み）\n"
+              "  明治158年 大正114年 昭和100年 平成37年 令和7年 新元元年\n"
+              "  この年まで、あと 2年です\n");
+}
+
+TEST(CommandEraFileTest, ABadLineIsNamedOnceAndTheRestGoesOn)
+{
+    EraFileRun::eraReads = 0;
+    const EraFileRun run({"新元2", "令和5"}, std::string(kNewEraLine) + "次元 じげん Jigen R 2030-01-01\n");
+    EXPECT_EQ(run.result.status, 0);
+    EXPECT_EQ(run.result.err,
+              "erakon-cli: /etc/xdg/Harunagi/erakon/eras.conf:2: the era 次元 has the initial of 令和\n");
+    EXPECT_TRUE(run.result.out.starts_with("2026年 — 新元2年")) << run.result.out;
+    EXPECT_EQ(EraFileRun::eraReads, 1);
 }
 
 } // namespace

@@ -355,7 +355,7 @@ TEST(YearQueryRoundTripTest, EveryTableYearConvertsToAnEraYearAndBack)
             ASSERT_TRUE(byName) << era.text;
             EXPECT_EQ(byName.query->westernYear, westernYear) << era.text;
             EXPECT_EQ(byName.query->era()->note, Note::None) << era.text;
-            std::string initial(1, kEraTable[std::size_t(era.row)].hint.front());
+            std::string initial(1, kEraTable[std::size_t(*era.row)].hint.front());
             initial += std::to_string(era.year);
             ASSERT_TRUE(parseYearQuery(initial)) << initial;
             EXPECT_EQ(parseYearQuery(initial).query->westernYear, westernYear) << initial;
