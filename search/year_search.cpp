@@ -51,9 +51,10 @@ QString runnerSubtext(const YearDescription& description)
 
 } // namespace
 
-YearSearch::YearSearch(const Clock& clock, UserEraSource userEra)
+YearSearch::YearSearch(const Clock& clock, UserEraSource userEra, std::span<const HistoricalEra> eras)
     : m_clock(clock)
     , m_userEra(std::move(userEra))
+    , m_eras(eras)
 {}
 
 QString YearSearch::queryText(const QStringList& terms) { return terms.join(u' '); }
@@ -65,16 +66,16 @@ std::optional<SearchAnswer> YearSearch::answer(const QString& text) const
     const std::optional<UserEra> userEra = m_userEra ? m_userEra() : std::nullopt;
     const UserEra* shownUserEra = userEra ? &*userEra : nullptr;
     const QByteArray utf8 = text.toUtf8();
-    const QueryResult query = parseYearQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())),
-                                             shownUserEra);
+    const QueryResult query = parseYearQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())), shownUserEra,
+                                             m_eras);
     if (!query)
         return std::nullopt;
 
-    const YearDescription description = describeYear(*query.query, shownUserEra, m_clock.today());
+    const YearDescription description = describeYear(*query.query, shownUserEra, m_clock.today(), m_eras);
     // The text fits other eras too: each of them is named, never guessed away.
     QStringList others;
     for (const YearQuery& other : query.otherReadings) {
-        const YearDescription otherDescription = describeYear(other, shownUserEra, m_clock.today());
+        const YearDescription otherDescription = describeYear(other, shownUserEra, m_clock.today(), m_eras);
         others << QString::fromStdString(otherDescription.askedText + " = " + otherDescription.westernText);
     }
     SearchAnswer answer;

@@ -3,6 +3,7 @@
 // on a private session bus, with the clock pinned and the window's start
 // recorded.
 #include "core/clock.h"
+#include "core/era_file.h"
 #include "core/version.h"
 #include "search/runner_types.h"
 #include "search/search_names.h"
@@ -360,6 +361,21 @@ TEST_F(SearchServiceTest, ASecondServiceCannotTakeTheName)
     const std::optional<QString> error = second.publishOn(bus.connect(QStringLiteral("second")));
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->contains(kBusName)) << error->toStdString();
+}
+
+// An era an era file adds is read and answered like the built-in ones.
+TEST(YearSearchEraFileTest, AnswersWithTheAddedEra)
+{
+    const FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
+    EraTable eras;
+    eras.addFile("/etc/xdg/Harunagi/erakon/eras.conf", "新元 しんげん Shingen N 2025-05-20\n");
+    const YearSearch search(clock, {}, eras.eras());
+    const std::optional<SearchAnswer> answer = search.answer(text("しんげん2"));
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->title, text("2026年 — 新元2年, 3年後, 午（うま）"));
+    EXPECT_EQ(answer->runnerText, text("新元2年 = 2026年"));
+    EXPECT_EQ(search.answer(text("2025"))->title, text("2025年 — 令和7年・新元元年, 2年後, 巳（み）"));
+    EXPECT_FALSE(YearSearch(clock, {}).answer(text("新元2")));
 }
 
 } // namespace
