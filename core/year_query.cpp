@@ -328,6 +328,24 @@ bool isLatinNameCharacter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' &
 constexpr std::string_view kGanReading = "がんねん";
 constexpr std::string_view kGanLatin = "GANNEN";
 
+// Whether the text holds anything an era year can be written with: a digit,
+// a kanji numeral, or 元 in any of its forms.
+bool mayHoldAYear(std::string_view text)
+{
+    if (std::any_of(text.begin(), text.end(), isDigit))
+        return true;
+    if (text.find("元") != std::string_view::npos || text.find(kGanReading) != std::string_view::npos)
+        return true;
+    if (std::any_of(kKanjiNumerals.begin(), kKanjiNumerals.end(),
+                    [text](const KanjiNumeral& numeral) { return text.find(numeral.text) != std::string_view::npos; }))
+        return true;
+    for (std::size_t i = 0; i + kGanLatin.size() <= text.size(); ++i) {
+        if (startsWithWordNoCase(text.substr(i), kGanLatin))
+            return true;
+    }
+    return false;
+}
+
 // The user era as the reader sees it: its name in the same normal form as the
 // text (empty when it has none to match), and its first year.
 struct ShownUserEra {
@@ -356,6 +374,10 @@ public:
         // whatever the user era is called.
         if (Reading reading = readWesternForm())
             return *reading;
+        // Every era form holds a year: a text without one (most of what is
+        // typed into a search field) is turned down before the eras are looked up.
+        if (!mayHoldAYear(m_text))
+            return failure(QueryError::NotAQuery);
         // An era of the table by its name, its reading, its romanised name or
         // its initial; every era that reads gives a reading.
         QueryResult result = failure(QueryError::NotAQuery);
@@ -511,19 +533,36 @@ private:
         if (query.date) {
             if (*query.date < gregorianFirstDay(era))
                 return YearQuery::Note::EraNotBegun;
-            for (const HistoricalEra* next : erasAfter(era, m_eras)) {
-                if (next->calendar == EraCalendar::Gregorian && *query.date >= gregorianFirstDay(*next))
-                    return YearQuery::Note::EraHadEnded;
-            }
+            const HistoricalEra* next = nextGregorianEra(era);
+            if (next && *query.date >= gregorianFirstDay(*next))
+                return YearQuery::Note::EraHadEnded;
             return YearQuery::Note::None;
         }
         if (eraYear < 1)
             return YearQuery::Note::EraNotBegun;
-        // An era's last year is the year its successor began.
-        const std::optional<int> lastYear = lastYearOf(era, m_eras);
+        // An era's last year is the year its successor began. The modern eras
+        // follow each other in one line: no need to work the lines out.
+        std::optional<int> lastYear;
+        if (era.calendar == EraCalendar::Gregorian) {
+            if (const HistoricalEra* next = nextGregorianEra(era))
+                lastYear = next->firstDay.year;
+        } else {
+            lastYear = lastYearOf(era, m_eras);
+        }
         if (lastYear && query.westernYear > *lastYear)
             return YearQuery::Note::EraHadEnded;
         return YearQuery::Note::None;
+    }
+
+    // The era after a modern one (明治 onward), which follow each other at the
+    // end of the table; nullptr for the latest.
+    const HistoricalEra* nextGregorianEra(const HistoricalEra& era) const
+    {
+        const HistoricalEra* end = m_eras.data() + m_eras.size();
+        const HistoricalEra* next = &era + 1;
+        if (&era < m_eras.data() || next >= end)
+            return nullptr;
+        return next;
     }
 
     // Every era year of the year must fit the conversion page, the shown user
