@@ -67,7 +67,8 @@ struct YearDescription {
 
 // Describes the query's year on the day `today`, with the user era when it is
 // shown.
-// The eras are those the query was read with.
+// The eras are those the query was read with: the built-in table, or the
+// table in force (EraTable, core/era_file.h), which begins with it.
 YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra, std::chrono::year_month_day today,
                              std::span<const HistoricalEra> eras = kHistoricalEras);
 
