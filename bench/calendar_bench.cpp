@@ -86,6 +86,30 @@ void BM_ParseYearQuery(benchmark::State& state)
 }
 BENCHMARK(BM_ParseYearQuery);
 
+// The other ways of writing a year: kanji numerals, readings, romanised names,
+// historical eras, and a text with two readings.
+void BM_ParseOtherForms(benchmark::State& state)
+{
+    static const std::array<std::string_view, 6> texts{"昭和六十四年", "れいわ5",   "heisei gannen",
+                                                       "元禄15",       "しょうわ5", "R05.04.01"};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(erakon::parseYearQuery(texts[i]));
+        i = (i + 1) % texts.size();
+    }
+}
+BENCHMARK(BM_ParseOtherForms);
+
+// A year of an era before 明治, described with its notes.
+void BM_DescribeHistoricalEraYear(benchmark::State& state)
+{
+    const erakon::QueryResult query = erakon::parseYearQuery("慶応4年1月1日");
+    constexpr auto today = std::chrono::year{2023} / 5 / 20;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(erakon::describeYear(*query.query, nullptr, today).summary());
+}
+BENCHMARK(BM_DescribeHistoricalEraYear);
+
 // A query's year in the program's words, with its one-line summary.
 void BM_DescribeYear(benchmark::State& state)
 {

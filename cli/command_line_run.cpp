@@ -35,17 +35,58 @@ std::optional<UserEra> shownUserEra(const CommandOptions& options, const Command
     return UserEra{settings.name, settings.origin};
 }
 
+// The table of eras in force; each problem of the era files is named once.
+EraTable erasInForce(const CommandContext& context, CommandResult& result, std::string_view programName)
+{
+    EraTable table = context.readEras ? context.readEras() : EraTable();
+    for (const EraFileProblem& problem : table.problems())
+        result.err += std::string(programName) + ": " + visibleText(problem.text()) + "\n";
+    return table;
+}
+
+// 2019-05-01; a lunisolar day as 1688-09-30 (旧暦), its leap month as 閏.
+std::string firstDayText(const HistoricalEra& era)
+{
+    const auto padded = [](int value) { return (value < 10 ? "0" : "") + std::to_string(value); };
+    const EraDay& day = era.firstDay;
+    std::string text = std::to_string(day.year) + "-" + (day.leapMonth ? "閏" : "") + padded(day.month) + "-"
+        + (day.day == 0 ? "??" : padded(day.day));
+    if (era.calendar == EraCalendar::Lunisolar)
+        text += " (旧暦)";
+    return text;
+}
+
+// One era a line, from the first: name, reading, romanised name, initial,
+// first day, and where the row came from; 北朝 and 私年号 marked.
+std::string eraList(const EraTable& table)
+{
+    std::string text;
+    for (const HistoricalEra& era : table.eras()) {
+        text.append(era.name).append("\t").append(era.reading).append("\t").append(era.romanised).append("\t");
+        text += era.initial == '\0' ? '-' : era.initial;
+        text.append("\t").append(firstDayText(era)).append("\t").append(visibleText(table.sourceOf(era)));
+        if (era.standing == EraStanding::NorthernCourt)
+            text += "\t北朝";
+        else if (era.standing == EraStanding::Unofficial)
+            text += "\t私年号";
+        text += "\n";
+    }
+    return text;
+}
+
 void convert(const CommandOptions& options, const CommandContext& context, CommandResult& result,
              std::string_view programName)
 {
+    const EraTable eraTable = erasInForce(context, result, programName);
+    const std::span<const HistoricalEra> eras = eraTable.eras();
     const std::optional<UserEra> userEra = shownUserEra(options, context, result, programName);
     const UserEra* era = userEra ? &*userEra : nullptr;
     const std::chrono::year_month_day today = context.clock.today();
 
-    const auto print = [&](std::string_view input, const YearQuery& query) {
-        const YearDescription description = describeYear(query, era, today);
+    const auto print = [&](std::string_view input, const YearQuery& query, std::size_t readings = 1) {
+        const YearDescription description = describeYear(query, era, today, eras);
         if (options.json) {
-            result.out += conversionJson(input, description) + "\n";
+            result.out += conversionJson(input, description, readings) + "\n";
         } else {
             if (!result.out.empty())
                 result.out += "\n";
@@ -59,9 +100,13 @@ void convert(const CommandOptions& options, const CommandContext& context, Comma
         return;
     }
     for (const std::string_view input : options.years) {
-        const QueryResult query = parseYearQuery(input, era);
+        const QueryResult query = parseYearQuery(input, era, eras);
         if (query) {
-            print(input, *query.query);
+            // Where the text fits several eras, every reading, the first one first.
+            const std::size_t readings = 1 + query.otherReadings.size();
+            print(input, *query.query, readings);
+            for (const YearQuery& other : query.otherReadings)
+                print(input, other, readings);
             continue;
         }
         result.status = kBadInputStatus;
@@ -132,6 +177,7 @@ CommandResult runCommandLine(std::span<const char* const> arguments, std::string
     switch (options.action) {
     case CommandOptions::Action::PrintHelp: result.out = commandHelpText(programName); break;
     case CommandOptions::Action::PrintVersion: result.out = versionText(programName); break;
+    case CommandOptions::Action::PrintEras: result.out = eraList(erasInForce(context, result, programName)); break;
     case CommandOptions::Action::PrintTable: result.out = yearTable(options.eto, context.clock.currentYear()); break;
     case CommandOptions::Action::Convert: convert(options, context, result, programName); break;
     case CommandOptions::Action::PrintLife: printLife(options, context, result, programName); break;

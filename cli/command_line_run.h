@@ -3,6 +3,7 @@
 
 #include "cli/settings_source.h"
 #include "core/clock.h"
+#include "core/era_file.h"
 
 #include <functional>
 #include <span>
@@ -18,6 +19,9 @@ struct CommandContext {
     // could not be read. Asked at most once, and only when a year is
     // converted.
     std::function<SettingsFileContent()> readSettingsFile;
+    // The table of eras in force, with the eras the era files add; nothing:
+    // the built-in table. Asked at most once.
+    std::function<EraTable()> readEras;
 };
 
 // What a run printed and how it ended.

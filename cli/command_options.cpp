@@ -24,6 +24,7 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
     CommandOptions options;
     bool table = false;
     bool life = false;
+    bool eras = false;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i] ? arguments[i] : "";
@@ -40,7 +41,8 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
         const bool hasValue = equals != std::string_view::npos;
         const bool takesValue = name == "--life" || name == "--as-of";
         const bool known = takesValue || name == "--help" || name == "--version" || name == "--json"
-            || name == "--table" || name == "--eto" || name == "--no-settings" || name == "--female";
+            || name == "--table" || name == "--eto" || name == "--no-settings" || name == "--female"
+            || name == "--eras";
         if (!known)
             return failure("unrecognized option " + quotedText(argument));
         if (hasValue && !takesValue)
@@ -71,11 +73,14 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
         }
         options.json |= name == "--json";
         table |= name == "--table";
+        eras |= name == "--eras";
         options.eto |= name == "--eto";
         options.ignoreSettings |= name == "--no-settings";
         options.female |= name == "--female";
     }
     if (life) {
+        if (eras)
+            return failure("'--eras' goes with no other option and no years");
         if (table)
             return failure("'--life' and '--table' do not go together");
         if (!options.years.empty())
@@ -88,6 +93,12 @@ CommandOptions parseCommandOptions(std::span<const char* const> arguments)
     }
     if (options.asOf || options.female)
         return failure(std::string(options.asOf ? "'--as-of'" : "'--female'") + " goes with '--life' only");
+    if (eras) {
+        if (table || options.json || options.eto || !options.years.empty())
+            return failure("'--eras' goes with no other option and no years");
+        options.action = CommandOptions::Action::PrintEras;
+        return options;
+    }
     if (table) {
         if (!options.years.empty())
             return failure("'--table' takes no years, but was given " + quotedText(options.years.front()));
@@ -106,17 +117,21 @@ std::string commandHelpText(std::string_view programName)
     const std::string program(kProgramName);
     const std::string settingsFile = std::string(kSettingsVendorFolder) + "/" + program + "/" + program + ".ini";
     return "Usage: " + name + " [OPTION]... [YEAR]...\n" + "   or: " + name + " --table [--eto]\n" + "   or: " + name
-        + " --life DATE|YEAR [--as-of DATE] [--female] [--json]\n"
+        + " --life DATE|YEAR [--as-of DATE] [--female] [--json]\n" + "   or: " + name
+        + " --eras\n"
           "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
           "Taisho, Showa, Heisei, Reiwa and one era of your own), without a window.\n"
           "With no YEAR, convert the current year.\n"
           "\n"
           "A YEAR may be written as\n"
-          "  a Western year  1989, 1989年, １９８９\n"
-          "  an era year     令和5, 令和5年, 令和元年, 平成31, R5, H31, S64, T1, M45\n"
-          "  a date          1989-01-07, 1989/1/8, 昭和64年1月7日, 平成元年1月8日\n"
-          "A date gives the era of that very day; an era year past its era's end is\n"
-          "worked out all the same, with a note.\n"
+          "  a Western year  1989, 1989年, １９８９, 千九百八十九年, 二〇二三年\n"
+          "  an era year     令和5, 令和元年, 平成31, R5, H31, S64, 昭和六十四年, ㍻31,\n"
+          "                  れいわ5, へいせいがんねん, Reiwa 5, heisei gannen,\n"
+          "                  元禄15, 天保三年 (any era from 大化 on)\n"
+          "  a date          1989-01-07, 1989/1/8, 昭和64年1月7日, H01.01.08, R05.04.01\n"
+          "A date gives the era of that very day; an era year before its era's start\n"
+          "or past its end is worked out all the same, with a note. A text that fits\n"
+          "several eras (しょうわ5: 昭和 and 正和) is converted in each.\n"
           "\n"
           "With --life, print the ages and milestones of a life born on DATE: the age\n"
           "(満年齢 and 数え年) on the as-of date, the school years as a 履歴書 lists them,\n"
@@ -130,6 +145,7 @@ std::string commandHelpText(std::string_view programName)
           "      --as-of=DATE   with --life: count the ages on DATE instead of today\n"
           "      --female       with --life: list the 厄年 of a woman (default: a man)\n"
           "      --no-settings  ignore the settings file (the user-defined era)\n"
+          "      --eras         list the eras in force and where each came from\n"
           "      --help         display this help and exit\n"
           "      --version      output version information and exit\n"
           "\n"

@@ -13,7 +13,7 @@ namespace erakon {
 // order, "--" ends the options, the first --help or --version decides. An
 // option that takes a value has it after "=" or as the next argument.
 struct CommandOptions {
-    enum class Action { Convert, PrintTable, PrintLife, PrintHelp, PrintVersion, Fail };
+    enum class Action { Convert, PrintTable, PrintLife, PrintEras, PrintHelp, PrintVersion, Fail };
 
     Action action = Action::Convert;
     bool json = false; // one JSON object per year

@@ -30,7 +30,7 @@ std::string conversionText(const YearDescription& description)
     return text;
 }
 
-std::string conversionJson(std::string_view input, const YearDescription& description)
+std::string conversionJson(std::string_view input, const YearDescription& description, std::size_t readings)
 {
     std::string eras = "[";
     for (const EraYearText& era : description.eraYears) {
@@ -62,6 +62,8 @@ std::string conversionJson(std::string_view input, const YearDescription& descri
     else
         object.add("note", description.note);
     object.add("summary", description.summary());
+    if (readings > 1)
+        object.add("readings", int(readings));
     return object.text();
 }
 

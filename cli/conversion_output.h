@@ -18,7 +18,9 @@ namespace erakon {
 std::string conversionText(const YearDescription& description);
 
 // The same as one JSON object on one line, for scripts, with the input as typed.
-std::string conversionJson(std::string_view input, const YearDescription& description);
+// Where the input has several readings (しょうわ5: 昭和5 and 正和5), each is one
+// such object and carries "readings", how many there are.
+std::string conversionJson(std::string_view input, const YearDescription& description, std::size_t readings = 1);
 
 // Why an input gives no conversion, in words for a message.
 std::string_view queryErrorText(QueryError error);

@@ -32,7 +32,8 @@ int main(int argc, char** argv)
 {
     const std::string programName = programNameOf(argc, argv);
     const erakon::SystemClock clock;
-    const erakon::CommandContext context{clock, erakon::readSettingsFileOfTheWindow};
+    const erakon::CommandContext context{clock, erakon::readSettingsFileOfTheWindow,
+                                         [] { return erakon::readEraTable(erakon::eraFilesOfTheWindow()); }};
     const erakon::CommandResult result = erakon::runCommandLine(
         std::span<const char* const>(argv + (argc > 0 ? 1 : 0), std::size_t(argc > 0 ? argc - 1 : 0)), programName,
         context);

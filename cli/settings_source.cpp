@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "cli/settings_source.h"
 
+#include "core/era_file.h"
+
 #include "core/ini_profile.h"
 #include "core/settings_location.h"
 #include "core/version.h"
@@ -79,6 +81,14 @@ std::string settingsFileOfTheWindow()
     if (!userFile.empty() && exists(userFile))
         return userFile;
     return settingsPathBesideProgram(executable);
+}
+
+std::vector<std::string> eraFilesOfTheWindow()
+{
+    const std::string executable = windowExecutable();
+    const char* configDirs = std::getenv("XDG_CONFIG_DIRS");
+    return {administratorEraFilePath(configDirs ? configDirs : "", executable),
+            userEraFilePath(userSettingsPath(configHome(), executable))};
 }
 
 SettingsFileContent readSettingsFileOfTheWindow()

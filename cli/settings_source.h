@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace erakon {
 
@@ -13,6 +14,11 @@ namespace erakon {
 
 // The path of that file; empty when neither place is known.
 std::string settingsFileOfTheWindow();
+
+// The era files the window reads (core/era_file.h): the administrator's under
+// $XDG_CONFIG_DIRS (else /etc/xdg), then the user's in the per-user settings
+// file's folder.
+std::vector<std::string> eraFilesOfTheWindow();
 
 // The settings file as read, or why it was not.
 struct SettingsFileContent {

@@ -49,6 +49,9 @@ if(ERAKON_MAN_PAGES)
 endif()
 install(FILES ${PROJECT_SOURCE_DIR}/debian/copyright ${ERAKON_CHANGELOG_BUILT}
   DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# An example of the file that adds eras after 令和, for an administrator to copy.
+install(FILES ${PROJECT_SOURCE_DIR}/doc/eras.conf.example
+  DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples RENAME eras.conf)
 
 # What an installation consists of and where its parts find each other, for the checks
 # of an installed tree: the staged install among the tests (tests/install) and the

@@ -41,7 +41,7 @@ CalendarTexts yearTexts(int year)
             continue;
         if (!texts.era.empty())
             texts.era += "・";
-        texts.era += eraYearText(kEraTable[row].caption, eraYearOf(year, kEraTable[row].offset));
+        texts.era += eraYearText(kEraTable[row].caption, eraYearOf(WesternYear{year}, kEraTable[row].offset));
     }
     return texts;
 }

@@ -17,7 +17,7 @@ Conversion convertYear(int westernYear, const EraOffsets& offsets, std::chrono::
     Conversion conversion;
     conversion.westernYear = year;
     for (std::size_t row = 0; row < offsets.size(); ++row)
-        conversion.eraYears[row] = eraYearOf(year, offsets[row]);
+        conversion.eraYears[row] = eraYearOf(WesternYear{year}, offsets[row]);
     conversion.yearsFromNow = YearsFromNow(year, currentYear);
     conversion.yearsFromNowFormat = conversion.yearsFromNow >= 0 ? kYearsAheadFormat : kYearsAgoFormat;
     conversion.sentence = YearSentence(year, today, switches.showEto);

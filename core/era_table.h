@@ -49,8 +49,16 @@ static_assert(kJapaneseEras.size() == kFixedEraCount);
 // Offsets of the six rows as the era boxes hold them at a moment.
 using EraOffsets = std::array<int, kEraRowCount>;
 
-constexpr int eraYearOf(int westernYear, int offset) { return westernYear - offset; }
-constexpr int westernYearOf(int eraYear, int offset) { return eraYear + offset; }
+// A Western year and a year of an era, as the arguments of the two
+// conversions: distinct types, so that one is never passed for the other.
+struct WesternYear {
+    int value;
+};
+struct EraYear {
+    int value;
+};
+constexpr int eraYearOf(WesternYear year, int offset) { return year.value - offset; }
+constexpr int westernYearOf(EraYear eraYear, int offset) { return eraYear.value + offset; }
 
 // The year minus the current year: negative for past years.
 constexpr int YearsFromNow(int year, int currentYear) { return year - currentYear; }

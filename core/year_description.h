@@ -5,6 +5,8 @@
 #include "core/year_query.h"
 
 #include <chrono>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,8 +19,9 @@ inline constexpr std::string_view kNoteMark = "※";
 // A year of an era as the program writes it: 昭和64年, 平成元年 (元 for a first
 // year), 令和-29年 for a year before the era.
 struct EraYearText {
-    EraRow row = EraRow::Meiji;
-    std::string_view name; // 明治 .. 令和, or the user era's name
+    // The row of the era table; nothing for an era an era file added.
+    std::optional<EraRow> row = EraRow::Meiji;
+    std::string_view name; // 明治 .. 令和, an added era's, or the user era's name
     int year = 0;
     std::string text;
     // The year belongs to the era, as the conversion page's emphasis marks it:
@@ -43,8 +46,8 @@ struct YearDescription {
     // 昭和64年・平成元年; for a date, the era date of that very day, 昭和64年1月7日.
     // Empty for a year or day before Meiji.
     std::string eraText;
-    // Every era row, in the order of the era table: the five eras, then the
-    // user era when it is shown.
+    // Every era row, in the order of the era table: the five eras, the eras
+    // the era files add, then the user era when it is shown.
     std::vector<EraYearText> eraYears;
     int yearsFromNow = 0;
     std::string yearsFromNowText; // 34年前, 今年, 3年後
@@ -64,7 +67,10 @@ struct YearDescription {
 
 // Describes the query's year on the day `today`, with the user era when it is
 // shown.
-YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra, std::chrono::year_month_day today);
+// The eras are those the query was read with: the built-in table, or the
+// table in force (EraTable, core/era_file.h), which begins with it.
+YearDescription describeYear(const YearQuery& query, const UserEra* shownUserEra, std::chrono::year_month_day today,
+                             std::span<const HistoricalEra> eras = kHistoricalEras);
 
 // The year's zodiac sign and its reading, from the zodiac table's text (卯・う).
 struct EtoSign {

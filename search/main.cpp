@@ -2,19 +2,24 @@
 // The desktop's search service, started by the session bus when GNOME Shell's
 // overview or KRunner first asks: Qt Core and Qt D-Bus only, no window.
 #include "core/clock.h"
+#include "core/era_file.h"
 #include "core/version.h"
 #include "search/search_names.h"
 #include "search/search_service.h"
 #include "search/settings_user_era.h"
 #include "search/window_starter.h"
+#include "settings/settings_file.h"
 #include "settings/system_paths.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -34,11 +39,22 @@ int main(int argc, char** argv)
     const QString window = erakon::windowProgramFor(erakon::runningExecutablePath());
     const erakon::SystemClock clock;
     erakon::SettingsFileUserEra userEra({erakon::xdgConfigHome(), window});
+    // The eras the era files add, read once at start; each bad line is named
+    // once in the journal and left out.
+    const QByteArray configDirs = qgetenv("XDG_CONFIG_DIRS");
+    const std::vector<std::string> eraFiles{
+        erakon::administratorEraFilePath(configDirs.toStdString(), QFile::encodeName(window).toStdString()),
+        erakon::userEraFilePath(
+            QFile::encodeName(erakon::SettingsFilePath({erakon::xdgConfigHome(), window})).toStdString())};
+    const erakon::EraTable eras = erakon::readEraTable(eraFiles);
+    for (const erakon::EraFileProblem& problem : eras.problems())
+        std::fprintf(stderr, "%s: %s\n", erakon::kSearchProviderName.data(), problem.text().c_str());
     erakon::SearchService service({
         .clock = clock,
         .userEra = [&userEra] { return userEra.read(); },
         .startWindow = erakon::detachedWindowStarter(window),
         .idleTime = erakon::kSearchIdleTime,
+        .eras = eras.eras(),
     });
     QObject::connect(&service, &erakon::SearchService::idle, &app, &QCoreApplication::quit);
     if (const std::optional<QString> error = service.publishOn(QDBusConnection::sessionBus())) {

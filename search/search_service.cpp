@@ -14,7 +14,7 @@ namespace erakon {
 
 SearchService::SearchService(Parts parts, QObject* parent)
     : QObject(parent)
-    , m_search(parts.clock, std::move(parts.userEra))
+    , m_search(parts.clock, std::move(parts.userEra), parts.eras)
     , m_startWindow(std::move(parts.startWindow))
 {
     m_idleTimer.setSingleShot(true);

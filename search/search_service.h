@@ -35,6 +35,8 @@ public:
         StartWindow startWindow;
         // How long the service waits for the next call before it says it is idle.
         std::chrono::milliseconds idleTime = kSearchIdleTime;
+        // The table of eras in force; it must outlive the service.
+        std::span<const HistoricalEra> eras = kHistoricalEras;
     };
 
     explicit SearchService(Parts parts, QObject* parent = nullptr);

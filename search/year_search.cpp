@@ -42,12 +42,14 @@ const QString kIdeographicSpace = QStringLiteral("\u3000");
 // Between the parts of KRunner's subtext.
 const QString kMiddleDot = QStringLiteral("・");
 
+// Before the other readings of a text that fits more than one era.
+const QString kOtherReadings = QStringLiteral("ほかに ");
+
 // "1989年 = 昭和64年・平成元年", "令和5年 = 2023年": the other calendar's answer
 // to what was asked. A year before the first era has no era answer.
 QString runnerText(const YearDescription& description)
 {
-    const bool askedInEras = description.query.form == YearQuery::Form::EraYear
-        || description.query.form == YearQuery::Form::EraDate;
+    const bool askedInEras = description.query.era() != nullptr;
     const std::string& other = askedInEras ? description.westernText : description.eraText;
     QString text = QString::fromStdString(description.askedText);
     if (!other.empty())
@@ -74,9 +76,10 @@ QString runnerSubtext(const YearDescription& description)
 
 } // namespace
 
-YearSearch::YearSearch(const Clock& clock, UserEraSource userEra)
+YearSearch::YearSearch(const Clock& clock, UserEraSource userEra, std::span<const HistoricalEra> eras)
     : m_clock(clock)
     , m_userEra(std::move(userEra))
+    , m_eras(eras)
 {}
 
 QString YearSearch::queryText(const QStringList& terms) { return terms.join(u' '); }
@@ -110,11 +113,18 @@ std::optional<SearchAnswer> YearSearch::find(const QString& id) const
 std::optional<SearchAnswer> YearSearch::conversion(const QString& text, const UserEra* userEra) const
 {
     const QByteArray utf8 = text.toUtf8();
-    const QueryResult query = parseYearQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())), userEra);
+    const QueryResult query = parseYearQuery(std::string_view(utf8.constData(), std::size_t(utf8.size())), userEra,
+                                             m_eras);
     if (!query)
         return std::nullopt;
 
-    const YearDescription description = describeYear(*query.query, userEra, m_clock.today());
+    const YearDescription description = describeYear(*query.query, userEra, m_clock.today(), m_eras);
+    // The text fits other eras too: each of them is named, never guessed away.
+    QStringList others;
+    for (const YearQuery& other : query.otherReadings) {
+        const YearDescription otherDescription = describeYear(other, userEra, m_clock.today(), m_eras);
+        others << QString::fromStdString(otherDescription.askedText + " = " + otherDescription.westernText);
+    }
     SearchAnswer answer;
     answer.id = text;
     answer.title = QString::fromStdString(description.summary());
@@ -122,8 +132,12 @@ std::optional<SearchAnswer> YearSearch::conversion(const QString& text, const Us
     if (!description.note.empty())
         answer.description.prepend(QString::fromUtf8(kNoteMark) + QString::fromStdString(description.note)
                                    + kIdeographicSpace);
+    if (!others.isEmpty())
+        answer.description.prepend(kOtherReadings + others.join(kMiddleDot) + kIdeographicSpace);
     answer.runnerText = runnerText(description);
     answer.runnerSubtext = runnerSubtext(description);
+    if (!others.isEmpty())
+        answer.runnerSubtext += kMiddleDot + kOtherReadings + others.join(kMiddleDot);
     answer.westernYear = description.westernYear;
     return answer;
 }

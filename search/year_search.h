@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace erakon {
@@ -48,7 +49,8 @@ using UserEraSource = std::function<std::optional<UserEra>()>;
 // or into nothing at once: the desktop asks on every keystroke.
 class YearSearch final {
 public:
-    YearSearch(const Clock& clock, UserEraSource userEra);
+    // The eras are the table in force, which must outlive the search.
+    YearSearch(const Clock& clock, UserEraSource userEra, std::span<const HistoricalEra> eras = kHistoricalEras);
 
     // The terms as the desktop splits the search field, joined by blanks.
     static QString queryText(const QStringList& terms);
@@ -66,6 +68,7 @@ private:
 
     const Clock& m_clock;
     UserEraSource m_userEra;
+    std::span<const HistoricalEra> m_eras;
 };
 
 } // namespace erakon

@@ -54,10 +54,7 @@ QWidget* buildAgePage(const PageServices& services, Pages&, QWidget* parent)
 }
 
 // The birth follows the conversion page's year until the user types a date.
-void enterAgePage(QWidget* page, Pages& pages)
-{
-    static_cast<AgePage*>(page)->enter(pages.conversionPage()->year());
-}
+void enterAgePage(QWidget* page, Pages& pages) { static_cast<AgePage*>(page)->enter(pages.conversionPage()->year()); }
 
 QWidget* buildStylePage(const PageServices& services, Pages&, QWidget* parent)
 {

@@ -127,6 +127,39 @@ expect("message for an unreadable settings file" "${err}"
   "erakon-cli: cannot read the settings file '${WORK_DIR}/unreadable/Harunagi/erakon/erakon.ini': Is a directory\n")
 expect_match("years without the unreadable settings" "${out}" "^2023年 — .*\n1989年 — ")
 
+# Era files: the administrator's under XDG_CONFIG_DIRS adds an era after 令和, the
+# user's beside the settings file adds the next; --eras lists both with their lines,
+# and a bad line is named once with its file and line while the rest goes on.
+file(MAKE_DIRECTORY "${WORK_DIR}/xdg/Harunagi/erakon")
+file(WRITE "${WORK_DIR}/xdg/Harunagi/erakon/eras.conf" "# made up\n新元 しんげん Shingen N 2031-04-01\n")
+file(WRITE "${WORK_DIR}/config/Harunagi/erakon/eras.conf"
+  "次元 じげん Jigen J 2050-01-01\n後元 ごげん Gogen R 2060-01-01\n")
+function(run_with_era_files result_var out_var err_var)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY "HOME=${WORK_DIR}/home" LC_ALL=C
+      "XDG_CONFIG_HOME=${WORK_DIR}/config" "XDG_CONFIG_DIRS=relative:${WORK_DIR}/xdg"
+      "${ERAKON_CLI}" ${ARGN}
+    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+  set(${result_var} "${result}" PARENT_SCOPE)
+  set(${out_var} "${out}" PARENT_SCOPE)
+  set(${err_var} "${err}" PARENT_SCOPE)
+endfunction()
+set(bad_line_message
+  "erakon-cli: ${WORK_DIR}/config/Harunagi/erakon/eras.conf:2: the era 後元 has the initial of 令和\n")
+run_with_era_files(result out err --eras)
+expect("status of --eras" "${result}" 0)
+expect("message of a bad era line" "${err}" "${bad_line_message}")
+expect_match("--eras" "${out}"
+  "\n令和\tれいわ\tReiwa\tR\t2019-05-01\tbuilt-in\n新元\tしんげん\tShingen\tN\t2031-04-01\t${WORK_DIR}/xdg/Harunagi/erakon/eras.conf:2\n次元\tじげん\tJigen\tJ\t2050-01-01\t${WORK_DIR}/config/Harunagi/erakon/eras.conf:1\n$")
+run_with_era_files(result out err N3 じげん元年 2040 --json 2060)
+expect("status with era files" "${result}" 0)
+expect("the bad line named once" "${err}" "${bad_line_message}")
+expect_match("an added era read" "${out}" "^{\"input\":\"N3\",\"westernYear\":2033,")
+expect_match("the next added era read" "${out}" "\n{\"input\":\"じげん元年\",\"westernYear\":2050,")
+expect_match("an added era in the description" "${out}" "\"eraText\":\"新元10年\"")
+expect_match("the later era in force" "${out}" "\"eraText\":\"次元11年\"")
+file(REMOVE "${WORK_DIR}/config/Harunagi/erakon/eras.conf")
+
 # Nothing was written: the home folder is as empty as before.
 file(GLOB_RECURSE left RELATIVE "${WORK_DIR}" LIST_DIRECTORIES true "${WORK_DIR}/home/*")
 expect("files made in the home folder" "${left}" "")

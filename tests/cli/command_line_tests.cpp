@@ -31,10 +31,12 @@ struct CliRun {
     {}
     CliRun(std::vector<const char*> arguments, SettingsFileContent settings)
     {
-        const CommandContext context{kClock, [this, settings = std::move(settings)] {
+        const CommandContext context{kClock,
+                                     [this, settings = std::move(settings)] {
                                          ++settingsReads;
                                          return settings;
-                                     }};
+                                     },
+                                     {}};
         result = runCommandLine(arguments, "erakon-cli", context);
     }
     CommandResult result;
@@ -97,6 +99,80 @@ INSTANTIATE_TEST_SUITE_P(
                    "1800年 — 223年前, 申（さる）\n"
                    "  明治-67年 大正-111年 昭和-125年 平成-188年 令和-218年\n"
                    "  この年に生まれた人は、今年 223才です\n"},
+        OutputCase{"KanjiNumeralsAndLigature",
+                   {"昭和六十四年", "㋿5"},
+                   "1989年 — 昭和64年・平成元年, 34年前, 巳（み）\n"
+                   "  明治122年 大正78年 昭和64年 平成元年 令和-29年\n"
+                   "  この年に生まれた人は、今年 34才です\n"
+                   "\n"
+                   "2023年 — 令和5年, 今年, 卯（う）\n"
+                   "  明治156年 大正112年 昭和98年 平成35年 令和5年\n"
+                   "  この年に生まれた人は、今年 0才です\n"},
+        OutputCase{"JisDate",
+                   {"Ｈ０１．０１．０８"},
+                   "1989年1月8日 — 平成元年1月8日, 34年前, 巳（み）\n"
+                   "  明治122年 大正78年 昭和64年 平成元年 令和-29年\n"
+                   "  この年に生まれた人は、今年 34才です\n"},
+        OutputCase{"HistoricalEra",
+                   {"元禄15"},
+                   "1702年 — 元禄15年, 321年前, 午（うま）\n"
+                   "  ※元禄15年は旧暦の年で、1702年とは年の初めが異なります\n"
+                   "  明治-165年 大正-209年 昭和-223年 平成-286年 令和-316年\n"
+                   "  この年に生まれた人は、今年 321才です\n"},
+        OutputCase{"LastYearOfTheLastLunisolarEra",
+                   {"慶応4年1月1日"},
+                   "1868年 — 慶応4年1月1日・明治元年, 155年前, 辰（たつ）\n"
+                   "  ※慶応4年は明治元年に改められました。慶応4年は旧暦の年で、1868年とは年の初めが異なります\n"
+                   "  明治元年 大正-43年 昭和-57年 平成-120年 令和-150年\n"
+                   "  この年に生まれた人は、今年 155才です\n"},
+        OutputCase{"HistoricalEraOutsideItsYears",
+                   {"天保十六年", "天保0"},
+                   "1845年 — 天保16年, 178年前, 巳（み）\n"
+                   "  ※天保は1844年までです。天保16年は旧暦の年で、1845年とは年の初めが異なります\n"
+                   "  明治-22年 大正-66年 昭和-80年 平成-143年 令和-173年\n"
+                   "  この年に生まれた人は、今年 178才です\n"
+                   "\n"
+                   "1829年 — 天保0年, 194年前, 丑（うし）\n"
+                   "  ※天保は1830年からです。天保0年は旧暦の年で、1829年とは年の初めが異なります\n"
+                   "  明治-38年 大正-82年 昭和-96年 平成-159年 令和-189年\n"
+                   "  この年に生まれた人は、今年 194才です\n"},
+        OutputCase{"EveryReadingOfAnAmbiguousText",
+                   {"しょうわ5"},
+                   "1930年 — 昭和5年, 93年前, 午（うま）\n"
+                   "  明治63年 大正19年 昭和5年 平成-58年 令和-88年\n"
+                   "  この年に生まれた人は、今年 93才です\n"
+                   "\n"
+                   "1316年 — 正和5年, 707年前, 辰（たつ）\n"
+                   "  ※正和5年は旧暦の年で、1316年とは年の初めが異なります\n"
+                   "  明治-551年 大正-595年 昭和-609年 平成-672年 令和-702年\n"
+                   "  この年に生まれた人は、今年 707才です\n"},
+        OutputCase{"TwoDigitYearIsThatYear",
+                   {"89"},
+                   "89年 — 1934年前, 丑（うし）\n"
+                   "  明治-1778年 大正-1822年 昭和-1836年 平成-1899年 令和-1929年\n"
+                   "  この年に生まれた人は、今年 1934才です\n"},
+        OutputCase{
+            "JsonOfEveryReading",
+            {"--json", "Showa 5"},
+            R"({"input":"Showa 5","westernYear":1930,"date":null,"eraText":"昭和5年",)"
+            R"("eras":[{"name":"明治","year":63,"text":"明治63年","current":false},)"
+            R"({"name":"大正","year":19,"text":"大正19年","current":false},)"
+            R"({"name":"昭和","year":5,"text":"昭和5年","current":true},)"
+            R"({"name":"平成","year":-58,"text":"平成-58年","current":false},)"
+            R"({"name":"令和","year":-88,"text":"令和-88年","current":false}],)"
+            R"("yearsFromNow":-93,"yearsFromNowText":"93年前","sentence":"この年に生まれた人は、今年 93才です",)"
+            R"("eto":"午","etoReading":"うま","note":null,"summary":"1930年 — 昭和5年, 93年前, 午（うま）","readings":2})"
+            "\n"
+            R"({"input":"Showa 5","westernYear":1316,"date":null,"eraText":"正和5年",)"
+            R"("eras":[{"name":"明治","year":-551,"text":"明治-551年","current":false},)"
+            R"({"name":"大正","year":-595,"text":"大正-595年","current":false},)"
+            R"({"name":"昭和","year":-609,"text":"昭和-609年","current":false},)"
+            R"({"name":"平成","year":-672,"text":"平成-672年","current":false},)"
+            R"({"name":"令和","year":-702,"text":"令和-702年","current":false}],)"
+            R"("yearsFromNow":-707,"yearsFromNowText":"707年前","sentence":"この年に生まれた人は、今年 707才です",)"
+            R"("eto":"辰","etoReading":"たつ","note":"正和5年は旧暦の年で、1316年とは年の初めが異なります",)"
+            R"("summary":"1316年 — 正和5年, 707年前, 辰（たつ）","readings":2})"
+            "\n"},
         OutputCase{
             "Json",
             {"--json", "1989-01-07", "平成35"},
@@ -299,6 +375,68 @@ TEST(CommandHelpTest, HelpAndVersionAnswerFirst)
     EXPECT_EQ(version.result.status, 0);
     EXPECT_TRUE(version.result.out.starts_with("erakon-cli 3.")) << version.result.out;
     EXPECT_NE(version.result.out.find("License MIT"), std::string::npos);
+}
+
+// An era file's eras: listed with where each came from, read and converted;
+// a bad line named once on the error stream while the rest goes on.
+struct EraFileRun {
+    EraFileRun(std::vector<const char*> arguments, std::string fileText)
+    {
+        const CommandContext context{kClock, [] { return SettingsFileContent{}; },
+                                     [fileText] {
+                                         ++eraReads;
+                                         EraTable table;
+                                         table.addFile("/etc/xdg/Harunagi/erakon/eras.conf", fileText);
+                                         return table;
+                                     }};
+        result = runCommandLine(arguments, "erakon-cli", context);
+    }
+    CommandResult result;
+    static inline int eraReads = 0;
+};
+
+constexpr const char* kNewEraLine = "新元 しんげん Shingen N 2025-05-20\n";
+
+TEST(CommandEraFileTest, ListsTheErasInForceWithWhereEachCameFrom)
+{
+    const EraFileRun run({"--eras"}, kNewEraLine);
+    EXPECT_EQ(run.result.err, "");
+    EXPECT_EQ(run.result.status, 0);
+    EXPECT_TRUE(run.result.out.starts_with("大化\tたいか\tTaika\t-\t645-06-19 (旧暦)\tbuilt-in\n")) << run.result.out;
+    EXPECT_TRUE(
+        run.result.out.ends_with("令和\tれいわ\tReiwa\tR\t2019-05-01\tbuilt-in\n"
+                                 "新元\tしんげん\tShingen\tN\t2025-05-20\t/etc/xdg/Harunagi/erakon/eras.conf:1\n"))
+        << run.result.out;
+    EXPECT_NE(run.result.out.find("\tbuilt-in\t北朝\n"), std::string::npos);
+
+    const CliRun builtIn({"--eras"});
+    EXPECT_TRUE(builtIn.result.out.ends_with("令和\tれいわ\tReiwa\tR\t2019-05-01\tbuilt-in\n"));
+    EXPECT_EQ(CliRun({"--eras", "2023"}).result.status, kBadInputStatus);
+}
+
+TEST(CommandEraFileTest, ConvertsWithTheAddedEra)
+{
+    const EraFileRun run({"新元2", "2025"}, kNewEraLine);
+    EXPECT_EQ(run.result.err, "");
+    EXPECT_EQ(run.result.out,
+              "2026年 — 新元2年, 3年後, 午（うま）\n"
+              "  明治159年 大正115年 昭和101年 平成38年 令和8年 新元2年\n"
+              "  この年まで、あと 3年です\n"
+              "\n"
+              "2025年 — 令和7年・新元元年, 2年後, 巳（み）\n"
+              "  明治158年 大正114年 昭和100年 平成37年 令和7年 新元元年\n"
+              "  この年まで、あと 2年です\n");
+}
+
+TEST(CommandEraFileTest, ABadLineIsNamedOnceAndTheRestGoesOn)
+{
+    EraFileRun::eraReads = 0;
+    const EraFileRun run({"新元2", "令和5"}, std::string(kNewEraLine) + "次元 じげん Jigen R 2030-01-01\n");
+    EXPECT_EQ(run.result.status, 0);
+    EXPECT_EQ(run.result.err,
+              "erakon-cli: /etc/xdg/Harunagi/erakon/eras.conf:2: the era 次元 has the initial of 令和\n");
+    EXPECT_TRUE(run.result.out.starts_with("2026年 — 新元2年")) << run.result.out;
+    EXPECT_EQ(EraFileRun::eraReads, 1);
 }
 
 } // namespace

@@ -17,7 +17,7 @@ const FixedClock kClock{makeDateTime(2023, 5, 20, 14, 5, 9)};
 
 CommandResult run(const std::vector<const char*>& arguments)
 {
-    const CommandContext context{kClock, [] { return SettingsFileContent{}; }};
+    const CommandContext context{kClock, [] { return SettingsFileContent{}; }, {}};
     return runCommandLine(arguments, "erakon-cli", context);
 }
 

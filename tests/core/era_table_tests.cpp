@@ -28,8 +28,8 @@ TEST_P(EraConversionTest, ConvertsBothWays)
     const ConversionCase& c = GetParam();
     for (int row = 0; row < kFixedEraCount; ++row) {
         const int offset = offsetOf(EraRow(row));
-        EXPECT_EQ(eraYearOf(c.year, offset), c.eraYears[std::size_t(row)]) << "row " << row;
-        EXPECT_EQ(westernYearOf(c.eraYears[std::size_t(row)], offset), c.year) << "row " << row;
+        EXPECT_EQ(eraYearOf(WesternYear{c.year}, offset), c.eraYears[std::size_t(row)]) << "row " << row;
+        EXPECT_EQ(westernYearOf(EraYear{c.eraYears[std::size_t(row)]}, offset), c.year) << "row " << row;
     }
 }
 
@@ -59,7 +59,7 @@ TEST(EraTable, EraBoxesAgreeWithTheEraCalendar)
             samples.push_back(year_month_day{sys_days{kJapaneseEras[row + 1].firstDay} - days{1}});
         for (const year_month_day day : samples) {
             ASSERT_EQ(japaneseEraOf(day), &era) << era.name;
-            EXPECT_EQ(eraYearOf(int(day.year()), offsetOf(EraRow(row))), eraYearOf(era, day)) << era.name;
+            EXPECT_EQ(eraYearOf(WesternYear{int(day.year())}, offsetOf(EraRow(row))), eraYearOf(era, day)) << era.name;
         }
         EXPECT_EQ(kEraTable[row].caption, era.name);
     }
@@ -67,14 +67,14 @@ TEST(EraTable, EraBoxesAgreeWithTheEraCalendar)
 
 TEST(EraTable, UserEraStartsAtItsDefaultOrigin)
 {
-    EXPECT_EQ(eraYearOf(kDefaultUserEraOrigin, offsetOf(EraRow::UserDefined)), 1);
+    EXPECT_EQ(eraYearOf(WesternYear{kDefaultUserEraOrigin}, offsetOf(EraRow::UserDefined)), 1);
 }
 
 TEST(EraTable, UserDefinedOriginZeroCountsFromYearZero)
 {
     const int offset = 0 - 1;
-    EXPECT_EQ(eraYearOf(0, offset), 1);
-    EXPECT_EQ(eraYearOf(2023, offset), 2024);
+    EXPECT_EQ(eraYearOf(WesternYear{0}, offset), 1);
+    EXPECT_EQ(eraYearOf(WesternYear{2023}, offset), 2024);
 }
 
 struct ZodiacCase {

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace erakon {
 namespace {
@@ -30,6 +32,14 @@ struct QueryCase {
 
 void PrintTo(const QueryCase& c, std::ostream* out) { *out << c.name; }
 
+// The query a case describes: a Western year or date, or a modern era's year.
+YearQuery expectedQuery(const QueryCase& c)
+{
+    if (c.form == Form::WesternYear || c.form == Form::WesternDate)
+        return YearQuery{YearQuery::Western{}, c.westernYear, c.date};
+    return YearQuery{YearQuery::Era{&modernEra(c.era), c.eraYear, c.note, std::nullopt}, c.westernYear, c.date};
+}
+
 class ParseYearQueryTest : public testing::TestWithParam<QueryCase> {};
 
 TEST_P(ParseYearQueryTest, NamesTheYear)
@@ -37,8 +47,8 @@ TEST_P(ParseYearQueryTest, NamesTheYear)
     const QueryCase& c = GetParam();
     const QueryResult result = parseYearQuery(c.text);
     ASSERT_TRUE(result) << "error " << int(result.error);
-    const YearQuery expected{c.form, c.westernYear, c.date, c.era, c.eraYear, c.note};
-    EXPECT_EQ(*result.query, expected);
+    EXPECT_EQ(*result.query, expectedQuery(c));
+    EXPECT_EQ(result.query->form(), c.form);
 }
 
 constexpr auto kHeisei = EraRow::Heisei;
@@ -144,20 +154,135 @@ INSTANTIATE_TEST_SUITE_P(Texts, ParseYearQueryErrorTest,
                                          ErrorCase{"EraYearTooLarge", "令和9999", QueryError::OutOfRange}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Every other way a Japanese user writes a year: each text, the year it
+// names, the era (by name) and era year, and the eras of its other readings.
+struct WayCase {
+    const char* name;
+    std::string text;
+    Form form;
+    int westernYear;
+    std::string_view era = {}; // empty for a Western form
+    int eraYear = 0;
+    Note note = Note::None;
+    std::vector<std::string_view> otherEras = {};
+};
+
+void PrintTo(const WayCase& c, std::ostream* out) { *out << c.name; }
+
+class WaysOfWritingAYearTest : public testing::TestWithParam<WayCase> {};
+
+TEST_P(WaysOfWritingAYearTest, ReadsEveryReading)
+{
+    const WayCase& c = GetParam();
+    const QueryResult result = parseYearQuery(c.text);
+    ASSERT_TRUE(result) << "error " << int(result.error);
+    EXPECT_EQ(result.query->form(), c.form);
+    EXPECT_EQ(result.query->westernYear, c.westernYear);
+    const YearQuery::Era* era = result.query->era();
+    ASSERT_EQ(era != nullptr, !c.era.empty());
+    if (era) {
+        ASSERT_NE(era->era, nullptr);
+        EXPECT_EQ(era->era->name, c.era);
+        EXPECT_EQ(era->eraYear, c.eraYear);
+        EXPECT_EQ(era->note, c.note);
+    }
+    std::vector<std::string_view> others;
+    for (const YearQuery& other : result.otherReadings)
+        others.push_back(other.era()->era->name);
+    EXPECT_EQ(others, c.otherEras);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WaysOfWritingAYearTest,
+    testing::Values(WayCase{"KanjiPositional", "二〇二三年", Form::WesternYear, 2023},
+                    WayCase{"KanjiPositionalWithoutNen", "一九八九", Form::WesternYear, 1989},
+                    WayCase{"KanjiWithUnits", "千九百八十九年", Form::WesternYear, 1989},
+                    WayCase{"KanjiTwoThousand", "二千二十三年", Form::WesternYear, 2023},
+                    WayCase{"KanjiEraYear", "昭和六十四年", Form::EraYear, 1989, "昭和", 64},
+                    WayCase{"KanjiEraYearThirtyOne", "平成三十一年", Form::EraYear, 2019, "平成", 31},
+                    WayCase{"KanjiTen", "大正十年", Form::EraYear, 1921, "大正", 10},
+                    WayCase{"KanjiEraDate", "平成元年一月八日", Form::EraDate, 1989, "平成", 1},
+                    WayCase{"LigatureMeiji", "㍾45", Form::EraYear, 1912, "明治", 45},
+                    WayCase{"LigatureTaisho", "㍽元年", Form::EraYear, 1912, "大正", 1},
+                    WayCase{"LigatureShowa", "㍼64年", Form::EraYear, 1989, "昭和", 64},
+                    WayCase{"LigatureHeisei", "㍻31", Form::EraYear, 2019, "平成", 31},
+                    WayCase{"LigatureReiwa", "㋿5年", Form::EraYear, 2023, "令和", 5},
+                    WayCase{"Reading", "れいわ5", Form::EraYear, 2023, "令和", 5},
+                    WayCase{"ReadingInKatakana", "レイワ5ネン", Form::EraYear, 2023, "令和", 5},
+                    WayCase{"ReadingOfFirstYear", "へいせいがんねん", Form::EraYear, 1989, "平成", 1},
+                    WayCase{"Romanised", "Reiwa 5", Form::EraYear, 2023, "令和", 5},
+                    WayCase{"RomanisedFirstYear", "heisei gannen", Form::EraYear, 1989, "平成", 1},
+                    WayCase{"RomanisedFirstYearInOneWord", "HeiseiGannen", Form::EraYear, 1989, "平成", 1},
+                    WayCase{
+                        "RomanisedWithLongVowel", "Shouwa 64", Form::EraYear, 1989, "昭和", 64, Note::None, {"正和"}},
+                    WayCase{"JisDate", "R05.04.01", Form::EraDate, 2023, "令和", 5},
+                    WayCase{"JisDateFirstHeiseiDay", "H01.01.08", Form::EraDate, 1989, "平成", 1},
+                    WayCase{"JisDateFullWidth", "Ｒ０５．０４．０１", Form::EraDate, 2023, "令和", 5},
+                    WayCase{"JisDateOnTheLastShowaDay", "S64.01.07", Form::EraDate, 1989, "昭和", 64},
+                    WayCase{"HistoricalEra", "元禄15", Form::EraYear, 1702, "元禄", 15},
+                    WayCase{"HistoricalEraInKanji", "天保三年", Form::EraYear, 1832, "天保", 3},
+                    WayCase{"HistoricalEraDate", "慶応4年1月1日", Form::EraDate, 1868, "慶応", 4},
+                    WayCase{"HistoricalEraPastItsEnd", "元禄20", Form::EraYear, 1707, "元禄", 20, Note::EraHadEnded},
+                    WayCase{"HistoricalEraBeforeItsStart", "元禄0", Form::EraYear, 1687, "元禄", 0, Note::EraNotBegun},
+                    WayCase{"NorthernCourt", "暦応2", Form::EraYear, 1339, "暦応", 2},
+                    WayCase{"LongestName", "天平感宝元年", Form::EraYear, 749, "天平感宝", 1},
+                    WayCase{"ShorterNameOfALongerOne", "天平2", Form::EraYear, 730, "天平", 2},
+                    WayCase{"ModernEraBeforeItsStart", "令和0年", Form::EraYear, 2018, "令和", 0, Note::EraNotBegun},
+                    // A reading that fits two eras: the modern one first, then the other.
+                    WayCase{"AmbiguousReading", "しょうわ5", Form::EraYear, 1930, "昭和", 5, Note::None, {"正和"}},
+                    WayCase{"AmbiguousRomanised", "showa 5", Form::EraYear, 1930, "昭和", 5, Note::None, {"正和"}},
+                    // Two digits are the year they say, never 19xx or 20xx.
+                    WayCase{"TwoDigitYear", "89", Form::WesternYear, 89},
+                    WayCase{"TwoDigitYearWithNen", "二三年", Form::WesternYear, 23},
+                    WayCase{"TwoDigitDate", "89/1/8", Form::WesternDate, 89}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(WaysOfWritingAYearTest, TurnsDownWhatIsNoNumberOrNoEra)
+{
+    const std::pair<const char*, QueryError> rows[] = {
+        {"十十年", QueryError::NotAQuery}, // a unit twice
+        {"百千年", QueryError::NotAQuery}, // a smaller unit before a larger
+        {"一二十年", QueryError::NotAQuery}, // two digits before a unit
+        {"れいわ", QueryError::NotAQuery},
+        {"Reiwa", QueryError::NotAQuery},
+        {"gannen", QueryError::NotAQuery},
+        {"anna", QueryError::NotAQuery},
+        {"慶応4年13月1日", QueryError::NoSuchDate},
+        {"慶応4年1月31日", QueryError::NoSuchDate}, // a lunisolar month has 30 days at most
+    };
+    for (const auto& [text, error] : rows) {
+        SCOPED_TRACE(text);
+        const QueryResult result = parseYearQuery(text);
+        EXPECT_FALSE(result);
+        EXPECT_EQ(result.error, error);
+    }
+}
+
+// A lunisolar era's month and day stay as typed; the day is converted at the
+// level of its year only.
+TEST(WaysOfWritingAYearTest, KeepsALunisolarDayAsTyped)
+{
+    const QueryResult result = parseYearQuery("慶応4年1月1日");
+    ASSERT_TRUE(result);
+    EXPECT_FALSE(result.query->date);
+    EXPECT_EQ(result.query->era()->lunisolarDay, std::chrono::January / 1);
+    EXPECT_EQ(result.query->eraRow(), std::nullopt);
+}
+
 TEST(ParseYearQueryUserEraTest, ReadsTheUserEraWhenItIsShown)
 {
     const UserEra founding{"創業", 1880};
     const QueryResult result = parseYearQuery("創業144年", &founding);
     ASSERT_TRUE(result);
     EXPECT_EQ(result.query->westernYear, 2023);
-    EXPECT_EQ(result.query->era, EraRow::UserDefined);
-    EXPECT_EQ(result.query->note, Note::None);
+    EXPECT_EQ(result.query->eraRow(), EraRow::UserDefined);
+    EXPECT_EQ(result.query->era()->note, Note::None);
     EXPECT_EQ(parseYearQuery("創業元年", &founding).query->westernYear, 1880);
     EXPECT_FALSE(parseYearQuery("創業144年"));
 
     // The five eras come first; a user era named like one of them reads as that era.
     const UserEra named{"R", 2000};
-    EXPECT_EQ(parseYearQuery("R5", &named).query->era, EraRow::Reiwa);
+    EXPECT_EQ(parseYearQuery("R5", &named).query->eraRow(), EraRow::Reiwa);
     const UserEra fullWidth{"ＡＢＣ", 2000};
     EXPECT_EQ(parseYearQuery("abc3", &fullWidth).error, QueryError::NotAQuery);
     EXPECT_EQ(parseYearQuery("ABC3", &fullWidth).query->westernYear, 2002);
@@ -192,7 +317,7 @@ TEST(ParseYearQueryUserEraTest, AWesternYearStaysOneWhateverTheUserEraIsCalled)
         if (!result)
             continue;
         EXPECT_EQ(result.query->westernYear, row.westernYear);
-        const bool western = result.query->form == Form::WesternYear || result.query->form == Form::WesternDate;
+        const bool western = result.query->form() == Form::WesternYear || result.query->form() == Form::WesternDate;
         EXPECT_EQ(western, row.reads == Reads::WesternForm);
     }
 }
@@ -229,8 +354,8 @@ TEST(YearQueryRoundTripTest, EveryTableYearConvertsToAnEraYearAndBack)
             const QueryResult byName = parseYearQuery(era.text);
             ASSERT_TRUE(byName) << era.text;
             EXPECT_EQ(byName.query->westernYear, westernYear) << era.text;
-            EXPECT_EQ(byName.query->note, Note::None) << era.text;
-            std::string initial(1, kEraTable[std::size_t(era.row)].hint.front());
+            EXPECT_EQ(byName.query->era()->note, Note::None) << era.text;
+            std::string initial(1, kEraTable[std::size_t(*era.row)].hint.front());
             initial += std::to_string(era.year);
             ASSERT_TRUE(parseYearQuery(initial)) << initial;
             EXPECT_EQ(parseYearQuery(initial).query->westernYear, westernYear) << initial;
@@ -238,14 +363,12 @@ TEST(YearQueryRoundTripTest, EveryTableYearConvertsToAnEraYearAndBack)
         EXPECT_GE(eras, 1);
         EXPECT_LE(eras, 2);
         for (const year_month_day day : {year{westernYear} / 1 / 1, year{westernYear} / 12 / 31}) {
-            YearQuery dateQuery = westernYearQuery(westernYear);
-            dateQuery.form = YearQuery::Form::WesternDate;
-            dateQuery.date = day;
+            const YearQuery dateQuery = westernDateQuery(day);
             const std::string eraDate = describeYear(dateQuery, nullptr, kToday).eraText;
             const QueryResult back = parseYearQuery(eraDate);
             ASSERT_TRUE(back) << eraDate;
             EXPECT_EQ(back.query->date, day) << eraDate;
-            EXPECT_EQ(back.query->note, Note::None) << eraDate;
+            EXPECT_EQ(back.query->era()->note, Note::None) << eraDate;
         }
     }
 }

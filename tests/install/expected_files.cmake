@@ -15,11 +15,12 @@ set(expected
 foreach(size IN LISTS ICON_SIZES)
   list(APPEND expected usr/share/icons/hicolor/${size}x${size}/apps/erakon.png)
 endforeach()
-# The documentation: licence, changelog, manual pages in English and Japanese and every
+# The documentation: licence, changelog, the example era file, manual pages in English and Japanese and every
 # file of the user's manual.
 list(APPEND expected
   usr/share/doc/erakon/copyright
   usr/share/doc/erakon/changelog.gz
+  usr/share/doc/erakon/examples/eras.conf
   usr/share/man/man1/erakon.1.gz
   usr/share/man/man1/erakon-cli.1.gz
   usr/share/man/ja/man1/erakon.1.gz

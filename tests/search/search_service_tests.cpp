@@ -3,6 +3,7 @@
 // on a private session bus, with the clock pinned and the window's start
 // recorded.
 #include "core/clock.h"
+#include "core/era_file.h"
 #include "core/version.h"
 #include "search/runner_types.h"
 #include "search/search_names.h"
@@ -225,6 +226,25 @@ INSTANTIATE_TEST_SUITE_P(
                                 "※平成は2019年4月30日までです\u3000この年に生まれた人は、今年 0才です",
                                 "平成35年 = 2023年",
                                 "令和5年・今年"},
+                      QueryCase{"KanjiNumerals",
+                                {text("平成三十一年")},
+                                "2019年 — 平成31年・令和元年, 4年前, 亥（い）",
+                                "この年に生まれた人は、今年 4才です",
+                                "平成31年 = 2019年",
+                                "4年前・亥（い）"},
+                      QueryCase{"HistoricalEra",
+                                {text("元禄15")},
+                                "1702年 — 元禄15年, 321年前, 午（うま）",
+                                "※元禄15年は旧暦の年で、1702年とは年の初めが異なります\u3000"
+                                "この年に生まれた人は、今年 321才です",
+                                "元禄15年 = 1702年",
+                                "元禄15年・321年前"},
+                      QueryCase{"EveryReadingOfAnAmbiguousText",
+                                {text("しょうわ5")},
+                                "1930年 — 昭和5年, 93年前, 午（うま）",
+                                "ほかに 正和5年 = 1316年\u3000この年に生まれた人は、今年 93才です",
+                                "昭和5年 = 1930年",
+                                "93年前・午（うま）・ほかに 正和5年 = 1316年"},
                       QueryCase{"Word", {QStringLiteral("weather")}, nullptr, nullptr},
                       QueryCase{"Greeting", {text("こんにちは")}, nullptr, nullptr},
                       QueryCase{"EraWithoutYear", {text("平成")}, nullptr, nullptr},
@@ -439,6 +459,23 @@ TEST_F(SearchServiceTest, ASecondServiceCannotTakeTheName)
     const std::optional<QString> error = second.publishOn(bus.connect(QStringLiteral("second")));
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->contains(kBusName)) << error->toStdString();
+}
+
+// An era an era file adds is read and answered like the built-in ones.
+TEST(YearSearchEraFileTest, AnswersWithTheAddedEra)
+{
+    const FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
+    EraTable eras;
+    eras.addFile("/etc/xdg/Harunagi/erakon/eras.conf", "新元 しんげん Shingen N 2025-05-20\n");
+    const YearSearch search(clock, {}, eras.eras());
+    const std::vector<SearchAnswer> answers = search.answers(text("しんげん2"));
+    ASSERT_EQ(answers.size(), 1U);
+    EXPECT_EQ(answers[0].title, text("2026年 — 新元2年, 3年後, 午（うま）"));
+    EXPECT_EQ(answers[0].runnerText, text("新元2年 = 2026年"));
+    const std::vector<SearchAnswer> western = search.answers(text("2025"));
+    ASSERT_EQ(western.size(), 1U);
+    EXPECT_EQ(western[0].title, text("2025年 — 令和7年・新元元年, 2年後, 巳（み）"));
+    EXPECT_TRUE(YearSearch(clock, {}).answers(text("新元2")).empty());
 }
 
 } // namespace
