@@ -3,9 +3,9 @@
 
 #include "cli/command_options.h"
 #include "cli/conversion_output.h"
-#include "cli/terminal_text.h"
 #include "core/ini_profile.h"
 #include "core/table_line.h"
+#include "core/terminal_text.h"
 #include "core/user_era_settings.h"
 #include "core/version_text.h"
 
@@ -16,8 +16,8 @@ namespace {
 // The user era as the settings show it, or nothing when they do not. A file
 // that is there but cannot be read is named once, with the reason, and the
 // conversion goes on without it as the window's start would.
-std::optional<UserEra> shownUserEra(const CommandOptions& options, const CommandContext& context, CommandResult& result,
-                                    std::string_view programName)
+std::optional<UserEra> userEraOfTheSettings(const CommandOptions& options, const CommandContext& context,
+                                            CommandResult& result, std::string_view programName)
 {
     if (options.ignoreSettings || !context.readSettingsFile)
         return std::nullopt;
@@ -27,16 +27,13 @@ std::optional<UserEra> shownUserEra(const CommandOptions& options, const Command
             + visibleText(file.reason) + "\n";
     if (file.outcome != SettingsFileContent::Outcome::Read)
         return std::nullopt;
-    const UserEraSettings settings = readUserEraSettings(IniProfile::fromBytes(std::move(file.bytes)));
-    if (!settings.shown)
-        return std::nullopt;
-    return UserEra{settings.name, settings.origin};
+    return shownUserEra(IniProfile::fromBytes(std::move(file.bytes)));
 }
 
 void convert(const CommandOptions& options, const CommandContext& context, CommandResult& result,
              std::string_view programName)
 {
-    const std::optional<UserEra> userEra = shownUserEra(options, context, result, programName);
+    const std::optional<UserEra> userEra = userEraOfTheSettings(options, context, result, programName);
     const UserEra* era = userEra ? &*userEra : nullptr;
     const std::chrono::year_month_day today = context.clock.today();
 
@@ -94,8 +91,7 @@ CommandResult runCommandLine(std::span<const char* const> arguments, std::string
     case CommandOptions::Action::Convert: convert(options, context, result, programName); break;
     case CommandOptions::Action::Fail:
         result.status = kBadInputStatus;
-        result.err = std::string(programName) + ": " + options.error + "\n" + "Try '" + std::string(programName)
-            + " --help' for more information.\n";
+        result.err = refusalText(programName, options.error);
         break;
     }
     return result;

@@ -9,6 +9,7 @@
 #include "settings/profile_reader.h"
 #include "settings/raw_bytes.h"
 #include "settings/system_paths.h"
+#include "system/settings_file_path.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -69,10 +70,19 @@ QString readText(const ProfileReader& reader, QStringView section, QStringView k
     return withoutControlCharacters(reader.readString(section, key, defaultValue));
 }
 
+// The keys of the user era, which the core reads as the command line and the
+// search read them.
+bool isUserEraKey(OptionKey key)
+{
+    return key == OptionKey::AddItem || key == OptionKey::AddName || key == OptionKey::AddYear;
+}
+
 OptionSettings readOptions(const ProfileReader& reader)
 {
     OptionSettings options;
     for (const OptionKey key : kOptionReadOrder) {
+        if (isUserEraKey(key))
+            continue;
         const OptionEntry& entry = optionEntry(key);
         std::visit(Overloaded{
                        [&](bool OptionSettings::*flag) {
@@ -88,7 +98,6 @@ OptionSettings readOptions(const ProfileReader& reader)
                    },
                    entry.field);
     }
-    // The user era as the command line reads it too.
     const UserEraSettings userEra = readUserEraSettings(reader.profile());
     options.addItem = userEra.shown;
     options.addName = QString::fromStdString(userEra.name);
@@ -200,6 +209,12 @@ QString fallbackSettingsPath(const SettingsLocation& location)
     return decodeFileName(settingsPathBesideProgram(encodeFileName(location.executablePath).toStdString()));
 }
 
+QString settingsFileToRead(const SettingsLocation& location)
+{
+    return decodeFileName(system::settingsFileToRead(encodeFileName(location.configHome).toStdString(),
+                                                     encodeFileName(location.executablePath).toStdString()));
+}
+
 int windowStateFromStored(int stored)
 {
     switch (stored) {
@@ -217,9 +232,7 @@ LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacem
     // Whatever stands at the per-user path is the settings file: a FIFO or a
     // file too large gives the defaults now and a report at close, rather
     // than the file beside the executable.
-    loaded.filePath = SettingsFilePath(location);
-    if (loaded.filePath.isEmpty() || !fileExists(loaded.filePath))
-        loaded.filePath = fallbackSettingsPath(location);
+    loaded.filePath = settingsFileToRead(location);
     const ProfileReader reader = loaded.filePath.isEmpty() ? ProfileReader() : ProfileReader::fromFile(loaded.filePath);
     const auto read = [&](QStringView key, int defaultValue) {
         return reader.readInteger(kPositionSection, key, defaultValue);

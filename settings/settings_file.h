@@ -51,6 +51,9 @@ QString SettingsFilePath(const SettingsLocation& location);
 // The executable's path with its extension replaced by ".ini"; empty when the
 // executable's path is not known (not absolute).
 QString fallbackSettingsPath(const SettingsLocation& location);
+// The file the settings are read from: the per-user file when anything stands
+// there, else the one beside the executable; empty when neither is known.
+QString settingsFileToRead(const SettingsLocation& location);
 
 struct ScreenMetrics {
     int workAreaWidth = 0; // of the primary screen's work area

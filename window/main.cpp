@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
+#include "core/terminal_text.h"
 #include "core/version.h"
 #include "desktop/graphical_session.h"
 #include "desktop/linux_desktop_platform.h"
@@ -31,8 +32,8 @@ int main(int argc, char** argv)
     // --help, --version and a wrong option are answered before anything
     // touches the display or the settings.
     const erakon::CommandLine commandLine = erakon::parseCommandLine(argc, argv);
-    if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout,
-                                                      std::cerr))
+    if (const auto status = erakon::answerCommandLine(
+            commandLine, erakon::programNameOf(argc, argv, erakon::kProgramName), std::cout, std::cerr))
         return *status;
     // Before anything reads the environment: a relative XDG folder would put
     // settings and caches wherever the program happens to run.
