@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_file.h"
 
-#include "core/settings_location.h"
 #include "core/user_era_settings.h"
+#include "core/version.h"
 #include "settings/atomic_file.h"
 #include "settings/ini_document.h"
 #include "settings/ini_text.h"
 #include "settings/profile_reader.h"
 #include "settings/raw_bytes.h"
-#include "settings/system_paths.h"
-#include "system/settings_file_path.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -190,40 +188,6 @@ std::optional<QString> notWritableReason(const QString& path)
 }
 
 } // namespace
-
-SettingsLocation systemSettingsLocation() { return {xdgConfigHome(), runningExecutablePath()}; }
-
-QString programName(const QString& executablePath)
-{
-    return decodeFileName(programNameOfExecutable(encodeFileName(executablePath).toStdString()));
-}
-
-QString SettingsFilePath(const SettingsLocation& location)
-{
-    return decodeFileName(userSettingsPath(encodeFileName(location.configHome).toStdString(),
-                                           encodeFileName(location.executablePath).toStdString()));
-}
-
-QString fallbackSettingsPath(const SettingsLocation& location)
-{
-    return decodeFileName(settingsPathBesideProgram(encodeFileName(location.executablePath).toStdString()));
-}
-
-QString settingsFileToRead(const SettingsLocation& location)
-{
-    return decodeFileName(system::settingsFileToRead(encodeFileName(location.configHome).toStdString(),
-                                                     encodeFileName(location.executablePath).toStdString()));
-}
-
-int windowStateFromStored(int stored)
-{
-    switch (stored) {
-    case kWindowStateNormal:
-    case kWindowStateMinimized:
-    case kWindowStateMaximized: return stored;
-    default: return kWindowStateNormal;
-    }
-}
 
 LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
                             const ScreenMetrics& screen)

@@ -9,7 +9,7 @@
 #include "desktop/program_icon.h"
 #include "desktop/qt_messages.h"
 #include "desktop/termination_signals.h"
-#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "settings/system_paths.h"
 #include "styles/style_service.h"
 #include "widgets/caret_blink_limit.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/date_format.h"
-#include "settings/settings_file.h"
+#include "settings/option_table.h"
 #include "window/page.h"
 #include "window/window_services.h"
 #include "window/window_settings_store.h"

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/window_settings_store.h"
 
+#include "settings/settings_file.h"
 #include "window/options_model.h"
 #include "window/window_geometry.h"
 

@@ -3,7 +3,7 @@
 #include "window/main_window.h"
 
 #include "desktop/about_dialog.h"
-#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/settings_test_printers.h"
 #include "tests/support/style_names.h"
