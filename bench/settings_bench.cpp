@@ -150,7 +150,7 @@ void BM_LoadSettings(benchmark::State& state)
 {
     const SettingsFolder folder;
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal, {1920, 1080}));
+        benchmark::DoNotOptimize(loadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal, {1920, 1080}));
 }
 BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMillisecond);
 
@@ -159,7 +159,7 @@ void BM_LoadSettingsOfShape(benchmark::State& state, Shape shape)
 {
     const SettingsFolder folder(fileOfShape(shape));
     for (auto _ : state) {
-        const LoadedSettings loaded = LoadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal,
+        const LoadedSettings loaded = loadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal,
                                                    {1920, 1080});
         if (!loaded.options.addItem || loaded.options.addYear != 1900)
             state.SkipWithError("the user era was not read");

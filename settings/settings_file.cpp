@@ -189,7 +189,7 @@ std::optional<QString> notWritableReason(const QString& path)
 
 } // namespace
 
-LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
+LoadedSettings loadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
                             const ScreenMetrics& screen)
 {
     LoadedSettings loaded;

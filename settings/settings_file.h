@@ -11,7 +11,7 @@
 
 // The settings file: read once while the main window is created, written at
 // every close that goes ahead. The window stays thin:
-//   start: loaded = LoadSettings(location, placement read from the window,
+//   start: loaded = loadSettings(location, placement read from the window,
 //              window state, primary screen metrics);
 //          the normal rectangle goes through keepOnScreen() with the window's
 //          minimum size before it is applied (hidden), then the window state;
@@ -37,7 +37,7 @@ struct LoadedSettings {
 // of the middle third (left = work-area width / 3, top = screen height / 3,
 // right and bottom twice the left and top read), currentState for the state,
 // and the defaults of OptionSettings. Never fails.
-LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
+LoadedSettings loadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
                             const ScreenMetrics& screen);
 
 // The section PROGRAM: which program wrote the file, from where and when.

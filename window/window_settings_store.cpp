@@ -17,7 +17,7 @@ void WindowSettingsStore::load(QWidget& window, OptionsModel& options)
 {
     if (!m_location)
         return;
-    const LoadedSettings loaded = LoadSettings(*m_location, placementOf(window, m_placement), storedWindowState(window),
+    const LoadedSettings loaded = loadSettings(*m_location, placementOf(window, m_placement), storedWindowState(window),
                                                primaryScreenMetrics());
     m_placement = loaded.placement;
     placeWindow(window, loaded.placement, loaded.windowState);

@@ -85,7 +85,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    LoadedSettings load() const { return LoadSettings(m_location, currentPlacement(), kWindowStateNormal, kScreen); }
+    LoadedSettings load() const { return loadSettings(m_location, currentPlacement(), kWindowStateNormal, kScreen); }
     LoadedSettings loadFile(const QByteArray& content)
     {
         writeFile(userFile(), content);
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(States, StoredStateTest,
 TEST_F(SettingsFileTest, MissingStateKeepsTheCurrentState)
 {
     writeFile(userFile(), "[POSITION]\r\n");
-    EXPECT_EQ(LoadSettings(m_location, currentPlacement(), kWindowStateMaximized, kScreen).windowState,
+    EXPECT_EQ(loadSettings(m_location, currentPlacement(), kWindowStateMaximized, kScreen).windowState,
               kWindowStateMaximized);
 }
 
