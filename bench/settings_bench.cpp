@@ -181,7 +181,7 @@ void BM_SaveSettings(benchmark::State& state)
     const ProgramRecord program = programRecord(folder.location().executablePath,
                                                 QStringLiteral("2023/05/20 14:05:09"));
     for (auto _ : state) {
-        if (SaveSettings(folder.location(), program, WindowPlacement{}, kWindowStateNormal, OptionSettings{}))
+        if (saveSettings(folder.location(), program, WindowPlacement{}, kWindowStateNormal, OptionSettings{}))
             state.SkipWithError("the settings could not be saved");
     }
 }

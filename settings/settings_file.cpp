@@ -229,7 +229,7 @@ ProgramRecord programRecord(const QString& executablePath, const QString& lastCl
     return {executable.fileName(), executable.absolutePath(), version, lastClose};
 }
 
-std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
+std::optional<QString> saveSettings(const SettingsLocation& location, const ProgramRecord& program,
                                     const WindowPlacement& placement, int windowState, const OptionSettings& options)
 {
     const QString path = settingsFileToWrite(location);

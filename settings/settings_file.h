@@ -16,7 +16,7 @@
 //          the normal rectangle goes through keepOnScreen() with the window's
 //          minimum size before it is applied (hidden), then the window state;
 //          the options go into the window's options model in kOptionReadOrder.
-//   close: error = SaveSettings(location, programRecord(executable, LastClose
+//   close: error = saveSettings(location, programRecord(executable, LastClose
 //              text), placement at close, window state, the model's options);
 //          an error text is shown to the user, and the close goes on.
 // Sections the program does not write survive every rewrite.
@@ -58,7 +58,7 @@ ProgramRecord programRecord(const QString& executablePath, const QString& lastCl
 // was; a link is written through, and the file keeps its owner, group and
 // mode. Returns the error text when the file cannot be read or written, or
 // is not a regular file, or is too large to read.
-std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
+std::optional<QString> saveSettings(const SettingsLocation& location, const ProgramRecord& program,
                                     const WindowPlacement& placement, int windowState, const OptionSettings& options);
 
 } // namespace erakon

@@ -29,7 +29,7 @@ std::optional<QString> WindowSettingsStore::save(const QWidget& window, Qt::Wind
 {
     if (!m_location)
         return std::nullopt;
-    return SaveSettings(*m_location, programRecord(m_location->executablePath, lastClose),
+    return saveSettings(*m_location, programRecord(m_location->executablePath, lastClose),
                         placementToStore(window, m_placement, states, placeKnown), storedWindowState(states), options);
 }
 

@@ -95,7 +95,7 @@ protected:
     std::optional<QString> save(const OptionSettings& options = {}, const QString& lastClose = u"2023/05/20 14:05:09"_s,
                                 const WindowPlacement& placement = placementAt(640, 360, 1280, 720))
     {
-        return SaveSettings(m_location, programRecord(m_location.executablePath, lastClose), placement,
+        return saveSettings(m_location, programRecord(m_location.executablePath, lastClose), placement,
                             kWindowStateNormal, options);
     }
 
@@ -339,7 +339,7 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 {
     OptionSettings options{true, false, true, false, true, u" 創業 𠮷 "_s, 42, true, -1, true, true, u"'Glow'"_s};
     const WindowPlacement placement = placementAt(-100, 5, 700, 605);
-    ASSERT_EQ(SaveSettings(m_location, programRecord(m_location.executablePath, u"x"_s), placement,
+    ASSERT_EQ(saveSettings(m_location, programRecord(m_location.executablePath, u"x"_s), placement,
                            kWindowStateMaximized, options),
               std::nullopt);
     const LoadedSettings loaded = load();
@@ -697,7 +697,7 @@ TEST_P(SpecialFileTest, GivesDefaultsAndIsNeverOpenedOrReplaced)
     auto result = std::make_shared<std::promise<std::optional<QString>>>();
     std::future<std::optional<QString>> closing = result->get_future();
     std::thread([result, location = m_location] {
-        result->set_value(SaveSettings(location, programRecord(location.executablePath, u"x"_s), currentPlacement(),
+        result->set_value(saveSettings(location, programRecord(location.executablePath, u"x"_s), currentPlacement(),
                                        kWindowStateNormal, {}));
     }).detach();
     ASSERT_EQ(closing.wait_for(std::chrono::seconds(30)), std::future_status::ready)
