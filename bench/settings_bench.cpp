@@ -72,7 +72,7 @@ public:
     explicit SettingsFolder(const QByteArray& content = settingsFile())
     {
         m_location = {m_root.filePath(QStringLiteral("config")), m_root.filePath(QStringLiteral("erakon"))};
-        const QString path = SettingsFilePath(m_location);
+        const QString path = userSettingsFilePath(m_location);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))

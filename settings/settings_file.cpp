@@ -153,7 +153,7 @@ void writeOptionSection(IniDocument& document, const OptionSettings& options)
 // known.
 QString settingsFileToWrite(const SettingsLocation& location)
 {
-    QString path = SettingsFilePath(location);
+    QString path = userSettingsFilePath(location);
     if (!path.isEmpty() && !makeFolders(QFileInfo(path).absolutePath()))
         return path;
     return fallbackSettingsPath(location);

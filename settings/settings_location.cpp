@@ -15,7 +15,7 @@ QString programName(const QString& executablePath)
     return decodeFileName(programNameOfExecutable(encodeFileName(executablePath).toStdString()));
 }
 
-QString SettingsFilePath(const SettingsLocation& location)
+QString userSettingsFilePath(const SettingsLocation& location)
 {
     return decodeFileName(userSettingsPath(encodeFileName(location.configHome).toStdString(),
                                            encodeFileName(location.executablePath).toStdString()));

@@ -27,7 +27,7 @@ inline const QString kDefaultProgramName = QString::fromUtf8(kProgramName);
 QString programName(const QString& executablePath);
 // <configHome>/Harunagi/<program name>/<program name>.ini; empty when
 // configHome is not an absolute path. Neither creates nor checks anything.
-QString SettingsFilePath(const SettingsLocation& location);
+QString userSettingsFilePath(const SettingsLocation& location);
 // The executable's path with its extension replaced by ".ini"; empty when the
 // executable's path is not known (not absolute).
 QString fallbackSettingsPath(const SettingsLocation& location);

@@ -68,7 +68,7 @@ protected:
         m_location = {m_root.filePath(u"config"_s), m_root.filePath(u"bin/erakon"_s)};
     }
 
-    QString userFile() const { return SettingsFilePath(m_location); }
+    QString userFile() const { return userSettingsFilePath(m_location); }
     QString fallbackFile() const { return fallbackSettingsPath(m_location); }
 
     static void writeFile(const QString& path, const QByteArray& content)
@@ -126,7 +126,7 @@ class SettingsPathTest : public testing::TestWithParam<PathCase> {};
 
 TEST_P(SettingsPathTest, FollowsTheProgramName)
 {
-    EXPECT_EQ(SettingsFilePath(GetParam().location), GetParam().userFile);
+    EXPECT_EQ(userSettingsFilePath(GetParam().location), GetParam().userFile);
     EXPECT_EQ(fallbackSettingsPath(GetParam().location), GetParam().fallbackFile);
 }
 

@@ -116,7 +116,7 @@ TEST_P(StoredStyleTest, AppliesAKnownNameAndKeepsTheSystemStyleOtherwise)
 
     // The close stores the active style by its own name.
     ASSERT_TRUE(window->close());
-    QFile saved(SettingsFilePath({folder.filePath(QStringLiteral("config")), desktop.executable}));
+    QFile saved(userSettingsFilePath({folder.filePath(QStringLiteral("config")), desktop.executable}));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(saved.readAll())
                     .contains(QStringLiteral("StyleName=") + GetParam().applied + QStringLiteral("\r\n")));
