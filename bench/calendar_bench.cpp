@@ -28,7 +28,7 @@ void BM_FormatEraOfYear(benchmark::State& state)
     const erakon::TFormatSettings settings = japaneseSettings();
     const erakon::DateTime date = erakon::makeDateTime(2019, 12, 31);
     for (auto _ : state)
-        benchmark::DoNotOptimize(erakon::FormatDatePattern("ggge", date, settings));
+        benchmark::DoNotOptimize(erakon::formatDatePattern("ggge", date, settings));
 }
 BENCHMARK(BM_FormatEraOfYear);
 
@@ -37,7 +37,7 @@ void BM_FormatClock(benchmark::State& state)
     const erakon::TFormatSettings settings = japaneseSettings();
     const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
     for (auto _ : state)
-        benchmark::DoNotOptimize(erakon::FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
+        benchmark::DoNotOptimize(erakon::formatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
 }
 BENCHMARK(BM_FormatClock);
 
@@ -46,7 +46,7 @@ void BM_FormatDateTime(benchmark::State& state)
     const erakon::TFormatSettings settings = japaneseSettings();
     const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
     for (auto _ : state)
-        benchmark::DoNotOptimize(erakon::FormatDatePattern("c", now, settings));
+        benchmark::DoNotOptimize(erakon::formatDatePattern("c", now, settings));
 }
 BENCHMARK(BM_FormatDateTime);
 

@@ -309,7 +309,7 @@ private:
 
 } // namespace
 
-std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime, const TFormatSettings& settings,
+std::string formatDatePattern(std::string_view pattern, const DateTime& dateTime, const TFormatSettings& settings,
                               EraNameLanguage language)
 {
     std::string out;

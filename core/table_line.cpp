@@ -33,7 +33,7 @@ std::string TableLine(std::chrono::year_month_day date, int currentYear, bool sh
     // Widened: the difference of two ints need not fit in an int.
     const long long distance = static_cast<long long>(year) - currentYear;
 
-    std::string line = FormatDatePattern("ggge", DateTime{date}, eraOnlySettings);
+    std::string line = formatDatePattern("ggge", DateTime{date}, eraOnlySettings);
     line += '\t';
     line += std::to_string(year);
     line += "年\t";

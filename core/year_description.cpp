@@ -29,7 +29,7 @@ std::string eraDateText(year_month_day date)
     if (!japaneseEraOf(date))
         return {};
     static const TFormatSettings eraOnlySettings;
-    return FormatDatePattern("ggge年m月d日", DateTime{date}, eraOnlySettings);
+    return formatDatePattern("ggge年m月d日", DateTime{date}, eraOnlySettings);
 }
 
 std::string yearsFromNowText(int yearsFromNow)

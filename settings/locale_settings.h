@@ -9,7 +9,7 @@ namespace erakon {
 
 // The format settings record for a locale: day and month names (the forms
 // used inside a date), separators, and its short date and long time formats
-// in the pattern language of FormatDatePattern.
+// in the pattern language of formatDatePattern.
 TFormatSettings formatSettingsFor(const QLocale& locale);
 
 // The record of the About dialog's Ukrainian date line.

@@ -29,7 +29,7 @@ void ClockStatusBar::setPanelText(const QString& text) { m_clockPanel->setText(t
 
 void ClockStatusBar::showClock(const DateTime& now, const TFormatSettings& settings, EraNameLanguage language)
 {
-    setPanelText(QString::fromStdString(FormatDatePattern(kClockPattern, now, settings, language)));
+    setPanelText(QString::fromStdString(formatDatePattern(kClockPattern, now, settings, language)));
 }
 
 void ClockStatusBar::mouseReleaseEvent(QMouseEvent* event)

@@ -220,7 +220,7 @@ QString ConversionPage::westernYearText() const { return m_westernYearBox->text(
 
 void ConversionPage::resetToCurrentYear()
 {
-    m_westernYearBox->setText(fromUtf8(FormatDatePattern("yyyy", m_clock.now(), m_formatSettings)));
+    m_westernYearBox->setText(fromUtf8(formatDatePattern("yyyy", m_clock.now(), m_formatSettings)));
 }
 
 EraOffsets ConversionPage::eraOffsets() const { return eraOffsetsFor(m_userEraOrigin); }

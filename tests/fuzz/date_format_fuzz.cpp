@@ -116,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const erakon::TFormatSettings settings = takeSettings(input);
     const std::string pattern = input.ConsumeRemainingBytesAsString();
 
-    const std::string text = erakon::FormatDatePattern(pattern, dateTime, settings, language);
+    const std::string text = erakon::formatDatePattern(pattern, dateTime, settings, language);
     if (isValidUtf8(pattern) && settingsAreValidUtf8(settings) && !isValidUtf8(text))
         std::abort(); // a character was split or garbled
     return 0;
