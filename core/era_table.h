@@ -53,7 +53,7 @@ constexpr int eraYearOf(int westernYear, int offset) { return westernYear - offs
 constexpr int westernYearOf(int eraYear, int offset) { return eraYear + offset; }
 
 // The year minus the current year: negative for past years.
-constexpr int YearsFromNow(int year, int currentYear) { return year - currentYear; }
+constexpr int yearsFromNow(int year, int currentYear) { return year - currentYear; }
 
 // Index into the zodiac table, in [0, 11] for every year, negative ones too.
 int etoIndex(int year);
