@@ -59,7 +59,7 @@ constexpr int yearsFromNow(int year, int currentYear) { return year - currentYea
 int etoIndex(int year);
 
 // The twelve zodiac texts, index 0 = 子.
-extern const std::array<std::string_view, 12> EtoStr;
+extern const std::array<std::string_view, 12> kEtoTexts;
 
 // The zodiac text of the year when the zodiac is shown, else empty.
 std::string EtoText(int year, bool showEto);
