@@ -27,7 +27,7 @@ std::string TableLine(std::chrono::year_month_day date, int currentYear, bool sh
 {
     // The era column does not depend on names or separators, so the record's
     // defaults are as good as the program's settings here.
-    static const TFormatSettings eraOnlySettings;
+    static const DateFormatSettings eraOnlySettings;
 
     const int year = int(date.year());
     // Widened: the difference of two ints need not fit in an int.

@@ -28,7 +28,7 @@ std::string eraDateText(year_month_day date)
 {
     if (!japaneseEraOf(date))
         return {};
-    static const TFormatSettings eraOnlySettings;
+    static const DateFormatSettings eraOnlySettings;
     return formatDatePattern("ggge年m月d日", DateTime{date}, eraOnlySettings);
 }
 

@@ -18,7 +18,7 @@ DateTime toDateTime(Instant t)
 
 } // namespace
 
-QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, TFormatSettings ukrainian)
+QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, DateFormatSettings ukrainian)
 {
     const Instant localNow = sys_days{now.date} + now.time;
     const Instant utc = localNow - seconds{offsetFromUtc(now)};

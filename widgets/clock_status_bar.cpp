@@ -27,7 +27,7 @@ QString ClockStatusBar::panelText() const { return m_clockPanel->text(); }
 
 void ClockStatusBar::setPanelText(const QString& text) { m_clockPanel->setText(text); }
 
-void ClockStatusBar::showClock(const DateTime& now, const TFormatSettings& settings, EraNameLanguage language)
+void ClockStatusBar::showClock(const DateTime& now, const DateFormatSettings& settings, EraNameLanguage language)
 {
     setPanelText(QString::fromStdString(formatDatePattern(kClockPattern, now, settings, language)));
 }

@@ -83,7 +83,7 @@ void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::in
 
 } // namespace
 
-ConversionPage::ConversionPage(const Clock& clock, const TFormatSettings& formatSettings, const OptionsModel& options,
+ConversionPage::ConversionPage(const Clock& clock, const DateFormatSettings& formatSettings, const OptionsModel& options,
                                QAction* closeAction, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)

@@ -98,7 +98,7 @@ private:
     DesktopPlatform& m_desktop;
     std::function<void(const QString&)> m_errorOutput;
     WindowSettingsStore m_settingsStore;
-    TFormatSettings m_formatSettings;
+    DateFormatSettings m_formatSettings;
     EraNameLanguage m_eraNameLanguage = EraNameLanguage::Japanese;
     QString m_basicStyleName;
     bool m_endingSession = false;

@@ -24,7 +24,7 @@ PageWidget* addPage(PageControl* control, PageWidget* page, const char* name, co
 
 } // namespace
 
-Pages::Pages(QWidget* window, const Clock& clock, const TFormatSettings& formatSettings, OptionsModel& options,
+Pages::Pages(QWidget* window, const Clock& clock, const DateFormatSettings& formatSettings, OptionsModel& options,
              StyleService& styles, Messages& messages, const CommandActions& commands)
     : QObject(window)
     , m_control(new PageControl(window))

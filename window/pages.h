@@ -21,7 +21,7 @@ class StylePage;
 class StyleService;
 class TablePage;
 struct CommandActions;
-struct TFormatSettings;
+struct DateFormatSettings;
 
 // The window's six pages in their tabs: which one is shown, and entering a
 // page, which renews what it shows from the rest of the window. The user's
@@ -31,7 +31,7 @@ class Pages final : public QObject {
     Q_DISABLE_COPY_MOVE(Pages)
 
 public:
-    Pages(QWidget* window, const Clock& clock, const TFormatSettings& formatSettings, OptionsModel& options,
+    Pages(QWidget* window, const Clock& clock, const DateFormatSettings& formatSettings, OptionsModel& options,
           StyleService& styles, Messages& messages, const CommandActions& commands);
 
     // The tabs, the window's central widget.

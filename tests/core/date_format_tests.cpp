@@ -86,14 +86,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatDatePatternTest, ::testing::ValuesIn(kForm
 
 TEST(FormatDatePatternSeparators, EmptyTimeSeparatorJoinsHourAndMinute)
 {
-    TFormatSettings settings = test::japaneseFormatSettings();
+    DateFormatSettings settings = test::japaneseFormatSettings();
     settings.TimeSeparator.clear();
     EXPECT_EQ(formatDatePattern("HH:MM", makeDateTime(2023, 5, 20, 14, 5), settings), "1405");
 }
 
 TEST(FormatDatePatternSeparators, SlashWritesTheDateSeparator)
 {
-    TFormatSettings settings = test::japaneseFormatSettings();
+    DateFormatSettings settings = test::japaneseFormatSettings();
     settings.DateSeparator = ".";
     settings.TimeSeparator = "時";
     EXPECT_EQ(formatDatePattern("d/m/yyyy h:nn", makeDateTime(2023, 5, 20, 14, 5), settings), "20.5.2023 14時05");
@@ -130,7 +130,7 @@ TEST(ShortEraName, TraditionalChineseTakesLastTwoOfFourCharacters)
 // A locale format that names "c" itself must not recurse.
 TEST(FormatDatePatternRobustness, DateTimeInsideLocaleFormatsWritesNothing)
 {
-    TFormatSettings settings = test::japaneseFormatSettings();
+    DateFormatSettings settings = test::japaneseFormatSettings();
     settings.ShortDateFormat = "c yyyy c";
     settings.LongTimeFormat = "cc";
     EXPECT_EQ(formatDatePattern("c", makeDateTime(2023, 5, 20, 1), settings), " 2023  ");
@@ -138,7 +138,7 @@ TEST(FormatDatePatternRobustness, DateTimeInsideLocaleFormatsWritesNothing)
 
 TEST(FormatDatePatternRobustness, OddInputGivesText)
 {
-    const TFormatSettings settings = test::japaneseFormatSettings();
+    const DateFormatSettings settings = test::japaneseFormatSettings();
     const DateTime when = makeDateTime(2023, 5, 20, 14, 5, 9);
 
     std::string longPattern;

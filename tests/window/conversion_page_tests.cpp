@@ -70,7 +70,7 @@ protected:
     }
 
     FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
-    TFormatSettings formatSettings;
+    DateFormatSettings formatSettings;
     OptionsModel options{OptionSettings{}};
     QAction closeAction;
     ConversionPage page{clock, formatSettings, options, &closeAction};
