@@ -136,7 +136,7 @@ QStringList StyleService::names()
 
 QString StyleService::activeName() const { return d->styles[d->active].name; }
 
-void StyleService::Initialize() { d->discovered = false; }
+void StyleService::rediscoverStyles() { d->discovered = false; }
 
 bool StyleService::SetStyle(const QString& name, QString* error)
 {

@@ -31,7 +31,7 @@ public:
 
     // Re-arms the discovery of carried styles; registered styles and the
     // active style stay.
-    void Initialize();
+    void rediscoverStyles();
 
     // Makes the named style active and redraws the whole application in it.
     // Does nothing when it is already active. False with *error set when no

@@ -64,7 +64,7 @@ StylePage::StylePage(StyleService& styles, Messages& messages, OptionsModel& opt
     // applied, where the option takes effect.
     connect(m_styleList, &QListWidget::currentRowChanged, this, [this, &options] {
         if (const QListWidgetItem* item = m_styleList->currentItem()) {
-            m_styles.Initialize();
+            m_styles.rediscoverStyles();
             options.set(&OptionSettings::styleName, item->text());
         }
     });

@@ -139,7 +139,7 @@ TEST_F(StyleServiceTest, InitializeKeepsRegisteredAndActiveStyles)
     QString error;
     ASSERT_TRUE(service.SetStyle(QStringLiteral("Sky"), &error));
 
-    service.Initialize();
+    service.rediscoverStyles();
 
     EXPECT_EQ(service.names(), before);
     EXPECT_EQ(service.activeName(), QStringLiteral("Sky"));
