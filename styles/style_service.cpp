@@ -138,7 +138,7 @@ QString StyleService::activeName() const { return d->styles[d->active].name; }
 
 void StyleService::rediscoverStyles() { d->discovered = false; }
 
-bool StyleService::SetStyle(const QString& name, QString* error)
+bool StyleService::setActiveStyle(const QString& name, QString* error)
 {
     d->discover();
     const RegisteredStyle* style = d->find(name);

@@ -37,7 +37,7 @@ public:
     // Does nothing when it is already active. False with *error set when no
     // style has that name or its definition cannot be read; the active
     // style then stays.
-    bool SetStyle(const QString& name, QString* error);
+    bool setActiveStyle(const QString& name, QString* error);
 
 private:
     struct Private;

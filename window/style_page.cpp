@@ -99,7 +99,7 @@ void StylePage::applyStyle(const QString& name)
 {
     const QString previous = m_styles.activeName();
     QString error;
-    if (!m_styles.SetStyle(name, &error)) {
+    if (!m_styles.setActiveStyle(name, &error)) {
         m_messages.showError(error);
         return;
     }

@@ -64,7 +64,7 @@ protected:
     {
         window.reset();
         // The next window starts in the system style, as the program does.
-        styles.SetStyle(StyleService::systemStyleName(), nullptr);
+        styles.setActiveStyle(StyleService::systemStyleName(), nullptr);
     }
 
     // Moves the selection as the user does: the list has the focus, then a key.
@@ -376,7 +376,7 @@ class AboutStyleTest : public StylePageTest, public ::testing::WithParamInterfac
 
 TEST_P(AboutStyleTest, GradientOnlyInTheBasicStyle)
 {
-    ASSERT_TRUE(styles.SetStyle(GetParam().style, nullptr));
+    ASSERT_TRUE(styles.setActiveStyle(GetParam().style, nullptr));
     std::optional<bool> gradient;
     QObject timerOwner; // no late call into this test's locals if the dialog never shows
     QTimer::singleShot(0, &timerOwner, [&] {
