@@ -29,7 +29,7 @@ struct OptionSettings {
     bool statusBar = false;
     bool stayOnTop = false;
     bool showBold = false;
-    bool addItem = false;
+    bool userEraShown = false;
     QString addName = QString::fromUtf8(kDefaultUserEraName); // may be empty
     int addYear = kDefaultUserEraOrigin; // 0..9999
     bool showHint = false;
@@ -76,7 +76,7 @@ inline constexpr std::array<OptionEntry, 12> kOptionTable{{
     {OptionKey::StatusBar, u"StatusBar", &OptionSettings::statusBar},
     {OptionKey::StayOnTop, u"StayOnTop", &OptionSettings::stayOnTop},
     {OptionKey::ShowBold, u"ShowBold", &OptionSettings::showBold},
-    {OptionKey::AddItem, u"AddItem", &OptionSettings::addItem},
+    {OptionKey::AddItem, u"AddItem", &OptionSettings::userEraShown},
     {OptionKey::AddName, u"AddName", &OptionSettings::addName},
     {OptionKey::ShowHint, u"ShowHint", &OptionSettings::showHint},
     {OptionKey::AddYear, u"AddYear", &OptionSettings::addYear, kUserEraOriginMin, kUserEraOriginMax},

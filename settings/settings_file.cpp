@@ -97,7 +97,7 @@ OptionSettings readOptions(const ProfileReader& reader)
                    entry.field);
     }
     const UserEraSettings userEra = readUserEraSettings(reader.profile());
-    options.addItem = userEra.shown;
+    options.userEraShown = userEra.shown;
     options.addName = QString::fromStdString(userEra.name);
     options.addYear = userEra.origin;
     return options;

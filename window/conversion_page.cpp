@@ -304,8 +304,8 @@ void ConversionPage::showUserEra()
     YearBox* userEraYearBox = m_eraYearBoxes[EraRow::UserDefined];
     userEraLabel->setText(options.addName);
     userEraYearBox->lineEdit()->setAccessibleName(options.addName);
-    userEraLabel->setVisible(options.addItem);
-    userEraYearBox->setVisible(options.addItem);
+    userEraLabel->setVisible(options.userEraShown);
+    userEraYearBox->setVisible(options.userEraShown);
 }
 
 void ConversionPage::showEmphasis(const EraEmphasis& emphasis)

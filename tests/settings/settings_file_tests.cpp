@@ -814,7 +814,7 @@ TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
         const QString users = u"[メモ]\r\n記録="_s + memo + u"\r\n"_s;
         const QByteArray file = utf16WithoutMark(users + u"[OPTION]\r\nAddItem=1\r\nAddName=創業\r\n"_s, littleEndian);
         const LoadedSettings loaded = loadFile(file);
-        EXPECT_TRUE(loaded.options.addItem);
+        EXPECT_TRUE(loaded.options.userEraShown);
         EXPECT_EQ(loaded.options.addName, u"創業"_s);
         ASSERT_EQ(save(loaded.options), std::nullopt);
         const QByteArray saved = readFile(userFile());

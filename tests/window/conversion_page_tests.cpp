@@ -90,7 +90,7 @@ class ConversionTyping : public ConversionPageTest, public ::testing::WithParamI
 TEST_P(ConversionTyping, EveryOtherBoxFollows)
 {
     const TypingCase& row = GetParam();
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     page.refresh();
     showActive();
     typeOver(yearBox(row.box), QString::fromUtf8(row.typed));
@@ -315,7 +315,7 @@ TEST_F(ConversionPageTest, SentenceFollowsZodiacSetting)
 // hidden, its box still follows the year.
 TEST_F(ConversionPageTest, UserEraRowFollowsItsOptions)
 {
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     options.set(&OptionSettings::addName, QStringLiteral("開業"));
     page.refresh();
     EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
@@ -323,7 +323,7 @@ TEST_F(ConversionPageTest, UserEraRowFollowsItsOptions)
     EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
     EXPECT_EQ(yearBox("userEraYearBox")->lineEdit()->accessibleName(), "開業");
 
-    options.set(&OptionSettings::addItem, false);
+    options.set(&OptionSettings::userEraShown, false);
     yearBox("westernYearBox")->setValue(2000);
     EXPECT_TRUE(control<QLabel>("userEraLabel")->isHidden());
     EXPECT_TRUE(yearBox("userEraYearBox")->isHidden());
@@ -339,7 +339,7 @@ TEST_F(ConversionPageTest, FollowsTheOptionsAsTheyChange)
     EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年（卯・う）に生まれた人は、今年 0才です");
     options.set(&OptionSettings::showBold, true);
     EXPECT_TRUE(yearBox("reiwaYearBox")->font().bold());
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
     options.set(&OptionSettings::addName, QStringLiteral("開業"));
     EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
@@ -452,7 +452,7 @@ TEST_F(ConversionPageTest, EveryValueInEveryBoxEndsWithinRange)
 
 TEST_F(ConversionPageTest, TabMovesThroughTheEraBoxesThenTheWesternYear)
 {
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     page.refresh();
     showActive();
     yearBox("meijiYearBox")->lineEdit()->setFocus();
