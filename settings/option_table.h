@@ -30,7 +30,7 @@ struct OptionSettings {
     bool stayOnTop = false;
     bool showBold = false;
     bool userEraShown = false;
-    QString addName = QString::fromUtf8(kDefaultUserEraName); // may be empty
+    QString userEraName = QString::fromUtf8(kDefaultUserEraName); // may be empty
     int addYear = kDefaultUserEraOrigin; // 0..9999
     bool showHint = false;
     int minimize = kMinimizeToTaskbar; // kMinimizeToNone, kMinimizeToTaskbar or kMinimizeToTray
@@ -77,7 +77,7 @@ inline constexpr std::array<OptionEntry, 12> kOptionTable{{
     {OptionKey::StayOnTop, u"StayOnTop", &OptionSettings::stayOnTop},
     {OptionKey::ShowBold, u"ShowBold", &OptionSettings::showBold},
     {OptionKey::AddItem, u"AddItem", &OptionSettings::userEraShown},
-    {OptionKey::AddName, u"AddName", &OptionSettings::addName},
+    {OptionKey::AddName, u"AddName", &OptionSettings::userEraName},
     {OptionKey::ShowHint, u"ShowHint", &OptionSettings::showHint},
     {OptionKey::AddYear, u"AddYear", &OptionSettings::addYear, kUserEraOriginMin, kUserEraOriginMax},
     {OptionKey::Minimize, u"Minimize", &OptionSettings::minimize, kMinimizeToNone, kMinimizeToTray},

@@ -98,7 +98,7 @@ OptionSettings readOptions(const ProfileReader& reader)
     }
     const UserEraSettings userEra = readUserEraSettings(reader.profile());
     options.userEraShown = userEra.shown;
-    options.addName = QString::fromStdString(userEra.name);
+    options.userEraName = QString::fromStdString(userEra.name);
     options.addYear = userEra.origin;
     return options;
 }

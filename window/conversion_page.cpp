@@ -302,8 +302,8 @@ void ConversionPage::showUserEra()
     const OptionSettings& options = m_options.values();
     QLabel* userEraLabel = m_eraLabels[EraRow::UserDefined];
     YearBox* userEraYearBox = m_eraYearBoxes[EraRow::UserDefined];
-    userEraLabel->setText(options.addName);
-    userEraYearBox->lineEdit()->setAccessibleName(options.addName);
+    userEraLabel->setText(options.userEraName);
+    userEraYearBox->lineEdit()->setAccessibleName(options.userEraName);
     userEraLabel->setVisible(options.userEraShown);
     userEraYearBox->setVisible(options.userEraShown);
 }

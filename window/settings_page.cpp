@@ -150,7 +150,7 @@ void SettingsPage::bindToOptions(OptionsModel& options)
     bindCheckBox(m_showStatusBarCheck, options, &OptionSettings::statusBar);
     bindCheckBox(m_stayOnTopCheck, options, &OptionSettings::stayOnTop);
     bindCheckBox(m_showUserEraCheck, options, &OptionSettings::userEraShown);
-    bindLineEdit(m_userEraNameEdit, options, &OptionSettings::addName);
+    bindLineEdit(m_userEraNameEdit, options, &OptionSettings::userEraName);
     bindYearBox(m_userEraOriginBox, options, &OptionSettings::addYear);
     bindCheckBox(m_showHintsCheck, options, &OptionSettings::showHint);
     bindRadioGroup(m_minimizeTargetGroup, options, &OptionSettings::minimize);

@@ -270,7 +270,7 @@ OptionSettings withMinimize(int index)
 OptionSettings withAddName(const QString& name)
 {
     OptionSettings o;
-    o.addName = name;
+    o.userEraName = name;
     return o;
 }
 
@@ -351,11 +351,11 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 TEST_F(SettingsFileTest, NameWithLineBreaksCannotAddKeysOrSections)
 {
     OptionSettings options;
-    options.addName = u"a\r\n[POSITION]\r\nLeft=5\nSaveStatus=0"_s;
+    options.userEraName = u"a\r\n[POSITION]\r\nLeft=5\nSaveStatus=0"_s;
     ASSERT_EQ(save(options), std::nullopt);
     EXPECT_EQ(savedSectionNames(), (QStringList{u"[PROGRAM]"_s, u"[POSITION]"_s, u"[OPTION]"_s}));
     const LoadedSettings loaded = load();
-    EXPECT_EQ(loaded.options.addName, u"a[POSITION]Left=5SaveStatus=0"_s);
+    EXPECT_EQ(loaded.options.userEraName, u"a[POSITION]Left=5SaveStatus=0"_s);
     EXPECT_TRUE(loaded.options.saveStatus);
     EXPECT_EQ(loaded.placement.left, 640);
 }
@@ -420,11 +420,11 @@ class FileEncodingTest : public SettingsFileTest, public testing::WithParamInter
 
 TEST_P(FileEncodingTest, KeepsTheMarkAndReadsTheName)
 {
-    EXPECT_EQ(loadFile(GetParam().file).options.addName, u"創業"_s);
+    EXPECT_EQ(loadFile(GetParam().file).options.userEraName, u"創業"_s);
     ASSERT_EQ(save(), std::nullopt);
     const QByteArray saved = readFile(userFile());
     EXPECT_TRUE(saved.startsWith(GetParam().savedStart));
-    EXPECT_EQ(load().options.addName, u"創業"_s);
+    EXPECT_EQ(load().options.userEraName, u"創業"_s);
 }
 
 QByteArray utf16WithoutMark(const QString& text, bool littleEndian)
@@ -771,10 +771,10 @@ TEST_F(SettingsFileTest, StrayShiftJisLineLeavesTheUtf8TextAlone)
 {
     writeFile(userFile(), "[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n; \x82\xA0\r\n");
     const LoadedSettings loaded = load();
-    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+    EXPECT_EQ(loaded.options.userEraName, u"創業"_s);
     ASSERT_EQ(save(loaded.options), std::nullopt);
     EXPECT_TRUE(readFile(userFile()).contains("\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"));
-    EXPECT_EQ(load().options.addName, u"創業"_s);
+    EXPECT_EQ(load().options.userEraName, u"創業"_s);
 }
 
 // Every line of the user's own keeps its bytes, whatever encoding it is in,
@@ -790,7 +790,7 @@ TEST_F(SettingsFileTest, UsersLinesKeepTheirBytesInAMixedFile)
               "[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither + "\r\n"
                   + cp932Only + "\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n");
     const LoadedSettings loaded = load();
-    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+    EXPECT_EQ(loaded.options.userEraName, u"創業"_s);
 
     ASSERT_EQ(save(loaded.options), std::nullopt);
     const QByteArray saved = readFile(userFile());
@@ -815,12 +815,12 @@ TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
         const QByteArray file = utf16WithoutMark(users + u"[OPTION]\r\nAddItem=1\r\nAddName=創業\r\n"_s, littleEndian);
         const LoadedSettings loaded = loadFile(file);
         EXPECT_TRUE(loaded.options.userEraShown);
-        EXPECT_EQ(loaded.options.addName, u"創業"_s);
+        EXPECT_EQ(loaded.options.userEraName, u"創業"_s);
         ASSERT_EQ(save(loaded.options), std::nullopt);
         const QByteArray saved = readFile(userFile());
         EXPECT_TRUE(saved.startsWith(utf16WithoutMark(users + u"\r\n[PROGRAM]\r\n"_s, littleEndian)))
             << saved.left(40).toHex().toStdString();
-        EXPECT_EQ(load().options.addName, u"創業"_s);
+        EXPECT_EQ(load().options.userEraName, u"創業"_s);
         QFile::remove(userFile());
     }
 
@@ -828,12 +828,12 @@ TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
         SCOPED_TRACE(littleEndian ? "little endian" : "big endian");
         // The test's writer puts a mark first; this file has none.
         const QByteArray file = utf16(u"[NOTES]\r\n一=二\r\n[OPTION]\r\nAddName=創業\r\n"_s, littleEndian).sliced(2);
-        EXPECT_EQ(loadFile(file).options.addName, u"創業"_s);
+        EXPECT_EQ(loadFile(file).options.userEraName, u"創業"_s);
         ASSERT_EQ(save(), std::nullopt);
         const QByteArray saved = readFile(userFile());
         EXPECT_TRUE(saved.startsWith(utf16(u"[NOTES]\r\n一=二\r\n\r\n[PROGRAM]\r\n"_s, littleEndian).sliced(2)))
             << saved.left(40).toHex().toStdString();
-        EXPECT_EQ(load().options.addName, u"創業"_s);
+        EXPECT_EQ(load().options.userEraName, u"創業"_s);
         QFile::remove(userFile());
     }
 }

@@ -316,7 +316,7 @@ TEST_F(ConversionPageTest, SentenceFollowsZodiacSetting)
 TEST_F(ConversionPageTest, UserEraRowFollowsItsOptions)
 {
     options.set(&OptionSettings::userEraShown, true);
-    options.set(&OptionSettings::addName, QStringLiteral("開業"));
+    options.set(&OptionSettings::userEraName, QStringLiteral("開業"));
     page.refresh();
     EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
     EXPECT_FALSE(yearBox("userEraYearBox")->isHidden());
@@ -341,7 +341,7 @@ TEST_F(ConversionPageTest, FollowsTheOptionsAsTheyChange)
     EXPECT_TRUE(yearBox("reiwaYearBox")->font().bold());
     options.set(&OptionSettings::userEraShown, true);
     EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
-    options.set(&OptionSettings::addName, QStringLiteral("開業"));
+    options.set(&OptionSettings::userEraName, QStringLiteral("開業"));
     EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
 
     options.set(&OptionSettings::addYear, 2000);

@@ -48,7 +48,7 @@ TEST(OptionsModelTest, SaysOnlyRealChanges)
     OptionsModel options(OptionSettings{});
     QSignalSpy changed(&options, &OptionsModel::changed);
     options.set(&OptionSettings::showBold, false);
-    options.set(&OptionSettings::addName, options.values().addName);
+    options.set(&OptionSettings::userEraName, options.values().userEraName);
     EXPECT_EQ(changed.count(), 0);
 
     options.set(&OptionSettings::showBold, true);
@@ -155,11 +155,11 @@ TEST_F(OptionBindingTest, CheckBoxAndMenuItemFollowEachOther)
 
 TEST_F(OptionBindingTest, ControlsStartWithTheOptions)
 {
-    options.set(&OptionSettings::addName, QStringLiteral("開業"));
+    options.set(&OptionSettings::userEraName, QStringLiteral("開業"));
     options.set(&OptionSettings::minimize, kMinimizeToTray);
     QLineEdit edit;
     RadioGroup group(QStringLiteral("最小化時"), {QStringLiteral("タスクバー"), QStringLiteral("タスクトレイ")});
-    bindLineEdit(&edit, options, &OptionSettings::addName);
+    bindLineEdit(&edit, options, &OptionSettings::userEraName);
     bindRadioGroup(&group, options, &OptionSettings::minimize);
     EXPECT_EQ(edit.text(), "開業");
     EXPECT_EQ(group.itemIndex(), kMinimizeToTray);
@@ -193,11 +193,11 @@ TEST_F(OptionBindingTest, TypedYearIsNotWrittenBack)
 TEST_F(OptionBindingTest, TypedNameKeepsItsCaret)
 {
     QLineEdit edit;
-    bindLineEdit(&edit, options, &OptionSettings::addName);
+    bindLineEdit(&edit, options, &OptionSettings::userEraName);
     edit.setText(QStringLiteral("創業記念"));
     edit.setCursorPosition(2);
     QTest::keyClicks(&edit, QStringLiteral("x"));
-    EXPECT_EQ(options.values().addName, "創業x記念");
+    EXPECT_EQ(options.values().userEraName, "創業x記念");
     EXPECT_EQ(edit.cursorPosition(), 3);
     EXPECT_TRUE(edit.isUndoAvailable());
 }
