@@ -161,7 +161,7 @@ void BM_LoadSettingsOfShape(benchmark::State& state, Shape shape)
     for (auto _ : state) {
         const LoadedSettings loaded = loadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal,
                                                    {1920, 1080});
-        if (!loaded.options.userEraShown || loaded.options.addYear != 1900)
+        if (!loaded.options.userEraShown || loaded.options.userEraOrigin != 1900)
             state.SkipWithError("the user era was not read");
     }
     state.SetBytesProcessed(state.iterations() * fileOfShape(shape).size());

@@ -31,7 +31,7 @@ struct OptionSettings {
     bool showBold = false;
     bool userEraShown = false;
     QString userEraName = QString::fromUtf8(kDefaultUserEraName); // may be empty
-    int addYear = kDefaultUserEraOrigin; // 0..9999
+    int userEraOrigin = kDefaultUserEraOrigin; // 0..9999
     bool showHint = false;
     int minimize = kMinimizeToTaskbar; // kMinimizeToNone, kMinimizeToTaskbar or kMinimizeToTray
     bool closeQuery = false;
@@ -79,7 +79,7 @@ inline constexpr std::array<OptionEntry, 12> kOptionTable{{
     {OptionKey::AddItem, u"AddItem", &OptionSettings::userEraShown},
     {OptionKey::AddName, u"AddName", &OptionSettings::userEraName},
     {OptionKey::ShowHint, u"ShowHint", &OptionSettings::showHint},
-    {OptionKey::AddYear, u"AddYear", &OptionSettings::addYear, kUserEraOriginMin, kUserEraOriginMax},
+    {OptionKey::AddYear, u"AddYear", &OptionSettings::userEraOrigin, kUserEraOriginMin, kUserEraOriginMax},
     {OptionKey::Minimize, u"Minimize", &OptionSettings::minimize, kMinimizeToNone, kMinimizeToTray},
     {OptionKey::CloseQuery, u"CloseQuery", &OptionSettings::closeQuery},
     {OptionKey::SaveStatus, u"SaveStatus", &OptionSettings::saveStatus},

@@ -99,7 +99,7 @@ OptionSettings readOptions(const ProfileReader& reader)
     const UserEraSettings userEra = readUserEraSettings(reader.profile());
     options.userEraShown = userEra.shown;
     options.userEraName = QString::fromStdString(userEra.name);
-    options.addYear = userEra.origin;
+    options.userEraOrigin = userEra.origin;
     return options;
 }
 

@@ -89,7 +89,7 @@ ConversionPage::ConversionPage(const Clock& clock, const DateFormatSettings& for
     , m_clock(clock)
     , m_formatSettings(formatSettings)
     , m_options(options)
-    , m_userEraOrigin(options.values().addYear)
+    , m_userEraOrigin(options.values().userEraOrigin)
 {
     auto* groups = new QGridLayout; // the era years left, the Western year right
     groups->setContentsMargins(0, 0, 0, 0);
@@ -254,7 +254,7 @@ void ConversionPage::optionChanged(OptionKey key)
     case OptionKey::AddName: showUserEra(); break;
     // A new origin waits for the next conversion: while it is typed on the
     // settings page, a value it passes through must not move the year.
-    case OptionKey::AddYear: m_userEraOrigin = m_options.values().addYear; break;
+    case OptionKey::AddYear: m_userEraOrigin = m_options.values().userEraOrigin; break;
     case OptionKey::StatusBar:
     case OptionKey::StayOnTop:
     case OptionKey::ShowHint:

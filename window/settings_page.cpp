@@ -151,7 +151,7 @@ void SettingsPage::bindToOptions(OptionsModel& options)
     bindCheckBox(m_stayOnTopCheck, options, &OptionSettings::stayOnTop);
     bindCheckBox(m_showUserEraCheck, options, &OptionSettings::userEraShown);
     bindLineEdit(m_userEraNameEdit, options, &OptionSettings::userEraName);
-    bindYearBox(m_userEraOriginBox, options, &OptionSettings::addYear);
+    bindYearBox(m_userEraOriginBox, options, &OptionSettings::userEraOrigin);
     bindCheckBox(m_showHintsCheck, options, &OptionSettings::showHint);
     bindRadioGroup(m_minimizeTargetGroup, options, &OptionSettings::minimize);
     bindCheckBox(m_askBeforeClosingCheck, options, &OptionSettings::closeQuery);

@@ -252,7 +252,7 @@ TEST_P(StoredOptionTest, TakesValuesAsTheControlsDo)
 OptionSettings withAddYear(int year)
 {
     OptionSettings o;
-    o.addYear = year;
+    o.userEraOrigin = year;
     return o;
 }
 OptionSettings withShowEto(bool on)
@@ -542,7 +542,7 @@ TEST_P(DamagedFileTest, GivesDefaultsAndSavesCleanly)
 {
     const LoadedSettings loaded = loadFile(GetParam().file());
     EXPECT_EQ(loaded.placement.left, 640);
-    EXPECT_EQ(loaded.options.addYear, 1880);
+    EXPECT_EQ(loaded.options.userEraOrigin, 1880);
     ASSERT_EQ(save(loaded.options), std::nullopt);
     const LoadedSettings again = load();
     EXPECT_EQ(again.options, loaded.options);

@@ -344,7 +344,7 @@ TEST_F(ConversionPageTest, FollowsTheOptionsAsTheyChange)
     options.set(&OptionSettings::userEraName, QStringLiteral("開業"));
     EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
 
-    options.set(&OptionSettings::addYear, 2000);
+    options.set(&OptionSettings::userEraOrigin, 2000);
     EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 2023 - 1879);
     page.refresh();
     EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 2023 - 1999);
@@ -413,7 +413,7 @@ class YearLimit : public ConversionPageTest, public ::testing::WithParamInterfac
 TEST_P(YearLimit, PageShowsOneYearWithinRange)
 {
     const LimitCase& row = GetParam();
-    options.set(&OptionSettings::addYear, row.origin);
+    options.set(&OptionSettings::userEraOrigin, row.origin);
     page.refresh();
     yearBox(row.box)->setValue(row.value);
     EXPECT_EQ(yearBox("westernYearBox")->intValue(), row.year);
