@@ -83,8 +83,8 @@ void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::in
 
 } // namespace
 
-ConversionPage::ConversionPage(const Clock& clock, const DateFormatSettings& formatSettings, const OptionsModel& options,
-                               QAction* closeAction, QWidget* parent)
+ConversionPage::ConversionPage(const Clock& clock, const DateFormatSettings& formatSettings,
+                               const OptionsModel& options, QAction* closeAction, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_formatSettings(formatSettings)
