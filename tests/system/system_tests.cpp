@@ -4,6 +4,8 @@
 #include "system/regular_file.h"
 #include "system/settings_file_path.h"
 
+#include "tests/support/temporary_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -24,15 +26,11 @@ class SystemFilesTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/erakon-system-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_root = pattern;
-        fs::create_directories(m_root / "config" / "Harunagi" / "erakon");
-        fs::create_directories(m_root / "bin");
+        fs::create_directories(path("config") / "Harunagi" / "erakon");
+        fs::create_directories(path("bin"));
     }
-    void TearDown() override { fs::remove_all(m_root); }
 
-    fs::path path(const char* name) const { return m_root / name; }
+    fs::path path(const char* name) const { return m_root.path() / name; }
     std::string config() const { return path("config"); }
     std::string program() const { return path("bin/erakon"); }
     fs::path userFile() const { return path("config/Harunagi/erakon/erakon.ini"); }
@@ -40,7 +38,7 @@ protected:
     static void write(const fs::path& file, const std::string& text) { std::ofstream(file) << text; }
 
 private:
-    fs::path m_root;
+    TemporaryFolder m_root;
 };
 
 TEST_F(SystemFilesTest, TheUserFileWhenAnythingStandsThereElseTheOneBesideTheProgram)
