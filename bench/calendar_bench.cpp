@@ -15,9 +15,9 @@
 
 namespace {
 
-erakon::TFormatSettings japaneseSettings()
+erakon::DateFormatSettings japaneseSettings()
 {
-    erakon::TFormatSettings s;
+    erakon::DateFormatSettings s;
     s.ShortDayNames = {"日", "月", "火", "水", "木", "金", "土"};
     s.LongDayNames = {"日曜日", "月曜日", "火曜日", "水曜日", "木曜日", "金曜日", "土曜日"};
     return s;
@@ -25,28 +25,28 @@ erakon::TFormatSettings japaneseSettings()
 
 void BM_FormatEraOfYear(benchmark::State& state)
 {
-    const erakon::TFormatSettings settings = japaneseSettings();
+    const erakon::DateFormatSettings settings = japaneseSettings();
     const erakon::DateTime date = erakon::makeDateTime(2019, 12, 31);
     for (auto _ : state)
-        benchmark::DoNotOptimize(erakon::FormatDatePattern("ggge", date, settings));
+        benchmark::DoNotOptimize(erakon::formatDatePattern("ggge", date, settings));
 }
 BENCHMARK(BM_FormatEraOfYear);
 
 void BM_FormatClock(benchmark::State& state)
 {
-    const erakon::TFormatSettings settings = japaneseSettings();
+    const erakon::DateFormatSettings settings = japaneseSettings();
     const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
     for (auto _ : state)
-        benchmark::DoNotOptimize(erakon::FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
+        benchmark::DoNotOptimize(erakon::formatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", now, settings));
 }
 BENCHMARK(BM_FormatClock);
 
 void BM_FormatDateTime(benchmark::State& state)
 {
-    const erakon::TFormatSettings settings = japaneseSettings();
+    const erakon::DateFormatSettings settings = japaneseSettings();
     const erakon::DateTime now = erakon::makeDateTime(2023, 5, 20, 14, 5, 9);
     for (auto _ : state)
-        benchmark::DoNotOptimize(erakon::FormatDatePattern("c", now, settings));
+        benchmark::DoNotOptimize(erakon::formatDatePattern("c", now, settings));
 }
 BENCHMARK(BM_FormatDateTime);
 

@@ -72,7 +72,7 @@ public:
     explicit SettingsFolder(const QByteArray& content = settingsFile())
     {
         m_location = {m_root.filePath(QStringLiteral("config")), m_root.filePath(QStringLiteral("erakon"))};
-        const QString path = SettingsFilePath(m_location);
+        const QString path = userSettingsFilePath(m_location);
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
@@ -150,7 +150,7 @@ void BM_LoadSettings(benchmark::State& state)
 {
     const SettingsFolder folder;
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal, {1920, 1080}));
+        benchmark::DoNotOptimize(loadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal, {1920, 1080}));
 }
 BENCHMARK(BM_LoadSettings)->Unit(benchmark::kMillisecond);
 
@@ -159,9 +159,9 @@ void BM_LoadSettingsOfShape(benchmark::State& state, Shape shape)
 {
     const SettingsFolder folder(fileOfShape(shape));
     for (auto _ : state) {
-        const LoadedSettings loaded = LoadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal,
+        const LoadedSettings loaded = loadSettings(folder.location(), WindowPlacement{}, kWindowStateNormal,
                                                    {1920, 1080});
-        if (!loaded.options.addItem || loaded.options.addYear != 1900)
+        if (!loaded.options.userEraShown || loaded.options.userEraOrigin != 1900)
             state.SkipWithError("the user era was not read");
     }
     state.SetBytesProcessed(state.iterations() * fileOfShape(shape).size());
@@ -181,7 +181,7 @@ void BM_SaveSettings(benchmark::State& state)
     const ProgramRecord program = programRecord(folder.location().executablePath,
                                                 QStringLiteral("2023/05/20 14:05:09"));
     for (auto _ : state) {
-        if (SaveSettings(folder.location(), program, WindowPlacement{}, kWindowStateNormal, OptionSettings{}))
+        if (saveSettings(folder.location(), program, WindowPlacement{}, kWindowStateNormal, OptionSettings{}))
             state.SkipWithError("the settings could not be saved");
     }
 }

@@ -17,7 +17,7 @@ using erakon::StyleService;
 void applyOrDie(StyleService& service, const QString& name, benchmark::State& state)
 {
     QString error;
-    if (!service.SetStyle(name, &error))
+    if (!service.setActiveStyle(name, &error))
         state.SkipWithError(error.toUtf8().constData());
 }
 

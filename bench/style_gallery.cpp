@@ -113,7 +113,7 @@ int main(int argc, char** argv)
     }
     const QString styleName = args.value(0, erakon::StyleService::systemStyleName());
     QString error;
-    if (!styles.SetStyle(styleName, &error)) {
+    if (!styles.setActiveStyle(styleName, &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }

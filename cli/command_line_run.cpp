@@ -5,9 +5,9 @@
 #include "cli/conversion_output.h"
 #include "cli/json_text.h"
 #include "cli/life_output.h"
-#include "cli/terminal_text.h"
 #include "core/ini_profile.h"
 #include "core/table_line.h"
+#include "core/terminal_text.h"
 #include "core/user_era_settings.h"
 #include "core/version_text.h"
 
@@ -18,8 +18,8 @@ namespace {
 // The user era as the settings show it, or nothing when they do not. A file
 // that is there but cannot be read is named once, with the reason, and the
 // conversion goes on without it as the window's start would.
-std::optional<UserEra> shownUserEra(const CommandOptions& options, const CommandContext& context, CommandResult& result,
-                                    std::string_view programName)
+std::optional<UserEra> userEraOfTheSettings(const CommandOptions& options, const CommandContext& context,
+                                            CommandResult& result, std::string_view programName)
 {
     if (options.ignoreSettings || !context.readSettingsFile)
         return std::nullopt;
@@ -29,10 +29,7 @@ std::optional<UserEra> shownUserEra(const CommandOptions& options, const Command
             + visibleText(file.reason) + "\n";
     if (file.outcome != SettingsFileContent::Outcome::Read)
         return std::nullopt;
-    const UserEraSettings settings = readUserEraSettings(IniProfile::fromBytes(std::move(file.bytes)));
-    if (!settings.shown)
-        return std::nullopt;
-    return UserEra{settings.name, settings.origin};
+    return shownUserEra(IniProfile::fromBytes(std::move(file.bytes)));
 }
 
 // The table of eras in force; each problem of the era files is named once.
@@ -79,7 +76,7 @@ void convert(const CommandOptions& options, const CommandContext& context, Comma
 {
     const EraTable eraTable = erasInForce(context, result, programName);
     const std::span<const HistoricalEra> eras = eraTable.eras();
-    const std::optional<UserEra> userEra = shownUserEra(options, context, result, programName);
+    const std::optional<UserEra> userEra = userEraOfTheSettings(options, context, result, programName);
     const UserEra* era = userEra ? &*userEra : nullptr;
     const std::chrono::year_month_day today = context.clock.today();
 
@@ -122,7 +119,7 @@ void convert(const CommandOptions& options, const CommandContext& context, Comma
 void printLife(const CommandOptions& options, const CommandContext& context, CommandResult& result,
                std::string_view programName)
 {
-    const std::optional<UserEra> userEra = shownUserEra(options, context, result, programName);
+    const std::optional<UserEra> userEra = userEraOfTheSettings(options, context, result, programName);
     const UserEra* era = userEra ? &*userEra : nullptr;
     const auto fail = [&](std::string_view input, std::string_view reason) {
         result.status = kBadInputStatus;
@@ -183,8 +180,7 @@ CommandResult runCommandLine(std::span<const char* const> arguments, std::string
     case CommandOptions::Action::PrintLife: printLife(options, context, result, programName); break;
     case CommandOptions::Action::Fail:
         result.status = kBadInputStatus;
-        result.err = std::string(programName) + ": " + options.error + "\n" + "Try '" + std::string(programName)
-            + " --help' for more information.\n";
+        result.err = refusalText(programName, options.error);
         break;
     }
     return result;

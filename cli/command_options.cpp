@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "cli/command_options.h"
 
-#include "cli/terminal_text.h"
 #include "core/settings_location.h"
+#include "core/terminal_text.h"
 #include "core/version.h"
 
 namespace erakon {
 
 namespace {
 
-CommandOptions failure(std::string message)
-{
-    CommandOptions options;
-    options.action = CommandOptions::Action::Fail;
-    options.error = std::move(message);
-    return options;
-}
+CommandOptions failure(std::string message) { return refusal<CommandOptions>(std::move(message)); }
 
 } // namespace
 
@@ -115,7 +109,7 @@ std::string commandHelpText(std::string_view programName)
 {
     const std::string name(programName);
     const std::string program(kProgramName);
-    const std::string settingsFile = std::string(kSettingsVendorFolder) + "/" + program + "/" + program + ".ini";
+    const std::string settingsFile = settingsFileBelowConfigHome(program);
     return "Usage: " + name + " [OPTION]... [YEAR]...\n" + "   or: " + name + " --table [--eto]\n" + "   or: " + name
         + " --life DATE|YEAR [--as-of DATE] [--female] [--json]\n" + "   or: " + name
         + " --eras\n"

@@ -2,7 +2,7 @@
 #include "cli/conversion_output.h"
 
 #include "cli/json_text.h"
-#include "cli/terminal_text.h"
+#include "core/terminal_text.h"
 
 namespace erakon {
 

@@ -2,8 +2,8 @@
 #include "cli/life_output.h"
 
 #include "cli/json_text.h"
-#include "cli/terminal_text.h"
 #include "core/life_rows.h"
+#include "core/terminal_text.h"
 
 #include <functional>
 

@@ -2,8 +2,8 @@
 // erakon-cli: the conversion without a window, from the core alone.
 #include "cli/command_line_run.h"
 #include "cli/settings_source.h"
-#include "cli/terminal_text.h"
 #include "core/clock.h"
+#include "core/terminal_text.h"
 #include "core/version.h"
 
 #include <cerrno>
@@ -13,24 +13,9 @@
 #include <string>
 #include <string_view>
 
-namespace {
-
-// The name the program was started by, for its messages, shown as it may go
-// to a terminal.
-std::string programNameOf(int argc, char** argv)
-{
-    if (argc < 1 || !argv[0] || !*argv[0])
-        return std::string(erakon::kCommandLineProgramName);
-    const std::string_view path = argv[0];
-    const std::string_view name = path.substr(path.rfind('/') + 1);
-    return erakon::visibleText(name.empty() ? erakon::kCommandLineProgramName : name);
-}
-
-} // namespace
-
 int main(int argc, char** argv)
 {
-    const std::string programName = programNameOf(argc, argv);
+    const std::string programName = erakon::programNameOf(argc, argv, erakon::kCommandLineProgramName);
     const erakon::SystemClock clock;
     const erakon::CommandContext context{clock, erakon::readSettingsFileOfTheWindow,
                                          [] { return erakon::readEraTable(erakon::eraFilesOfTheWindow()); }};

@@ -18,7 +18,7 @@ Conversion convertYear(int westernYear, const EraOffsets& offsets, std::chrono::
     conversion.westernYear = year;
     for (std::size_t row = 0; row < offsets.size(); ++row)
         conversion.eraYears[row] = eraYearOf(WesternYear{year}, offsets[row]);
-    conversion.yearsFromNow = YearsFromNow(year, currentYear);
+    conversion.yearsFromNow = yearsFromNow(year, currentYear);
     conversion.yearsFromNowFormat = conversion.yearsFromNow >= 0 ? kYearsAheadFormat : kYearsAgoFormat;
     conversion.sentence = YearSentence(year, today, switches.showEto);
     conversion.emphasis = eraEmphasis(year, offsets, switches.showBold);

@@ -107,7 +107,7 @@ enum class TwelveHourClock { Unknown, No, Yes };
 
 class PatternWriter final {
 public:
-    PatternWriter(std::string& out, Fields& fields, const TFormatSettings& settings, EraNameLanguage language)
+    PatternWriter(std::string& out, Fields& fields, const DateFormatSettings& settings, EraNameLanguage language)
         : m_out(out)
         , m_fields(fields)
         , m_settings(settings)
@@ -303,13 +303,13 @@ private:
 
     std::string& m_out;
     Fields& m_fields;
-    const TFormatSettings& m_settings;
+    const DateFormatSettings& m_settings;
     EraNameLanguage m_language;
 };
 
 } // namespace
 
-std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime, const TFormatSettings& settings,
+std::string formatDatePattern(std::string_view pattern, const DateTime& dateTime, const DateFormatSettings& settings,
                               EraNameLanguage language)
 {
     std::string out;

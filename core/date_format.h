@@ -10,10 +10,10 @@
 
 namespace erakon {
 
-// Locale-dependent names, separators and formats used by FormatDatePattern.
+// Locale-dependent names, separators and formats used by formatDatePattern.
 // Day names: index 0 = Sunday .. 6 = Saturday. Month names: index 0 = January.
 // All texts are UTF-8; a separator is one character or empty (nothing written).
-struct TFormatSettings {
+struct DateFormatSettings {
     std::string TimeSeparator = ":";
     std::string DateSeparator = "/";
     std::array<std::string, 7> ShortDayNames;
@@ -32,7 +32,7 @@ struct TFormatSettings {
 // era calendar cannot supply comes out empty. The era letters always use the
 // Japanese era calendar; `language` is the primary language of the locale the
 // program runs in, which only decides how a single "g" shortens the era name.
-std::string FormatDatePattern(std::string_view pattern, const DateTime& dateTime, const TFormatSettings& settings,
+std::string formatDatePattern(std::string_view pattern, const DateTime& dateTime, const DateFormatSettings& settings,
                               EraNameLanguage language = EraNameLanguage::Japanese);
 
 } // namespace erakon

@@ -3,7 +3,7 @@
 
 namespace erakon {
 
-const std::array<std::string_view, 12> EtoStr{
+const std::array<std::string_view, 12> kEtoTexts{
     "子・ね",   "丑・うし",   "寅・とら", "卯・う",   "辰・たつ", "巳・み",
     "午・うま", "未・ひつじ", "申・さる", "酉・とり", "戌・いぬ", "亥・い",
 };
@@ -19,7 +19,7 @@ std::string EtoText(int year, bool showEto)
 {
     if (!showEto)
         return {};
-    return std::string(EtoStr[std::size_t(etoIndex(year))]);
+    return std::string(kEtoTexts[std::size_t(etoIndex(year))]);
 }
 
 EraEmphasis eraEmphasis(int year, const EraOffsets& offsets, bool emphasisOn)

@@ -61,13 +61,13 @@ constexpr int eraYearOf(WesternYear year, int offset) { return year.value - offs
 constexpr int westernYearOf(EraYear eraYear, int offset) { return eraYear.value + offset; }
 
 // The year minus the current year: negative for past years.
-constexpr int YearsFromNow(int year, int currentYear) { return year - currentYear; }
+constexpr int yearsFromNow(int year, int currentYear) { return year - currentYear; }
 
 // Index into the zodiac table, in [0, 11] for every year, negative ones too.
 int etoIndex(int year);
 
 // The twelve zodiac texts, index 0 = 子.
-extern const std::array<std::string_view, 12> EtoStr;
+extern const std::array<std::string_view, 12> kEtoTexts;
 
 // The zodiac text of the year when the zodiac is shown, else empty.
 std::string EtoText(int year, bool showEto);

@@ -32,13 +32,18 @@ std::string programNameOfExecutable(std::string_view executablePath)
     return std::string(dot != std::string_view::npos && dot > 0 ? fileName.substr(0, dot) : fileName);
 }
 
+std::string settingsFileBelowConfigHome(std::string_view programName)
+{
+    const std::string name(programName);
+    return joinPath(joinPath(kSettingsVendorFolder, name), name + ".ini");
+}
+
 std::string userSettingsPath(std::string_view configHome, std::string_view executablePath)
 {
     // A relative path would put the settings wherever the program happens to run.
     if (!isAbsolute(configHome))
         return {};
-    const std::string name = programNameOfExecutable(executablePath);
-    return joinPath(joinPath(joinPath(configHome, kSettingsVendorFolder), name), name + ".ini");
+    return joinPath(configHome, settingsFileBelowConfigHome(programNameOfExecutable(executablePath)));
 }
 
 std::string settingsPathBesideProgram(std::string_view executablePath)

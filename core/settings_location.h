@@ -17,6 +17,10 @@ inline constexpr std::string_view kSettingsVendorFolder = "Harunagi";
 // or its file name is not UTF-8.
 std::string programNameOfExecutable(std::string_view executablePath);
 
+// Harunagi/<programName>/<programName>.ini: where below the configuration
+// folder the settings of the program of that name lie.
+std::string settingsFileBelowConfigHome(std::string_view programName);
+
 // <configHome>/Harunagi/<program name>/<program name>.ini; empty when
 // configHome is not an absolute path.
 std::string userSettingsPath(std::string_view configHome, std::string_view executablePath);

@@ -27,13 +27,13 @@ std::string TableLine(std::chrono::year_month_day date, int currentYear, bool sh
 {
     // The era column does not depend on names or separators, so the record's
     // defaults are as good as the program's settings here.
-    static const TFormatSettings eraOnlySettings;
+    static const DateFormatSettings eraOnlySettings;
 
     const int year = int(date.year());
     // Widened: the difference of two ints need not fit in an int.
     const long long distance = static_cast<long long>(year) - currentYear;
 
-    std::string line = FormatDatePattern("ggge", DateTime{date}, eraOnlySettings);
+    std::string line = formatDatePattern("ggge", DateTime{date}, eraOnlySettings);
     line += '\t';
     line += std::to_string(year);
     line += "年\t";

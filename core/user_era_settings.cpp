@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 namespace erakon {
 
@@ -22,6 +23,14 @@ UserEraSettings readUserEraSettings(const IniProfile& profile)
     settings.origin = std::clamp(profile.readInteger(kOptionSectionName, kAddYearKeyName, settings.origin),
                                  kUserEraOriginMin, kUserEraOriginMax);
     return settings;
+}
+
+std::optional<UserEra> shownUserEra(const IniProfile& profile)
+{
+    UserEraSettings settings = readUserEraSettings(profile);
+    if (!settings.shown)
+        return std::nullopt;
+    return UserEra{std::move(settings.name), settings.origin};
 }
 
 } // namespace erakon

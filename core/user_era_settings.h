@@ -2,7 +2,9 @@
 #pragma once
 
 #include "core/era_table.h"
+#include "core/year_query.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,5 +36,9 @@ struct UserEraSettings {
 // empty), AddYear limited to the origin box's range; a missing key or a value
 // that is no integer gives the default.
 UserEraSettings readUserEraSettings(const IniProfile& profile);
+
+// The user era the conversions take, as the settings show it: nothing when
+// AddItem is off.
+std::optional<UserEra> shownUserEra(const IniProfile& profile);
 
 } // namespace erakon

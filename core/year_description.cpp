@@ -192,7 +192,7 @@ std::string eraYearText(std::string_view eraName, int eraYear)
 
 EtoSign etoSignOf(int year)
 {
-    const std::string_view text = EtoStr[std::size_t(etoIndex(year))];
+    const std::string_view text = kEtoTexts[std::size_t(etoIndex(year))];
     const std::size_t separator = text.find(kEtoSeparator);
     if (separator == std::string_view::npos)
         return {text, {}};

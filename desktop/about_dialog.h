@@ -23,7 +23,7 @@ struct AboutContext {
     QString executablePath;
     const Clock& clock;
     UtcOffsetAt offsetFromUtc;
-    TFormatSettings ukrainian; // names for the time in Ukraine
+    DateFormatSettings ukrainian; // names for the time in Ukraine
     QString activeStyleName; // style active now
     QString basicStyleName; // the style active when the main window was made
     QRandomGenerator& random; // the program's generator, seeded once at start

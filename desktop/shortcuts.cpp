@@ -75,10 +75,10 @@ void RegisterShortcut(const ShortcutContext& context, SpecialFolder folder, cons
     context.messages.report(shortcutReport(outcome, folderName, linkPath, reason.value_or(QString())));
 
     if (context.messages.askYesNo(openFolderQuestion(folderName)) == Messages::Answer::Yes)
-        RevealInExplorer(context.platform, linkPath);
+        revealInFileManager(context.platform, linkPath);
 }
 
-void RevealInExplorer(DesktopPlatform& platform, const QString& path)
+void revealInFileManager(DesktopPlatform& platform, const QString& path)
 {
     if (QFileInfo::exists(path) && platform.showItems(QUrl::fromLocalFile(path)))
         return;

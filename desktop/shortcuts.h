@@ -34,7 +34,7 @@ void RegisterShortcut(const ShortcutContext& context, SpecialFolder folder, cons
 
 // Shows path selected in the file manager; when path does not exist or no
 // file manager answers, opens the folder part of path.
-void RevealInExplorer(DesktopPlatform& platform, const QString& path);
+void revealInFileManager(DesktopPlatform& platform, const QString& path);
 
 // Bodies of the File page's three buttons.
 void registerDesktopShortcut(const ShortcutContext& context);

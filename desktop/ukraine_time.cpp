@@ -18,7 +18,7 @@ DateTime toDateTime(Instant t)
 
 } // namespace
 
-QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, TFormatSettings ukrainian)
+QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, DateFormatSettings ukrainian)
 {
     const Instant localNow = sys_days{now.date} + now.time;
     const Instant utc = localNow - seconds{offsetFromUtc(now)};
@@ -34,11 +34,11 @@ QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, T
     if (summerStart < t && t < summerEnd) {
         t += minutes{60};
         return QStringLiteral("Peace for Ukraine\r\n")
-            + QString::fromStdString(FormatDatePattern(pattern, toDateTime(t), ukrainian))
+            + QString::fromStdString(formatDatePattern(pattern, toDateTime(t), ukrainian))
             + QStringLiteral(", Ukraine Standard Time (in Daylight Saving Time)");
     }
     return QStringLiteral("Peace For Ukraine\r\n")
-        + QString::fromStdString(FormatDatePattern(pattern, toDateTime(t), ukrainian))
+        + QString::fromStdString(formatDatePattern(pattern, toDateTime(t), ukrainian))
         + QStringLiteral(", Ukraine Standard Time");
 }
 

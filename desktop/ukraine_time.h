@@ -12,6 +12,6 @@ namespace erakon {
 // The peace line of the About dialog: "Peace for Ukraine" (summer time) or
 // "Peace For Ukraine", a line break, and the time in Ukraine at the local time
 // now, written with the Ukrainian names of ukrainian.
-QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, TFormatSettings ukrainian);
+QString UkraineTimeText(const DateTime& now, const UtcOffsetAt& offsetFromUtc, DateFormatSettings ukrainian);
 
 } // namespace erakon

@@ -45,7 +45,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> eraFiles{
         erakon::administratorEraFilePath(configDirs.toStdString(), QFile::encodeName(window).toStdString()),
         erakon::userEraFilePath(
-            QFile::encodeName(erakon::SettingsFilePath({erakon::xdgConfigHome(), window})).toStdString())};
+            QFile::encodeName(erakon::userSettingsFilePath({erakon::xdgConfigHome(), window})).toStdString())};
     const erakon::EraTable eras = erakon::readEraTable(eraFiles);
     for (const erakon::EraFileProblem& problem : eras.problems())
         std::fprintf(stderr, "%s: %s\n", erakon::kSearchProviderName.data(), problem.text().c_str());

@@ -2,7 +2,6 @@
 #include "search/settings_user_era.h"
 
 #include "core/user_era_settings.h"
-#include "settings/atomic_file.h"
 #include "settings/profile_reader.h"
 #include "settings/raw_bytes.h"
 
@@ -22,8 +21,7 @@ SettingsFileUserEra::SettingsFileUserEra(SettingsLocation location)
 
 std::optional<UserEra> SettingsFileUserEra::read()
 {
-    const QString userFile = SettingsFilePath(m_location);
-    const QString path = !userFile.isEmpty() && fileExists(userFile) ? userFile : fallbackSettingsPath(m_location);
+    const QString path = settingsFileToRead(m_location);
     struct stat status {};
     if (path.isEmpty() || ::stat(encodeFileName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode)) {
         m_readStamp.reset();
@@ -36,9 +34,8 @@ std::optional<UserEra> SettingsFileUserEra::read()
 
     // A file that cannot be read shows no user era, as the window would start
     // with the defaults.
-    const UserEraSettings settings = readUserEraSettings(ProfileReader::fromFile(path).profile());
+    m_userEra = shownUserEra(ProfileReader::fromFile(path).profile());
     m_readStamp = stamp;
-    m_userEra = settings.shown ? std::optional(UserEra{settings.name, settings.origin}) : std::nullopt;
     return m_userEra;
 }
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/year_query.h"
-#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 
 #include <QString>
 

@@ -5,7 +5,6 @@
 
 #include <QRandomGenerator>
 
-#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
@@ -19,7 +18,6 @@ namespace {
 // As many links as the system follows before it gives up (ELOOP).
 constexpr int kMaxLinkDepth = 40;
 constexpr int kTemporaryNameAttempts = 100;
-constexpr qsizetype kReadChunk = 64 * 1024;
 
 QString systemError(int error) { return qt_error_string(error); }
 
@@ -130,59 +128,19 @@ int createTemporaryFile(const QString& finalPath, QByteArray& temporaryName)
 
 FileContent readRegularFile(const QString& path, qint64 maxSize)
 {
-    const QByteArray encoded = encodeFileName(path);
-    struct stat status {};
-    if (::stat(encoded.constData(), &status) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            return {FileContent::Outcome::Missing, {}, {}};
-        return {FileContent::Outcome::Failed, {}, systemError(errno)};
+    system::RegularFile file = system::readRegularFile(encodeFileName(path).toStdString(), std::size_t(maxSize));
+    FileContent content{file.outcome, QByteArray(file.bytes.data(), qsizetype(file.bytes.size())), {}};
+    switch (file.outcome) {
+    case FileContent::Outcome::Read:
+    case FileContent::Outcome::Missing: break;
+    case FileContent::Outcome::NotRegular: content.reason = notRegularReason(); break;
+    case FileContent::Outcome::TooLarge: content.reason = tooLargeReason(maxSize); break;
+    case FileContent::Outcome::Failed: content.reason = systemError(file.error); break;
     }
-    if (!S_ISREG(status.st_mode))
-        return {FileContent::Outcome::NotRegular, {}, notRegularReason()};
-    if (status.st_size > maxSize)
-        return {FileContent::Outcome::TooLarge, {}, tooLargeReason(maxSize)};
-
-    // Non-blocking, in case something else took the file's place since.
-    FileDescriptor file(::open(encoded.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) {
-        if (errno == ENOENT)
-            return {FileContent::Outcome::Missing, {}, {}};
-        return {FileContent::Outcome::Failed, {}, systemError(errno)};
-    }
-    if (::fstat(file.get(), &status) != 0)
-        return {FileContent::Outcome::Failed, {}, systemError(errno)};
-    if (!S_ISREG(status.st_mode))
-        return {FileContent::Outcome::NotRegular, {}, notRegularReason()};
-
-    // The size said may be wrong (a file still growing, a file of the
-    // kernel's): the limit holds for what is read.
-    QByteArray bytes;
-    bytes.reserve(qsizetype(std::min<qint64>(status.st_size, maxSize)) + 1);
-    while (true) {
-        const qsizetype size = bytes.size();
-        const qsizetype chunk = qsizetype(std::min<qint64>(kReadChunk, maxSize + 1 - size));
-        bytes.resize(size + chunk);
-        const ssize_t got = ::read(file.get(), bytes.data() + size, size_t(chunk));
-        if (got < 0 && errno == EINTR) {
-            bytes.resize(size);
-            continue;
-        }
-        if (got < 0)
-            return {FileContent::Outcome::Failed, {}, systemError(errno)};
-        bytes.resize(size + got);
-        if (got == 0)
-            break;
-        if (bytes.size() > maxSize)
-            return {FileContent::Outcome::TooLarge, {}, tooLargeReason(maxSize)};
-    }
-    return {FileContent::Outcome::Read, std::move(bytes), {}};
+    return content;
 }
 
-bool fileExists(const QString& path)
-{
-    struct stat status {};
-    return ::stat(encodeFileName(path).constData(), &status) == 0;
-}
+bool fileExists(const QString& path) { return system::pathExists(encodeFileName(path).toStdString()); }
 
 bool pathIsTaken(const QString& path)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "system/regular_file.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,13 +17,7 @@ namespace erakon {
 
 // A file read whole, or why it was not.
 struct FileContent {
-    enum class Outcome {
-        Read,
-        Missing, // nothing there (or a link to nothing)
-        NotRegular, // a folder, FIFO, socket or device: never opened
-        TooLarge, // larger than the limit the reader set
-        Failed,
-    };
+    using Outcome = system::RegularFile::Outcome;
     Outcome outcome = Outcome::Missing;
     QByteArray bytes;
     // Why it was not read, as a sentence for the user; empty when read or missing.

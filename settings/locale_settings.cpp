@@ -14,9 +14,9 @@ int qtDayOf(std::size_t sundayBasedIndex) { return sundayBasedIndex == 0 ? 7 : i
 
 } // namespace
 
-TFormatSettings formatSettingsFor(const QLocale& locale)
+DateFormatSettings formatSettingsFor(const QLocale& locale)
 {
-    TFormatSettings settings;
+    DateFormatSettings settings;
     for (std::size_t i = 0; i < settings.ShortDayNames.size(); ++i) {
         settings.ShortDayNames[i] = locale.dayName(qtDayOf(i), QLocale::ShortFormat).toStdString();
         settings.LongDayNames[i] = locale.dayName(qtDayOf(i), QLocale::LongFormat).toStdString();
@@ -40,9 +40,9 @@ TFormatSettings formatSettingsFor(const QLocale& locale)
     return settings;
 }
 
-TFormatSettings ukrainianFormatSettings()
+DateFormatSettings ukrainianFormatSettings()
 {
-    TFormatSettings settings = formatSettingsFor(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
+    DateFormatSettings settings = formatSettingsFor(QLocale(QLocale::Ukrainian, QLocale::Ukraine));
     settings.TimeSeparator = ":";
     return settings;
 }

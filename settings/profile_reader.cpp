@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "settings/profile_reader.h"
 
-#include "settings/atomic_file.h"
 #include "settings/ini_text.h"
+#include "settings/raw_bytes.h"
+#include "system/regular_file.h"
+
+#include <utility>
 
 namespace erakon {
 
@@ -19,10 +22,10 @@ std::string utf8(QStringView text)
 
 ProfileReader ProfileReader::fromFile(const QString& path)
 {
-    const FileContent file = readRegularFile(path, kIniFileMaxSize);
-    if (file.outcome != FileContent::Outcome::Read)
+    system::RegularFile file = system::readRegularFile(encodeFileName(path).toStdString(), kSettingsFileMaxSize);
+    if (file.outcome != system::RegularFile::Outcome::Read)
         return {};
-    return ProfileReader(IniProfile::fromBytes(std::string(file.bytes.constData(), std::size_t(file.bytes.size()))));
+    return ProfileReader(IniProfile::fromBytes(std::move(file.bytes)));
 }
 
 ProfileReader ProfileReader::fromText(const QString& text) { return ProfileReader(IniProfile::fromText(utf8(text))); }

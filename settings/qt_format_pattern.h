@@ -8,7 +8,7 @@
 namespace erakon {
 
 // Turn QLocale date and time formats into the pattern language of
-// FormatDatePattern. Literal text is quoted where it would read as letters.
+// formatDatePattern. Literal text is quoted where it would read as letters.
 
 // A short date format: day, month and year fields; a literal equal to
 // `dateSeparator` becomes "/".

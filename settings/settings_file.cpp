@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "settings/settings_file.h"
 
-#include "core/settings_location.h"
 #include "core/user_era_settings.h"
+#include "core/version.h"
 #include "settings/atomic_file.h"
 #include "settings/ini_document.h"
 #include "settings/ini_text.h"
 #include "settings/profile_reader.h"
 #include "settings/raw_bytes.h"
-#include "settings/system_paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -86,10 +85,19 @@ Sex readSex(const ProfileReader& reader, QStringView key, Sex defaultValue)
     return defaultValue;
 }
 
+// The keys of the user era, which the core reads as the command line and the
+// search read them.
+bool isUserEraKey(OptionKey key)
+{
+    return key == OptionKey::AddItem || key == OptionKey::AddName || key == OptionKey::AddYear;
+}
+
 OptionSettings readOptions(const ProfileReader& reader)
 {
     OptionSettings options;
     for (const OptionKey key : kOptionReadOrder) {
+        if (isUserEraKey(key))
+            continue;
         const OptionEntry& entry = optionEntry(key);
         std::visit(Overloaded{
                        [&](bool OptionSettings::*flag) {
@@ -106,11 +114,10 @@ OptionSettings readOptions(const ProfileReader& reader)
                    },
                    entry.field);
     }
-    // The user era as the command line reads it too.
     const UserEraSettings userEra = readUserEraSettings(reader.profile());
-    options.addItem = userEra.shown;
-    options.addName = QString::fromStdString(userEra.name);
-    options.addYear = userEra.origin;
+    options.userEraShown = userEra.shown;
+    options.userEraName = QString::fromStdString(userEra.name);
+    options.userEraOrigin = userEra.origin;
     return options;
 }
 
@@ -165,7 +172,7 @@ void writeOptionSection(IniDocument& document, const OptionSettings& options)
 // known.
 QString settingsFileToWrite(const SettingsLocation& location)
 {
-    QString path = SettingsFilePath(location);
+    QString path = userSettingsFilePath(location);
     if (!path.isEmpty() && !makeFolders(QFileInfo(path).absolutePath()))
         return path;
     return fallbackSettingsPath(location);
@@ -201,44 +208,14 @@ std::optional<QString> notWritableReason(const QString& path)
 
 } // namespace
 
-SettingsLocation systemSettingsLocation() { return {xdgConfigHome(), runningExecutablePath()}; }
-
-QString programName(const QString& executablePath)
-{
-    return decodeFileName(programNameOfExecutable(encodeFileName(executablePath).toStdString()));
-}
-
-QString SettingsFilePath(const SettingsLocation& location)
-{
-    return decodeFileName(userSettingsPath(encodeFileName(location.configHome).toStdString(),
-                                           encodeFileName(location.executablePath).toStdString()));
-}
-
-QString fallbackSettingsPath(const SettingsLocation& location)
-{
-    return decodeFileName(settingsPathBesideProgram(encodeFileName(location.executablePath).toStdString()));
-}
-
-int windowStateFromStored(int stored)
-{
-    switch (stored) {
-    case kWindowStateNormal:
-    case kWindowStateMinimized:
-    case kWindowStateMaximized: return stored;
-    default: return kWindowStateNormal;
-    }
-}
-
-LoadedSettings LoadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
+LoadedSettings loadSettings(const SettingsLocation& location, const WindowPlacement& current, int currentState,
                             const ScreenMetrics& screen)
 {
     LoadedSettings loaded;
     // Whatever stands at the per-user path is the settings file: a FIFO or a
     // file too large gives the defaults now and a report at close, rather
     // than the file beside the executable.
-    loaded.filePath = SettingsFilePath(location);
-    if (loaded.filePath.isEmpty() || !fileExists(loaded.filePath))
-        loaded.filePath = fallbackSettingsPath(location);
+    loaded.filePath = settingsFileToRead(location);
     const ProfileReader reader = loaded.filePath.isEmpty() ? ProfileReader() : ProfileReader::fromFile(loaded.filePath);
     const auto read = [&](QStringView key, int defaultValue) {
         return reader.readInteger(kPositionSection, key, defaultValue);
@@ -271,7 +248,7 @@ ProgramRecord programRecord(const QString& executablePath, const QString& lastCl
     return {executable.fileName(), executable.absolutePath(), version, lastClose};
 }
 
-std::optional<QString> SaveSettings(const SettingsLocation& location, const ProgramRecord& program,
+std::optional<QString> saveSettings(const SettingsLocation& location, const ProgramRecord& program,
                                     const WindowPlacement& placement, int windowState, const OptionSettings& options)
 {
     const QString path = settingsFileToWrite(location);

@@ -107,4 +107,14 @@ QRect keepOnScreen(const QRect& normal, const QSize& minimumSize, const QList<QR
                  startInside(real.y(), size.height(), screen.top(), screen.bottom()), size.width(), size.height());
 }
 
+int windowStateFromStored(int stored)
+{
+    switch (stored) {
+    case kWindowStateNormal:
+    case kWindowStateMinimized:
+    case kWindowStateMaximized: return stored;
+    default: return kWindowStateNormal;
+    }
+}
+
 } // namespace erakon

@@ -53,4 +53,14 @@ void setNormalRect(WindowPlacement& placement, const QRect& rect);
 // first; with none the rectangle is only brought to its real size.
 QRect keepOnScreen(const QRect& normal, const QSize& minimumSize, const QList<QRect>& availableGeometries);
 
+// What the default placement is worked out from.
+struct ScreenMetrics {
+    int workAreaWidth = 0; // of the primary screen's work area
+    int screenHeight = 0; // of the primary screen
+};
+
+// The window state a stored value gives: 0, 1 and 2 as they are, any other
+// value the normal state.
+int windowStateFromStored(int stored);
+
 } // namespace erakon

@@ -136,9 +136,9 @@ QStringList StyleService::names()
 
 QString StyleService::activeName() const { return d->styles[d->active].name; }
 
-void StyleService::Initialize() { d->discovered = false; }
+void StyleService::rediscoverStyles() { d->discovered = false; }
 
-bool StyleService::SetStyle(const QString& name, QString* error)
+bool StyleService::setActiveStyle(const QString& name, QString* error)
 {
     d->discover();
     const RegisteredStyle* style = d->find(name);

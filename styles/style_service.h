@@ -31,13 +31,13 @@ public:
 
     // Re-arms the discovery of carried styles; registered styles and the
     // active style stay.
-    void Initialize();
+    void rediscoverStyles();
 
     // Makes the named style active and redraws the whole application in it.
     // Does nothing when it is already active. False with *error set when no
     // style has that name or its definition cannot be read; the active
     // style then stays.
-    bool SetStyle(const QString& name, QString* error);
+    bool setActiveStyle(const QString& name, QString* error);
 
 private:
     struct Private;

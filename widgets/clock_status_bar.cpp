@@ -27,9 +27,9 @@ QString ClockStatusBar::panelText() const { return m_clockPanel->text(); }
 
 void ClockStatusBar::setPanelText(const QString& text) { m_clockPanel->setText(text); }
 
-void ClockStatusBar::showClock(const DateTime& now, const TFormatSettings& settings, EraNameLanguage language)
+void ClockStatusBar::showClock(const DateTime& now, const DateFormatSettings& settings, EraNameLanguage language)
 {
-    setPanelText(QString::fromStdString(FormatDatePattern(kClockPattern, now, settings, language)));
+    setPanelText(QString::fromStdString(formatDatePattern(kClockPattern, now, settings, language)));
 }
 
 void ClockStatusBar::mouseReleaseEvent(QMouseEvent* event)

@@ -21,7 +21,7 @@ public:
     QString panelText() const;
     void setPanelText(const QString& text);
     // The panel shows the date and time as "令和5年(2023年) 5月20日(土)  14:05".
-    void showClock(const DateTime& now, const TFormatSettings& settings, EraNameLanguage language);
+    void showClock(const DateTime& now, const DateFormatSettings& settings, EraNameLanguage language);
 
 signals:
     void clicked();

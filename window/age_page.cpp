@@ -276,8 +276,8 @@ void AgePage::fillIn(QLineEdit* edit, const QString& text)
 void AgePage::showLife()
 {
     const OptionSettings& options = m_options.values();
-    const std::optional<UserEra> userEra = options.addItem
-        ? std::optional(UserEra{options.addName.toStdString(), options.addYear})
+    const std::optional<UserEra> userEra = options.userEraShown
+        ? std::optional(UserEra{options.userEraName.toStdString(), options.userEraOrigin})
         : std::nullopt;
     const UserEra* shownUserEra = userEra ? &*userEra : nullptr;
 

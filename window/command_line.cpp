@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "window/command_line.h"
 
+#include "core/era_table.h"
+#include "core/settings_location.h"
+#include "core/terminal_text.h"
 #include "core/version.h"
 #include "core/version_text.h"
 
@@ -13,10 +16,6 @@ namespace erakon {
 namespace {
 
 using namespace std::string_view_literals;
-
-// The range of the program's year boxes.
-constexpr int kLowestYear = -9999;
-constexpr int kHighestYear = 9999;
 
 // Options that Qt and its X11 platform plugin read from the command line
 // themselves; Qt takes them with one dash or two. The session manager
@@ -59,26 +58,12 @@ std::optional<int> parseYear(std::string_view text)
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), year);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
-    if (year < kLowestYear || year > kHighestYear)
+    if (year < kMinYear || year > kMaxYear)
         return std::nullopt;
     return year;
 }
 
-CommandLine failure(std::string message)
-{
-    CommandLine result;
-    result.action = CommandLine::Action::Fail;
-    result.error = std::move(message);
-    return result;
-}
-
-std::string quoted(std::string_view text)
-{
-    std::string result;
-    result.reserve(text.size() + 2);
-    result.append(1, '\'').append(text).append(1, '\'');
-    return result;
-}
+CommandLine failure(std::string message) { return refusal<CommandLine>(std::move(message)); }
 
 } // namespace
 
@@ -90,11 +75,11 @@ CommandLine parseCommandLine(std::span<const char* const> arguments)
         if (argument == "--") {
             // Options end here, and the program takes no operands.
             if (i + 1 < arguments.size())
-                return failure("extra operand " + quoted(arguments[i + 1]));
+                return failure("extra operand " + quotedText(arguments[i + 1]));
             break;
         }
         if (!argument.starts_with('-') || argument == "-")
-            return failure("extra operand " + quoted(argument));
+            return failure("extra operand " + quotedText(argument));
 
         const bool longForm = argument.starts_with("--");
         const std::string_view option = argument.substr(longForm ? 2 : 1);
@@ -116,7 +101,7 @@ CommandLine parseCommandLine(std::span<const char* const> arguments)
 
         if (longForm && (name == "help" || name == "version")) {
             if (joinedValue)
-                return failure("option " + quoted(spelled) + " doesn't allow an argument");
+                return failure("option " + quotedText(spelled) + " doesn't allow an argument");
             result.action = name == "help" ? CommandLine::Action::PrintHelp : CommandLine::Action::PrintVersion;
             return result;
         }
@@ -126,22 +111,22 @@ CommandLine parseCommandLine(std::span<const char* const> arguments)
                 return failure("option '--year' requires an argument");
             const std::optional<int> year = parseYear(*value);
             if (!year) {
-                return failure("invalid year " + quoted(*value) + " (a whole number from " + std::to_string(kLowestYear)
-                               + " to " + std::to_string(kHighestYear) + ")");
+                return failure("invalid year " + quotedText(*value) + " (a whole number from "
+                               + std::to_string(kMinYear) + " to " + std::to_string(kMaxYear) + ")");
             }
             result.year = year;
             continue;
         }
         if (contains(kQtOptionsWithValue, name)) {
             if (!takeValue())
-                return failure("option " + quoted(spelled) + " requires an argument");
+                return failure("option " + quotedText(spelled) + " requires an argument");
             continue;
         }
         if (contains(kQtFlags, name) && !joinedValue)
             continue;
         if (contains(kQtOptionsWithJoinedValueOnly, name) && joinedValue)
             continue;
-        return failure("unrecognized option " + quoted(argument));
+        return failure("unrecognized option " + quotedText(argument));
     }
     return result;
 }
@@ -157,7 +142,7 @@ std::string helpText(std::string_view programName)
 {
     const std::string name(programName);
     const std::string program(kProgramName);
-    const std::string settingsFile = "Harunagi/" + program + "/" + program + ".ini";
+    const std::string settingsFile = settingsFileBelowConfigHome(program);
     return "Usage: " + name
         + " [OPTION]...\n"
           "Convert years between the Western calendar and the Japanese eras (Meiji,\n"
@@ -165,7 +150,7 @@ std::string helpText(std::string_view programName)
           "\n"
           "      --year=YEAR  start with YEAR in the Western year box instead of the\n"
           "                     current year (a whole number from "
-        + std::to_string(kLowestYear) + " to " + std::to_string(kHighestYear)
+        + std::to_string(kMinYear) + " to " + std::to_string(kMaxYear)
         + ")\n"
           "      --help     display this help and exit\n"
           "      --version  output version information and exit\n"
@@ -189,23 +174,9 @@ std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string
     case CommandLine::Action::Start: return std::nullopt;
     case CommandLine::Action::PrintHelp: out << helpText(programName) << std::flush; return out ? 0 : 1;
     case CommandLine::Action::PrintVersion: out << versionText(programName) << std::flush; return out ? 0 : 1;
-    case CommandLine::Action::Fail:
-        err << programName << ": " << commandLine.error << "\n"
-            << "Try '" << programName << " --help' for more information.\n"
-            << std::flush;
-        return 2;
+    case CommandLine::Action::Fail: err << refusalText(programName, commandLine.error) << std::flush; return 2;
     }
     return 2;
-}
-
-std::string_view programNameOf(int argc, const char* const* argv)
-{
-    if (argc < 1 || !argv || !argv[0] || !*argv[0])
-        return kProgramName;
-    const std::string_view path = argv[0];
-    const std::size_t slash = path.rfind('/');
-    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-    return name.empty() ? kProgramName : name;
 }
 
 } // namespace erakon

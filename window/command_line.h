@@ -36,8 +36,4 @@ std::string helpText(std::string_view programName);
 std::optional<int> answerCommandLine(const CommandLine& commandLine, std::string_view programName, std::ostream& out,
                                      std::ostream& err);
 
-// The name the program was started by, for its messages: the last part of
-// argv[0], or "erakon".
-std::string_view programNameOf(int argc, const char* const* argv);
-
 } // namespace erakon

@@ -83,13 +83,13 @@ void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::in
 
 } // namespace
 
-ConversionPage::ConversionPage(const Clock& clock, const TFormatSettings& formatSettings, const OptionsModel& options,
-                               QAction* closeAction, QWidget* parent)
+ConversionPage::ConversionPage(const Clock& clock, const DateFormatSettings& formatSettings,
+                               const OptionsModel& options, QAction* closeAction, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_formatSettings(formatSettings)
     , m_options(options)
-    , m_userEraOrigin(options.values().addYear)
+    , m_userEraOrigin(options.values().userEraOrigin)
 {
     auto* groups = new QGridLayout; // the era years left, the Western year right
     groups->setContentsMargins(0, 0, 0, 0);
@@ -220,7 +220,7 @@ QString ConversionPage::westernYearText() const { return m_westernYearBox->text(
 
 void ConversionPage::resetToCurrentYear()
 {
-    m_westernYearBox->setText(fromUtf8(FormatDatePattern("yyyy", m_clock.now(), m_formatSettings)));
+    m_westernYearBox->setText(fromUtf8(formatDatePattern("yyyy", m_clock.now(), m_formatSettings)));
 }
 
 EraOffsets ConversionPage::eraOffsets() const { return eraOffsetsFor(m_userEraOrigin); }
@@ -254,7 +254,7 @@ void ConversionPage::optionChanged(OptionKey key)
     case OptionKey::AddName: showUserEra(); break;
     // A new origin waits for the next conversion: while it is typed on the
     // settings page, a value it passes through must not move the year.
-    case OptionKey::AddYear: m_userEraOrigin = m_options.values().addYear; break;
+    case OptionKey::AddYear: m_userEraOrigin = m_options.values().userEraOrigin; break;
     case OptionKey::StatusBar:
     case OptionKey::StayOnTop:
     case OptionKey::ShowHint:
@@ -303,10 +303,10 @@ void ConversionPage::showUserEra()
     const OptionSettings& options = m_options.values();
     QLabel* userEraLabel = m_eraLabels[EraRow::UserDefined];
     YearBox* userEraYearBox = m_eraYearBoxes[EraRow::UserDefined];
-    userEraLabel->setText(options.addName);
-    userEraYearBox->lineEdit()->setAccessibleName(options.addName);
-    userEraLabel->setVisible(options.addItem);
-    userEraYearBox->setVisible(options.addItem);
+    userEraLabel->setText(options.userEraName);
+    userEraYearBox->lineEdit()->setAccessibleName(options.userEraName);
+    userEraLabel->setVisible(options.userEraShown);
+    userEraYearBox->setVisible(options.userEraShown);
 }
 
 void ConversionPage::showEmphasis(const EraEmphasis& emphasis)

@@ -18,7 +18,7 @@ class Clock;
 class OptionsModel;
 class YearBox;
 enum class OptionKey;
-struct TFormatSettings;
+struct DateFormatSettings;
 
 // One thing per era row, indexed by the row: eraYearBoxes[EraRow::Showa].
 template <typename T>
@@ -47,7 +47,7 @@ public:
     // The options give the user era, the zodiac and the emphasis; the page
     // follows their changes. The format settings write the year of "back to
     // now". The sentence button triggers the close command.
-    ConversionPage(const Clock& clock, const TFormatSettings& formatSettings, const OptionsModel& options,
+    ConversionPage(const Clock& clock, const DateFormatSettings& formatSettings, const OptionsModel& options,
                    QAction* closeAction, QWidget* parent = nullptr);
 
     // The year shown, converted again with the options as they are now: what
@@ -85,7 +85,7 @@ private:
     void showEmphasis(const EraEmphasis& emphasis);
 
     const Clock& m_clock;
-    const TFormatSettings& m_formatSettings;
+    const DateFormatSettings& m_formatSettings;
     const OptionsModel& m_options;
 
     // What the page shows: the year, and the origin of the user era it

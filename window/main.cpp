@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
+#include "core/terminal_text.h"
 #include "core/version.h"
 #include "desktop/graphical_session.h"
 #include "desktop/linux_desktop_platform.h"
@@ -8,7 +9,7 @@
 #include "desktop/program_icon.h"
 #include "desktop/qt_messages.h"
 #include "desktop/termination_signals.h"
-#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "settings/system_paths.h"
 #include "styles/style_service.h"
 #include "widgets/caret_blink_limit.h"
@@ -32,8 +33,8 @@ int main(int argc, char** argv)
     // --help, --version and a wrong option are answered before anything
     // touches the display or the settings.
     const erakon::CommandLine commandLine = erakon::parseCommandLine(argc, argv);
-    if (const auto status = erakon::answerCommandLine(commandLine, erakon::programNameOf(argc, argv), std::cout,
-                                                      std::cerr))
+    if (const auto status = erakon::answerCommandLine(
+            commandLine, erakon::programNameOf(argc, argv, erakon::kProgramName), std::cout, std::cerr))
         return *status;
     // Before anything reads the environment: a relative XDG folder would put
     // settings and caches wherever the program happens to run.

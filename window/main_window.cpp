@@ -339,7 +339,7 @@ void MainWindow::refillFormatSettings(const QLocale& locale)
 
 void MainWindow::saveSettings(bool endingSession)
 {
-    const QString lastClose = fromUtf8(FormatDatePattern("c", m_clock.now(), m_formatSettings));
+    const QString lastClose = fromUtf8(formatDatePattern("c", m_clock.now(), m_formatSettings));
     // Closed from the tray, the window keeps the state it had before it went
     // there, so that the next start shows it.
     const std::optional<QString> error = m_settingsStore.save(

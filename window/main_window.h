@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/date_format.h"
-#include "settings/settings_file.h"
+#include "settings/option_table.h"
 #include "window/page.h"
 #include "window/window_services.h"
 #include "window/window_settings_store.h"
@@ -98,7 +98,7 @@ private:
     DesktopPlatform& m_desktop;
     std::function<void(const QString&)> m_errorOutput;
     WindowSettingsStore m_settingsStore;
-    TFormatSettings m_formatSettings;
+    DateFormatSettings m_formatSettings;
     EraNameLanguage m_eraNameLanguage = EraNameLanguage::Japanese;
     QString m_basicStyleName;
     bool m_endingSession = false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/settings_file.h"
+#include "settings/option_table.h"
 
 #include <QList>
 

@@ -15,12 +15,12 @@ class OptionsModel;
 class Pages;
 class StyleService;
 struct CommandActions;
-struct TFormatSettings;
+struct DateFormatSettings;
 
 // What the pages are made from: the window's services, which outlive them.
 struct PageServices {
     const Clock& clock;
-    const TFormatSettings& formatSettings;
+    const DateFormatSettings& formatSettings;
     OptionsModel& options;
     StyleService& styles;
     Messages& messages;

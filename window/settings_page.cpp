@@ -149,9 +149,9 @@ void SettingsPage::bindToOptions(OptionsModel& options)
     bindCheckBox(m_emphasizeErasCheck, options, &OptionSettings::showBold);
     bindCheckBox(m_showStatusBarCheck, options, &OptionSettings::statusBar);
     bindCheckBox(m_stayOnTopCheck, options, &OptionSettings::stayOnTop);
-    bindCheckBox(m_showUserEraCheck, options, &OptionSettings::addItem);
-    bindLineEdit(m_userEraNameEdit, options, &OptionSettings::addName);
-    bindYearBox(m_userEraOriginBox, options, &OptionSettings::addYear);
+    bindCheckBox(m_showUserEraCheck, options, &OptionSettings::userEraShown);
+    bindLineEdit(m_userEraNameEdit, options, &OptionSettings::userEraName);
+    bindYearBox(m_userEraOriginBox, options, &OptionSettings::userEraOrigin);
     bindCheckBox(m_showHintsCheck, options, &OptionSettings::showHint);
     bindRadioGroup(m_minimizeTargetGroup, options, &OptionSettings::minimize);
     bindCheckBox(m_askBeforeClosingCheck, options, &OptionSettings::closeQuery);

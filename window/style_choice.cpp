@@ -22,7 +22,7 @@ QString applyStyleNamed(StyleService& styles, Messages& messages, QWidget* windo
         return styles.activeName();
     const QString previous = styles.activeName();
     QString error;
-    if (!styles.SetStyle(*found, &error)) {
+    if (!styles.setActiveStyle(*found, &error)) {
         messages.showError(error);
         return styles.activeName();
     }

@@ -61,7 +61,7 @@ StylePage::StylePage(StyleService& styles, OptionsModel& options, QWidget* paren
     // applied, where the option takes effect.
     connect(m_styleList, &QListWidget::currentRowChanged, this, [this, &options] {
         if (const QListWidgetItem* item = m_styleList->currentItem()) {
-            m_styles.Initialize();
+            m_styles.rediscoverStyles();
             options.set(&OptionSettings::styleName, item->text());
         }
     });

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/settings_file.h"
 #include "settings/window_placement.h"
 
 #include <Qt>

@@ -85,7 +85,7 @@ void WindowMenu::addSettingsMenu(OptionsModel& options)
     bindCheckAction(addCheckItem(settings, "emphasizeErasAction", QStringLiteral("該当年を強調表示")), options,
                     &OptionSettings::showBold);
     bindCheckAction(addCheckItem(settings, "showUserEraAction", QStringLiteral("追加の元年を表示")), options,
-                    &OptionSettings::addItem);
+                    &OptionSettings::userEraShown);
     settings->addSeparator();
     auto* minimizeTargets = new QActionGroup(this);
     QAction* toTaskbar = addCheckItem(settings, "minimizeToTaskbarAction", QStringLiteral("タスクバー"));

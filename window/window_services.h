@@ -3,7 +3,7 @@
 
 #include "core/clock.h"
 #include "desktop/messages.h"
-#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "styles/style_service.h"
 
 #include <QLocale>

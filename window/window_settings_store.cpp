@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/window_settings_store.h"
 
+#include "settings/settings_file.h"
 #include "window/options_model.h"
 #include "window/window_geometry.h"
 
@@ -16,7 +17,7 @@ void WindowSettingsStore::load(QWidget& window, OptionsModel& options)
 {
     if (!m_location)
         return;
-    const LoadedSettings loaded = LoadSettings(*m_location, placementOf(window, m_placement), storedWindowState(window),
+    const LoadedSettings loaded = loadSettings(*m_location, placementOf(window, m_placement), storedWindowState(window),
                                                primaryScreenMetrics());
     m_placement = loaded.placement;
     placeWindow(window, loaded.placement, loaded.windowState);
@@ -28,7 +29,7 @@ std::optional<QString> WindowSettingsStore::save(const QWidget& window, Qt::Wind
 {
     if (!m_location)
         return std::nullopt;
-    return SaveSettings(*m_location, programRecord(m_location->executablePath, lastClose),
+    return saveSettings(*m_location, programRecord(m_location->executablePath, lastClose),
                         placementToStore(window, m_placement, states, placeKnown), storedWindowState(states), options);
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "settings/settings_file.h"
+#include "settings/option_table.h"
+#include "settings/settings_location.h"
 #include "settings/window_placement.h"
 
 #include <QString>

@@ -87,16 +87,24 @@ class IncludeTest(unittest.TestCase):
 
     def test_named_system_headers_pass(self):
         self.write("core/text.cpp", "#include <iconv.h>\n#include <string>\n")
-        self.write("cli/main.cpp", '#include "core/clock.h"\n#include <sys/stat.h>\n#include <unistd.h>\n')
+        self.write("system/files.cpp", '#include "system/files.h"\n\n#include "core/clock.h"\n'
+                   "#include <sys/stat.h>\n#include <unistd.h>\n")
+        self.write("system/files.h", "#pragma once\n#include <string>\n")
+        self.write("cli/main.cpp", '#include "system/files.h"\n#include <string>\n')
         self.assertEqual(self.faults(), [])
 
     def test_command_line_uses_only_the_core(self):
-        self.write("cli/main.cpp", '#include "settings/ini_text.h"\n#include <QString>\n#include <iconv.h>\n')
+        self.write("cli/main.cpp", '#include "settings/ini_text.h"\n#include <QString>\n#include <iconv.h>\n'
+                   "#include <unistd.h>\n")
+        self.write("system/files.cpp", "#include <QString>\n#include <iconv.h>\n")
         self.assertEqual(sorted(self.faults()), sorted([
             'cli/main.cpp: "settings/ini_text.h": cli/ may not use settings/',
             "cli/main.cpp: <QString>: cli/ may not use QtCore",
-            "cli/main.cpp: <iconv.h>: cli/ uses nothing but the C++ standard library and <fcntl.h>, <pwd.h>, "
-            "<sys/stat.h>, <unistd.h>",
+            "cli/main.cpp: <iconv.h>: cli/ uses nothing but the C++ standard library",
+            "cli/main.cpp: <unistd.h>: cli/ uses nothing but the C++ standard library",
+            "system/files.cpp: <QString>: system/ may not use QtCore",
+            "system/files.cpp: <iconv.h>: system/ uses nothing but the C++ standard library and <fcntl.h>, "
+            "<pwd.h>, <sys/stat.h>, <unistd.h>",
         ]))
 
     def test_search_service_has_no_widgets_and_no_window(self):
@@ -150,7 +158,7 @@ settings/liberakon_settings.a[reader.cpp.o]: _ZZN6erakon3keyEvE4seen u 0 4
 
     def test_one_library_per_source_folder(self):
         self.assertEqual([os.path.relpath(path, "/b") for path in check_symbols.archives("/b")][:2],
-                         ["core/liberakon_core.a", "settings/liberakon_settings.a"])
+                         ["core/liberakon_core.a", "system/liberakon_system.a"])
 
 
 if __name__ == "__main__":

@@ -4,6 +4,8 @@
 // the reason.
 #include "cli/settings_source.h"
 
+#include "tests/support/temporary_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -25,28 +27,24 @@ class SettingsSourceTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/erakon-cli-config-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        m_config = pattern;
         const char* saved = std::getenv("XDG_CONFIG_HOME");
         m_saved = saved ? std::optional<std::string>(saved) : std::nullopt;
-        setenv("XDG_CONFIG_HOME", pattern, 1);
+        setenv("XDG_CONFIG_HOME", m_config.path().c_str(), 1);
         fs::create_directories(userFile().parent_path());
     }
 
     void TearDown() override
     {
-        fs::remove_all(m_config);
         if (m_saved)
             setenv("XDG_CONFIG_HOME", m_saved->c_str(), 1);
         else
             unsetenv("XDG_CONFIG_HOME");
     }
 
-    fs::path userFile() const { return m_config / "Harunagi" / "erakon" / "erakon.ini"; }
+    fs::path userFile() const { return m_config.path() / "Harunagi" / "erakon" / "erakon.ini"; }
 
 private:
-    fs::path m_config;
+    TemporaryFolder m_config;
     std::optional<std::string> m_saved;
 };
 

@@ -28,7 +28,7 @@ class FormatDatePatternTest : public ::testing::TestWithParam<FormatCase> {};
 TEST_P(FormatDatePatternTest, WritesTheExpectedText)
 {
     const FormatCase& c = GetParam();
-    EXPECT_EQ(FormatDatePattern(c.pattern, c.dateTime, test::japaneseFormatSettings()), c.expected);
+    EXPECT_EQ(formatDatePattern(c.pattern, c.dateTime, test::japaneseFormatSettings()), c.expected);
 }
 
 const FormatCase kFormatCases[] = {
@@ -86,17 +86,17 @@ INSTANTIATE_TEST_SUITE_P(Cases, FormatDatePatternTest, ::testing::ValuesIn(kForm
 
 TEST(FormatDatePatternSeparators, EmptyTimeSeparatorJoinsHourAndMinute)
 {
-    TFormatSettings settings = test::japaneseFormatSettings();
+    DateFormatSettings settings = test::japaneseFormatSettings();
     settings.TimeSeparator.clear();
-    EXPECT_EQ(FormatDatePattern("HH:MM", makeDateTime(2023, 5, 20, 14, 5), settings), "1405");
+    EXPECT_EQ(formatDatePattern("HH:MM", makeDateTime(2023, 5, 20, 14, 5), settings), "1405");
 }
 
 TEST(FormatDatePatternSeparators, SlashWritesTheDateSeparator)
 {
-    TFormatSettings settings = test::japaneseFormatSettings();
+    DateFormatSettings settings = test::japaneseFormatSettings();
     settings.DateSeparator = ".";
     settings.TimeSeparator = "時";
-    EXPECT_EQ(FormatDatePattern("d/m/yyyy h:nn", makeDateTime(2023, 5, 20, 14, 5), settings), "20.5.2023 14時05");
+    EXPECT_EQ(formatDatePattern("d/m/yyyy h:nn", makeDateTime(2023, 5, 20, 14, 5), settings), "20.5.2023 14時05");
 }
 
 struct LanguageCase {
@@ -110,7 +110,7 @@ class ShortEraNameTest : public ::testing::TestWithParam<LanguageCase> {};
 TEST_P(ShortEraNameTest, SingleGDependsOnTheLocaleLanguage)
 {
     const LanguageCase& c = GetParam();
-    EXPECT_EQ(FormatDatePattern("g|gg", makeDateTime(2023, 5, 20), {}, c.language), c.expected);
+    EXPECT_EQ(formatDatePattern("g|gg", makeDateTime(2023, 5, 20), {}, c.language), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ShortEraNameTest,
@@ -130,29 +130,29 @@ TEST(ShortEraName, TraditionalChineseTakesLastTwoOfFourCharacters)
 // A locale format that names "c" itself must not recurse.
 TEST(FormatDatePatternRobustness, DateTimeInsideLocaleFormatsWritesNothing)
 {
-    TFormatSettings settings = test::japaneseFormatSettings();
+    DateFormatSettings settings = test::japaneseFormatSettings();
     settings.ShortDateFormat = "c yyyy c";
     settings.LongTimeFormat = "cc";
-    EXPECT_EQ(FormatDatePattern("c", makeDateTime(2023, 5, 20, 1), settings), " 2023  ");
+    EXPECT_EQ(formatDatePattern("c", makeDateTime(2023, 5, 20, 1), settings), " 2023  ");
 }
 
 TEST(FormatDatePatternRobustness, OddInputGivesText)
 {
-    const TFormatSettings settings = test::japaneseFormatSettings();
+    const DateFormatSettings settings = test::japaneseFormatSettings();
     const DateTime when = makeDateTime(2023, 5, 20, 14, 5, 9);
 
     std::string longPattern;
     for (int i = 0; i < 2000; ++i)
         longPattern += "ggge年c'\"a/p";
-    EXPECT_FALSE(FormatDatePattern(longPattern, when, settings).empty());
+    EXPECT_FALSE(formatDatePattern(longPattern, when, settings).empty());
 
     const std::string garbage = "\xff\xfe\x80'\x01\0\xc3"s;
-    EXPECT_NO_THROW(FormatDatePattern(garbage, when, settings));
+    EXPECT_NO_THROW(formatDatePattern(garbage, when, settings));
 
     // Dates and times outside their ranges still give text.
     const DateTime invalid{std::chrono::year{2023} / 13 / 40, std::chrono::hours{-30}};
-    EXPECT_EQ(FormatDatePattern("ggge m mmm d aaa", invalid, settings), " 13  40 ");
-    EXPECT_EQ(FormatDatePattern("h:nn", invalid, settings), "18:00");
+    EXPECT_EQ(formatDatePattern("ggge m mmm d aaa", invalid, settings), " 13  40 ");
+    EXPECT_EQ(formatDatePattern("h:nn", invalid, settings), "18:00");
 }
 
 } // namespace

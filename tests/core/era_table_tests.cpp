@@ -107,9 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Zodiac, TableHasTwelveSignsInOrder)
 {
-    EXPECT_EQ(EtoStr.front(), "子・ね");
-    EXPECT_EQ(EtoStr[7], "未・ひつじ");
-    EXPECT_EQ(EtoStr.back(), "亥・い");
+    EXPECT_EQ(kEtoTexts.front(), "子・ね");
+    EXPECT_EQ(kEtoTexts[7], "未・ひつじ");
+    EXPECT_EQ(kEtoTexts.back(), "亥・い");
 }
 
 struct EmphasisCase {

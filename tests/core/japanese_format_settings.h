@@ -6,9 +6,9 @@
 namespace erakon::test {
 
 // Names and formats as a Japanese locale gives them.
-inline TFormatSettings japaneseFormatSettings()
+inline DateFormatSettings japaneseFormatSettings()
 {
-    TFormatSettings s;
+    DateFormatSettings s;
     s.TimeSeparator = ":";
     s.DateSeparator = "/";
     s.ShortDayNames = {"日", "月", "火", "水", "木", "金", "土"};

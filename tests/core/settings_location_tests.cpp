@@ -26,6 +26,12 @@ TEST_P(SettingsLocationTest, FollowsTheProgramName)
     EXPECT_EQ(settingsPathBesideProgram(c.executable), c.besideProgram);
 }
 
+TEST(SettingsFileBelowConfigHomeTest, TheMakersFolderThenTheProgramsOwn)
+{
+    EXPECT_EQ(settingsFileBelowConfigHome("erakon"), "Harunagi/erakon/erakon.ini");
+    EXPECT_EQ(settingsFileBelowConfigHome("erakon-dev"), "Harunagi/erakon-dev/erakon-dev.ini");
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Locations, SettingsLocationTest,
     testing::Values(

@@ -382,7 +382,7 @@ TEST(RevealInExplorerTest, FallsBackToTheFolderWhenNoFileManagerAnswers)
     FakeDesktopPlatform platform;
     platform.fileManagerAnswers = false;
 
-    RevealInExplorer(platform, file);
+    revealInFileManager(platform, file);
 
     EXPECT_EQ(platform.shownItems, QList<QUrl>{QUrl::fromLocalFile(file)});
     EXPECT_EQ(platform.opened, QList<QUrl>{QUrl::fromLocalFile(root.path() + u'/')});

@@ -7,9 +7,9 @@ namespace erakon {
 
 // The Ukrainian names the peace line needs, fixed here so that the tests do
 // not depend on the locale data installed.
-inline TFormatSettings ukrainianNames()
+inline DateFormatSettings ukrainianNames()
 {
-    TFormatSettings settings;
+    DateFormatSettings settings;
     settings.LongDayNames = {"неділя", "понеділок", "вівторок", "середа", "четвер", "пʼятниця", "субота"};
     settings.LongMonthNames = {"січня", "лютого", "березня", "квітня", "травня",    "червня",
                                "липня", "серпня", "вересня", "жовтня", "листопада", "грудня"};

@@ -69,9 +69,9 @@ erakon::DateTime takeDateTime(FuzzedDataProvider& input)
     return {year_month_day{y, m, d}, time};
 }
 
-erakon::TFormatSettings takeSettings(FuzzedDataProvider& input)
+erakon::DateFormatSettings takeSettings(FuzzedDataProvider& input)
 {
-    erakon::TFormatSettings settings;
+    erakon::DateFormatSettings settings;
     settings.TimeSeparator = takeSeparator(input);
     settings.DateSeparator = takeSeparator(input);
     for (auto& name : settings.ShortDayNames)
@@ -90,7 +90,7 @@ erakon::TFormatSettings takeSettings(FuzzedDataProvider& input)
     return settings;
 }
 
-bool settingsAreValidUtf8(const erakon::TFormatSettings& settings)
+bool settingsAreValidUtf8(const erakon::DateFormatSettings& settings)
 {
     auto valid = [](const auto& names) {
         for (const auto& name : names)
@@ -113,10 +113,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto language = input.PickValueInArray({erakon::EraNameLanguage::Japanese,
                                                   erakon::EraNameLanguage::TraditionalChinese,
                                                   erakon::EraNameLanguage::Other});
-    const erakon::TFormatSettings settings = takeSettings(input);
+    const erakon::DateFormatSettings settings = takeSettings(input);
     const std::string pattern = input.ConsumeRemainingBytesAsString();
 
-    const std::string text = erakon::FormatDatePattern(pattern, dateTime, settings, language);
+    const std::string text = erakon::formatDatePattern(pattern, dateTime, settings, language);
     if (isValidUtf8(pattern) && settingsAreValidUtf8(settings) && !isValidUtf8(text))
         std::abort(); // a character was split or garbled
     return 0;

@@ -57,7 +57,7 @@ TEST(SettingsFileUserEraTest, TheWindowsSettingsShowTheUserEraOrNot)
     QTemporaryDir folder;
     const SettingsLocation location{folder.filePath(QStringLiteral("config")),
                                     folder.filePath(QStringLiteral("bin/erakon"))};
-    const QString userFile = SettingsFilePath(location);
+    const QString userFile = userSettingsFilePath(location);
     SettingsFileUserEra userEra(location);
 
     struct Row {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The window's settings layer and the core read the same keys: the names the
 // window writes are the names the core reads, and both read a file alike.
+#include "settings/option_table.h"
 #include "settings/profile_reader.h"
-#include "settings/settings_file.h"
 
 #include "core/user_era_settings.h"
 

@@ -16,24 +16,24 @@ const DateTime kSaturdayAfternoon = makeDateTime(2023, 5, 20, 14, 5, 9);
 
 TEST(LocaleSettings, JapaneseDateAndTime)
 {
-    const TFormatSettings settings = formatSettingsFor(QLocale(QLocale::Japanese, QLocale::Japan));
-    EXPECT_EQ(FormatDatePattern("c", kSaturdayAfternoon, settings), "2023/05/20 14:05:09");
-    EXPECT_EQ(FormatDatePattern("c", makeDateTime(2023, 5, 20), settings), "2023/05/20");
-    EXPECT_EQ(FormatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", kSaturdayAfternoon, settings),
+    const DateFormatSettings settings = formatSettingsFor(QLocale(QLocale::Japanese, QLocale::Japan));
+    EXPECT_EQ(formatDatePattern("c", kSaturdayAfternoon, settings), "2023/05/20 14:05:09");
+    EXPECT_EQ(formatDatePattern("c", makeDateTime(2023, 5, 20), settings), "2023/05/20");
+    EXPECT_EQ(formatDatePattern("ggge年(yyyy年) m月d日(aaa)  HH:MM", kSaturdayAfternoon, settings),
               "令和5年(2023年) 5月20日(土)  14:05");
-    EXPECT_EQ(FormatDatePattern("aaaa mmmm", kSaturdayAfternoon, settings), "土曜日 5月");
+    EXPECT_EQ(formatDatePattern("aaaa mmmm", kSaturdayAfternoon, settings), "土曜日 5月");
 }
 
 TEST(LocaleSettings, UkrainianAboutDialogLine)
 {
-    const TFormatSettings settings = ukrainianFormatSettings();
+    const DateFormatSettings settings = ukrainianFormatSettings();
     EXPECT_EQ(settings.TimeSeparator, ":");
-    EXPECT_EQ(FormatDatePattern("d mmmm yyyy aaaa hh:nn", kSaturdayAfternoon, settings), "20 травня 2023 субота 14:05");
+    EXPECT_EQ(formatDatePattern("d mmmm yyyy aaaa hh:nn", kSaturdayAfternoon, settings), "20 травня 2023 субота 14:05");
 }
 
 TEST(LocaleSettings, DayNamesStartOnSunday)
 {
-    const TFormatSettings settings = formatSettingsFor(QLocale(QLocale::English, QLocale::UnitedStates));
+    const DateFormatSettings settings = formatSettingsFor(QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_EQ(settings.ShortDayNames.front(), "Sun");
     EXPECT_EQ(settings.LongDayNames.back(), "Saturday");
     EXPECT_EQ(settings.LongMonthNames.front(), "January");
@@ -41,8 +41,8 @@ TEST(LocaleSettings, DayNamesStartOnSunday)
 
 TEST(LocaleSettings, TwelveHourLocaleWritesItsOwnTime)
 {
-    const TFormatSettings settings = formatSettingsFor(QLocale(QLocale::English, QLocale::UnitedStates));
-    EXPECT_EQ(FormatDatePattern("c", kSaturdayAfternoon, settings), "5/20/23 2:05:09 PM");
+    const DateFormatSettings settings = formatSettingsFor(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(formatDatePattern("c", kSaturdayAfternoon, settings), "5/20/23 2:05:09 PM");
 }
 
 TEST(LocaleSettings, EraNameLanguage)

@@ -68,7 +68,7 @@ protected:
         m_location = {m_root.filePath(u"config"_s), m_root.filePath(u"bin/erakon"_s)};
     }
 
-    QString userFile() const { return SettingsFilePath(m_location); }
+    QString userFile() const { return userSettingsFilePath(m_location); }
     QString fallbackFile() const { return fallbackSettingsPath(m_location); }
 
     static void writeFile(const QString& path, const QByteArray& content)
@@ -85,7 +85,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    LoadedSettings load() const { return LoadSettings(m_location, currentPlacement(), kWindowStateNormal, kScreen); }
+    LoadedSettings load() const { return loadSettings(m_location, currentPlacement(), kWindowStateNormal, kScreen); }
     LoadedSettings loadFile(const QByteArray& content)
     {
         writeFile(userFile(), content);
@@ -95,7 +95,7 @@ protected:
     std::optional<QString> save(const OptionSettings& options = {}, const QString& lastClose = u"2023/05/20 14:05:09"_s,
                                 const WindowPlacement& placement = placementAt(640, 360, 1280, 720))
     {
-        return SaveSettings(m_location, programRecord(m_location.executablePath, lastClose), placement,
+        return saveSettings(m_location, programRecord(m_location.executablePath, lastClose), placement,
                             kWindowStateNormal, options);
     }
 
@@ -126,7 +126,7 @@ class SettingsPathTest : public testing::TestWithParam<PathCase> {};
 
 TEST_P(SettingsPathTest, FollowsTheProgramName)
 {
-    EXPECT_EQ(SettingsFilePath(GetParam().location), GetParam().userFile);
+    EXPECT_EQ(userSettingsFilePath(GetParam().location), GetParam().userFile);
     EXPECT_EQ(fallbackSettingsPath(GetParam().location), GetParam().fallbackFile);
 }
 
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(States, StoredStateTest,
 TEST_F(SettingsFileTest, MissingStateKeepsTheCurrentState)
 {
     writeFile(userFile(), "[POSITION]\r\n");
-    EXPECT_EQ(LoadSettings(m_location, currentPlacement(), kWindowStateMaximized, kScreen).windowState,
+    EXPECT_EQ(loadSettings(m_location, currentPlacement(), kWindowStateMaximized, kScreen).windowState,
               kWindowStateMaximized);
 }
 
@@ -252,7 +252,7 @@ TEST_P(StoredOptionTest, TakesValuesAsTheControlsDo)
 OptionSettings withAddYear(int year)
 {
     OptionSettings o;
-    o.addYear = year;
+    o.userEraOrigin = year;
     return o;
 }
 OptionSettings withShowEto(bool on)
@@ -276,7 +276,7 @@ OptionSettings withSex(Sex sex)
 OptionSettings withAddName(const QString& name)
 {
     OptionSettings o;
-    o.addName = name;
+    o.userEraName = name;
     return o;
 }
 
@@ -355,7 +355,7 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
     OptionSettings options{true, false, true, false, true,        u" 創業 𠮷 "_s, 42,
                            true, -1,    true, true,  u"'Glow'"_s, Sex::Female};
     const WindowPlacement placement = placementAt(-100, 5, 700, 605);
-    ASSERT_EQ(SaveSettings(m_location, programRecord(m_location.executablePath, u"x"_s), placement,
+    ASSERT_EQ(saveSettings(m_location, programRecord(m_location.executablePath, u"x"_s), placement,
                            kWindowStateMaximized, options),
               std::nullopt);
     const LoadedSettings loaded = load();
@@ -367,11 +367,11 @@ TEST_F(SettingsFileTest, SavedSettingsReadBackUnchanged)
 TEST_F(SettingsFileTest, NameWithLineBreaksCannotAddKeysOrSections)
 {
     OptionSettings options;
-    options.addName = u"a\r\n[POSITION]\r\nLeft=5\nSaveStatus=0"_s;
+    options.userEraName = u"a\r\n[POSITION]\r\nLeft=5\nSaveStatus=0"_s;
     ASSERT_EQ(save(options), std::nullopt);
     EXPECT_EQ(savedSectionNames(), (QStringList{u"[PROGRAM]"_s, u"[POSITION]"_s, u"[OPTION]"_s}));
     const LoadedSettings loaded = load();
-    EXPECT_EQ(loaded.options.addName, u"a[POSITION]Left=5SaveStatus=0"_s);
+    EXPECT_EQ(loaded.options.userEraName, u"a[POSITION]Left=5SaveStatus=0"_s);
     EXPECT_TRUE(loaded.options.saveStatus);
     EXPECT_EQ(loaded.placement.left, 640);
 }
@@ -436,11 +436,11 @@ class FileEncodingTest : public SettingsFileTest, public testing::WithParamInter
 
 TEST_P(FileEncodingTest, KeepsTheMarkAndReadsTheName)
 {
-    EXPECT_EQ(loadFile(GetParam().file).options.addName, u"創業"_s);
+    EXPECT_EQ(loadFile(GetParam().file).options.userEraName, u"創業"_s);
     ASSERT_EQ(save(), std::nullopt);
     const QByteArray saved = readFile(userFile());
     EXPECT_TRUE(saved.startsWith(GetParam().savedStart));
-    EXPECT_EQ(load().options.addName, u"創業"_s);
+    EXPECT_EQ(load().options.userEraName, u"創業"_s);
 }
 
 QByteArray utf16WithoutMark(const QString& text, bool littleEndian)
@@ -558,7 +558,7 @@ TEST_P(DamagedFileTest, GivesDefaultsAndSavesCleanly)
 {
     const LoadedSettings loaded = loadFile(GetParam().file());
     EXPECT_EQ(loaded.placement.left, 640);
-    EXPECT_EQ(loaded.options.addYear, 1880);
+    EXPECT_EQ(loaded.options.userEraOrigin, 1880);
     ASSERT_EQ(save(loaded.options), std::nullopt);
     const LoadedSettings again = load();
     EXPECT_EQ(again.options, loaded.options);
@@ -713,7 +713,7 @@ TEST_P(SpecialFileTest, GivesDefaultsAndIsNeverOpenedOrReplaced)
     auto result = std::make_shared<std::promise<std::optional<QString>>>();
     std::future<std::optional<QString>> closing = result->get_future();
     std::thread([result, location = m_location] {
-        result->set_value(SaveSettings(location, programRecord(location.executablePath, u"x"_s), currentPlacement(),
+        result->set_value(saveSettings(location, programRecord(location.executablePath, u"x"_s), currentPlacement(),
                                        kWindowStateNormal, {}));
     }).detach();
     ASSERT_EQ(closing.wait_for(std::chrono::seconds(30)), std::future_status::ready)
@@ -787,10 +787,10 @@ TEST_F(SettingsFileTest, StrayShiftJisLineLeavesTheUtf8TextAlone)
 {
     writeFile(userFile(), "[OPTION]\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n; \x82\xA0\r\n");
     const LoadedSettings loaded = load();
-    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+    EXPECT_EQ(loaded.options.userEraName, u"創業"_s);
     ASSERT_EQ(save(loaded.options), std::nullopt);
     EXPECT_TRUE(readFile(userFile()).contains("\r\nAddName=\xE5\x89\xB5\xE6\xA5\xAD\r\n"));
-    EXPECT_EQ(load().options.addName, u"創業"_s);
+    EXPECT_EQ(load().options.userEraName, u"創業"_s);
 }
 
 // Every line of the user's own keeps its bytes, whatever encoding it is in,
@@ -806,7 +806,7 @@ TEST_F(SettingsFileTest, UsersLinesKeepTheirBytesInAMixedFile)
               "[\xE3\x83\xA1\xE3\x83\xA2]\r\n" + utf8Memo + "\r\n" + shiftJisMemo + "\r\n" + neither + "\r\n"
                   + cp932Only + "\r\n[OPTION]\r\nAddName=\x91\x6E\x8B\xC6\r\n");
     const LoadedSettings loaded = load();
-    EXPECT_EQ(loaded.options.addName, u"創業"_s);
+    EXPECT_EQ(loaded.options.userEraName, u"創業"_s);
 
     ASSERT_EQ(save(loaded.options), std::nullopt);
     const QByteArray saved = readFile(userFile());
@@ -830,13 +830,13 @@ TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
         const QString users = u"[メモ]\r\n記録="_s + memo + u"\r\n"_s;
         const QByteArray file = utf16WithoutMark(users + u"[OPTION]\r\nAddItem=1\r\nAddName=創業\r\n"_s, littleEndian);
         const LoadedSettings loaded = loadFile(file);
-        EXPECT_TRUE(loaded.options.addItem);
-        EXPECT_EQ(loaded.options.addName, u"創業"_s);
+        EXPECT_TRUE(loaded.options.userEraShown);
+        EXPECT_EQ(loaded.options.userEraName, u"創業"_s);
         ASSERT_EQ(save(loaded.options), std::nullopt);
         const QByteArray saved = readFile(userFile());
         EXPECT_TRUE(saved.startsWith(utf16WithoutMark(users + u"\r\n[PROGRAM]\r\n"_s, littleEndian)))
             << saved.left(40).toHex().toStdString();
-        EXPECT_EQ(load().options.addName, u"創業"_s);
+        EXPECT_EQ(load().options.userEraName, u"創業"_s);
         QFile::remove(userFile());
     }
 
@@ -844,12 +844,12 @@ TEST_F(SettingsFileTest, Utf16WithoutMarkIsReadAndKeptSo)
         SCOPED_TRACE(littleEndian ? "little endian" : "big endian");
         // The test's writer puts a mark first; this file has none.
         const QByteArray file = utf16(u"[NOTES]\r\n一=二\r\n[OPTION]\r\nAddName=創業\r\n"_s, littleEndian).sliced(2);
-        EXPECT_EQ(loadFile(file).options.addName, u"創業"_s);
+        EXPECT_EQ(loadFile(file).options.userEraName, u"創業"_s);
         ASSERT_EQ(save(), std::nullopt);
         const QByteArray saved = readFile(userFile());
         EXPECT_TRUE(saved.startsWith(utf16(u"[NOTES]\r\n一=二\r\n\r\n[PROGRAM]\r\n"_s, littleEndian).sliced(2)))
             << saved.left(40).toHex().toStdString();
-        EXPECT_EQ(load().options.addName, u"創業"_s);
+        EXPECT_EQ(load().options.userEraName, u"創業"_s);
         QFile::remove(userFile());
     }
 }

@@ -37,7 +37,7 @@ protected:
     void TearDown() override
     {
         QString error;
-        ASSERT_TRUE(service.SetStyle(QStringLiteral("Windows"), &error)) << error.toStdString();
+        ASSERT_TRUE(service.setActiveStyle(QStringLiteral("Windows"), &error)) << error.toStdString();
     }
 
     StyleService service;
@@ -65,7 +65,7 @@ class StyleServiceNameTest : public StyleServiceTest, public ::testing::WithPara
 TEST_P(StyleServiceNameTest, FindsTheStyleWithoutRegardToCase)
 {
     QString error;
-    EXPECT_TRUE(service.SetStyle(QString::fromUtf8(GetParam().asked), &error));
+    EXPECT_TRUE(service.setActiveStyle(QString::fromUtf8(GetParam().asked), &error));
     EXPECT_EQ(service.activeName(), QString::fromUtf8(GetParam().active));
     EXPECT_TRUE(error.isEmpty());
 }
@@ -88,11 +88,11 @@ class StyleServiceUnknownTest : public StyleServiceTest, public ::testing::WithP
 TEST_P(StyleServiceUnknownTest, ReportsTheNameAndKeepsTheActiveStyle)
 {
     QString error;
-    ASSERT_TRUE(service.SetStyle(QStringLiteral("Glow"), &error));
+    ASSERT_TRUE(service.setActiveStyle(QStringLiteral("Glow"), &error));
     const QString sheet = qApp->styleSheet();
 
     const QString asked = QString::fromUtf8(GetParam().asked);
-    EXPECT_FALSE(service.SetStyle(asked, &error));
+    EXPECT_FALSE(service.setActiveStyle(asked, &error));
     EXPECT_EQ(error, QStringLiteral("スタイル '%1' が見つかりません").arg(asked));
     EXPECT_EQ(service.activeName(), QStringLiteral("Glow"));
     EXPECT_EQ(qApp->styleSheet(), sheet);
@@ -108,12 +108,12 @@ INSTANTIATE_TEST_SUITE_P(Unknown, StyleServiceUnknownTest,
 TEST_F(StyleServiceTest, ApplyingTheActiveStyleAgainChangesNothing)
 {
     QString error;
-    ASSERT_TRUE(service.SetStyle(QStringLiteral("Carbon"), &error));
+    ASSERT_TRUE(service.setActiveStyle(QStringLiteral("Carbon"), &error));
     // A mark the service would wipe out if it applied the style again.
     const QString marked = qApp->styleSheet() + QStringLiteral("\n/* mark */");
     qApp->setStyleSheet(marked);
 
-    EXPECT_TRUE(service.SetStyle(QStringLiteral("CARBON"), &error));
+    EXPECT_TRUE(service.setActiveStyle(QStringLiteral("CARBON"), &error));
     EXPECT_EQ(qApp->styleSheet(), marked);
 }
 
@@ -123,11 +123,11 @@ TEST_F(StyleServiceTest, SystemStyleRestoresTheOriginalLook)
     const QPalette palette = QApplication::palette();
     const QString sheet = qApp->styleSheet();
     QString error;
-    ASSERT_TRUE(service.SetStyle(QStringLiteral("Windows10 Dark"), &error));
-    ASSERT_TRUE(service.SetStyle(QStringLiteral("Luna"), &error));
+    ASSERT_TRUE(service.setActiveStyle(QStringLiteral("Windows10 Dark"), &error));
+    ASSERT_TRUE(service.setActiveStyle(QStringLiteral("Luna"), &error));
     ASSERT_NE(QApplication::palette(), palette);
 
-    ASSERT_TRUE(service.SetStyle(QStringLiteral("Windows"), &error));
+    ASSERT_TRUE(service.setActiveStyle(QStringLiteral("Windows"), &error));
     EXPECT_EQ(QApplication::style()->name(), styleName);
     EXPECT_EQ(QApplication::palette(), palette);
     EXPECT_EQ(qApp->styleSheet(), sheet);
@@ -137,9 +137,9 @@ TEST_F(StyleServiceTest, InitializeKeepsRegisteredAndActiveStyles)
 {
     const QStringList before = service.names();
     QString error;
-    ASSERT_TRUE(service.SetStyle(QStringLiteral("Sky"), &error));
+    ASSERT_TRUE(service.setActiveStyle(QStringLiteral("Sky"), &error));
 
-    service.Initialize();
+    service.rediscoverStyles();
 
     EXPECT_EQ(service.names(), before);
     EXPECT_EQ(service.activeName(), QStringLiteral("Sky"));
@@ -148,7 +148,7 @@ TEST_F(StyleServiceTest, InitializeKeepsRegisteredAndActiveStyles)
 TEST_F(StyleServiceTest, ACarriedStyleCanBeAppliedBeforeTheListIsAskedFor)
 {
     QString error;
-    EXPECT_TRUE(service.SetStyle(QStringLiteral("obsidian"), &error)) << error.toStdString();
+    EXPECT_TRUE(service.setActiveStyle(QStringLiteral("obsidian"), &error)) << error.toStdString();
     EXPECT_EQ(service.activeName(), QStringLiteral("Obsidian"));
 }
 
@@ -159,7 +159,7 @@ TEST_F(StyleServiceTest, EveryCarriedStyleIsLegible)
     for (const QString& name : carriedStyleNames()) {
         SCOPED_TRACE(name.toStdString());
         QString error;
-        ASSERT_TRUE(service.SetStyle(name, &error)) << error.toStdString();
+        ASSERT_TRUE(service.setActiveStyle(name, &error)) << error.toStdString();
         const QPalette p = QApplication::palette();
         const auto pair = [&p](QPalette::ColorRole text, QPalette::ColorRole background) {
             return contrast(p.color(QPalette::Active, text), p.color(QPalette::Active, background));
@@ -211,7 +211,7 @@ TEST_F(StyleServiceTest, IndicatorsStandOutFromTheWindowInEveryStyle)
     QRadioButton radio(QStringLiteral("タスクバー"));
     for (const QString& name : carriedStyleNames()) {
         QString error;
-        ASSERT_TRUE(service.SetStyle(name, &error)) << error.toStdString();
+        ASSERT_TRUE(service.setActiveStyle(name, &error)) << error.toStdString();
         const QColor window = QApplication::palette().color(QPalette::Window);
         for (QAbstractButton* button :
              {static_cast<QAbstractButton*>(&checkBox), static_cast<QAbstractButton*>(&radio)}) {
@@ -264,13 +264,13 @@ TEST(StyleServiceFolder, RegistersByTheNameInsideEachDefinition)
     EXPECT_EQ(service.names(), (QStringList{"Windows", "Deep Carbon", "Broken"}));
 
     QString error;
-    EXPECT_FALSE(service.SetStyle(QStringLiteral("broken"), &error));
+    EXPECT_FALSE(service.setActiveStyle(QStringLiteral("broken"), &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("スタイル 'Broken' を読み込めません"))) << error.toStdString();
     EXPECT_EQ(service.activeName(), QStringLiteral("Windows"));
 
-    EXPECT_TRUE(service.SetStyle(QStringLiteral("deep carbon"), &error));
+    EXPECT_TRUE(service.setActiveStyle(QStringLiteral("deep carbon"), &error));
     EXPECT_EQ(service.activeName(), QStringLiteral("Deep Carbon"));
-    EXPECT_TRUE(service.SetStyle(QStringLiteral("Windows"), &error));
+    EXPECT_TRUE(service.setActiveStyle(QStringLiteral("Windows"), &error));
 }
 
 struct DefinitionErrorCase {

@@ -6,23 +6,12 @@ cmake_minimum_required(VERSION 3.25)
 file(REMOVE_RECURSE "${WORK_DIR}")
 file(MAKE_DIRECTORY "${WORK_DIR}/home")
 
-function(run_erakon result_var out_var err_var)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env
-      --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM --unset=XDG_CONFIG_HOME
-      --unset=DBUS_SESSION_BUS_ADDRESS "HOME=${WORK_DIR}/home"
-      "${ERAKON}" ${ARGN}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
-  set(${result_var} "${result}" PARENT_SCOPE)
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(${err_var} "${err}" PARENT_SCOPE)
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../support/run_and_expect.cmake)
 
-function(expect what actual wanted)
-  if(NOT "${actual}" STREQUAL "${wanted}")
-    message(FATAL_ERROR "${what}: expected [${wanted}], got [${actual}]")
-  endif()
-endfunction()
+macro(run_erakon result_var out_var err_var)
+  run_program(${result_var} ${out_var} ${err_var} PROGRAM "${ERAKON}"
+    ENVIRONMENT --unset=QT_QPA_PLATFORM "HOME=${WORK_DIR}/home" ARGUMENTS ${ARGN})
+endmacro()
 
 run_erakon(result out err --version)
 expect("status of --version" "${result}" 0)

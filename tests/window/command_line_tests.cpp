@@ -3,6 +3,7 @@
 // what is refused, and what is left for Qt.
 #include "window/command_line.h"
 
+#include "core/terminal_text.h"
 #include "core/version.h"
 #include "core/version_text.h"
 
@@ -109,10 +110,15 @@ TEST(ProgramNameTest, LastPartOfTheNameItWasStartedBy)
     const char* path[] = {"/usr/bin/erakon"};
     const char* bare[] = {"erakon-dev"};
     const char* empty[] = {""};
-    EXPECT_EQ(programNameOf(1, path), "erakon");
-    EXPECT_EQ(programNameOf(1, bare), "erakon-dev");
-    EXPECT_EQ(programNameOf(1, empty), kProgramName);
-    EXPECT_EQ(programNameOf(0, nullptr), kProgramName);
+    const char* folder[] = {"/usr/bin/"};
+    const char* escaping[] = {"/tmp/era\033[31m"};
+    EXPECT_EQ(programNameOf(1, path, kProgramName), "erakon");
+    EXPECT_EQ(programNameOf(1, bare, kProgramName), "erakon-dev");
+    EXPECT_EQ(programNameOf(1, empty, kProgramName), kProgramName);
+    EXPECT_EQ(programNameOf(1, folder, kProgramName), kProgramName);
+    EXPECT_EQ(programNameOf(0, nullptr, kProgramName), kProgramName);
+    // The name goes to a terminal: a control character in it shows instead of acting.
+    EXPECT_EQ(programNameOf(1, escaping, kProgramName), "era\\033[31m");
 }
 
 struct Answer {

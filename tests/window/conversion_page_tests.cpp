@@ -70,7 +70,7 @@ protected:
     }
 
     FixedClock clock{makeDateTime(2023, 5, 20, 14, 5, 9)};
-    TFormatSettings formatSettings;
+    DateFormatSettings formatSettings;
     OptionsModel options{OptionSettings{}};
     QAction closeAction;
     ConversionPage page{clock, formatSettings, options, &closeAction};
@@ -90,7 +90,7 @@ class ConversionTyping : public ConversionPageTest, public ::testing::WithParamI
 TEST_P(ConversionTyping, EveryOtherBoxFollows)
 {
     const TypingCase& row = GetParam();
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     page.refresh();
     showActive();
     typeOver(yearBox(row.box), QString::fromUtf8(row.typed));
@@ -315,15 +315,15 @@ TEST_F(ConversionPageTest, SentenceFollowsZodiacSetting)
 // hidden, its box still follows the year.
 TEST_F(ConversionPageTest, UserEraRowFollowsItsOptions)
 {
-    options.set(&OptionSettings::addItem, true);
-    options.set(&OptionSettings::addName, QStringLiteral("開業"));
+    options.set(&OptionSettings::userEraShown, true);
+    options.set(&OptionSettings::userEraName, QStringLiteral("開業"));
     page.refresh();
     EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
     EXPECT_FALSE(yearBox("userEraYearBox")->isHidden());
     EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
     EXPECT_EQ(yearBox("userEraYearBox")->lineEdit()->accessibleName(), "開業");
 
-    options.set(&OptionSettings::addItem, false);
+    options.set(&OptionSettings::userEraShown, false);
     yearBox("westernYearBox")->setValue(2000);
     EXPECT_TRUE(control<QLabel>("userEraLabel")->isHidden());
     EXPECT_TRUE(yearBox("userEraYearBox")->isHidden());
@@ -339,12 +339,12 @@ TEST_F(ConversionPageTest, FollowsTheOptionsAsTheyChange)
     EXPECT_EQ(control<QPushButton>("sentenceButton")->text(), "この年（卯・う）に生まれた人は、今年 0才です");
     options.set(&OptionSettings::showBold, true);
     EXPECT_TRUE(yearBox("reiwaYearBox")->font().bold());
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     EXPECT_FALSE(control<QLabel>("userEraLabel")->isHidden());
-    options.set(&OptionSettings::addName, QStringLiteral("開業"));
+    options.set(&OptionSettings::userEraName, QStringLiteral("開業"));
     EXPECT_EQ(control<QLabel>("userEraLabel")->text(), "開業");
 
-    options.set(&OptionSettings::addYear, 2000);
+    options.set(&OptionSettings::userEraOrigin, 2000);
     EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 2023 - 1879);
     page.refresh();
     EXPECT_EQ(yearBox("userEraYearBox")->intValue(), 2023 - 1999);
@@ -413,7 +413,7 @@ class YearLimit : public ConversionPageTest, public ::testing::WithParamInterfac
 TEST_P(YearLimit, PageShowsOneYearWithinRange)
 {
     const LimitCase& row = GetParam();
-    options.set(&OptionSettings::addYear, row.origin);
+    options.set(&OptionSettings::userEraOrigin, row.origin);
     page.refresh();
     yearBox(row.box)->setValue(row.value);
     EXPECT_EQ(yearBox("westernYearBox")->intValue(), row.year);
@@ -452,7 +452,7 @@ TEST_F(ConversionPageTest, EveryValueInEveryBoxEndsWithinRange)
 
 TEST_F(ConversionPageTest, TabMovesThroughTheEraBoxesThenTheWesternYear)
 {
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     page.refresh();
     showActive();
     yearBox("meijiYearBox")->lineEdit()->setFocus();

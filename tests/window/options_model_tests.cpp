@@ -48,15 +48,15 @@ TEST(OptionsModelTest, SaysOnlyRealChanges)
     OptionsModel options(OptionSettings{});
     QSignalSpy changed(&options, &OptionsModel::changed);
     options.set(&OptionSettings::showBold, false);
-    options.set(&OptionSettings::addName, options.values().addName);
+    options.set(&OptionSettings::userEraName, options.values().userEraName);
     EXPECT_EQ(changed.count(), 0);
 
     options.set(&OptionSettings::showBold, true);
     options.set(&OptionSettings::showBold, true);
-    options.set(&OptionSettings::addYear, 1603);
+    options.set(&OptionSettings::userEraOrigin, 1603);
     EXPECT_EQ(changedKeys(changed), (std::vector{OptionKey::ShowBold, OptionKey::AddYear}));
     EXPECT_TRUE(options.values().showBold);
-    EXPECT_EQ(options.values().addYear, 1603);
+    EXPECT_EQ(options.values().userEraOrigin, 1603);
 }
 
 // A number stays within its row's least and most, whichever way it comes:
@@ -69,9 +69,9 @@ TEST(OptionsModelTest, KeepsEveryNumberWithinItsRange)
         int value;
         int kept;
     };
-    for (const Case& c : {Case{"origin beyond its most", &OptionSettings::addYear, 12345, kUserEraOriginMax},
-                          Case{"origin below its least", &OptionSettings::addYear, -1, kUserEraOriginMin},
-                          Case{"origin within", &OptionSettings::addYear, 1603, 1603},
+    for (const Case& c : {Case{"origin beyond its most", &OptionSettings::userEraOrigin, 12345, kUserEraOriginMax},
+                          Case{"origin below its least", &OptionSettings::userEraOrigin, -1, kUserEraOriginMin},
+                          Case{"origin within", &OptionSettings::userEraOrigin, 1603, 1603},
                           Case{"minimise choice beyond", &OptionSettings::minimize, 7, kMinimizeToTray},
                           Case{"minimise choice below", &OptionSettings::minimize, -2, kMinimizeToNone}}) {
         OptionsModel options(OptionSettings{});
@@ -91,9 +91,9 @@ TEST(OptionsModelTest, KeepsEveryNumberWithinItsRange)
 TEST(OptionsModelTest, ANumberBeyondTheLimitItHoldsIsNoChange)
 {
     OptionsModel options(OptionSettings{});
-    options.set(&OptionSettings::addYear, kUserEraOriginMax);
+    options.set(&OptionSettings::userEraOrigin, kUserEraOriginMax);
     QSignalSpy changed(&options, &OptionsModel::changed);
-    options.set(&OptionSettings::addYear, 12345);
+    options.set(&OptionSettings::userEraOrigin, 12345);
     EXPECT_EQ(changed.count(), 0);
 }
 
@@ -115,7 +115,7 @@ TEST(OptionsModelTest, LoadingSaysTheChangesInReadingOrder)
     OptionSettings loaded;
     loaded.styleName = QStringLiteral("Carbon");
     loaded.showHint = true;
-    loaded.addYear = 1603;
+    loaded.userEraOrigin = 1603;
     loaded.showEto = true;
     options.load(loaded);
     EXPECT_EQ(changedKeys(changed),
@@ -155,11 +155,11 @@ TEST_F(OptionBindingTest, CheckBoxAndMenuItemFollowEachOther)
 
 TEST_F(OptionBindingTest, ControlsStartWithTheOptions)
 {
-    options.set(&OptionSettings::addName, QStringLiteral("開業"));
+    options.set(&OptionSettings::userEraName, QStringLiteral("開業"));
     options.set(&OptionSettings::minimize, kMinimizeToTray);
     QLineEdit edit;
     RadioGroup group(QStringLiteral("最小化時"), {QStringLiteral("タスクバー"), QStringLiteral("タスクトレイ")});
-    bindLineEdit(&edit, options, &OptionSettings::addName);
+    bindLineEdit(&edit, options, &OptionSettings::userEraName);
     bindRadioGroup(&group, options, &OptionSettings::minimize);
     EXPECT_EQ(edit.text(), "開業");
     EXPECT_EQ(group.itemIndex(), kMinimizeToTray);
@@ -173,7 +173,7 @@ TEST_F(OptionBindingTest, TypedYearIsNotWrittenBack)
     auto* box = new YearBox(&window);
     box->setRange(0, 9999);
     (new QVBoxLayout(&window))->addWidget(box);
-    bindYearBox(box, options, &OptionSettings::addYear);
+    bindYearBox(box, options, &OptionSettings::userEraOrigin);
     EXPECT_EQ(box->intValue(), kDefaultUserEraOrigin);
     window.show();
     window.activateWindow();
@@ -183,21 +183,21 @@ TEST_F(OptionBindingTest, TypedYearIsNotWrittenBack)
     box->lineEdit()->selectAll();
     QTest::keyClicks(box->lineEdit(), QStringLiteral("12000"));
     EXPECT_EQ(box->text(), "12000");
-    EXPECT_EQ(options.values().addYear, 9999);
+    EXPECT_EQ(options.values().userEraOrigin, 9999);
 
     box->setText(QString());
-    EXPECT_EQ(options.values().addYear, 0) << "an empty box holds 0";
+    EXPECT_EQ(options.values().userEraOrigin, 0) << "an empty box holds 0";
 }
 
 // The caret and the undo steps of a name being typed survive the echo.
 TEST_F(OptionBindingTest, TypedNameKeepsItsCaret)
 {
     QLineEdit edit;
-    bindLineEdit(&edit, options, &OptionSettings::addName);
+    bindLineEdit(&edit, options, &OptionSettings::userEraName);
     edit.setText(QStringLiteral("創業記念"));
     edit.setCursorPosition(2);
     QTest::keyClicks(&edit, QStringLiteral("x"));
-    EXPECT_EQ(options.values().addName, "創業x記念");
+    EXPECT_EQ(options.values().userEraName, "創業x記念");
     EXPECT_EQ(edit.cursorPosition(), 3);
     EXPECT_TRUE(edit.isUndoAvailable());
 }

@@ -60,7 +60,7 @@ public:
         start();
     }
 
-    QString userFile() const { return SettingsFilePath(location); }
+    QString userFile() const { return userSettingsFilePath(location); }
 
     // A shown window whose close asks first and whose zodiac option differs
     // from the default, so a written file shows the change.

@@ -3,7 +3,7 @@
 #include "window/main_window.h"
 
 #include "desktop/about_dialog.h"
-#include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "tests/support/scripted_messages.h"
 #include "tests/support/settings_test_printers.h"
 #include "tests/support/style_names.h"
@@ -64,7 +64,7 @@ protected:
     {
         window.reset();
         // The next window starts in the system style, as the program does.
-        styles.SetStyle(StyleService::systemStyleName(), nullptr);
+        styles.setActiveStyle(StyleService::systemStyleName(), nullptr);
     }
 
     // Moves the selection as the user does: the list has the focus, then a key.
@@ -116,7 +116,7 @@ TEST_P(StoredStyleTest, AppliesAKnownNameAndKeepsTheSystemStyleOtherwise)
 
     // The close stores the active style by its own name.
     ASSERT_TRUE(window->close());
-    QFile saved(SettingsFilePath({folder.filePath(QStringLiteral("config")), desktop.executable}));
+    QFile saved(userSettingsFilePath({folder.filePath(QStringLiteral("config")), desktop.executable}));
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(saved.readAll())
                     .contains(QStringLiteral("StyleName=") + GetParam().applied + QStringLiteral("\r\n")));
@@ -376,7 +376,7 @@ class AboutStyleTest : public StylePageTest, public ::testing::WithParamInterfac
 
 TEST_P(AboutStyleTest, GradientOnlyInTheBasicStyle)
 {
-    ASSERT_TRUE(styles.SetStyle(GetParam().style, nullptr));
+    ASSERT_TRUE(styles.setActiveStyle(GetParam().style, nullptr));
     std::optional<bool> gradient;
     QObject timerOwner; // no late call into this test's locals if the dialog never shows
     QTimer::singleShot(0, &timerOwner, [&] {

@@ -96,7 +96,7 @@ public:
     // Puts a settings file with this content where a window at `location` reads it.
     static void writeSettingsFile(const SettingsLocation& location, const QByteArray& content)
     {
-        const QString path = SettingsFilePath(location);
+        const QString path = userSettingsFilePath(location);
         ASSERT_TRUE(QDir().mkpath(QFileInfo(path).absolutePath()));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

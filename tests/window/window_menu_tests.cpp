@@ -110,7 +110,7 @@ TEST_F(WindowMenuTest, UserEraEditsFollowTheShownUserEra)
     EXPECT_TRUE(editable());
     control<QCheckBox>("showUserEraCheck")->click();
     EXPECT_FALSE(editable());
-    options.set(&OptionSettings::addItem, true);
+    options.set(&OptionSettings::userEraShown, true);
     EXPECT_TRUE(editable());
 }
 

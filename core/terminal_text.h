@@ -3,6 +3,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace erakon {
 
@@ -22,5 +23,24 @@ std::string visibleText(std::string_view text);
 // 'text', with each run of those characters outside the quotes in the shell's
 // $'...' form ('a'$'\033''[31m'), and a quote in the text as '\''.
 std::string quotedText(std::string_view text);
+
+// The name the program was started by, for its messages: the last part of
+// argv[0], or fallback when there is none, shown as visibleText().
+std::string programNameOf(int argc, const char* const* argv, std::string_view fallback);
+
+// The message for a command line that was refused, as the GNU tools word it:
+// "<program>: <error>" and where to find the help.
+std::string refusalText(std::string_view programName, std::string_view error);
+
+// A reading of a command line that refuses it: Result's action Fail, with
+// the error to show.
+template <typename Result>
+Result refusal(std::string error)
+{
+    Result result;
+    result.action = Result::Action::Fail;
+    result.error = std::move(error);
+    return result;
+}
 
 } // namespace erakon

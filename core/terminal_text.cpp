@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "cli/terminal_text.h"
+#include "core/terminal_text.h"
 
 #include "core/utf8.h"
 
@@ -85,6 +85,21 @@ std::string quotedText(std::string_view text)
     }
     out += "'";
     return out;
+}
+
+std::string programNameOf(int argc, const char* const* argv, std::string_view fallback)
+{
+    if (argc < 1 || !argv || !argv[0] || !*argv[0])
+        return visibleText(fallback);
+    const std::string_view path = argv[0];
+    const std::string_view name = path.substr(path.rfind('/') + 1);
+    return visibleText(name.empty() ? fallback : name);
+}
+
+std::string refusalText(std::string_view programName, std::string_view error)
+{
+    const std::string name(programName);
+    return name + ": " + std::string(error) + "\nTry '" + name + " --help' for more information.\n";
 }
 
 } // namespace erakon
