@@ -7,10 +7,13 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPixmapCache>
+#include <QStyle>
 #include <QStyleFactory>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace erakon {
 namespace {
@@ -28,8 +31,10 @@ TEST(GroupBoxFrameTest, FusionDrawsTheFrameWithoutImagePlugins)
 {
     ASSERT_FALSE(loaded("imageformats")) << "an image plugin was loaded before the test";
     ASSERT_TRUE(preloadGroupBoxFrame());
+    // A widget does not own the style set on it.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
     QGroupBox box(QStringLiteral("枠"));
-    box.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    box.setStyle(fusion.get());
     box.resize(120, 80);
     const QImage drawn = box.grab().toImage();
     EXPECT_FALSE(loaded("imageformats"));
