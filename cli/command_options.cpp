@@ -9,7 +9,7 @@ namespace erakon {
 
 namespace {
 
-CommandOptions failure(std::string message) { return refusal<CommandOptions>(std::move(message)); }
+CommandOptions failure(const std::string& message) { return refusal<CommandOptions>(message); }
 
 } // namespace
 

@@ -3,7 +3,6 @@
 
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace erakon {
 
@@ -35,11 +34,11 @@ std::string refusalText(std::string_view programName, std::string_view error);
 // A reading of a command line that refuses it: Result's action Fail, with
 // the error to show.
 template <typename Result>
-Result refusal(std::string error)
+Result refusal(const std::string& error)
 {
     Result result;
     result.action = Result::Action::Fail;
-    result.error = std::move(error);
+    result.error = error;
     return result;
 }
 

@@ -63,7 +63,7 @@ std::optional<int> parseYear(std::string_view text)
     return year;
 }
 
-CommandLine failure(std::string message) { return refusal<CommandLine>(std::move(message)); }
+CommandLine failure(const std::string& message) { return refusal<CommandLine>(message); }
 
 } // namespace
 

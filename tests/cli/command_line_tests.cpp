@@ -380,7 +380,7 @@ TEST(CommandHelpTest, HelpAndVersionAnswerFirst)
 // An era file's eras: listed with where each came from, read and converted;
 // a bad line named once on the error stream while the rest goes on.
 struct EraFileRun {
-    EraFileRun(std::vector<const char*> arguments, std::string fileText)
+    EraFileRun(std::vector<const char*> arguments, const std::string& fileText)
     {
         const CommandContext context{kClock, [] { return SettingsFileContent{}; },
                                      [fileText] {
