@@ -103,7 +103,7 @@ TEST_F(AgePageTest, EnteringTakesTheConversionYearUntilADateIsTyped)
     EXPECT_EQ(birthEdit()->text(), QStringLiteral("1989"));
     ASSERT_TRUE(showsRows());
     // A year alone: both cohorts, and no 満年齢.
-    EXPECT_EQ(rowTexts().front(), QStringLiteral("生まれた年：昭和64年・平成元年（1989年）"));
+    EXPECT_EQ(rowTexts().constFirst(), QStringLiteral("生まれた年：昭和64年・平成元年（1989年）"));
     EXPECT_TRUE(rowTexts().contains(QStringLiteral("〔4月2日〜12月31日生まれ〕")));
     EXPECT_TRUE(rowTexts().contains(QStringLiteral("〔1月1日〜4月1日生まれ〕")));
     EXPECT_EQ(rowStarting(QStringLiteral("満年齢")), QString());
@@ -120,7 +120,7 @@ TEST_F(AgePageTest, EnteringTakesTheConversionYearUntilADateIsTyped)
     birthEdit()->setText(QStringLiteral("H2.1.1"));
     page.enter(2010);
     EXPECT_EQ(birthEdit()->text(), QStringLiteral("H2.1.1"));
-    EXPECT_EQ(rowTexts().front(), QStringLiteral("生年月日：平成2年1月1日（1990年1月1日）"));
+    EXPECT_EQ(rowTexts().constFirst(), QStringLiteral("生年月日：平成2年1月1日（1990年1月1日）"));
 
     // An emptied box is filled in again at the next entry.
     typeInto(birthEdit(), QString());
@@ -145,7 +145,7 @@ TEST_P(BirthFormTest, GivesTheSameRows)
     page.show();
     typeInto(birthEdit(), QString::fromUtf8(GetParam()));
     ASSERT_TRUE(showsRows()) << message()->text().toStdString();
-    EXPECT_EQ(rowTexts().front(), QStringLiteral("生年月日：平成元年4月2日（1989年4月2日）"));
+    EXPECT_EQ(rowTexts().constFirst(), QStringLiteral("生年月日：平成元年4月2日（1989年4月2日）"));
     EXPECT_EQ(rowStarting(QStringLiteral("満年齢")), QStringLiteral("満年齢：34歳"));
     EXPECT_EQ(rowStarting(QStringLiteral("小学校 入学")), QStringLiteral("小学校 入学：平成8年4月（1996年4月）"));
 }
@@ -185,7 +185,7 @@ TEST_F(AgePageTest, YearsOutsideTheErasAreWesternOnly)
     typeInto(birthEdit(), QStringLiteral("1850-02-03"));
     typeInto(asOfEdit(), QStringLiteral("1900-01-01"));
     ASSERT_TRUE(showsRows()) << message()->text().toStdString();
-    EXPECT_EQ(rowTexts().front(), QStringLiteral("生年月日：1850年2月3日"));
+    EXPECT_EQ(rowTexts().constFirst(), QStringLiteral("生年月日：1850年2月3日"));
     EXPECT_EQ(rowStarting(QStringLiteral("基準日")), QStringLiteral("基準日：明治33年1月1日（1900年1月1日）"));
 }
 
