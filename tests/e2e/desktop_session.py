@@ -56,6 +56,25 @@ def wait_until(condition, timeout, what, interval=0.05):
         time.sleep(interval)
 
 
+def keep_evidence(session, name, artifacts, log_tail=None):
+    """What the screen showed and what the programs said, for a failed run;
+    with log_tail, only the last so many characters of each log."""
+    if artifacts:
+        os.makedirs(artifacts, exist_ok=True)
+        shot = os.path.join(artifacts, f"{name}.png")
+        try:
+            if session.screenshot(shot):
+                print(f"screenshot: {shot}")
+        except Exception:
+            pass
+    for log in sorted(os.listdir(session.root)):
+        if log.endswith(".log"):
+            with open(os.path.join(session.root, log), errors="replace") as file:
+                text = file.read().strip()
+            if text:
+                print(f"--- {log} ---\n{text[-log_tail:] if log_tail else text}")
+
+
 def _die_with_parent():
     # Children must not outlive a driver killed by the test runner's timeout.
     ctypes.CDLL("libc.so.6", use_errno=True).prctl(_PR_SET_PDEATHSIG, signal.SIGTERM)

@@ -29,7 +29,7 @@ import traceback
 
 sys.dont_write_bytecode = True   # keep the source tree clean
 
-from desktop_session import DesktopSession, wait_until
+from desktop_session import DesktopSession, keep_evidence, wait_until
 import gnome_shell_session
 from gnome_shell_session import GnomeShellSession
 
@@ -302,7 +302,7 @@ def gnome_shell(options):
         print("gnome-shell: トレイに隠す, and the window is back once the extension is off")
         session.check_alive()
     except BaseException:
-        keep_evidence(session, "gnome-shell", options.artifacts)
+        keep_evidence(session, "gnome-shell", options.artifacts, log_tail=6000)
         raise
     finally:
         if installed:
@@ -370,7 +370,7 @@ def krunner(options):
         bus.close()
         session.stop(monitor)
     except BaseException:
-        keep_evidence(session, "krunner", options.artifacts)
+        keep_evidence(session, "krunner", options.artifacts, log_tail=6000)
         raise
     finally:
         if installed:
@@ -385,21 +385,6 @@ def krunner_height(session):
         geometry = session.run(["xdotool", "getwindowgeometry", "--shell", window]).stdout
         heights += [int(line.split("=")[1]) for line in geometry.splitlines() if line.startswith("HEIGHT=")]
     return max(heights, default=0)
-
-
-def keep_evidence(session, name, artifacts):
-    if artifacts:
-        os.makedirs(artifacts, exist_ok=True)
-        try:
-            session.screenshot(os.path.join(artifacts, f"{name}.png"))
-        except Exception:
-            pass
-    for log in sorted(os.listdir(session.root)):
-        if log.endswith(".log"):
-            with open(os.path.join(session.root, log), errors="replace") as file:
-                text = file.read().strip()
-            if text:
-                print(f"--- {log} ---\n{text[-6000:]}")
 
 
 def _time_limit(signum, frame):

@@ -26,7 +26,7 @@ import traceback
 sys.dont_write_bytecode = True   # keep the source tree clean
 
 import desktop_session
-from desktop_session import DesktopSession, wait_until
+from desktop_session import DesktopSession, keep_evidence, wait_until
 import accessible_ui
 from accessible_ui import RunningProgram, has_state, text_of
 import wayland_session
@@ -938,24 +938,6 @@ def run(name, options):
         except BaseException:
             keep_evidence(session, f"{options.platform}.{name}", artifacts)
             raise
-
-
-def keep_evidence(session, name, artifacts):
-    """What the screen showed and what the programs said, for a failed scenario."""
-    if artifacts:
-        os.makedirs(artifacts, exist_ok=True)
-        shot = os.path.join(artifacts, f"{name}.png")
-        try:
-            if session.screenshot(shot):
-                print(f"screenshot: {shot}")
-        except Exception:
-            pass
-    for log in sorted(os.listdir(session.root)):
-        if log.endswith(".log"):
-            with open(os.path.join(session.root, log), errors="replace") as file:
-                text = file.read().strip()
-            if text:
-                print(f"--- {log} ---\n{text}")
 
 
 def _time_limit(signum, frame):
