@@ -119,16 +119,12 @@ file(MAKE_DIRECTORY "${WORK_DIR}/xdg/Harunagi/erakon")
 file(WRITE "${WORK_DIR}/xdg/Harunagi/erakon/eras.conf" "# made up\n新元 しんげん Shingen N 2031-04-01\n")
 file(WRITE "${WORK_DIR}/config/Harunagi/erakon/eras.conf"
   "次元 じげん Jigen J 2050-01-01\n後元 ごげん Gogen R 2060-01-01\n")
-function(run_with_era_files result_var out_var err_var)
-  execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY "HOME=${WORK_DIR}/home" LC_ALL=C
-      "XDG_CONFIG_HOME=${WORK_DIR}/config" "XDG_CONFIG_DIRS=relative:${WORK_DIR}/xdg"
-      "${ERAKON_CLI}" ${ARGN}
-    RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
-  set(${result_var} "${result}" PARENT_SCOPE)
-  set(${out_var} "${out}" PARENT_SCOPE)
-  set(${err_var} "${err}" PARENT_SCOPE)
-endfunction()
+macro(run_with_era_files result_var out_var err_var)
+  run_program(${result_var} ${out_var} ${err_var} PROGRAM "${ERAKON_CLI}"
+    ENVIRONMENT "HOME=${WORK_DIR}/home" LC_ALL=C "XDG_CONFIG_HOME=${WORK_DIR}/config"
+      "XDG_CONFIG_DIRS=relative:${WORK_DIR}/xdg"
+    ARGUMENTS ${ARGN})
+endmacro()
 set(bad_line_message
   "erakon-cli: ${WORK_DIR}/config/Harunagi/erakon/eras.conf:2: the era 後元 has the initial of 令和\n")
 run_with_era_files(result out err --eras)

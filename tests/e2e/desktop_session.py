@@ -56,6 +56,16 @@ def wait_until(condition, timeout, what, interval=0.05):
         time.sleep(interval)
 
 
+def check(condition, message):
+    if not condition:
+        raise AssertionError(message)
+
+
+def check_equal(actual, expected, what):
+    if actual != expected:
+        raise AssertionError(f"{what}: expected {expected!r}, got {actual!r}")
+
+
 def keep_evidence(session, name, artifacts, log_tail=None):
     """What the screen showed and what the programs said, for a failed run;
     with log_tail, only the last so many characters of each log."""

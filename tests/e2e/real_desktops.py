@@ -29,7 +29,7 @@ import traceback
 
 sys.dont_write_bytecode = True   # keep the source tree clean
 
-from desktop_session import DesktopSession, keep_evidence, wait_until
+from desktop_session import DesktopSession, check, check_equal, keep_evidence, wait_until
 import gnome_shell_session
 from gnome_shell_session import GnomeShellSession
 
@@ -45,16 +45,6 @@ NOT_QUERIES = ["weather", "こんにちは", "平成", "2023-02-30"]
 SETTINGS = "[OPTION]\nAddItem=1\nAddName=創業\nAddYear=1880\nMinimize=1\n"
 
 XK_UP, XK_RETURN = 0xFF52, 0xFF0D
-
-
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
-
-
-def check_equal(actual, expected, what):
-    if actual != expected:
-        raise AssertionError(f"{what}: expected {expected!r}, got {actual!r}")
 
 
 class Installed:

@@ -26,7 +26,7 @@ import traceback
 sys.dont_write_bytecode = True   # keep the source tree clean
 
 import desktop_session
-from desktop_session import DesktopSession, keep_evidence, wait_until
+from desktop_session import DesktopSession, check, check_equal, keep_evidence, wait_until
 import accessible_ui
 from accessible_ui import RunningProgram, has_state, text_of
 import wayland_session
@@ -51,16 +51,6 @@ def current_year():
 def atspi():
     """pyatspi, loaded once the session's accessibility bus exists."""
     return accessible_ui.pyatspi
-
-
-def check(condition, message):
-    if not condition:
-        raise AssertionError(message)
-
-
-def check_equal(actual, expected, what):
-    if actual != expected:
-        raise AssertionError(f"{what}: expected {expected!r}, got {actual!r}")
 
 
 class Scenario:
