@@ -6,10 +6,14 @@
 #include "cli/json_text.h"
 #include "cli/life_output.h"
 #include "core/ini_profile.h"
+#include "core/modern_eras.h"
 #include "core/table_line.h"
 #include "core/terminal_text.h"
 #include "core/user_era_settings.h"
 #include "core/version_text.h"
+
+#include <memory>
+#include <utility>
 
 namespace erakon {
 
@@ -154,10 +158,13 @@ void printLife(const CommandOptions& options, const CommandContext& context, Com
     result.out += options.json ? lifeProfileJson(*life.profile) + "\n" : lifeProfileText(*life.profile);
 }
 
-std::string yearTable(bool showEto, int currentYear)
+// As the window's year table: to the 99th year of the latest era in force.
+std::string yearTable(EraTable eraTable, bool showEto, int currentYear)
 {
+    const ModernEras eras(std::make_shared<const EraTable>(std::move(eraTable)));
     std::string text;
-    for (const std::string& line : YearTableLines(kYearTableFirstYear, kYearTableLastYear, currentYear, showEto)) {
+    for (const std::string& line :
+         YearTableLines(eras.firstTableYear(), eras.lastTableYear(), currentYear, showEto, eras.all())) {
         text += line;
         text += '\n';
     }
@@ -175,7 +182,9 @@ CommandResult runCommandLine(std::span<const char* const> arguments, std::string
     case CommandOptions::Action::PrintHelp: result.out = commandHelpText(programName); break;
     case CommandOptions::Action::PrintVersion: result.out = versionText(programName); break;
     case CommandOptions::Action::PrintEras: result.out = eraList(erasInForce(context, result, programName)); break;
-    case CommandOptions::Action::PrintTable: result.out = yearTable(options.eto, context.clock.currentYear()); break;
+    case CommandOptions::Action::PrintTable:
+        result.out = yearTable(erasInForce(context, result, programName), options.eto, context.clock.currentYear());
+        break;
     case CommandOptions::Action::Convert: convert(options, context, result, programName); break;
     case CommandOptions::Action::PrintLife: printLife(options, context, result, programName); break;
     case CommandOptions::Action::Fail:

@@ -39,8 +39,7 @@ std::vector<std::string> eraFilesOfTheWindow()
 {
     const std::string executable = system::windowExecutable();
     const char* configDirs = std::getenv("XDG_CONFIG_DIRS");
-    return {administratorEraFilePath(configDirs ? configDirs : "", executable),
-            userEraFilePath(userSettingsPath(system::configHome(), executable))};
+    return eraFilePaths(configDirs ? configDirs : "", system::configHome(), executable);
 }
 
 SettingsFileContent readSettingsFileOfTheWindow()

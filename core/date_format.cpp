@@ -46,8 +46,9 @@ void appendNumber(std::string& out, long long value, int minDigits)
 // weekday are looked up only when a letter needs them.
 class Fields final {
 public:
-    explicit Fields(const DateTime& dateTime)
+    Fields(const DateTime& dateTime, std::span<const JapaneseEra> eras)
         : m_date(dateTime.date)
+        , m_eras(eras)
     {
         long long ms = dateTime.time.count() % kMillisecondsPerDay; // (-1 day, 1 day)
         if (ms < 0)
@@ -65,7 +66,7 @@ public:
     const JapaneseEra* era()
     {
         if (!m_eraLooked) {
-            m_era = japaneseEraOf(m_date);
+            m_era = japaneseEraOf(m_date, m_eras);
             m_eraLooked = true;
         }
         return m_era;
@@ -90,6 +91,7 @@ public:
 
 private:
     std::chrono::year_month_day m_date;
+    std::span<const JapaneseEra> m_eras;
     const JapaneseEra* m_era = nullptr;
     bool m_eraLooked = false;
 };
@@ -315,7 +317,7 @@ std::string formatDatePattern(std::string_view pattern, const DateTime& dateTime
     std::string out;
     try {
         out.reserve(pattern.size() + 32);
-        Fields fields(dateTime);
+        Fields fields(dateTime, settings.eras);
         PatternWriter(out, fields, settings, language).write(pattern, false);
     } catch (...) {
         // Only allocation can fail here; give what was written so far rather

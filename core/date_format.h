@@ -5,6 +5,7 @@
 #include "core/era_calendar.h"
 
 #include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,12 +26,15 @@ struct DateFormatSettings {
     // Written by the "ampm" element of 12-hour time formats.
     std::string TimeAMString = "AM";
     std::string TimePMString = "PM";
+    // The eras the era letters write, oldest first: the built-in ones, or
+    // those in force (ModernEras::all(), which must outlive these settings).
+    std::span<const JapaneseEra> eras = kJapaneseEras;
 };
 
 // Writes a date-time by a pattern of format letters (g, e, y, m, d, a, h, n,
 // s, c, quotes, ":" and "/"). Never throws: any pattern gives text; what the
 // era calendar cannot supply comes out empty. The era letters always use the
-// Japanese era calendar; `language` is the primary language of the locale the
+// Japanese era calendar of the settings' eras; `language` is the primary language of the locale the
 // program runs in, which only decides how a single "g" shortens the era name.
 std::string formatDatePattern(std::string_view pattern, const DateTime& dateTime, const DateFormatSettings& settings,
                               EraNameLanguage language = EraNameLanguage::Japanese);

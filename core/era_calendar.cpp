@@ -5,12 +5,12 @@
 
 namespace erakon {
 
-const JapaneseEra* japaneseEraOf(std::chrono::year_month_day date)
+const JapaneseEra* japaneseEraOf(std::chrono::year_month_day date, std::span<const JapaneseEra> eras)
 {
     if (!date.ok())
         return nullptr;
     const JapaneseEra* found = nullptr;
-    for (const JapaneseEra& era : kJapaneseEras) {
+    for (const JapaneseEra& era : eras) {
         if (era.firstDay > date)
             break;
         found = &era;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <chrono>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,7 @@ namespace erakon {
 struct JapaneseEra {
     std::string_view name;
     std::chrono::year_month_day firstDay;
+    std::string_view romanised; // in ASCII: Meiji
 };
 
 // The last five rows of the table of every era, the Gregorian ones. Meiji
@@ -26,16 +28,17 @@ inline constexpr std::array<JapaneseEra, 5> kJapaneseEras = [] {
     for (std::size_t i = 0; i < modern.size(); ++i) {
         const HistoricalEra& era = kHistoricalEras[first + i];
         const EraDay& day = era.firstDay;
-        modern[i] = {era.name, std::chrono::year{day.year} / day.month / day.day};
+        modern[i] = {era.name, std::chrono::year{day.year} / day.month / day.day, era.plainRomanised};
     }
     return modern;
 }();
 static_assert(kHistoricalEras[kHistoricalEras.size() - kJapaneseEras.size() - 1].calendar == EraCalendar::Lunisolar
               && kHistoricalEras[kHistoricalEras.size() - kJapaneseEras.size()].calendar == EraCalendar::Gregorian);
 
-// The era of a date: the last era whose first day is not after it; nullptr
-// for a date before the first era or an invalid date.
-const JapaneseEra* japaneseEraOf(std::chrono::year_month_day date);
+// The era of a date among the eras given, oldest first (the built-in five, or
+// the eras in force, ModernEras): the last era whose first day is not after
+// it; nullptr for a date before the first era or an invalid date.
+const JapaneseEra* japaneseEraOf(std::chrono::year_month_day date, std::span<const JapaneseEra> eras = kJapaneseEras);
 
 // The year within the era: 1 in the calendar year of the era's first day,
 // one more on each 1 January.

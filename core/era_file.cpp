@@ -130,6 +130,13 @@ std::string userEraFilePath(std::string_view settingsFilePath)
     return std::string(folder) + std::string(kEraFileName);
 }
 
+std::vector<std::string> eraFilePaths(std::string_view configDirs, std::string_view configHome,
+                                      std::string_view executablePath)
+{
+    return {administratorEraFilePath(configDirs, executablePath),
+            userEraFilePath(userSettingsPath(configHome, executablePath))};
+}
+
 std::string EraFileProblem::text() const { return path + ":" + std::to_string(line) + ": " + what; }
 
 EraTable::EraTable()

@@ -35,6 +35,11 @@ std::string administratorEraFilePath(std::string_view configDirs, std::string_vi
 // for an empty settings path.
 std::string userEraFilePath(std::string_view settingsFilePath);
 
+// The files a program reads, in this order: the administrator's, then the
+// user's beside the per-user settings file under configHome.
+std::vector<std::string> eraFilePaths(std::string_view configDirs, std::string_view configHome,
+                                      std::string_view executablePath);
+
 // One thing wrong in an era file: the file, its line (from 1) and what is
 // wrong, in English. The line is left out of the table; the others stay.
 struct EraFileProblem {

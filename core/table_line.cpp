@@ -21,19 +21,23 @@ bool contains(std::string_view line, std::string_view search)
     return !search.empty() && line.find(search) != std::string_view::npos;
 }
 
-} // namespace
-
-std::string TableLine(std::chrono::year_month_day date, int currentYear, bool showEto)
+// The era column does not depend on names or separators, so the record's
+// defaults are as good as the program's settings here.
+DateFormatSettings eraOnlySettings(std::span<const JapaneseEra> eras)
 {
-    // The era column does not depend on names or separators, so the record's
-    // defaults are as good as the program's settings here.
-    static const DateFormatSettings eraOnlySettings;
+    DateFormatSettings settings;
+    settings.eras = eras;
+    return settings;
+}
 
+std::string tableLine(std::chrono::year_month_day date, int currentYear, bool showEto,
+                      const DateFormatSettings& settings)
+{
     const int year = int(date.year());
     // Widened: the difference of two ints need not fit in an int.
     const long long distance = static_cast<long long>(year) - currentYear;
 
-    std::string line = formatDatePattern("ggge", DateTime{date}, eraOnlySettings);
+    std::string line = formatDatePattern("ggge", DateTime{date}, settings);
     line += '\t';
     line += std::to_string(year);
     line += "年\t";
@@ -52,16 +56,26 @@ std::string TableLine(std::chrono::year_month_day date, int currentYear, bool sh
     return line;
 }
 
-std::vector<std::string> YearTableLines(int firstYear, int lastYear, int currentYear, bool showEto)
+} // namespace
+
+std::string TableLine(std::chrono::year_month_day date, int currentYear, bool showEto,
+                      std::span<const JapaneseEra> eras)
 {
+    return tableLine(date, currentYear, showEto, eraOnlySettings(eras));
+}
+
+std::vector<std::string> YearTableLines(int firstYear, int lastYear, int currentYear, bool showEto,
+                                        std::span<const JapaneseEra> eras)
+{
+    const DateFormatSettings settings = eraOnlySettings(eras);
     using namespace std::chrono;
     std::vector<std::string> lines;
     if (lastYear < firstYear)
         return lines;
     lines.reserve(std::size_t(lastYear - firstYear + 1) + 8); // [1, 19999] years and a few change years
     for (int y = firstYear; y <= lastYear; ++y) {
-        std::string january = TableLine(year{y} / January / 1, currentYear, showEto);
-        std::string december = TableLine(year{y} / December / 31, currentYear, showEto);
+        std::string january = tableLine(year{y} / January / 1, currentYear, showEto, settings);
+        std::string december = tableLine(year{y} / December / 31, currentYear, showEto, settings);
         const bool eraChanged = december != january;
         lines.push_back(std::move(january));
         if (eraChanged)

@@ -9,17 +9,15 @@
 #include "search/settings_user_era.h"
 #include "search/window_starter.h"
 #include "settings/settings_file.h"
+#include "settings/settings_location.h"
 #include "settings/system_paths.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
 int main(int argc, char** argv)
 {
@@ -41,12 +39,7 @@ int main(int argc, char** argv)
     erakon::SettingsFileUserEra userEra({erakon::xdgConfigHome(), window});
     // The eras the era files add, read once at start; each bad line is named
     // once in the journal and left out.
-    const QByteArray configDirs = qgetenv("XDG_CONFIG_DIRS");
-    const std::vector<std::string> eraFiles{
-        erakon::administratorEraFilePath(configDirs.toStdString(), QFile::encodeName(window).toStdString()),
-        erakon::userEraFilePath(
-            QFile::encodeName(erakon::userSettingsFilePath({erakon::xdgConfigHome(), window})).toStdString())};
-    const erakon::EraTable eras = erakon::readEraTable(eraFiles);
+    const erakon::EraTable eras = erakon::readEraTable(erakon::eraFilesOf({erakon::xdgConfigHome(), window}));
     for (const erakon::EraFileProblem& problem : eras.problems())
         std::fprintf(stderr, "%s: %s\n", erakon::kSearchProviderName.data(), problem.text().c_str());
     erakon::SearchService service({

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include <string>
+#include <vector>
+
 namespace erakon {
 
 // Where the settings live: the XDG configuration folder ($XDG_CONFIG_HOME, else
@@ -34,5 +37,9 @@ QString fallbackSettingsPath(const SettingsLocation& location);
 // The file the settings are read from: the per-user file when anything stands
 // there, else the one beside the executable; empty when neither is known.
 QString settingsFileToRead(const SettingsLocation& location);
+// The era files (core/era_file.h) read with these settings: the
+// administrator's under $XDG_CONFIG_DIRS (else /etc/xdg), then the user's
+// beside the per-user settings file; as the system names files, in bytes.
+std::vector<std::string> eraFilesOf(const SettingsLocation& location);
 
 } // namespace erakon

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <span>
 
 namespace erakon {
 namespace {
@@ -31,14 +32,34 @@ constexpr std::array kEraRows{EraRow::Meiji,  EraRow::Taisho, EraRow::Showa,
                               EraRow::Heisei, EraRow::Reiwa,  EraRow::UserDefined};
 static_assert(kEraRows.size() == kEraRowCount);
 
-// The role of each row in the names of its label and box: meijiLabel, meijiYearBox, ...
-QString eraRole(EraRow era)
-{
-    constexpr std::array<const char*, kEraRowCount> kRoles{"meiji", "taisho", "showa", "heisei", "reiwa", "userEra"};
-    return QString::fromLatin1(kRoles[std::size_t(era)]);
-}
-
 QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// What a row shows and is named by: its era's name, the romanised name in
+// capitals as its hint, and that name in small letters as the role in the
+// names of its label and box (meijiLabel, meijiYearBox; userEraYearBox).
+struct EraRowTexts {
+    QString caption;
+    QString hint;
+    QString role;
+};
+
+EraRowTexts eraRowTexts(EraRow row, std::span<const JapaneseEra> eras)
+{
+    if (row == EraRow::UserDefined) {
+        const EraInfo& info = kEraTable[std::size_t(row)];
+        return {fromUtf8(info.caption), fromUtf8(info.hint), QStringLiteral("userEra")};
+    }
+    const JapaneseEra& era = eras[std::size_t(row)];
+    const QString romanised = fromUtf8(era.romanised);
+    QString role;
+    for (const QChar c : romanised.toLower()) {
+        if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
+            role += c;
+    }
+    if (role.isEmpty())
+        role = QStringLiteral("era%1").arg(int(row) + 1);
+    return {fromUtf8(era.name), romanised.toUpper(), role};
+}
 
 YearBox* createYearBox(const QString& name, const QString& accessibleName, const QString& hint, QWidget* parent)
 {
@@ -84,11 +105,13 @@ void setStretches(QGridLayout* grid, std::initializer_list<int> columns, std::in
 } // namespace
 
 ConversionPage::ConversionPage(const Clock& clock, const DateFormatSettings& formatSettings,
-                               const OptionsModel& options, QAction* closeAction, QWidget* parent)
+                               const OptionsModel& options, QAction* closeAction, const ModernEras& eras,
+                               QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_formatSettings(formatSettings)
     , m_options(options)
+    , m_eras(eras)
     , m_userEraOrigin(options.values().userEraOrigin)
 {
     auto* groups = new QGridLayout; // the era years left, the Western year right
@@ -127,11 +150,10 @@ QWidget* ConversionPage::createEraGroup()
     grid->setHorizontalSpacing(2 * kBoxMargin);
     grid->setVerticalSpacing(0);
     for (const EraRow era : kEraRows) {
-        const EraInfo& info = kEraTable[std::size_t(era)];
-        const QString hint = fromUtf8(info.hint);
-        m_eraLabels[era] = createLabel(eraRole(era) + QStringLiteral("Label"), fromUtf8(info.caption), hint,
+        const EraRowTexts texts = eraRowTexts(era, m_eras.latest());
+        m_eraLabels[era] = createLabel(texts.role + QStringLiteral("Label"), texts.caption, texts.hint,
                                        m_japaneseEraGroup);
-        m_eraYearBoxes[era] = createYearBox(eraRole(era) + QStringLiteral("YearBox"), fromUtf8(info.caption), hint,
+        m_eraYearBoxes[era] = createYearBox(texts.role + QStringLiteral("YearBox"), texts.caption, texts.hint,
                                             m_japaneseEraGroup);
         // Three eras a line: the labels above their boxes.
         const int row = int(era);
@@ -223,7 +245,7 @@ void ConversionPage::resetToCurrentYear()
     m_westernYearBox->setText(fromUtf8(formatDatePattern("yyyy", m_clock.now(), m_formatSettings)));
 }
 
-EraOffsets ConversionPage::eraOffsets() const { return eraOffsetsFor(m_userEraOrigin); }
+EraOffsets ConversionPage::eraOffsets() const { return m_eras.offsetsFor(m_userEraOrigin); }
 
 // ---------------------------------------------------------------- edits
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/era_table.h"
+#include "core/modern_eras.h"
 
 #include <QWidget>
 
@@ -33,12 +34,11 @@ private:
     std::array<T, kEraRowCount> m_items{};
 };
 
-// The page "変換": the years of the five eras and of the user's own era, the
-// Western year, the years from now, the back-to-now button and the sentence
-// button. The page holds the year it shows and the user era's origin it
-// converts with. An edit of any box gives a year; the page converts it
-// (convertYear()) and sets the boxes from the result, with their own change
-// handlers held off, so that no box's change comes back as an edit.
+// The page "変換": the years of the five latest eras (明治 to 令和, or from 大正
+// on when the era files add one) and of the user's own era, the Western year, the years from now, the back-to-now
+// button and the sentence button. The page holds the year it shows and the user era's origin it converts with. An edit
+// of any box gives a year; the page converts it (convertYear()) and sets the boxes from the result, with their own
+// change handlers held off, so that no box's change comes back as an edit.
 class ConversionPage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ConversionPage)
@@ -46,9 +46,10 @@ class ConversionPage final : public QWidget {
 public:
     // The options give the user era, the zodiac and the emphasis; the page
     // follows their changes. The format settings write the year of "back to
-    // now". The sentence button triggers the close command.
+    // now". The sentence button triggers the close command. The eras give the
+    // rows.
     ConversionPage(const Clock& clock, const DateFormatSettings& formatSettings, const OptionsModel& options,
-                   QAction* closeAction, QWidget* parent = nullptr);
+                   QAction* closeAction, const ModernEras& eras = ModernEras(), QWidget* parent = nullptr);
 
     // The year shown, converted again with the options as they are now: what
     // entering the page does.
@@ -66,7 +67,7 @@ public:
     // Back to the current year; nothing happens when the Western box shows it.
     void resetToCurrentYear();
 
-    // The offsets the page converts with, rows Meiji .. user era.
+    // The offsets the page converts with, the five eras' rows, then the user era's.
     EraOffsets eraOffsets() const;
 
 private:
@@ -87,6 +88,7 @@ private:
     const Clock& m_clock;
     const DateFormatSettings& m_formatSettings;
     const OptionsModel& m_options;
+    const ModernEras m_eras;
 
     // What the page shows: the year, and the origin of the user era it
     // converts with.

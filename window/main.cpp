@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Program start: the application object, Qt's own Japanese texts for a
 // Japanese user, the one window, the message loop.
+#include "core/era_file.h"
+#include "core/modern_eras.h"
 #include "core/terminal_text.h"
 #include "core/version.h"
 #include "desktop/graphical_session.h"
@@ -25,6 +27,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -95,6 +98,14 @@ int main(int argc, char** argv)
     erakon::SystemClock clock;
     erakon::QtMessages messages;
     erakon::LinuxDesktopPlatform desktop;
+    const erakon::SettingsLocation settingsLocation = erakon::systemSettingsLocation();
+    // The eras the era files add, read once: the window counts with them
+    // until it ends.
+    const auto eraTable = std::make_shared<const erakon::EraTable>(
+        erakon::readEraTable(erakon::eraFilesOf(settingsLocation)));
+    QStringList eraFileProblems;
+    for (const erakon::EraFileProblem& problem : eraTable->problems())
+        eraFileProblems.append(QString::fromStdString(erakon::visibleText(problem.text())));
     erakon::MainWindow window({.clock = clock,
                                .messages = messages,
                                .styles = styles,
@@ -102,8 +113,10 @@ int main(int argc, char** argv)
                                .locale = QLocale::system(),
                                .trayAvailable = {},
                                .errorOutput = {},
-                               .settings = erakon::systemSettingsLocation(),
-                               .startYear = commandLine.year});
+                               .settings = settingsLocation,
+                               .startYear = commandLine.year,
+                               .eras = erakon::ModernEras(eraTable),
+                               .eraFileProblems = eraFileProblems});
     // exit, not quit: quit first asks every window to close, and a window that
     // the end of a session left open would ask its close question again.
     // Settings that could not be written make a failure status.

@@ -47,6 +47,22 @@ void writeToStandardError(const QString& text)
     std::fprintf(stderr, "%s: %s\n", kProgramName.data(), qPrintable(text));
 }
 
+// The problems of the era files in one message: the first few lines, and
+// how many more erakon-cli --eras would list.
+QString eraFileProblemsText(const QStringList& problems)
+{
+    constexpr qsizetype kShownProblems = 10;
+    QString text = QStringLiteral("元号ファイルの次の行は使えないため、読み飛ばしました。"
+                                  "ほかの行と組み込みの元号で続けます。\n\n");
+    text += problems.mid(0, kShownProblems).join(u'\n');
+    if (problems.size() > kShownProblems) {
+        text += QStringLiteral("\n（ほか %1 件。%2 --eras ですべて確かめられます）")
+                    .arg(problems.size() - kShownProblems)
+                    .arg(QString::fromUtf8(kCommandLineProgramName.data(), qsizetype(kCommandLineProgramName.size())));
+    }
+    return text;
+}
+
 } // namespace
 
 struct MainWindow::Parts {
@@ -63,6 +79,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     , m_desktop(services.desktop)
     , m_errorOutput(services.errorOutput ? services.errorOutput : &writeToStandardError)
     , m_settingsStore(services.settings)
+    , m_eras(services.eras)
     , m_basicStyleName(services.styles.activeName())
     // Before the settings are read: the defaults, in the style active now.
     , m_options(new OptionsModel({.styleName = m_basicStyleName}, this))
@@ -88,6 +105,11 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     keepFonts(this);
     keepLayoutReadable();
     startUp(services.startYear);
+    // Once the window is up: the message belongs in front of it.
+    if (!services.eraFileProblems.isEmpty()) {
+        QTimer::singleShot(0, this,
+                           [this, text = eraFileProblemsText(services.eraFileProblems)] { m_messages.report(text); });
+    }
 }
 
 MainWindow::~MainWindow() = default;
@@ -104,7 +126,7 @@ void MainWindow::createActions()
 
 void MainWindow::createPages()
 {
-    m_pages = new Pages(this, {m_clock, m_formatSettings, *m_options, m_styles, m_messages, m_parts->commands});
+    m_pages = new Pages(this, {m_clock, m_formatSettings, m_eras, *m_options, m_styles, m_messages, m_parts->commands});
     setCentralWidget(m_pages->control());
     connect(m_pages, &Pages::built, this, [this](Page page, QWidget* widget) {
         if (page == Page::Settings && m_desktop.waylandSession())
@@ -332,6 +354,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::refillFormatSettings(const QLocale& locale)
 {
     m_formatSettings = formatSettingsFor(locale);
+    m_formatSettings.eras = m_eras.all();
     m_eraNameLanguage = eraNameLanguageFor(locale);
 }
 

@@ -98,6 +98,7 @@ private:
     DesktopPlatform& m_desktop;
     std::function<void(const QString&)> m_errorOutput;
     WindowSettingsStore m_settingsStore;
+    const ModernEras m_eras;
     DateFormatSettings m_formatSettings;
     EraNameLanguage m_eraNameLanguage = EraNameLanguage::Japanese;
     QString m_basicStyleName;

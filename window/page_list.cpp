@@ -25,7 +25,7 @@ QWidget* buildFilePage(const PageServices& services, Pages&, QWidget* parent)
 QWidget* buildConversionPage(const PageServices& services, Pages&, QWidget* parent)
 {
     return new ConversionPage(services.clock, services.formatSettings, services.options, services.commands.close,
-                              parent);
+                              services.eras, parent);
 }
 
 void enterConversionPage(QWidget* page, Pages&) { static_cast<ConversionPage*>(page)->refresh(); }
@@ -37,7 +37,7 @@ QWidget* buildSettingsPage(const PageServices& services, Pages&, QWidget* parent
 
 QWidget* buildTablePage(const PageServices& services, Pages& pages, QWidget* parent)
 {
-    auto* table = new TablePage(services.clock, parent);
+    auto* table = new TablePage(services.clock, services.eras, parent);
     table->setShowEtoSource([&options = services.options] { return options.values().showEto; });
     QObject::connect(table, &TablePage::yearChosen, &pages, &Pages::showYearFromTable);
     return table;

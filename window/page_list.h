@@ -11,6 +11,7 @@ namespace erakon {
 
 class Clock;
 class Messages;
+class ModernEras;
 class OptionsModel;
 class Pages;
 class StyleService;
@@ -21,6 +22,8 @@ struct DateFormatSettings;
 struct PageServices {
     const Clock& clock;
     const DateFormatSettings& formatSettings;
+    // The eras the conversion page and the year table count with.
+    const ModernEras& eras;
     OptionsModel& options;
     StyleService& styles;
     Messages& messages;

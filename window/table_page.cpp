@@ -85,12 +85,13 @@ struct YearRange {
     int last;
 };
 
-// From the first Meiji year to the 99th Reiwa year, kept to the years the
-// program handles whatever the offsets hold.
-YearRange tableYears(int meijiOffset, int reiwaOffset)
+// From the first era's first year to the latest era's 99th, kept to the
+// years the program handles whatever the offsets hold.
+YearRange tableYears(int firstEraOffset, int latestEraOffset)
 {
     const auto clampYear = [](long long year) { return int(std::clamp<long long>(year, kMinYear, kMaxYear)); };
-    return {clampYear(static_cast<long long>(meijiOffset) + 1), clampYear(static_cast<long long>(reiwaOffset) + 99)};
+    return {clampYear(static_cast<long long>(firstEraOffset) + 1),
+            clampYear(static_cast<long long>(latestEraOffset) + kYearTableLastEraYear)};
 }
 
 // Lines of the text; the empty line after the last line break is not one.
@@ -112,13 +113,14 @@ constexpr int kPageMargin = 3;
 
 } // namespace
 
-TablePage::TablePage(const Clock& clock, QWidget* parent)
+TablePage::TablePage(const Clock& clock, const ModernEras& eras, QWidget* parent)
     : QWidget(parent)
     , m_yearTable(new YearTableBox(this))
     , m_clock(clock)
+    , m_eras(eras)
     , m_showEto([] { return false; })
-    , m_meijiOffset([] { return kEraTable[std::size_t(EraRow::Meiji)].offset; })
-    , m_reiwaOffset([] { return kEraTable[std::size_t(EraRow::Reiwa)].offset; })
+    , m_firstEraOffset([offset = eraOffsetOf(eras.all().front())] { return offset; })
+    , m_latestEraOffset([offset = eraOffsetOf(eras.all().back())] { return offset; })
 {
     m_yearTable->setObjectName(QStringLiteral("yearTable"));
     m_yearTable->setFrameShape(QFrame::NoFrame);
@@ -141,12 +143,12 @@ void TablePage::setShowEtoSource(std::function<bool()> showEto)
         m_showEto = std::move(showEto);
 }
 
-void TablePage::setOffsetSources(std::function<int()> meijiOffset, std::function<int()> reiwaOffset)
+void TablePage::setOffsetSources(std::function<int()> firstEraOffset, std::function<int()> latestEraOffset)
 {
-    if (meijiOffset)
-        m_meijiOffset = std::move(meijiOffset);
-    if (reiwaOffset)
-        m_reiwaOffset = std::move(reiwaOffset);
+    if (firstEraOffset)
+        m_firstEraOffset = std::move(firstEraOffset);
+    if (latestEraOffset)
+        m_latestEraOffset = std::move(latestEraOffset);
 }
 
 void TablePage::build(const QString& searchText)
@@ -155,8 +157,8 @@ void TablePage::build(const QString& searchText)
     // Year's midnight must not mix two years in the distance column.
     const int currentYear = m_clock.currentYear();
     const bool showEto = m_showEto();
-    const YearRange years = tableYears(m_meijiOffset(), m_reiwaOffset());
-    const std::vector<std::string> lines = YearTableLines(years.first, years.last, currentYear, showEto);
+    const YearRange years = tableYears(m_firstEraOffset(), m_latestEraOffset());
+    const std::vector<std::string> lines = YearTableLines(years.first, years.last, currentYear, showEto, m_eras.all());
     const YearTableSelection selection = selectYearTableLines(lines, searchText.toStdString());
 
     std::string text;

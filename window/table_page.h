@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/modern_eras.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -12,21 +14,22 @@ namespace erakon {
 class Clock;
 
 // The year quick-reference page: one line per year from the first Meiji year
-// to the 99th Reiwa year, rebuilt each time the page is entered. A
-// double-clicked line hands its Western year back to the window.
+// to the 99th year of the latest era (Reiwa, or an era the era files add),
+// rebuilt each time the page is entered. A double-clicked line hands its
+// Western year back to the window.
 class TablePage final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TablePage)
 
 public:
-    explicit TablePage(const Clock& clock, QWidget* parent = nullptr);
+    explicit TablePage(const Clock& clock, const ModernEras& eras = ModernEras(), QWidget* parent = nullptr);
     ~TablePage() override;
 
     // What a build follows, read afresh at every build: whether the zodiac is
-    // shown, and the Meiji and Reiwa offsets that bound the table. Until set,
-    // the zodiac is off and the offsets are the era table's.
+    // shown, and the offsets of the first and the latest era that bound the
+    // table. Until set, the zodiac is off and the offsets are the eras'.
     void setShowEtoSource(std::function<bool()> showEto);
-    void setOffsetSources(std::function<int()> meijiOffset, std::function<int()> reiwaOffset);
+    void setOffsetSources(std::function<int()> firstEraOffset, std::function<int()> latestEraOffset);
 
     // Fills the table anew and selects the line of the year in searchText.
     void build(const QString& searchText);
@@ -49,9 +52,10 @@ private:
 
     QPlainTextEdit* const m_yearTable;
     const Clock& m_clock;
+    const ModernEras m_eras;
     std::function<bool()> m_showEto;
-    std::function<int()> m_meijiOffset;
-    std::function<int()> m_reiwaOffset;
+    std::function<int()> m_firstEraOffset;
+    std::function<int()> m_latestEraOffset;
 };
 
 } // namespace erakon

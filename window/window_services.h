@@ -2,11 +2,13 @@
 #pragma once
 
 #include "core/clock.h"
+#include "core/modern_eras.h"
 #include "desktop/messages.h"
 #include "settings/settings_location.h"
 #include "styles/style_service.h"
 
 #include <QLocale>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -38,6 +40,12 @@ struct WindowServices {
     // The year the conversion page starts at (--year), as if the user had
     // typed it; the current year when not given.
     std::optional<int> startYear;
+    // The eras in force: the built-in ones, with those the era files add
+    // (read at start). Nothing of them is stored in the settings.
+    ModernEras eras{};
+    // What was wrong in those files, a line each (file:line: what); reported
+    // once, after the window is shown.
+    QStringList eraFileProblems{};
 };
 
 } // namespace erakon

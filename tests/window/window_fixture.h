@@ -53,6 +53,8 @@ public:
             .errorOutput = [this](const QString& text) { standardError.append(text); },
             .settings = settings,
             .startYear = startYear,
+            .eras = eras,
+            .eraFileProblems = eraFileProblems,
         });
     }
 
@@ -111,6 +113,9 @@ public:
     int trayQuestions = 0;
     // What the window wrote to standard error, one entry a message.
     QStringList standardError;
+    // The eras in force and the era files' problems the window is made with.
+    ModernEras eras;
+    QStringList eraFileProblems;
     std::unique_ptr<MainWindow> window;
 };
 
