@@ -42,6 +42,11 @@ def _walk(node, depth=0, max_depth=40):
         yield from _walk(child, depth + 1, max_depth)
 
 
+def walk(node):
+    """The node and every node below it, depth first."""
+    return _walk(node)
+
+
 def has_state(node, state):
     return node.getState().contains(state)
 

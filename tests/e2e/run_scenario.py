@@ -12,9 +12,11 @@ default) the session is Xvfb with openbox; under Wayland it is weston's headless
 backend, where the program is driven through AT-SPI and weston's test seat."""
 
 import argparse
+import glob
 import importlib.util
 import os
 import pathlib
+import re
 import shutil
 import signal
 import subprocess
@@ -54,9 +56,12 @@ def atspi():
 
 
 class Scenario:
-    def __init__(self, session, executable, manual=None, program_env=None, shots=None, label=None):
+    def __init__(self, session, executable, manual=None, program_env=None, shots=None, label=None, companions=None):
         self.session = session
         self.executable = executable
+        # The programs beside the window: erakon_cli, search_provider, and the search
+        # service's bus name and object path.
+        self.companions = companions or {}
         self.manual = manual
         # Added to every start's environment (QT_SCALE_FACTOR).
         self.program_env = program_env or {}
@@ -876,6 +881,130 @@ def selected_text(node):
     return text.getText(start, end)
 
 
+# --- an era the era files add ---
+
+# The test's today, and a made-up era that begins two years later.
+PINNED_TODAY = "2027-05-20 12:00:00"
+ADDED_ERA = ("試験", "しけん", "Shiken", "K", "2029-05-20")
+
+
+def faketime_env(moment):
+    """The environment that makes a program's clock start at moment (local time) and run
+    on from there; the monotonic clock, which Qt's timers use, stays real."""
+    libraries = glob.glob("/usr/lib/*/faketime/libfaketimeMT.so.1")
+    check(libraries, "libfaketime is missing (the faketime package; scripts/setup installs it)")
+    return {"LD_PRELOAD": libraries[0], "FAKETIME": "@" + moment, "FAKETIME_DONT_FAKE_MONOTONIC": "1"}
+
+
+def write_era_file(s, text):
+    path = os.path.join(s.config_home, "Harunagi", "erakon", "eras.conf")
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", encoding="utf-8") as file:
+        file.write(text)
+    return path
+
+
+def clock_text(program):
+    """What the status bar's clock shows: the label that begins with an era's date."""
+    bar = program.find(atspi().ROLE_STATUS_BAR)
+    labels = [node for node in accessible_ui.walk(bar) if node.getRole() == atspi().ROLE_LABEL]
+    return labels[0].name if labels else ""
+
+
+def search_provider_answer(s, env, text):
+    """The titles the desktop's search service gives for text, as GNOME Shell asks it."""
+    service = s.session.spawn([s.companions["search_provider"]], env=env)
+    bus, path = s.companions["search_bus"], s.companions["search_path"]
+    interface = "org.gnome.Shell.SearchProvider2"
+    try:
+        def ask(method, argument):
+            reply = s.session.run(["gdbus", "call", "--session", "--dest", bus, "--object-path", path,
+                                   "--method", f"{interface}.{method}", argument])
+            return reply.stdout if reply.returncode == 0 else None
+        ids = wait_until(lambda: ask("GetInitialResultSet", f"['{text}']"), 20, "the search service's answer")
+        return ask("GetResultMetas", ids.strip().removeprefix("(").removesuffix(",)"))
+    finally:
+        s.session.stop(service)
+
+
+def era_file_adds_an_era(s):
+    """An era file adds a made-up era two years after the pinned today: the conversion page
+    shows the five latest eras, the year table runs to its 99th year, the clock shows it
+    from its first day, and erakon-cli and the search service follow it."""
+    name, reading, romanised, initial, first_day = ADDED_ERA
+    write_era_file(s, f"# a made-up era\n{name} {reading} {romanised} {initial} {first_day}\n")
+    s.prepare_ini({"OPTION": {"StatusBar": "1"}})
+    # On the evening before its first day, the clock turns to it at midnight.
+    program = s.start(extra_env=faketime_env("2029-05-19 23:59:40"))
+    # The weekday is written in the session's language: 土, or Sat without a Japanese locale.
+    evening = re.compile(r"令和11年\(2029年\) 5月19日\((土|Sat)\)  23:59")
+    first_day = re.compile(name + r"元年\(2029年\) 5月20日\((日|Sun)\)  00:0\d")
+    clock = wait_until(lambda: clock_text(program) or None, 15, "the clock")
+    check(evening.fullmatch(clock) or first_day.fullmatch(clock), f"the clock before midnight: {clock!r}")
+    wait_until(lambda: first_day.fullmatch(clock_text(program)), 60, "the clock on the new era's first day")
+    s.close_with_escape(program)
+
+    today = faketime_env(PINNED_TODAY)
+    program = s.start(extra_env=today)
+    program.wait_year_text("西暦", "2027")
+    shown = {era: program.year_text(era) for era in ["大正", "昭和", "平成", "令和", name]}
+    check_equal(shown, {"大正": "116", "昭和": "102", "平成": "39", "令和": "9", name: "-1"}, "the five era boxes")
+    check(all(node.getRole() != atspi().ROLE_TEXT or node.name != "明治"
+              for node in accessible_ui.walk(program.main_window())), "明治 is still on the conversion page")
+    program.replace_text(name, "1")
+    program.wait_year_text("西暦", "2029")
+    check_equal(program.year_text("令和"), "11", "令和 in the new era's first year")
+    program.open_page("早見表")
+    memo = program.find(atspi().ROLE_TEXT, description="Year Table")
+    wait_until(lambda: "\t2029年\t" in text_of(memo), 15, "the year table")
+    lines = text_of(memo).splitlines()
+    check_equal(lines[-1].split("\t")[:3], [f"{name}99", "2127年", "100年後"], "the table's last line")
+    change = [line.split("\t")[0] for line in lines if "\t2029年\t" in line]
+    check_equal(change, ["令和11", f"{name}元"], "the lines of the year of the change")
+    s.close_with_escape(program)
+
+    env = {**s.session.env, "XDG_CONFIG_HOME": s.config_home, **today}
+    def cli(*arguments):
+        run = subprocess.run([s.companions["erakon_cli"], *arguments], env=env, capture_output=True, text=True,
+                             timeout=20)
+        check_equal((run.returncode, run.stderr), (0, ""), f"erakon-cli {' '.join(arguments)}")
+        return run.stdout
+    converted = cli("2029", f"{name}3")
+    check(f"{name}元年" in converted and "2031年" in converted, f"erakon-cli's conversions: {converted!r}")
+    table = cli("--table").rstrip("\n").splitlines()
+    check(table[-1].startswith(f"{name}99\t2127年\t100年後"), f"erakon-cli's table ends at {table[-1]!r}")
+    metas = search_provider_answer(s, env, "2029")
+    check(metas and f"{name}元年" in metas, f"the search service's answer for 2029: {metas!r}")
+
+
+def era_file_damaged(s):
+    """A damaged era file is reported once, naming the file and the line; the program goes on
+    with the built-in eras and the good lines."""
+    name, reading, romanised, initial, first_day = ADDED_ERA
+    path = write_era_file(s, f"{name} {reading} {romanised} {initial} {first_day}\n"
+                             "壊れ こわれ Koware X 2020-13-45\n"
+                             "平成 へいせい Heisei H 2035-01-01\n")
+    program = s.start(extra_env=faketime_env(PINNED_TODAY), shown=False)
+
+    def report():
+        for window in program.windows():
+            if window.getRole() in (atspi().ROLE_ALERT, atspi().ROLE_DIALOG):
+                texts = [node.name for node in accessible_ui.walk(window)]
+                if any(f"{path}:2:" in text for text in texts):
+                    return texts
+        return None
+    texts = wait_until(report, 30, "the report of the damaged era file")
+    text = next(text for text in texts if f"{path}:2:" in text)
+    check(f"{path}:3:" in text and f"{path}:1:" not in text, f"the report names the bad lines only: {text!r}")
+    program.key("Return")
+    wait_until(lambda: report() is None, 15, "the report to close")
+    check_equal(len([w for w in program.windows() if w.getRole() in (atspi().ROLE_ALERT, atspi().ROLE_DIALOG)]), 0,
+                "a second report")
+    program.wait_year_text("西暦", "2027")
+    check_equal(program.year_text(name), "-1", "the good line's era")
+    s.close_with_escape(program)
+
+
 SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expression_with_enter, close_question,
                                      minimise_to_tray, tray_icon_hint_with_hints_off, setting_survives_restart,
                                      stay_on_top_survives_restart, stay_on_top_keeps_the_place,
@@ -887,7 +1016,8 @@ SCENARIOS = {f.__name__: f for f in [first_start, era_and_distance_boxes, expres
                                      program_in_folder_not_utf8, status_notifier_item,
                                      status_notifier_item_texts, starts_minimised_in_the_tray,
                                      keeps_place_under_wayland, minimise_to_tray_under_wayland,
-                                     every_page, year_boxes_show_9999, year_boxes_show_9999_at_minimum_size]}
+                                     every_page, year_boxes_show_9999, year_boxes_show_9999_at_minimum_size,
+                                     era_file_adds_an_era, era_file_damaged]}
 
 # Under Wayland: the scenarios that need no X (xdotool, the window manager's hints, the
 # XEmbed tray), and two of Wayland's own.
@@ -924,7 +1054,10 @@ def run(name, options):
         try:
             accessible_ui.load_pyatspi(session.env)
             program_env = {"QT_SCALE_FACTOR": options.qt_scale_factor} if options.qt_scale_factor else {}
-            SCENARIOS[name](Scenario(session, executable, manual, program_env, options.shots, options.label))
+            companions = {key: getattr(options, key) for key in ("erakon_cli", "search_provider", "search_bus",
+                                                                  "search_path")}
+            SCENARIOS[name](Scenario(session, executable, manual, program_env, options.shots, options.label,
+                                     companions))
         except BaseException:
             keep_evidence(session, f"{options.platform}.{name}", artifacts)
             raise
@@ -948,6 +1081,10 @@ def main():
     parser.add_argument("--wayland-scale", type=int, help="the scale of weston's output (1 or 2)")
     parser.add_argument("--shots", help="folder where every_page saves its pictures")
     parser.add_argument("--label", help="the first part of the pictures' names")
+    parser.add_argument("--erakon-cli", help="path of erakon-cli, for the era-file scenarios")
+    parser.add_argument("--search-provider", help="path of the search service, for the era-file scenarios")
+    parser.add_argument("--search-bus", help="the search service's bus name")
+    parser.add_argument("--search-path", help="the object path of its GNOME Shell search provider")
     parser.add_argument("scenarios", nargs="+", choices=[*SCENARIOS, "all"])
     args = parser.parse_args()
 
