@@ -132,14 +132,15 @@ void printLife(const CommandOptions& options, const CommandContext& context, Com
             result.out += JsonObject().add("input", input).add("error", reason).text() + "\n";
     };
 
-    const QueryResult birth = parseYearQuery(options.lifeBirth, era);
+    const ModernEras eras(std::make_shared<const EraTable>(erasInForce(context, result, programName)));
+    const QueryResult birth = parseYearQuery(options.lifeBirth, era, eras.everyEra());
     if (!birth) {
         fail(options.lifeBirth, queryErrorText(birth.error));
         return;
     }
     std::chrono::year_month_day asOf = context.clock.today();
     if (options.asOf) {
-        const QueryResult day = parseYearQuery(*options.asOf, era);
+        const QueryResult day = parseYearQuery(*options.asOf, era, eras.everyEra());
         if (!day) {
             fail(*options.asOf, queryErrorText(day.error));
             return;
@@ -155,7 +156,7 @@ void printLife(const CommandOptions& options, const CommandContext& context, Com
         fail(options.lifeBirth, lifeErrorMessage(life.error));
         return;
     }
-    result.out += options.json ? lifeProfileJson(*life.profile) + "\n" : lifeProfileText(*life.profile);
+    result.out += options.json ? lifeProfileJson(*life.profile) + "\n" : lifeProfileText(*life.profile, eras.all());
 }
 
 // As the window's year table: to the 99th year of the latest era in force.

@@ -71,11 +71,11 @@ std::string perCohort(const LifeProfile& profile, const std::function<std::strin
 
 } // namespace
 
-std::string lifeProfileText(const LifeProfile& profile)
+std::string lifeProfileText(const LifeProfile& profile, std::span<const JapaneseEra> eras)
 {
     // Line by line: the line feeds stay, anything else that would act on the
     // terminal is shown escaped.
-    const std::string rows = lifeText(lifeRows(profile));
+    const std::string rows = lifeText(lifeRows(profile, eras));
     std::string text;
     std::size_t start = 0;
     for (std::size_t end = rows.find('\n'); end != std::string::npos; end = rows.find('\n', start)) {

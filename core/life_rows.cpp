@@ -23,8 +23,9 @@ std::string bracketed(std::string_view text) { return "（" + std::string(text) 
 // Builds the rows section by section.
 class RowWriter final {
 public:
-    explicit RowWriter(const LifeProfile& profile)
+    RowWriter(const LifeProfile& profile, std::span<const JapaneseEra> eras)
         : m_profile(profile)
+        , m_eras(eras)
     {}
 
     std::vector<LifeRow> take() { return std::move(m_rows); }
@@ -73,6 +74,7 @@ private:
     }
 
     const LifeProfile& m_profile;
+    std::span<const JapaneseEra> m_eras;
     LifeSection m_section = LifeSection::Dates;
     std::vector<LifeRow> m_rows;
 };
@@ -81,10 +83,10 @@ void RowWriter::writeDates()
 {
     const LifeBirth& birth = m_profile.request.birth;
     if (birth.date)
-        when("生年月日", birth.year, dateTexts(*birth.date));
+        when("生年月日", birth.year, dateTexts(*birth.date, m_eras));
     else
-        when("生まれた年", birth.year, yearTexts(birth.year));
-    when("基準日", int(m_profile.request.asOf.year()), dateTexts(m_profile.request.asOf));
+        when("生まれた年", birth.year, yearTexts(birth.year, m_eras));
+    when("基準日", int(m_profile.request.asOf.year()), dateTexts(m_profile.request.asOf, m_eras));
 }
 
 void RowWriter::writeAge()
@@ -116,7 +118,7 @@ void RowWriter::writeSchool()
             else if (step.stage == SchoolStage::GraduateSchool)
                 label += "（修士）";
             label.append(" ").append(schoolEventName(step.stage, step.event));
-            when(std::move(label), step.year, monthTexts(step.year, step.month)).cohort = cohortOf(school);
+            when(std::move(label), step.year, monthTexts(step.year, step.month, m_eras)).cohort = cohortOf(school);
         }
     }
     if (!m_profile.yearAlone() && m_profile.cohorts.front().cohort == SchoolCohort::January1ToApril1)
@@ -131,7 +133,7 @@ void RowWriter::writeYakudoshi()
         std::string detail = "数え" + ageText(yaku.kazoe);
         if (yaku.great)
             detail += "・大厄";
-        when(std::string(yakuKindName(yaku.kind)) + bracketed(detail), yaku.year, yearTexts(yaku.year)).marked =
+        when(std::string(yakuKindName(yaku.kind)) + bracketed(detail), yaku.year, yearTexts(yaku.year, m_eras)).marked =
             yaku.inYear;
     }
     note("厄年は数え年で数えます。多くの寺社では立春（2月4日ごろ）から年を数えます");
@@ -148,11 +150,11 @@ void RowWriter::writeChoju()
         if (choju.kazoeYear == choju.year) {
             // 還暦: both in one year.
             full.append("・").append(kazoe);
-            when(name + bracketed(full), choju.year, yearTexts(choju.year));
+            when(name + bracketed(full), choju.year, yearTexts(choju.year, m_eras));
             continue;
         }
-        when(name + bracketed(full), choju.year, yearTexts(choju.year));
-        when(name + bracketed(kazoe), choju.kazoeYear, yearTexts(choju.kazoeYear));
+        when(name + bracketed(full), choju.year, yearTexts(choju.year, m_eras));
+        when(name + bracketed(kazoe), choju.kazoeYear, yearTexts(choju.kazoeYear, m_eras));
     }
 }
 
@@ -174,7 +176,8 @@ void RowWriter::writeAdulthood()
         }
         if (cohortsDiffer)
             add(Kind::Cohort, std::string(schoolCohortName(school.cohort))).cohort = school.cohort;
-        const CalendarTexts texts = adulthood.date ? dateTexts(*adulthood.date) : yearTexts(adulthood.year);
+        const CalendarTexts texts = adulthood.date ? dateTexts(*adulthood.date, m_eras)
+                                                   : yearTexts(adulthood.year, m_eras);
         when(std::move(label), adulthood.year, texts).cohort = cohortsDiffer ? std::optional(school.cohort)
                                                                              : std::nullopt;
     }
@@ -232,9 +235,9 @@ std::string LifeRow::standaloneText() const
     return "〔" + std::string(schoolCohortName(*cohort)) + "〕" + text();
 }
 
-std::vector<LifeRow> lifeRows(const LifeProfile& profile)
+std::vector<LifeRow> lifeRows(const LifeProfile& profile, std::span<const JapaneseEra> eras)
 {
-    RowWriter writer(profile);
+    RowWriter writer(profile, eras);
     writer.writeDates();
     writer.writeAge();
     writer.writeSchool();

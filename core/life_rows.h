@@ -6,6 +6,7 @@
 #include "core/life_rules.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,7 +58,8 @@ struct LifeRow {
     friend bool operator==(const LifeRow&, const LifeRow&) = default;
 };
 
-std::vector<LifeRow> lifeRows(const LifeProfile& profile);
+// The rows of a life, its dates written with the eras given (those in force).
+std::vector<LifeRow> lifeRows(const LifeProfile& profile, std::span<const JapaneseEra> eras = kJapaneseEras);
 
 // The rows as `erakon-cli --life` prints them, one line each, the rows under a
 // heading indented by two blanks and those under a cohort by four; every line

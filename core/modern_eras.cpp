@@ -9,23 +9,35 @@
 namespace erakon {
 
 ModernEras::ModernEras()
-    : m_eras(kJapaneseEras.begin(), kJapaneseEras.end())
+    : ModernEras(std::span<const HistoricalEra>(kHistoricalEras))
 {}
 
 ModernEras::ModernEras(std::shared_ptr<const EraTable> table)
     : m_table(std::move(table))
 {
-    if (!m_table) {
-        m_eras.assign(kJapaneseEras.begin(), kJapaneseEras.end());
-        return;
-    }
-    for (const HistoricalEra& era : m_table->eras()) {
+    takeGregorianEras(m_table ? m_table->eras() : std::span<const HistoricalEra>(kHistoricalEras));
+}
+
+ModernEras::ModernEras(std::span<const HistoricalEra> erasInForce) { takeGregorianEras(erasInForce); }
+
+void ModernEras::takeGregorianEras(std::span<const HistoricalEra> eras)
+{
+    m_everyEra = eras;
+    for (const HistoricalEra& era : eras) {
         if (era.calendar != EraCalendar::Gregorian)
             continue;
         const EraDay& day = era.firstDay;
         m_eras.push_back({era.name, std::chrono::year{day.year} / day.month / day.day, era.plainRomanised});
     }
+    // Every table in force begins with the built-in one; a list without its
+    // modern eras counts with the built-in ones rather than with none.
+    if (m_eras.size() < std::size_t(kFixedEraCount)) {
+        m_everyEra = kHistoricalEras;
+        m_eras.assign(kJapaneseEras.begin(), kJapaneseEras.end());
+    }
 }
+
+std::span<const HistoricalEra> ModernEras::everyEra() const { return m_everyEra; }
 
 std::span<const JapaneseEra> ModernEras::latest() const
 {

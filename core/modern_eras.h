@@ -22,8 +22,13 @@ public:
     ModernEras();
     // The Gregorian eras of a table in force, which is kept for their texts.
     explicit ModernEras(std::shared_ptr<const EraTable> table);
+    // Those of the eras in force (EraTable::eras()), whose texts the caller
+    // keeps while this lives.
+    explicit ModernEras(std::span<const HistoricalEra> erasInForce);
 
     std::span<const JapaneseEra> all() const { return m_eras; }
+    // Every era in force, 大化 onward, as typed dates are read with them.
+    std::span<const HistoricalEra> everyEra() const;
     // The eras of the conversion page's rows: the latest kFixedEraCount, the
     // oldest first. With one era added, 大正 to the new one.
     std::span<const JapaneseEra> latest() const;
@@ -36,7 +41,10 @@ public:
     int lastTableYear() const;
 
 private:
+    void takeGregorianEras(std::span<const HistoricalEra> eras);
+
     std::shared_ptr<const EraTable> m_table;
+    std::span<const HistoricalEra> m_everyEra;
     std::vector<JapaneseEra> m_eras;
 };
 

@@ -80,6 +80,7 @@ YearSearch::YearSearch(const Clock& clock, UserEraSource userEra, std::span<cons
     : m_clock(clock)
     , m_userEra(std::move(userEra))
     , m_eras(eras)
+    , m_modernEras(eras)
 {}
 
 QString YearSearch::queryText(const QStringList& terms) { return terms.join(u' '); }
@@ -158,13 +159,13 @@ std::vector<SearchAnswer> YearSearch::lifeAnswers(const QString& text, const Use
         const QString birthText = (wordLast ? words.mid(0, words.size() - 1) : words.mid(1)).join(u' ');
         const QByteArray birthUtf8 = birthText.toUtf8();
         const QueryResult birth = parseYearQuery(std::string_view(birthUtf8.constData(), std::size_t(birthUtf8.size())),
-                                                 userEra);
+                                                 userEra, m_eras);
         if (!birth)
             continue;
         const LifeResult life = lifeProfile({lifeBirthOf(*birth.query), m_clock.today(), sex});
         if (!life)
             continue;
-        const std::vector<LifeRow> rows = lifeRows(*life.profile);
+        const std::vector<LifeRow> rows = lifeRows(*life.profile, m_modernEras.all());
         const QByteArray wordUtf8 = word.toUtf8();
         const std::vector<LifeRow> found = lifeRowsAbout(
             rows, std::string_view(wordUtf8.constData(), std::size_t(wordUtf8.size())));

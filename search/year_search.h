@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/clock.h"
+#include "core/modern_eras.h"
 #include "core/year_query.h"
 
 #include <QString>
@@ -69,6 +70,8 @@ private:
     const Clock& m_clock;
     UserEraSource m_userEra;
     std::span<const HistoricalEra> m_eras;
+    // Their modern eras, which write the dates of a life.
+    ModernEras m_modernEras;
 };
 
 } // namespace erakon

@@ -37,9 +37,9 @@ QString fromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), 
 
 // The day as the as-of box shows it: 令和5年5月20日, or 1850年2月3日 outside
 // the eras the page names.
-QString dayText(year_month_day day)
+QString dayText(year_month_day day, std::span<const JapaneseEra> eras)
 {
-    const CalendarTexts texts = dateTexts(day);
+    const CalendarTexts texts = dateTexts(day, eras);
     return QString::fromStdString(texts.era.empty() ? texts.western : texts.era);
 }
 
@@ -85,10 +85,11 @@ QRadioButton* createSexButton(const char* name, Sex sex, const QString& hint, QW
 
 } // namespace
 
-AgePage::AgePage(const Clock& clock, OptionsModel& options, QWidget* parent)
+AgePage::AgePage(const Clock& clock, OptionsModel& options, const ModernEras& eras, QWidget* parent)
     : QWidget(parent)
     , m_clock(clock)
     , m_options(options)
+    , m_eras(eras)
 {
     build();
     showTodayAsOf();
@@ -260,7 +261,7 @@ void AgePage::optionChanged(OptionKey key)
 void AgePage::showTodayAsOf()
 {
     m_today = m_clock.today();
-    const QString today = dayText(m_today);
+    const QString today = dayText(m_today, m_eras.all());
     m_asOfDateEdit->setPlaceholderText(today);
     if (!m_asOfTyped)
         fillIn(m_asOfDateEdit, today);
@@ -286,7 +287,7 @@ void AgePage::showLife()
         showMessage(QStringLiteral("生年月日か、生まれた年を入れてください"));
         return;
     }
-    const QueryResult birth = parseYearQuery(birthText.toStdString(), shownUserEra);
+    const QueryResult birth = parseYearQuery(birthText.toStdString(), shownUserEra, m_eras.everyEra());
     if (!birth) {
         showMessage(queryErrorText(QStringLiteral("生年月日"), birth.error));
         return;
@@ -294,7 +295,7 @@ void AgePage::showLife()
 
     year_month_day asOf = m_today;
     if (m_asOfTyped) {
-        const QueryResult typed = parseYearQuery(m_asOfDateEdit->text().toStdString(), shownUserEra);
+        const QueryResult typed = parseYearQuery(m_asOfDateEdit->text().toStdString(), shownUserEra, m_eras.everyEra());
         if (!typed) {
             showMessage(queryErrorText(QStringLiteral("基準日"), typed.error));
             return;
@@ -311,7 +312,7 @@ void AgePage::showLife()
         showMessage(fromUtf8(lifeErrorText(life.error)));
         return;
     }
-    m_lifeTable->showRows(lifeRows(*life.profile));
+    m_lifeTable->showRows(lifeRows(*life.profile, m_eras.all()));
     m_results->setCurrentWidget(m_lifeTable);
 }
 

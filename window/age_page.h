@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/modern_eras.h"
+
 #include <QWidget>
 
 #include <chrono>
@@ -32,7 +34,9 @@ class AgePage final : public QWidget {
     Q_DISABLE_COPY_MOVE(AgePage)
 
 public:
-    AgePage(const Clock& clock, OptionsModel& options, QWidget* parent = nullptr);
+    // The eras are those the page reads and writes dates with.
+    AgePage(const Clock& clock, OptionsModel& options, const ModernEras& eras = ModernEras(),
+            QWidget* parent = nullptr);
     ~AgePage() override;
 
     // Entering the page, with the year the conversion page shows.
@@ -63,6 +67,7 @@ private:
 
     const Clock& m_clock;
     OptionsModel& m_options;
+    const ModernEras m_eras;
     // The user typed these; until then the page fills them in.
     bool m_birthTyped = false;
     bool m_asOfTyped = false;

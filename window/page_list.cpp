@@ -50,7 +50,7 @@ void enterTablePage(QWidget* page, Pages& pages)
 
 QWidget* buildAgePage(const PageServices& services, Pages&, QWidget* parent)
 {
-    return new AgePage(services.clock, services.options, parent);
+    return new AgePage(services.clock, services.options, services.eras, parent);
 }
 
 // The birth follows the conversion page's year until the user types a date.

@@ -3,6 +3,7 @@
 // adds, as the clock, the year table and the conversion page count with them.
 #include "core/modern_eras.h"
 
+#include "core/calendar_texts.h"
 #include "core/conversion.h"
 #include "core/date_format.h"
 #include "core/era_file.h"
@@ -88,6 +89,26 @@ TEST(ModernErasTest, TheYearTableGivesTheChangeYearTwoLinesAndEndsAtTheLatestEra
     // 次元 begins on 1 January: its first year has one line.
     EXPECT_NE(std::find(lines.begin(), lines.end(), "次元元\t2040年\t17年後\t\t"), lines.end());
     EXPECT_EQ(std::find(lines.begin(), lines.end(), "新元16\t2040年\t17年後\t\t"), lines.end());
+}
+
+TEST(ModernErasTest, TheAgePagesDatesFollowTheAddedEras)
+{
+    const ModernEras eras = withAddedEras();
+    EXPECT_EQ(yearTexts(2025, eras.all()).era, "令和7年・新元元年");
+    EXPECT_EQ(yearTexts(2026, eras.all()).era, "新元2年");
+    EXPECT_EQ(monthTexts(2025, 5, eras.all()).era, "令和7年5月・新元元年5月");
+    EXPECT_EQ(dateTexts(year{2025} / 5 / 20, eras.all()).era, "新元元年5月20日");
+    // Past 令和99年, up to the latest era's 99th year.
+    EXPECT_EQ(yearTexts(2138, eras.all()).era, "次元99年");
+    EXPECT_EQ(yearTexts(2139, eras.all()).era, "");
+    EXPECT_EQ(yearTexts(2025).era, "令和7年");
+}
+
+TEST(ModernErasTest, AListWithoutTheModernErasCountsWithTheBuiltInOnes)
+{
+    const ModernEras eras{std::span<const HistoricalEra>(kHistoricalEras).first(10)};
+    EXPECT_EQ(namesOf(eras.all()), namesOf(kJapaneseEras));
+    EXPECT_EQ(eras.everyEra().size(), kHistoricalEras.size());
 }
 
 } // namespace

@@ -7,6 +7,8 @@
 #include "tests/window/window_fixture.h"
 #include "tests/window/year_boxes.h"
 #include "widgets/clock_status_bar.h"
+#include "window/age_page.h"
+#include "window/life_table.h"
 #include "window/table_page.h"
 
 #include <QCheckBox>
@@ -87,6 +89,18 @@ TEST_F(AddedEraWindowTest, TheYearTableRunsToTheNewErasNinetyNinthYear)
     const qsizetype change = lines.indexOf(QStringLiteral("令和7\t2025年\t2年後\t\t"));
     ASSERT_GE(change, 0);
     EXPECT_EQ(lines.value(change + 1), "新元元\t2025年\t2年後\t\t");
+}
+
+TEST_F(AddedEraWindowTest, TheAgePageReadsAndWritesTheNewEra)
+{
+    clock.set(makeDateTime(2030, 6, 1, 12, 0, 0));
+    window->openPage(Page::Age);
+    EXPECT_EQ(control<QLineEdit>("asOfDateEdit")->text(), "新元6年6月1日");
+    auto* birth = control<QLineEdit>("birthDateEdit");
+    birth->setText(QStringLiteral("新元2年4月2日"));
+    const std::vector<LifeRow>& rows = control<LifeTable>("lifeTable")->rows();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows.front().standaloneText(), "生年月日：新元2年4月2日（2026年4月2日）");
 }
 
 using EraFileProblemsTest = WindowFixture<ScriptedMessages>;
