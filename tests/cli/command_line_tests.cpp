@@ -428,6 +428,18 @@ TEST(CommandEraFileTest, ConvertsWithTheAddedEra)
               "  この年まで、あと 2年です\n");
 }
 
+TEST(CommandEraFileTest, TheTableAndTheLifeFollowTheAddedEra)
+{
+    const EraFileRun table({"--table"}, kNewEraLine);
+    EXPECT_EQ(table.result.err, "");
+    EXPECT_TRUE(table.result.out.ends_with("新元98\t2122年\t99年後\t\t\n新元99\t2123年\t100年後\t\t\n"));
+    EXPECT_NE(table.result.out.find("令和7\t2025年\t2年後\t\t\n新元元\t2025年\t2年後\t\t\n"), std::string::npos);
+
+    const EraFileRun life({"--life", "新元2年4月2日", "--as-of", "2030-06-01"}, kNewEraLine);
+    EXPECT_EQ(life.result.err, "");
+    EXPECT_NE(life.result.out.find("生年月日：新元2年4月2日（2026年4月2日）"), std::string::npos) << life.result.out;
+}
+
 TEST(CommandEraFileTest, ABadLineIsNamedOnceAndTheRestGoesOn)
 {
     EraFileRun::eraReads = 0;
