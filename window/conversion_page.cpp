@@ -51,8 +51,9 @@ EraRowTexts eraRowTexts(EraRow row, std::span<const JapaneseEra> eras)
     }
     const JapaneseEra& era = eras[std::size_t(row)];
     const QString romanised = fromUtf8(era.romanised);
+    const QString lower = romanised.toLower();
     QString role;
-    for (const QChar c : romanised.toLower()) {
+    for (const QChar c : lower) {
         if ((c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'))
             role += c;
     }
