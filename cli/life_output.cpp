@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/life_output.h"
 
+#include "cli/conversion_output.h"
 #include "cli/json_text.h"
 #include "core/life_rows.h"
 #include "core/terminal_text.h"
@@ -127,8 +128,9 @@ std::string_view lifeErrorMessage(LifeError error)
 {
     switch (error) {
     case LifeError::AsOfBeforeBirth: return "the as-of date is before the birth";
-    case LifeError::NoSuchDate: return "no such date";
-    case LifeError::OutOfRange: return "beyond the years that can be converted";
+    // As a conversion says them.
+    case LifeError::NoSuchDate: return queryErrorText(QueryError::NoSuchDate);
+    case LifeError::OutOfRange: return queryErrorText(QueryError::OutOfRange);
     }
     return "the as-of date is before the birth";
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <chrono>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,16 +17,19 @@ namespace erakon {
 inline constexpr std::string_view kYearsAheadFormat = "+###0";
 inline constexpr std::string_view kYearsAgoFormat = "###0";
 
-// The offsets of the six rows: the five eras' from the era calendar, the user
-// era's from its origin, the Western year of its year 1.
-constexpr EraOffsets eraOffsetsFor(int userEraOrigin)
+// The offsets of the six rows: the five eras' (the first kFixedEraCount of
+// `eras`), the user era's from its origin, the Western year of its year 1.
+constexpr EraOffsets eraOffsetsFor(std::span<const JapaneseEra> eras, int userEraOrigin)
 {
     EraOffsets offsets{};
-    for (std::size_t row = 0; row < std::size_t(kFixedEraCount); ++row)
-        offsets[row] = kEraTable[row].offset;
+    for (std::size_t row = 0; row < std::size_t(kFixedEraCount) && row < eras.size(); ++row)
+        offsets[row] = eraOffsetOf(eras[row]);
     offsets[std::size_t(EraRow::UserDefined)] = userEraOrigin - 1;
     return offsets;
 }
+
+// The same with the built-in eras, 明治 to 令和.
+constexpr EraOffsets eraOffsetsFor(int userEraOrigin) { return eraOffsetsFor(kJapaneseEras, userEraOrigin); }
 
 // What the conversion page shows for a year, the user era's name aside.
 struct Conversion {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/modern_eras.h"
 
+#include "core/conversion.h"
 #include "core/era_file.h"
 #include "core/table_line.h"
 
@@ -44,15 +45,7 @@ std::span<const JapaneseEra> ModernEras::latest() const
     return std::span<const JapaneseEra>(m_eras).last(std::size_t(kFixedEraCount));
 }
 
-EraOffsets ModernEras::offsetsFor(int userEraOrigin) const
-{
-    EraOffsets offsets{};
-    const std::span<const JapaneseEra> rows = latest();
-    for (std::size_t row = 0; row < rows.size(); ++row)
-        offsets[row] = eraOffsetOf(rows[row]);
-    offsets[std::size_t(EraRow::UserDefined)] = userEraOrigin - 1;
-    return offsets;
-}
+EraOffsets ModernEras::offsetsFor(int userEraOrigin) const { return eraOffsetsFor(latest(), userEraOrigin); }
 
 int ModernEras::firstTableYear() const { return eraOffsetOf(m_eras.front()) + 1; }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "widgets/reset_button.h"
 
+#include "widgets/control_hint.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,6 +13,18 @@ namespace erakon {
 ResetButton::ResetButton(QWidget* parent)
     : QPushButton(parent)
 {}
+
+ResetButton::ResetButton(const QString& objectName, const QString& hint, QWidget* parent)
+    : QPushButton(parent)
+{
+    setObjectName(objectName);
+    setAccessibleName(hint);
+    setHint(this, hint);
+    setFixedWidth(kWidth);
+    setFocusPolicy(Qt::NoFocus);
+    setCursor(Qt::PointingHandCursor);
+    setEnabled(false);
+}
 
 void ResetButton::paintEvent(QPaintEvent* event)
 {

@@ -14,6 +14,12 @@ class ResetButton : public QPushButton {
     Q_OBJECT
 public:
     explicit ResetButton(QWidget* parent = nullptr);
+    // The button as the pages show it: named, its hint also its accessible
+    // name, kWidth pixels wide, never taking the focus, and disabled until
+    // there is somewhere to go back to.
+    ResetButton(const QString& objectName, const QString& hint, QWidget* parent);
+
+    static constexpr int kWidth = 30;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

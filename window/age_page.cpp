@@ -137,14 +137,7 @@ QLayout* AgePage::createInputs()
     m_birthDateEdit->setPlaceholderText(QStringLiteral("平成元年4月2日、1989-04-02、1989"));
     m_asOfDateEdit = createDateEdit("asOfDateEdit", QStringLiteral("基準日"), QStringLiteral("As of"), this);
 
-    m_backToTodayButton = new ResetButton(this);
-    m_backToTodayButton->setObjectName(QStringLiteral("backToTodayButton"));
-    m_backToTodayButton->setAccessibleName(QStringLiteral("Reset to Today"));
-    setHint(m_backToTodayButton, QStringLiteral("Reset to Today"));
-    m_backToTodayButton->setFixedWidth(30);
-    m_backToTodayButton->setFocusPolicy(Qt::NoFocus);
-    m_backToTodayButton->setCursor(Qt::PointingHandCursor);
-    m_backToTodayButton->setEnabled(false);
+    m_backToTodayButton = new ResetButton(QStringLiteral("backToTodayButton"), QStringLiteral("Reset to Today"), this);
 
     m_maleButton = createSexButton("maleButton", Sex::Male, QStringLiteral("Male"), this);
     m_femaleButton = createSexButton("femaleButton", Sex::Female, QStringLiteral("Female"), this);

@@ -174,14 +174,8 @@ QWidget* ConversionPage::createWesternYearGroup()
     m_westernYearGroup->setFont(windowFont(13));
     setHint(m_westernYearGroup, QStringLiteral("Year"));
 
-    m_backToNowButton = new ResetButton(m_westernYearGroup);
-    m_backToNowButton->setObjectName(QStringLiteral("backToNowButton"));
-    m_backToNowButton->setAccessibleName(QStringLiteral("Reset to Now"));
-    setHint(m_backToNowButton, QStringLiteral("Reset to Now"));
-    m_backToNowButton->setFixedWidth(30);
-    m_backToNowButton->setFocusPolicy(Qt::NoFocus);
-    m_backToNowButton->setCursor(Qt::PointingHandCursor);
-    m_backToNowButton->setEnabled(false);
+    m_backToNowButton = new ResetButton(QStringLiteral("backToNowButton"), QStringLiteral("Reset to Now"),
+                                        m_westernYearGroup);
 
     m_westernYearBox = createYearBox(QStringLiteral("westernYearBox"), QStringLiteral("西暦"), QStringLiteral("A.D."),
                                      m_westernYearGroup);
